@@ -1,0 +1,350 @@
+#include "platform/Forms.h"
+
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStyle>
+
+#include <exception>
+
+namespace platform {
+
+namespace {
+
+struct Entry {
+    QString name;
+    QPointer<Form> form;
+};
+
+struct State {
+    QHash<QString, Forms::Factory> factories;
+    QList<Entry> loaded;
+    bool blocked = false;
+    QPointer<QMdiArea> area;
+    FormsNotifier notifier;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+int indexOf(const QString& name)
+{
+    auto& l = state().loaded;
+    for (int i = 0; i < l.size(); ++i)
+        if (l[i].name == name)
+            return i;
+    return -1;
+}
+
+int indexOf(const Form* form)
+{
+    auto& l = state().loaded;
+    for (int i = 0; i < l.size(); ++i)
+        if (l[i].form == form)
+            return i;
+    return -1;
+}
+
+// Closing a child's frame goes through the same unload as every other road.
+class SubWindowCloser : public QObject {
+public:
+    explicit SubWindowCloser(Form* form) : QObject(form), form_(form) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close && form_) {
+            event->ignore();
+            Forms::Unload(form_);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QPointer<Form> form_;
+};
+
+} // namespace
+
+Form::Form(const QString& formName, Kind kind) : formName_(formName), kind_(kind)
+{
+    setObjectName(formName);
+    if (kind_ == Kind::TopLevel)
+        setWindowFlag(Qt::Window, true);
+}
+
+Form::~Form() = default;
+
+QWidget* Form::frame() const
+{
+    if (sub_)
+        return sub_;
+    return const_cast<Form*>(this);
+}
+
+void Form::attach(QMdiArea* area)
+{
+    if (kind_ != Kind::MdiChild || !area || sub_)
+        return;
+    sub_ = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    sub_->setObjectName(formName_ + QStringLiteral("_frame"));
+    sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_->installEventFilter(new SubWindowCloser(this));
+    sub_->setWindowTitle(windowTitle());
+    sub_->setWindowIcon(windowIcon());
+    fitFrame();
+    sub_->hide();
+}
+
+void Form::fitFrame()
+{
+    if (!sub_)
+        return;
+    const int fw = sub_->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
+    const int th = sub_->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub_);
+    sub_->resize(width() + 2 * fw, height() + th + fw);
+}
+
+void Form::Show()
+{
+    if (unloading_)
+        return;
+    if (kind_ == Kind::MdiChild && !sub_)
+        attach(Forms::MdiArea());
+    frame()->show();
+    frame()->raise();
+    if (sub_ && sub_->mdiArea())
+        sub_->mdiArea()->setActiveSubWindow(sub_);
+    else
+        activateWindow();
+    emit Forms::notifier()->changed();
+}
+
+void Form::Hide()
+{
+    frame()->hide();
+    emit Forms::notifier()->changed();
+}
+
+void Form::ShowModal()
+{
+    QPointer<Form> self(this);
+    if (kind_ == Kind::TopLevel)
+        setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (!self || unloading_)
+        return;
+    QEventLoop loop;
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double Form::Left() const
+{
+    const QWidget* f = frame();
+    return left_ >= 0 && px(left_) == f->x() ? left_ : tw(f->x());
+}
+
+double Form::Top() const
+{
+    const QWidget* f = frame();
+    return top_ >= 0 && px(top_) == f->y() ? top_ : tw(f->y());
+}
+
+double Form::Width() const { return tw(frame()->width()); }
+double Form::Height() const { return tw(frame()->height()); }
+
+void Form::SetLeft(double twips)
+{
+    left_ = twips;
+    frame()->move(px(twips), frame()->y());
+}
+
+void Form::SetTop(double twips)
+{
+    top_ = twips;
+    frame()->move(frame()->x(), px(twips));
+}
+
+void Form::Move(double left, double top)
+{
+    SetLeft(left);
+    SetTop(top);
+}
+
+void Form::SetClientSizeTw(double width, double height)
+{
+    setFixedSize(px(width), px(height));
+    fitFrame();
+}
+
+void Form::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    if (sub_)
+        sub_->setWindowTitle(caption);
+}
+
+QMenu* Form::AddBarMenu(const QString& name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, this);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    barActions_.append(menu->menuAction());
+    return menu;
+}
+
+QAction* Form::AddMenuItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler)
+{
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->addAction(action);
+    if (handler)
+        connect(action, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+    return action;
+}
+
+QAction* Form::AddMenuSeparator(QMenu* menu, const QString& name)
+{
+    QAction* action = menu->addSeparator();
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* Form::AddBarCommand(const QString& name, const QString& caption, std::function<void()> handler)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    barActions_.append(action);
+    if (handler)
+        connect(action, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+    return action;
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (kind_ == Kind::TopLevel && !unloading_) {
+        event->ignore();
+        Forms::Unload(this);
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void Forms::Register(const QString& name, Factory factory) { state().factories.insert(name, std::move(factory)); }
+
+bool Forms::IsRegistered(const QString& name) { return state().factories.contains(name); }
+
+Form* Forms::Get(const QString& name)
+{
+    if (Form* f = Peek(name))
+        return f;
+    auto& s = state();
+    if (s.blocked)
+        return nullptr;
+    const auto it = s.factories.constFind(name);
+    if (it == s.factories.constEnd())
+        return nullptr;
+    Form* form = (*it)();
+    if (!form)
+        return nullptr;
+    s.loaded.append({name, form});
+    QObject::connect(form, &QObject::destroyed, &s.notifier, [name] {
+        const int i = indexOf(name);
+        if (i >= 0 && !state().loaded[i].form)
+            state().loaded.removeAt(i);
+    });
+    if (form->kind() == Form::Kind::MdiChild)
+        form->attach(s.area);
+    form->Form_Load();
+    emit s.notifier.changed();
+    return Peek(name);
+}
+
+Form* Forms::Peek(const QString& name)
+{
+    const int i = indexOf(name);
+    if (i < 0)
+        return nullptr;
+    Form* f = state().loaded[i].form;
+    return f && !f->unloading_ ? f : nullptr;
+}
+
+bool Forms::IsLoaded(const QString& name) { return Peek(name) != nullptr; }
+
+void Forms::Unload(const QString& name)
+{
+    if (Form* f = Peek(name))
+        Unload(f);
+}
+
+void Forms::Unload(Form* form)
+{
+    if (!form || form->unloading_ || indexOf(form) < 0)
+        return;
+    form->unloading_ = true;
+    QPointer<Form> guard(form);
+    try {
+        form->Form_Unload();
+    } catch (const std::exception&) {
+        // An unload routine that fails part-way still lets its window go.
+    }
+    if (!guard)
+        return;
+    const int i = indexOf(form);
+    if (i >= 0)
+        state().loaded.removeAt(i);
+    QWidget* frame = form->frame();
+    frame->hide();
+    if (QMdiSubWindow* sub = form->sub_) {
+        if (QMdiArea* area = sub->mdiArea())
+            area->removeSubWindow(sub);
+    }
+    emit form->unloaded();
+    // Deferred, so that an unload started inside one of the window's own handlers returns safely.
+    frame->deleteLater();
+    emit state().notifier.changed();
+}
+
+QList<Form*> Forms::Loaded()
+{
+    QList<Form*> out;
+    for (const Entry& e : state().loaded)
+        if (e.form && !e.form->unloading_)
+            out.append(e.form);
+    return out;
+}
+
+void Forms::SetLoadingBlocked(bool blocked) { state().blocked = blocked; }
+bool Forms::LoadingBlocked() { return state().blocked; }
+
+void Forms::SetMdiArea(QMdiArea* area) { state().area = area; }
+QMdiArea* Forms::MdiArea() { return state().area; }
+
+FormsNotifier* Forms::notifier() { return &state().notifier; }
+
+void Forms::ResetForTests()
+{
+    auto& s = state();
+    const QList<Entry> all = s.loaded;
+    s.loaded.clear();
+    for (const Entry& e : all) {
+        if (e.form) {
+            e.form->unloading_ = true;
+            delete e.form->frame();
+        }
+    }
+    s.blocked = false;
+}
+
+} // namespace platform

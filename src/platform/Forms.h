@@ -1,0 +1,129 @@
+#pragma once
+// Windows that behave as the program's design expects: one instance per window class, created and loaded
+// when first touched, and destroyed when unloaded after their unload routine has run. Tool windows are
+// child windows of the main window's work area; while one is active and visible its own menu bar stands
+// in place of the main window's.
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace platform {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { TopLevel, MdiChild };
+
+    explicit Form(const QString& formName, Kind kind = Kind::MdiChild);
+    ~Form() override;
+
+    const QString& formName() const { return formName_; }
+    Kind kind() const { return kind_; }
+    bool isUnloading() const { return unloading_; }
+
+    // The load and unload routines of the window.
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // The window as the desktop shows it: the sub-window of a child, the form itself otherwise.
+    QWidget* frame() const;
+    QMdiSubWindow* subWindow() const { return sub_; }
+
+    void Show();
+    void Hide();
+    // Shows the window and waits, with the rest of the program blocked, until it is unloaded.
+    void ShowModal();
+
+    // The outer place and size of the window, in twips; a child's place is within the work area.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void SetLeft(double twips);
+    void SetTop(double twips);
+    void Move(double left, double top);
+    // The inside of the window, in twips, as it was designed.
+    void SetClientSizeTw(double width, double height);
+
+    void SetCaption(const QString& caption);
+
+    // The window's own menu bar.
+    const QList<QAction*>& menuBarActions() const { return barActions_; }
+    QMenu* AddBarMenu(const QString& name, const QString& caption);
+    QAction* AddMenuItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler);
+    QAction* AddMenuSeparator(QMenu* menu, const QString& name);
+    QAction* AddBarCommand(const QString& name, const QString& caption, std::function<void()> handler);
+
+signals:
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class Forms;
+    void attach(QMdiArea* area);
+    void fitFrame();
+
+    QString formName_;
+    Kind kind_;
+    bool unloading_ = false;
+    QMdiSubWindow* sub_ = nullptr;
+    QList<QAction*> barActions_;
+    double left_ = -1, top_ = -1;  // exact twips of the last placement, if any
+};
+
+class FormsNotifier : public QObject {
+    Q_OBJECT
+signals:
+    void changed();
+};
+
+class Forms {
+public:
+    using Factory = std::function<Form*()>;
+
+    static void Register(const QString& name, Factory factory);
+    static bool IsRegistered(const QString& name);
+
+    // The loaded instance, loading it first when needed. Null when no such window exists or while the
+    // program is ending.
+    static Form* Get(const QString& name);
+    template <class T> static T* Get() { return static_cast<T*>(Get(QString::fromLatin1(T::kFormName))); }
+    // The loaded instance, or null; never loads.
+    static Form* Peek(const QString& name);
+    template <class T> static T* Peek() { return static_cast<T*>(Peek(QString::fromLatin1(T::kFormName))); }
+    static bool IsLoaded(const QString& name);
+
+    // Runs the unload routine, then takes the window away. Unloading a window that is not loaded, or
+    // that is already unloading, does nothing.
+    static void Unload(const QString& name);
+    static void Unload(Form* form);
+
+    // Loaded windows in the order they were loaded.
+    static QList<Form*> Loaded();
+
+    // While blocked, nothing new is loaded (the program is ending).
+    static void SetLoadingBlocked(bool blocked);
+    static bool LoadingBlocked();
+
+    static void SetMdiArea(QMdiArea* area);
+    static QMdiArea* MdiArea();
+
+    static FormsNotifier* notifier();
+
+    // Takes every window away without running unload routines, and forgets the registrations made
+    // after the given count. Tests use it between cases.
+    static void ResetForTests();
+};
+
+} // namespace platform

@@ -1,0 +1,208 @@
+#include "platform/RichTextBox.h"
+
+#include "platform/Twips.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace platform {
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) { setAcceptRichText(false); }
+
+QString RichTextBox::toDocumentText(const QString& crlfText)
+{
+    QString s = crlfText;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+QString RichTextBox::fromDocumentText(const QString& documentText)
+{
+    QString s = documentText;
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    s.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return s;
+}
+
+QString RichTextBox::Text() const { return fromDocumentText(toPlainText()); }
+
+void RichTextBox::SetText(const QString& text)
+{
+    setPlainText(toDocumentText(text));
+    SetSelStart(TextLength());
+}
+
+int RichTextBox::TextLength() const
+{
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    return c.position();
+}
+
+int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
+
+void RichTextBox::SetSelStart(int position)
+{
+    QTextCursor c = textCursor();
+    c.setPosition(qBound(0, position, TextLength()));
+    setTextCursor(c);
+}
+
+int RichTextBox::SelLength() const
+{
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void RichTextBox::SetSelLength(int length)
+{
+    QTextCursor c = textCursor();
+    const int start = c.selectionStart();
+    c.setPosition(start);
+    c.setPosition(qBound(start, start + qMax(0, length), TextLength()), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+QString RichTextBox::SelText() const { return fromDocumentText(textCursor().selectedText()); }
+
+void RichTextBox::SetSelText(const QString& text)
+{
+    QTextCursor c = textCursor();
+    const QTextCharFormat format = currentCharFormat();
+    const QStringList lines = toDocumentText(text).split(QLatin1Char('\n'));
+    c.beginEditBlock();
+    c.removeSelectedText();
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            c.insertBlock(c.blockFormat(), format);
+        if (!lines[i].isEmpty())
+            c.insertText(lines[i], format);
+    }
+    c.endEditBlock();
+    setTextCursor(c);
+    setCurrentCharFormat(format);
+}
+
+void RichTextBox::mergeFormat(const QTextCharFormat& format)
+{
+    QTextCursor c = textCursor();
+    if (c.hasSelection())
+        c.mergeCharFormat(format);
+    mergeCurrentCharFormat(format);
+}
+
+bool RichTextBox::SelBold() const { return currentCharFormat().fontWeight() >= QFont::Bold; }
+void RichTextBox::SetSelBold(bool on)
+{
+    QTextCharFormat f;
+    f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeFormat(f);
+}
+
+bool RichTextBox::SelItalic() const { return currentCharFormat().fontItalic(); }
+void RichTextBox::SetSelItalic(bool on)
+{
+    QTextCharFormat f;
+    f.setFontItalic(on);
+    mergeFormat(f);
+}
+
+bool RichTextBox::SelUnderline() const { return currentCharFormat().fontUnderline(); }
+void RichTextBox::SetSelUnderline(bool on)
+{
+    QTextCharFormat f;
+    f.setFontUnderline(on);
+    mergeFormat(f);
+}
+
+int RichTextBox::SelAlignment() const
+{
+    const Qt::Alignment a = textCursor().blockFormat().alignment();
+    if (a & Qt::AlignHCenter)
+        return AlignCenter;
+    if (a & Qt::AlignRight)
+        return AlignRight;
+    return AlignLeft;
+}
+
+void RichTextBox::SetSelAlignment(int alignment)
+{
+    QTextCursor c = textCursor();
+    QTextBlockFormat b;
+    b.setAlignment(alignment == AlignCenter  ? Qt::AlignHCenter
+                   : alignment == AlignRight ? Qt::AlignRight
+                                             : Qt::AlignLeft);
+    c.mergeBlockFormat(b);
+    setTextCursor(c);
+}
+
+QString RichTextBox::SelFontName() const
+{
+    const QStringList families = currentCharFormat().fontFamilies().toStringList();
+    return families.isEmpty() ? font().family() : families.constFirst();
+}
+
+void RichTextBox::SetSelFontName(const QString& family)
+{
+    QTextCharFormat f;
+    f.setFontFamilies({family});
+    mergeFormat(f);
+}
+
+double RichTextBox::SelFontSize() const
+{
+    const double size = currentCharFormat().fontPointSize();
+    return size > 0 ? size : font().pointSizeF();
+}
+
+void RichTextBox::SetSelFontSize(double points)
+{
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    mergeFormat(f);
+}
+
+QColor RichTextBox::SelColor() const
+{
+    const QBrush b = currentCharFormat().foreground();
+    return b.style() == Qt::NoBrush ? palette().color(QPalette::Text) : b.color();
+}
+
+void RichTextBox::SetSelColor(const QColor& color)
+{
+    QTextCharFormat f;
+    f.setForeground(color);
+    mergeFormat(f);
+}
+
+double RichTextBox::SelIndent() const { return textCursor().blockFormat().leftMargin() * kTwipsPerPixel; }
+
+void RichTextBox::SetSelIndent(double twips)
+{
+    QTextCursor c = textCursor();
+    QTextBlockFormat b;
+    b.setLeftMargin(twips / kTwipsPerPixel);
+    c.mergeBlockFormat(b);
+    setTextCursor(c);
+}
+
+void RichTextBox::InsertPicture(const QImage& picture)
+{
+    // Each picture gets a resource name of its own: a reused name would show the last picture everywhere.
+    const QUrl name(QStringLiteral("selvanthe-picture://%1").arg(++pictureSerial_));
+    document()->addResource(QTextDocument::ImageResource, name, picture);
+    QTextImageFormat f;
+    f.setName(name.toString());
+    f.setWidth(picture.width());
+    f.setHeight(picture.height());
+    QTextCursor c = textCursor();
+    c.removeSelectedText();
+    c.insertImage(f);
+    setTextCursor(c);
+}
+
+} // namespace platform

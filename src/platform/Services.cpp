@@ -1,0 +1,317 @@
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+namespace platform {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+class QtMessageBoxes final : public IMessageBoxes {
+public:
+    MsgResult show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& title) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setText(text);
+        switch (icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        }
+        if (buttons == MsgButtons::YesNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        const int answer = box.exec();
+        if (buttons == MsgButtons::YesNo)
+            return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+        return MsgResult::Ok;
+    }
+};
+
+class QtFileDialogs final : public IFileDialogs {
+public:
+    QString saveFileName(QWidget* parent, const FileDialogRequest& r) override
+    {
+        QFileDialog dialog(parent, r.title, QString(), r.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(r.defaultSuffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(r.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+    QString openFileName(QWidget* parent, const FileDialogRequest& r) override
+    {
+        QFileDialog dialog(parent, r.title, QString(), r.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(r.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+class DesktopShell final : public IShell {
+public:
+    void openUrl(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
+};
+
+class SystemRandom final : public IRandom {
+public:
+    SystemRandom() { reseed(); }
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+    void reseed() override
+    {
+        std::random_device device;
+        engine_.seed((static_cast<std::uint64_t>(device()) << 32) ^ device());
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+class TimerScheduler final : public IScheduler {
+public:
+    void after(int ms, QObject* context, std::function<void()> fn) override
+    {
+        QTimer::singleShot(ms, context, std::move(fn));
+    }
+};
+
+class PrimaryScreen final : public IScreenMetrics {
+public:
+    double widthTwips() const override { return size().width() * kTwipsPerPixel; }
+    double heightTwips() const override { return size().height() * kTwipsPerPixel; }
+
+private:
+    static QSize size()
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize(1280, 1024);
+    }
+};
+
+class SystemClock final : public IClock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+class IniSettingsStore final : public ISettingsStore {
+public:
+    explicit IniSettingsStore(const QString& filePath) : filePath_(filePath) {}
+    QByteArray get(const QString& program, const QString& section, const QByteArray& key) override
+    {
+        return settings(program).value(path(section, key)).toString().toLatin1();
+    }
+    void set(const QString& program, const QString& section, const QByteArray& key,
+             const QByteArray& value) override
+    {
+        // Latin-1 maps every byte to one character and back, so the encoded bytes are kept exactly.
+        settings(program).setValue(path(section, key), QString::fromLatin1(value));
+    }
+    void sync() override
+    {
+        if (settings_)
+            settings_->sync();
+    }
+
+private:
+    QSettings& settings(const QString& program)
+    {
+        if (!settings_ || program != program_) {
+            program_ = program;
+            if (filePath_.isEmpty())
+                settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, program,
+                                                        program);
+            else
+                settings_ = std::make_unique<QSettings>(filePath_, QSettings::IniFormat);
+        }
+        return *settings_;
+    }
+    static QString path(const QString& section, const QByteArray& key)
+    {
+        return section + QLatin1Char('/') + QString::fromLatin1(key);
+    }
+
+    QString filePath_;
+    QString program_;
+    std::unique_ptr<QSettings> settings_;
+};
+
+class LockFileGuard final : public IInstanceGuard {
+public:
+    explicit LockFileGuard(const QString& path) : path_(path) {}
+    bool previousInstance() override
+    {
+        if (lock_ && lock_->isLocked())
+            return false;
+        QDir().mkpath(QFileInfo(path_).absolutePath());
+        lock_ = std::make_unique<QLockFile>(path_);
+        // A lock left by a crashed copy is taken over: its holder's process is gone.
+        lock_->setStaleLockTime(0);
+        return !lock_->tryLock(100);
+    }
+    void release() override
+    {
+        if (lock_)
+            lock_->unlock();
+    }
+
+private:
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+class RealExit final : public IProcessExit {
+public:
+    [[noreturn]] void exit(int code) override
+    {
+        // Everything the program keeps is written by now; static destructors of the toolkit must not run
+        // under a live application object.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+};
+
+QString defaultLockPath()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QStringLiteral("user");
+    return QDir::tempPath() + QStringLiteral("/selvanthe-") + user + QStringLiteral(".lock");
+}
+
+struct Registry {
+    std::unique_ptr<IMessageBoxes> messages;
+    std::unique_ptr<IFileDialogs> files;
+    std::unique_ptr<IShell> shell;
+    std::unique_ptr<IRandom> random;
+    std::unique_ptr<IScheduler> scheduler;
+    std::unique_ptr<IScreenMetrics> screen;
+    std::unique_ptr<IClock> clock;
+    std::unique_ptr<ISettingsStore> settings;
+    std::unique_ptr<IProcessExit> exit;
+    std::unique_ptr<IInstanceGuard> guard;
+    QString appPath;
+};
+
+Registry& reg()
+{
+    static Registry r;
+    return r;
+}
+
+template <class T, class Default>
+T& lazy(std::unique_ptr<T>& slot, Default make)
+{
+    if (!slot)
+        slot = make();
+    return *slot;
+}
+
+} // namespace
+
+void setMessageBoxes(std::unique_ptr<IMessageBoxes> p) { reg().messages = std::move(p); }
+void setFileDialogs(std::unique_ptr<IFileDialogs> p) { reg().files = std::move(p); }
+void setShell(std::unique_ptr<IShell> p) { reg().shell = std::move(p); }
+void setRandom(std::unique_ptr<IRandom> p) { reg().random = std::move(p); }
+void setScheduler(std::unique_ptr<IScheduler> p) { reg().scheduler = std::move(p); }
+void setScreenMetrics(std::unique_ptr<IScreenMetrics> p) { reg().screen = std::move(p); }
+void setClock(std::unique_ptr<IClock> p) { reg().clock = std::move(p); }
+void setSettingsStore(std::unique_ptr<ISettingsStore> p) { reg().settings = std::move(p); }
+void setProcessExit(std::unique_ptr<IProcessExit> p) { reg().exit = std::move(p); }
+void setInstanceGuard(std::unique_ptr<IInstanceGuard> p) { reg().guard = std::move(p); }
+
+IMessageBoxes& messageBoxes() { return lazy(reg().messages, [] { return std::make_unique<QtMessageBoxes>(); }); }
+IFileDialogs& fileDialogs() { return lazy(reg().files, [] { return std::make_unique<QtFileDialogs>(); }); }
+IShell& shell() { return lazy(reg().shell, [] { return std::make_unique<DesktopShell>(); }); }
+IRandom& random() { return lazy(reg().random, [] { return std::make_unique<SystemRandom>(); }); }
+IScheduler& scheduler() { return lazy(reg().scheduler, [] { return std::make_unique<TimerScheduler>(); }); }
+IScreenMetrics& screenMetrics() { return lazy(reg().screen, [] { return std::make_unique<PrimaryScreen>(); }); }
+IClock& clock() { return lazy(reg().clock, [] { return std::make_unique<SystemClock>(); }); }
+ISettingsStore& settingsStore()
+{
+    return lazy(reg().settings, [] { return std::make_unique<IniSettingsStore>(QString()); });
+}
+IProcessExit& processExit() { return lazy(reg().exit, [] { return std::make_unique<RealExit>(); }); }
+IInstanceGuard& instanceGuard()
+{
+    return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(defaultLockPath()); });
+}
+
+std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath)
+{
+    return std::make_unique<IniSettingsStore>(filePath);
+}
+std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QString& lockPath)
+{
+    return std::make_unique<LockFileGuard>(lockPath);
+}
+
+QWidget* windowOnView()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const auto tops = QApplication::topLevelWidgets();
+    for (auto it = tops.crbegin(); it != tops.crend(); ++it)
+        if ((*it)->isVisible() && (*it)->isWindow() && !(*it)->inherits("QMenu"))
+            return *it;
+    return nullptr;
+}
+
+MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, const QString& title)
+{
+    return messageBoxes().show(windowOnView(), text, icon, buttons, title.isEmpty() ? AppTitle() : title);
+}
+
+void ShellOpen(const QString& address) { shell().openUrl(address); }
+double Rnd() { return random().next(); }
+void Randomize() { random().reseed(); }
+double ScreenWidth() { return screenMetrics().widthTwips(); }
+double ScreenHeight() { return screenMetrics().heightTwips(); }
+QDateTime Now() { return clock().now(); }
+
+QString AppTitle() { return QStringLiteral("Selvanthe"); }
+
+QString AppPath()
+{
+    if (!reg().appPath.isEmpty())
+        return reg().appPath;
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+void setAppPath(const QString& path) { reg().appPath = path; }
+
+} // namespace platform

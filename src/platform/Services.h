@@ -1,0 +1,147 @@
+#pragma once
+// The services the program takes from the desktop: message boxes, file dialogs, the browser, the
+// random sequence, timers, the screen size, the clock, the settings store and the end of the process.
+// Each is an interface with one production implementation; a test installs its own once per process.
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QObject;
+class QWidget;
+
+namespace platform {
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgResult { Ok, Yes, No };
+
+class IMessageBoxes {
+public:
+    virtual ~IMessageBoxes() = default;
+    virtual MsgResult show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                           const QString& title) = 0;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;         // Qt filter text, e.g. "Selvanthe (*.slv)"
+    QString defaultSuffix;  // added to a typed name without one
+    QString fileName;       // start name
+    bool overwritePrompt = true;
+};
+
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // An empty result means the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+class IShell {
+public:
+    virtual ~IShell() = default;
+    virtual void openUrl(const QString& address) = 0;
+};
+
+class IRandom {
+public:
+    virtual ~IRandom() = default;
+    virtual double next() = 0;  // uniform in [0, 1)
+    virtual void reseed() = 0;
+};
+
+class IScheduler {
+public:
+    virtual ~IScheduler() = default;
+    // Runs fn once after ms milliseconds on the user-interface thread, unless context is gone by then.
+    virtual void after(int ms, QObject* context, std::function<void()> fn) = 0;
+};
+
+class IScreenMetrics {
+public:
+    virtual ~IScreenMetrics() = default;
+    virtual double widthTwips() const = 0;
+    virtual double heightTwips() const = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    // Keys and values are the stored bytes, kept exactly; an absent value reads as empty.
+    virtual QByteArray get(const QString& program, const QString& section, const QByteArray& key) = 0;
+    virtual void set(const QString& program, const QString& section, const QByteArray& key,
+                     const QByteArray& value) = 0;
+    virtual void sync() = 0;
+};
+
+class IProcessExit {
+public:
+    virtual ~IProcessExit() = default;
+    [[noreturn]] virtual void exit(int code) = 0;
+};
+
+class IInstanceGuard {
+public:
+    virtual ~IInstanceGuard() = default;
+    // True when another copy of the program holds the guard. Otherwise this copy takes it for its run.
+    virtual bool previousInstance() = 0;
+    virtual void release() = 0;
+};
+
+// Installing replaces the current implementation for the rest of the process.
+void setMessageBoxes(std::unique_ptr<IMessageBoxes>);
+void setFileDialogs(std::unique_ptr<IFileDialogs>);
+void setShell(std::unique_ptr<IShell>);
+void setRandom(std::unique_ptr<IRandom>);
+void setScheduler(std::unique_ptr<IScheduler>);
+void setScreenMetrics(std::unique_ptr<IScreenMetrics>);
+void setClock(std::unique_ptr<IClock>);
+void setSettingsStore(std::unique_ptr<ISettingsStore>);
+void setProcessExit(std::unique_ptr<IProcessExit>);
+void setInstanceGuard(std::unique_ptr<IInstanceGuard>);
+
+IMessageBoxes& messageBoxes();
+IFileDialogs& fileDialogs();
+IShell& shell();
+IRandom& random();
+IScheduler& scheduler();
+IScreenMetrics& screenMetrics();
+IClock& clock();
+ISettingsStore& settingsStore();
+IProcessExit& processExit();
+IInstanceGuard& instanceGuard();
+
+// The window the user is looking at: the active window, else the top-most visible one, else none.
+QWidget* windowOnView();
+
+// Convenience calls in the shape the windows use them.
+MsgResult MsgBox(const QString& text, MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok,
+                 const QString& title = QString());
+void ShellOpen(const QString& address);
+double Rnd();
+void Randomize();
+double ScreenWidth();   // twips
+double ScreenHeight();  // twips
+QDateTime Now();
+
+// The program's title, used as the default title of its message boxes.
+QString AppTitle();
+// The folder of the running program; the picture folders lie beside it. A test may point it elsewhere.
+QString AppPath();
+void setAppPath(const QString& path);
+
+// Production implementations, for tests that want the real thing over a temporary file.
+std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath);
+std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QString& lockPath);
+
+} // namespace platform

@@ -1,0 +1,113 @@
+#include "runictarot/DetailsFile.h"
+
+#include "runictarot/SunSign.h"
+#include "shell/Codec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace runictarot {
+
+namespace {
+constexpr int kLineCount = 4;
+constexpr int kLastDay = 31;
+
+bool isDateInLists(int day, QStringView month, int year)
+{
+    return day >= 1 && day <= kLastDay && monthIndex(month) >= 0 && year >= FirstBirthYear && year <= LastBirthYear;
+}
+
+// The number a line holds when it is written exactly as the lists write it: plain decimal digits,
+// no sign, blank or leading zero.
+std::optional<int> listNumber(const QByteArray& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || QByteArray::number(value) != text)
+        return std::nullopt;
+    return value;
+}
+
+void appendLine(QByteArray& out, QByteArrayView ansi)
+{
+    out.append(shell::EncodeString(ansi));
+    out.append("\r\n");
+}
+} // namespace
+
+bool hasDetailsFileSuffix(QStringView path) { return path.endsWith(u"brn", Qt::CaseSensitive); }
+
+bool nameFitsDetailsFile(QStringView name) { return shell::fitsStoredFormat(name); }
+
+std::optional<QByteArray> composeDetailsFile(const BirthDetails& details)
+{
+    if (!nameFitsDetailsFile(details.name) || !isDateInLists(details.day, details.month, details.year))
+        return std::nullopt;
+    QByteArray out;
+    appendLine(out, shell::toAnsi(details.name));
+    appendLine(out, QByteArray::number(details.day));
+    appendLine(out, shell::toAnsi(details.month));
+    appendLine(out, QByteArray::number(details.year));
+    return out;
+}
+
+std::optional<BirthDetails> parseDetailsFile(QByteArrayView bytes)
+{
+    if (bytes.size() > MaxDetailsFileSize)
+        return std::nullopt;
+
+    std::array<QByteArray, kLineCount> lines;
+    int found = 0;
+    qsizetype start = 0;
+    while (found < kLineCount && start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        lines[static_cast<size_t>(found++)] = shell::DecodeString(bytes.sliced(start, end - start));
+        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    if (found < kLineCount)
+        return std::nullopt;
+
+    const std::optional<int> day = listNumber(lines[1]);
+    const QString month = shell::fromAnsi(lines[2]);
+    const std::optional<int> year = listNumber(lines[3]);
+    if (!day || !year || !isDateInLists(*day, month, *year))
+        return std::nullopt;
+    return BirthDetails{shell::fromAnsi(lines[0]), *day, month, *year};
+}
+
+SaveResult saveDetailsFile(const QString& path, const BirthDetails& details)
+{
+    if (!nameFitsDetailsFile(details.name))
+        return SaveResult::NameNotStorable;
+    const std::optional<QByteArray> bytes = composeDetailsFile(details);
+    if (!bytes)
+        return SaveResult::InvalidDetails;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveResult::WriteFailed;
+    if (file.write(*bytes) != bytes->size()) {
+        file.cancelWriting();
+        return SaveResult::WriteFailed;
+    }
+    return file.commit() ? SaveResult::Saved : SaveResult::WriteFailed;
+}
+
+std::optional<BirthDetails> loadDetailsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // One byte past the limit tells an oversized file from one that just fits, whatever size() says.
+    const QByteArray bytes = file.read(MaxDetailsFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return parseDetailsFile(bytes);
+}
+
+} // namespace runictarot

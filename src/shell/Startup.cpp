@@ -1,0 +1,22 @@
+#include "shell/Startup.h"
+
+#include "shell/Registry.h"
+#include "shell/frmStartup.h"
+
+#include <QApplication>
+
+namespace shell {
+
+bool StartProgram()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Selvanthe"));
+    QCoreApplication::setApplicationName(QStringLiteral("Selvanthe"));
+    // Closing the main window leads to the exit screen; the program ends only through QuitApplication.
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        app->setQuitOnLastWindowClosed(false);
+    RegisterAllForms();
+    auto* startup = platform::Forms::Get<frmStartup>();
+    return startup && startup->continuesRunning();
+}
+
+} // namespace shell

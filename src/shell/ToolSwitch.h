@@ -1,0 +1,21 @@
+#pragma once
+// The one operation behind the three tool buttons and the three welcome links: close whatever tool is
+// open, clear the main window's panels and open the chosen tool's first window, always afresh.
+#include <QStringList>
+
+namespace shell {
+
+enum class Tool { Runes, Tarot, RunicTarot };
+
+// The tool windows in the order they are unloaded. Two windows come twice: the runic tarot report's
+// unload shows the reading window again, and the card-layout window is made sure of last.
+const QStringList& ToolWindowUnloadOrder();
+
+// Unloads every tool window in that order (a window that is not loaded is passed over).
+void UnloadToolWindows();
+
+// The switch for cmdSelectOption index 0..2 or lblCaption index 3..5.
+void RunToolSwitch(int controlIndex);
+void SwitchToTool(Tool tool);
+
+} // namespace shell

@@ -1,0 +1,119 @@
+#include "shell/frmAbout.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "shell/Version.h"
+#include "shell/modHelp.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+using platform::setGeometryTw;
+
+namespace shell {
+
+namespace {
+QLabel* aboutLabel(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h,
+                   bool bold, const QColor& colour)
+{
+    auto* lbl = new QLabel(text, parent);
+    lbl->setObjectName(QString::fromLatin1(name));
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(8.25);
+    f.setBold(bold);
+    lbl->setFont(f);
+    lbl->setWordWrap(true);
+    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::setForeColor(lbl, colour);
+    setGeometryTw(lbl, l, t, w, h);
+    return lbl;
+}
+} // namespace
+
+frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    SetCaption(QString::fromLatin1(kProgramCaption));
+    const QPixmap icon = platform::BuiltInPicture(QStringLiteral(":/pictures/icons/program.png"), QSize(32, 32));
+    setWindowIcon(QIcon(icon));
+    platform::setBackColor(this, Qt::black);
+    SetClientSizeTw(6810, 3870);
+
+    Picture1 = new platform::PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    setGeometryTw(Picture1, 120, 120, 480, 480);
+    Picture1->setPicture(icon);
+
+    const QColor white(Qt::white), cyan(Qt::cyan);
+    Label2 = aboutLabel(this, "Label2", QString::fromLatin1(kProgramCaption), 840, 240, 2355, 240, true, white);
+    Label1 = aboutLabel(this, "Label1",
+                        QStringLiteral("Selvanthe consists of a combination of tarot reading, runes reading and runic "
+                                       "tarot softwares. Tarot and Runes stones reading have been very popular methods "
+                                       "of esoteric divination since the ancient ages. Tarot and Runes can provide you "
+                                       "with an insight into the future as reflected in the stars."),
+                        240, 720, 6465, 1095, false, white);
+    lblHomePage = aboutLabel(this, "lblHomePage",
+                             QStringLiteral("Click here to visit ") + QString::fromLatin1(kSiteDisplayAddress), 2640,
+                             1920, 4050, 195, false, cyan);
+    Label3 = aboutLabel(this, "Label3",
+                        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                       "online. Get this software fully branded for your website. "),
+                        240, 2280, 6105, 675, true, white);
+    lblCobrand = aboutLabel(this, "lblCobrand", QStringLiteral("Click here for more details."), 4320, 2880, 2355, 195,
+                            false, cyan);
+    for (QLabel* link : {lblHomePage, lblCobrand}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+    }
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: #c0c0c0; background-color: #c0c0c0;"));
+    setGeometryTw(line, 0, 3240, 6900, 15);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    setGeometryTw(cmdOK, 5400, 3360, 1260, 345);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->geometry().center());
+        move(r.topLeft());
+    }
+}
+
+void frmAbout::cmdOK_Click() { platform::Forms::Unload(this); }
+void frmAbout::lblHomePage_Click() { OpenHomePage(); }
+void frmAbout::lblCobrand_Click() { OpenFullBrandPage(); }
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == lblHomePage) {
+            lblHomePage_Click();
+            return true;
+        }
+        if (watched == lblCobrand) {
+            lblCobrand_Click();
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void ShowAbout()
+{
+    if (platform::Form* about = platform::Forms::Get(QString::fromLatin1(frmAbout::kFormName)))
+        about->ShowModal();
+}
+
+} // namespace shell

@@ -1,0 +1,39 @@
+#pragma once
+// The about box: name and version, a short description, two links to the maker's pages and OK.
+#include "platform/Forms.h"
+
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace shell {
+
+class frmAbout : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmAbout";
+    frmAbout();
+
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCobrand_Click();
+
+    platform::PictureBox* Picture1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblHomePage = nullptr;
+    QLabel* lblCobrand = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Shows the about box modally over the window on view.
+void ShowAbout();
+
+} // namespace shell

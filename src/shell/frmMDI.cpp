@@ -1,0 +1,494 @@
+#include "shell/frmMDI.h"
+
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "runes/RuneTables.h"
+#include "shell/ListHelpers.h"
+#include "shell/Quit.h"
+#include "shell/ToolSwitch.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+#include "shell/Version.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using platform::bgr;
+using platform::px;
+using platform::setGeometryTw;
+
+namespace shell {
+
+namespace {
+
+const QString kVerdana = QStringLiteral("Verdana");
+
+QFont verdana(double points, bool bold = false)
+{
+    QFont f(kVerdana);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QWidget* panel(QWidget* parent, const char* name, double heightTw, const QColor& back = QColor())
+{
+    auto* w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setFixedHeight(px(heightTw));
+    platform::setHeightTw(w, heightTw);
+    if (back.isValid())
+        platform::setBackColor(w, back);
+    return w;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, double l, double t, double w, double h)
+{
+    auto* lbl = new QLabel(text, parent);
+    lbl->setObjectName(name);
+    lbl->setFont(verdana(8.25));
+    setGeometryTw(lbl, l, t, w, h);
+    return lbl;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, double l, double t, double w, double h)
+{
+    auto* box = new QLineEdit(QStringLiteral("aa"), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(verdana(8.25));
+    setGeometryTw(box, l, t, w, h);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, double l, double t, double w,
+                    double h, bool bold = false)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFont(verdana(8.25, bold));
+    setGeometryTw(b, l, t, w, h);
+    return b;
+}
+
+// The banner: one line for the maker's forum, ending with the site's address.
+QString bannerText()
+{
+    return QStringLiteral("Meet other readers in the Selvanthe forum at ") +
+           QString::fromLatin1(kSiteDisplayAddress);
+}
+
+const char* const kStoneSets[5] = {"gold", "ice", "jade", "spirit", "stone"};
+
+} // namespace
+
+frmMDI* MDI() { return platform::Forms::Peek<frmMDI>(); }
+
+frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
+{
+    SetCaption(QString::fromLatin1(kProgramCaption));
+    setWindowIcon(QIcon(platform::BuiltInPicture(QStringLiteral(":/pictures/icons/program.png"), QSize(32, 32))));
+    buildPanels();
+    buildMenus();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+}
+
+void frmMDI::buildPanels()
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // Banner strip.
+    Picture6 = panel(this, "Picture6", 560, bgr(0xFFC0C0));
+    Picture6->setCursor(Qt::PointingHandCursor);
+    lblQuendravaleBanner = label(Picture6, QStringLiteral("lblQuendravaleBanner"), bannerText(), 960, 0, 9480, 465);
+    lblQuendravaleBanner->setAlignment(Qt::AlignCenter);
+    lblQuendravaleBanner->setCursor(Qt::PointingHandCursor);
+    lblQuendravaleBanner->setFont(verdana(9.75, true));
+    platform::setForeColor(lblQuendravaleBanner, bgr(0x800000));
+
+    // Tool bar.
+    Picture1 = panel(this, "Picture1", 900);
+    picButtonContainer = new QFrame(Picture1);
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    setGeometryTw(picButtonContainer, 473, 0, 10935, 800);
+    struct ToolButton {
+        int index;
+        const char* caption;
+        double left;
+        const char* icon;
+    };
+    const ToolButton tools[] = {{1, "Tarot Reading", 975, ":/pictures/icons/tool-tarot.png"},
+                                {0, "Keldamar", 4455, ":/pictures/icons/tool-runes.png"},
+                                {2, "Runic Tarot", 7935, ":/pictures/icons/tool-runic.png"}};
+    for (const ToolButton& t : tools) {
+        auto* b = button(picButtonContainer, QStringLiteral("cmdSelectOption(%1)").arg(t.index),
+                         QString::fromLatin1(t.caption), t.left, 188, 2610, 495, true);
+        connect(b, &QPushButton::clicked, this, [this, i = t.index] { cmdSelectOption_Click(i); });
+        cmdSelectOption[static_cast<size_t>(t.index)] = b;
+        auto* icon = new platform::PictureBox(picButtonContainer);
+        icon->setObjectName(QStringLiteral("picToolIcon(%1)").arg(t.index));
+        setGeometryTw(icon, t.left - 600, 180, 510, 510);
+        icon->setPicture(platform::BuiltInPicture(QString::fromLatin1(t.icon), QSize(32, 32)));
+        picToolIcon[static_cast<size_t>(t.index)] = icon;
+    }
+
+    // Runes step bar.
+    picRunesReadingTop = panel(this, "picRunesReadingTop", 435, bgr(0x800000));
+    struct Step {
+        const char* caption;
+        double left, width;
+    };
+    const Step steps[9] = {{"Keldamar", 0, 3270}, {">>", 3315, 540},   {"Enter Data", 3885, 1875},
+                           {">>", 5790, 540},     {"Runes", 6360, 1080}, {">>", 7470, 540},
+                           {"Spread", 8040, 1245}, {">>", 9315, 540},  {"Result", 9885, 1110}};
+    for (int i = 0; i < 9; ++i) {
+        QLabel* l = label(picRunesReadingTop, QStringLiteral("lblScreenInfo(%1)").arg(i),
+                          QString::fromLatin1(steps[i].caption), steps[i].left, 30, steps[i].width, 375);
+        l->setFont(verdana(9.75, true));
+        platform::setForeColor(l, Qt::white);
+        lblScreenInfo[static_cast<size_t>(i)] = l;
+    }
+
+    // Querent bar.
+    picTop = panel(this, "picTop", 915);
+    lblName = label(picTop, QStringLiteral("lblName"), QStringLiteral("Name"), 120, 90, 960, 255);
+    lblDOB = label(picTop, QStringLiteral("lblDOB"), QStringLiteral("Date of Birth"), 3990, 60, 1395, 255);
+    lblCountry = label(picTop, QStringLiteral("lblCountry"), QStringLiteral("Country"), 7380, 60, 975, 255);
+    lblQ = label(picTop, QStringLiteral("lblQ"), QStringLiteral("Question"), 90, 450, 990, 255);
+    txtName = textBox(picTop, "txtName", 1110, 90, 2655, 285);
+    txtDOB = textBox(picTop, "txtDOB", 5430, 60, 1935, 285);
+    txtCountry = textBox(picTop, "txtCountry", 8400, 60, 2445, 285);
+    txtQ = textBox(picTop, "txtQ", 1110, 420, 7485, 375);
+    cmdPrint = button(picTop, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 11520, 420, 1695, 375);
+    cmdSave = button(picTop, QStringLiteral("cmdSave"), QStringLiteral("&Save"), 9720, 420, 1695, 375);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+
+    // Welcome panel.
+    picMain = panel(this, "picMain", 8605, Qt::black);
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+    struct Caption {
+        const char* text;
+        double top, width, height;
+        bool bold, link;
+    };
+    const Caption captions[6] = {
+        {"Welcome to Selvanthe", 240, 4815, 330, true, false},
+        {"Tarot and Runes have been very popular methods of esoteric divination since the ancient ages. "
+         "Selvanthe combines the worlds of both Tarot and Runes and gives you a package of useful softwares that "
+         "can help you in your everyday life.",
+         840, 8055, 825, false, false},
+        {"Selvanthe includes the following programs", 1920, 5535, 330, true, false},
+        {"Keldamar", 3000, 2415, 285, true, true},
+        {"Tarot Reading", 2520, 2415, 285, true, true},
+        {"Runic Tarot", 3600, 2415, 285, true, true}};
+    for (int i = 0; i < 6; ++i) {
+        const Caption& c = captions[i];
+        QLabel* l = label(picMain, QStringLiteral("lblCaption(%1)").arg(i), QString::fromLatin1(c.text), 0, c.top,
+                          c.width, c.height);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setWordWrap(i == 1);
+        l->setFont(verdana(c.bold && !c.link ? 12 : 9.75, c.bold));
+        platform::setForeColor(l, c.link ? QColor(120, 200, 255) : i == 1 ? QColor(225, 225, 225)
+                                                                         : QColor(240, 205, 110));
+        l->setMouseTracking(true);
+        l->installEventFilter(this);
+        if (c.link)
+            l->setCursor(Qt::PointingHandCursor);
+        lblCaption[static_cast<size_t>(i)] = l;
+    }
+
+    // The middle row: side panel, work area, reading panel.
+    auto* middle = new QWidget(this);
+    middle->setObjectName(QStringLiteral("middle"));
+    auto* row = new QHBoxLayout(middle);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    picLeft = new platform::PictureBox(middle);
+    picLeft->setObjectName(QStringLiteral("picLeft"));
+    picLeft->setFixedWidth(px(3285));
+    platform::setWidthTw(picLeft, 3285);
+    platform::setBackColor(picLeft, bgr(0x800000));
+    picLeft->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/panels/side-panel.jpg"), QSize(219, 700)));
+    Check1 = button(picLeft, QStringLiteral("Check1"), QStringLiteral("Donate"), 420, 6060, 2565, 585, true);
+    Check1->setCheckable(true);
+    Check1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: #000080; }"));
+    connect(Check1, &QPushButton::toggled, this, [this] { Check1_Click(); });
+
+    mdiArea = new QMdiArea(middle);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    platform::Forms::SetMdiArea(mdiArea);
+
+    picRight = new QWidget(middle);
+    picRight->setObjectName(QStringLiteral("picRight"));
+    picRight->setFixedWidth(px(4250));
+    platform::setWidthTw(picRight, 4250);
+    auto* rightColumn = new QVBoxLayout(picRight);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    RTB = new platform::RichTextBox(picRight);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    rightColumn->addWidget(RTB);
+    rtb1 = new platform::RichTextBox(picRight);
+    rtb1->setObjectName(QStringLiteral("rtb1"));
+    rtb1->setFont(verdana(9.75));
+    rtb1->hide();
+    picRight->hide();
+
+    row->addWidget(picLeft);
+    row->addWidget(mdiArea, 1);
+    row->addWidget(picRight);
+
+    // Bottom strip.
+    PicCoBrand = panel(this, "PicCoBrand", 735, bgr(0xFFC0C0));
+    cmdMdiExit = button(PicCoBrand, QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), 17745, 120, 1335, 495, true);
+    connect(cmdMdiExit, &QPushButton::clicked, this, [this] { cmdMdiExit_Click(); });
+    Label7 = label(PicCoBrand, QStringLiteral("Label7"),
+                   QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                                  "Get this software fully branded for your website. Click here for more details."),
+                   120, 0, 6975, 615);
+    Label7->setWordWrap(true);
+    Label7->setCursor(Qt::PointingHandCursor);
+    Label7->installEventFilter(this);
+
+    Picture6->installEventFilter(this);
+    lblQuendravaleBanner->installEventFilter(this);
+
+    column->addWidget(Picture6);
+    column->addWidget(Picture1);
+    column->addWidget(picRunesReadingTop);
+    column->addWidget(picTop);
+    column->addWidget(picMain);
+    column->addWidget(middle, 1);
+    column->addWidget(PicCoBrand);
+
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+    connect(platform::Forms::notifier(), &platform::FormsNotifier::changed, this, [this] { updateMenuBar(); });
+}
+
+void frmMDI::buildMenus()
+{
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    layout()->setMenuBar(menuBar);
+
+    QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); });
+    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [] { OpenHelpPage(); });
+    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [] { OpenHomePage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuSep1"));
+    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
+                [] { OpenDownloadPage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuSep2"));
+    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [] { ShowAbout(); });
+    AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), [] { OpenDonatePage(); });
+    AddBarCommand(QStringLiteral("mkmoney"), QStringLiteral("Make Money &Online"), [] { OpenFullBrandPage(); });
+    ownBarActions_ = menuBarActions();
+    updateMenuBar();
+}
+
+void frmMDI::updateMenuBar()
+{
+    if (!menuBar)
+        return;
+    QList<QAction*> wanted = ownBarActions_;
+    if (QMdiSubWindow* active = mdiArea ? mdiArea->activeSubWindow() : nullptr; active && active->isVisible()) {
+        auto* form = qobject_cast<platform::Form*>(active->widget());
+        if (form && !form->isUnloading() && !form->menuBarActions().isEmpty())
+            wanted = form->menuBarActions();
+    }
+    if (wanted == menuBar->actions())
+        return;
+    for (QAction* a : menuBar->actions())
+        menuBar->removeAction(a);
+    menuBar->addActions(wanted);
+}
+
+void frmMDI::Form_Load()
+{
+    DisableResize(this);
+    runes::InitRunesReading();
+    const double screenWidth = platform::ScreenWidth();
+    platform::setLeftTw(lblQuendravaleBanner, (screenWidth - platform::widthTw(lblQuendravaleBanner)) / 2);
+    platform::setLeftTw(picButtonContainer, (screenWidth - platform::widthTw(picButtonContainer)) / 2);
+    for (QLabel* l : lblCaption)
+        platform::setLeftTw(l, (screenWidth - platform::widthTw(l)) / 2);
+    platform::setLeftTw(cmdMdiExit, screenWidth - (platform::widthTw(cmdMdiExit) + 120));
+    picTop->hide();
+    // The reading pane fills its panel, so it needs no height of its own.
+    picLeft->hide();
+    picRunesReadingTop->hide();
+}
+
+void frmMDI::Form_Unload()
+{
+    if (IsQuitting())
+        return;
+    // The tool windows go with the main window, each running its own unload routine.
+    for (platform::Form* form : platform::Forms::Loaded())
+        if (form->kind() == Kind::MdiChild)
+            platform::Forms::Unload(form);
+    if (platform::Forms::IsRegistered(QStringLiteral("frmExitScreen"))) {
+        if (platform::Form* exitScreen = platform::Forms::Get(QStringLiteral("frmExitScreen")))
+            exitScreen->Show();
+    } else {
+        QuitApplication();
+    }
+}
+
+void frmMDI::MDIForm_Resize()
+{
+    const double width = Width();
+    platform::setLeftTw(cmdPrint, width - platform::widthTw(cmdPrint) - 300);
+    platform::setLeftTw(cmdSave, platform::leftTw(cmdPrint) - platform::widthTw(cmdSave) - 100);
+}
+
+void frmMDI::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    if (IsBusy() && !isUnloading()) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}
+
+void frmMDI::cmdSelectOption_Click(int index) { RunToolSwitch(index); }
+
+void frmMDI::lblCaption_Click(int index)
+{
+    // The heading, description and sub-heading are not links.
+    if (index >= 3)
+        RunToolSwitch(index);
+}
+
+void frmMDI::setLinkUnderline(int index, bool on)
+{
+    QLabel* l = lblCaption[static_cast<size_t>(index)];
+    QFont f = l->font();
+    if (f.underline() != on) {
+        f.setUnderline(on);
+        l->setFont(f);
+    }
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index >= 3 && index <= 5)
+        setLinkUnderline(index, true);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (int i = 0; i < 6; ++i)
+        setLinkUnderline(i, false);
+}
+
+void frmMDI::cmdPrint_Click() {}
+
+void frmMDI::cmdSave_Click() {}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    if (IsBusy())
+        return;
+    platform::Forms::Unload(this);
+}
+
+void frmMDI::lblQuendravaleBanner_Click() { OpenHomePage(); }
+void frmMDI::Picture6_Click() { OpenHomePage(); }
+void frmMDI::Label7_Click() { OpenFullBrandPage(); }
+
+void frmMDI::Check1_Click()
+{
+    if (!Check1->isChecked())
+        return;
+    Check1->setChecked(false);  // raises the click again, which then finds the box unticked
+    OpenDonatePage();
+}
+
+double frmMDI::ScaleWidth()
+{
+    layout()->activate();
+    return platform::tw(mdiArea->width());
+}
+
+double frmMDI::ScaleHeight()
+{
+    layout()->activate();
+    return platform::tw(mdiArea->height());
+}
+
+const platform::ImageList& frmMDI::imlStones(int t)
+{
+    const int set = qBound(0, t, 4);
+    auto& slot = stones_[static_cast<size_t>(set)];
+    if (!slot) {
+        QStringList paths;
+        for (int n = 1; n <= 25; ++n)
+            paths << QStringLiteral(":/pictures/stones/%1/%2.jpg").arg(QString::fromLatin1(kStoneSets[set])).arg(n);
+        slot.emplace(paths, QSize(113, 151));
+    }
+    return *slot;
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return Form::eventFilter(watched, event);
+    const bool release = type == QEvent::MouseButtonRelease;
+    if (release && static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return false;
+    for (int i = 0; i < 6; ++i) {
+        if (watched == lblCaption[static_cast<size_t>(i)]) {
+            if (release)
+                lblCaption_Click(i);
+            else
+                lblCaption_MouseMove(i);
+            return true;  // the panel beneath must not see it and clear the underline
+        }
+    }
+    if (watched == picMain && !release) {
+        picMain_MouseMove();
+        return false;
+    }
+    if (release && watched == lblQuendravaleBanner) {
+        lblQuendravaleBanner_Click();
+        return true;
+    }
+    if (release && watched == Picture6) {
+        Picture6_Click();
+        return true;
+    }
+    if (release && watched == Label7) {
+        Label7_Click();
+        return true;
+    }
+    return false;
+}
+
+} // namespace shell

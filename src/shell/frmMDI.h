@@ -1,0 +1,112 @@
+#pragma once
+// The main window: the banner strip, the tool bar, the welcome panel, the querent bar, the reading pane,
+// the runes side panel and step bar, the bottom strip, and the work area where the tool windows open.
+#include "platform/Forms.h"
+#include "platform/ImageList.h"
+
+#include <QList>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMenuBar;
+class QPushButton;
+
+namespace platform {
+class PictureBox;
+class RichTextBox;
+}
+
+namespace shell {
+
+class frmMDI : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmMDI";
+    frmMDI();
+
+    void Form_Load() override;    // MDIForm_Load
+    void Form_Unload() override;  // MDIForm_Unload
+
+    // Event routines.
+    void MDIForm_Resize();
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void cmdPrint_Click();
+    void cmdSave_Click();
+    void cmdMdiExit_Click();
+    void lblQuendravaleBanner_Click();
+    void Picture6_Click();
+    void Label7_Click();
+    void Check1_Click();
+
+    // The work area's size in twips, as the docked panels now leave it.
+    double ScaleWidth();
+    double ScaleHeight();
+
+    // The 25 stone pictures of rune set t (0..4), read the first time the runes tool asks for them.
+    const platform::ImageList& imlStones(int t);
+
+    // Panels.
+    QWidget* Picture6 = nullptr;
+    QWidget* Picture1 = nullptr;
+    QWidget* picRunesReadingTop = nullptr;
+    QWidget* picTop = nullptr;
+    QWidget* picMain = nullptr;
+    QWidget* PicCoBrand = nullptr;
+    platform::PictureBox* picLeft = nullptr;
+    QWidget* picRight = nullptr;
+    QMdiArea* mdiArea = nullptr;
+
+    // Members of the panels.
+    QLabel* lblQuendravaleBanner = nullptr;
+    QFrame* picButtonContainer = nullptr;
+    std::array<QPushButton*, 3> cmdSelectOption{};
+    std::array<platform::PictureBox*, 3> picToolIcon{};
+    std::array<QLabel*, 9> lblScreenInfo{};
+    QLabel* lblName = nullptr;
+    QLabel* lblDOB = nullptr;
+    QLabel* lblCountry = nullptr;
+    QLabel* lblQ = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtDOB = nullptr;
+    QLineEdit* txtCountry = nullptr;
+    QLineEdit* txtQ = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdSave = nullptr;
+    std::array<QLabel*, 6> lblCaption{};
+    QPushButton* cmdMdiExit = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* Check1 = nullptr;
+    platform::RichTextBox* RTB = nullptr;
+    platform::RichTextBox* rtb1 = nullptr;
+
+    QMenuBar* menuBar = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPanels();
+    void buildMenus();
+    void updateMenuBar();
+    void setLinkUnderline(int index, bool on);
+
+    QList<QAction*> ownBarActions_;
+    QList<QAction*> shownBarActions_;
+    std::array<std::optional<platform::ImageList>, 5> stones_;
+};
+
+// The main window, or null once it has been unloaded.
+frmMDI* MDI();
+
+} // namespace shell

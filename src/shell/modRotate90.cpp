@@ -1,0 +1,33 @@
+#include "shell/modRotate90.h"
+
+#include "platform/PictureBox.h"
+
+#include <QTransform>
+
+namespace shell {
+
+void RotatePicture90(platform::PictureBox& box)
+{
+    const int w = box.width();
+    const int h = box.height();
+    const QImage shown = box.shown().toImage();
+    const QImage turned = shown.transformed(QTransform().rotate(90));
+    box.setAutoRedraw(true);
+    box.resize(h, w);
+    box.setImage(QPixmap::fromImage(turned));
+}
+
+void RotatePicture180(platform::PictureBox& box)
+{
+    if (box.picture().isNull())
+        return;
+    const QImage stretched =
+        box.picture().toImage().scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const bool autoSize = box.autoSize();
+    box.setAutoSize(false);
+    box.setPicture(QPixmap::fromImage(stretched.mirrored(true, true)));
+    box.setAutoSize(autoSize);
+    box.setAutoRedraw(false);
+}
+
+} // namespace shell

@@ -1,0 +1,368 @@
+#include "runictarot/SignTable.h"
+#include "runictarot/SunSign.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace runictarot;
+
+namespace {
+// Stand-ins for the runes and tarot tables, so a reading shows which entry each slot was taken from.
+SharedTexts taggedTexts()
+{
+    return {[](int i) { return QStringLiteral("rune:%1").arg(i); },
+            [](int n) { return QStringLiteral("card:%1").arg(n); }};
+}
+} // namespace
+
+class TestSignTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sunSignOfDate_data();
+    void sunSignOfDate();
+    void refusedDates_data();
+    void refusedDates();
+    void listPositions();
+    void everyYearRunsThroughTheZodiacInOrder();
+
+    void reading_data();
+    void reading();
+    void noReadingForOtherNames_data();
+    void noReadingForOtherNames();
+    void ownTexts_data();
+    void ownTexts();
+    void ownTextsAreDistinct();
+    void pictureLists();
+};
+
+void TestSignTable::sunSignOfDate_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("sign");
+
+    // The last day of each sign and the first day of the next.
+    const struct {
+        const char* month;
+        const char* before;
+        const char* from;
+        int firstDay;
+    } boundaries[] = {
+        {"January", "Capricorn", "Aquarius", 20}, {"February", "Aquarius", "Pisces", 19},
+        {"March", "Pisces", "Aries", 21},         {"April", "Aries", "Taurus", 21},
+        {"May", "Taurus", "Gemini", 21},          {"June", "Gemini", "Cancer", 21},
+        {"July", "Cancer", "Leo", 21},            {"August", "Leo", "Virgo", 21},
+        {"September", "Virgo", "Libra", 21},      {"October", "Libra", "Scorpio", 21},
+        {"November", "Scorpio", "Sagittarius", 21}, {"December", "Sagittarius", "Capricorn", 21},
+    };
+    for (const auto& b : boundaries) {
+        const QString month = QString::fromLatin1(b.month);
+        QTest::addRow("%d %s", b.firstDay - 1, b.month) << b.firstDay - 1 << month << 1990 << QString::fromLatin1(b.before);
+        QTest::addRow("%d %s", b.firstDay, b.month) << b.firstDay << month << 1990 << QString::fromLatin1(b.from);
+    }
+
+    QTest::newRow("start selections") << 1 << "January" << 1900 << "Capricorn";
+    QTest::newRow("31 January") << 31 << "January" << 1990 << "Aquarius";
+    QTest::newRow("29 February, no leap year") << 29 << "February" << 1901 << "Pisces";
+    QTest::newRow("30 April") << 30 << "April" << 1990 << "Taurus";
+    QTest::newRow("31 December") << 31 << "December" << 2050 << "Capricorn";
+    QTest::newRow("7 May 1900") << 7 << "May" << 1900 << "Taurus";
+    QTest::newRow("7 May 2050") << 7 << "May" << 2050 << "Taurus";
+}
+
+void TestSignTable::sunSignOfDate()
+{
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QFETCH(QString, sign);
+    QVERIFY(isAcceptedBirthDate(day, month, year));
+    QCOMPARE(sunSign(day, month, year), sign);
+    QCOMPARE(sunSignAt(monthIndex(month), day - 1), sign);
+}
+
+void TestSignTable::refusedDates_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+
+    QTest::newRow("31 April") << 31 << "April" << 1990;
+    QTest::newRow("31 June") << 31 << "June" << 1990;
+    QTest::newRow("31 September") << 31 << "September" << 1990;
+    QTest::newRow("31 November") << 31 << "November" << 1990;
+    QTest::newRow("30 February") << 30 << "February" << 2000;
+    QTest::newRow("31 February") << 31 << "February" << 2000;
+    QTest::newRow("day 0") << 0 << "January" << 1990;
+    QTest::newRow("day 32") << 32 << "January" << 1990;
+    QTest::newRow("small letters") << 7 << "may" << 1990;
+    QTest::newRow("trailing blank") << 7 << "May " << 1990;
+    QTest::newRow("short name") << 7 << "Jan" << 1990;
+    QTest::newRow("no month") << 7 << "" << 1990;
+    QTest::newRow("year 1899") << 7 << "May" << 1899;
+    QTest::newRow("year 2051") << 7 << "May" << 2051;
+}
+
+void TestSignTable::refusedDates()
+{
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QVERIFY(!isAcceptedBirthDate(day, month, year));
+    QVERIFY(sunSign(day, month, year).isEmpty());
+}
+
+void TestSignTable::listPositions()
+{
+    // An unselected list matches nothing, so the caller keeps its previous sign.
+    QVERIFY(sunSignAt(-1, 6).isEmpty());
+    QVERIFY(sunSignAt(4, -1).isEmpty());
+    QVERIFY(sunSignAt(12, 0).isEmpty());
+    QVERIFY(sunSignAt(0, 31).isEmpty());
+    // Positions carry no date check of their own: that is the caller's, before it asks.
+    QCOMPARE(sunSignAt(1, 30), QStringLiteral("Pisces"));
+    QCOMPARE(sunSignAt(11, 30), QStringLiteral("Capricorn"));
+}
+
+void TestSignTable::everyYearRunsThroughTheZodiacInOrder()
+{
+    const auto& signs = signNames();
+    for (int year = FirstBirthYear; year <= LastBirthYear; ++year) {
+        QString previous = sunSign(1, u"January", year);
+        int changes = 0;
+        for (int m = 0; m < 12; ++m) {
+            for (int day = 1; day <= 31; ++day) {
+                if (!isAcceptedBirthDate(day, monthNames()[m], year))
+                    continue;
+                const QString sign = sunSign(day, monthNames()[m], year);
+                QVERIFY2(!sign.isEmpty(), qPrintable(QStringLiteral("%1 %2 %3").arg(day).arg(monthNames()[m]).arg(year)));
+                if (sign != previous) {
+                    const auto at = std::find(signs.begin(), signs.end(), QStringView(previous)) - signs.begin();
+                    QCOMPARE(sign, signs[static_cast<size_t>((at + 1) % 12)].toString());
+                    ++changes;
+                }
+                previous = sign;
+            }
+        }
+        QCOMPARE(changes, 12);
+    }
+}
+
+void TestSignTable::reading_data()
+{
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QStringList>("captions");  // the 13 short captions, in fill order
+    QTest::addColumn<QList<int>>("pictures");   // stone, card, planet stone, planet card
+    QTest::addColumn<QStringList>("pictureKeys");
+    QTest::addColumn<QStringList>("texts");     // rune, card, planet rune, planet card
+
+    const QString aries = QStringLiteral("The meaning of the rune is 'cattle' or");
+    const QString taurus = QStringLiteral("The rune represents 'aurochs' or wild bison like");
+    const QString virgo = QStringLiteral("This is the 'birch rune'. It signifies growth");
+    const QString virgoCard = QStringLiteral("Execution of your decisions are in you own");
+    const QString libra = QStringLiteral("This is the rune of the 'warrior'. The");
+    const QString sagittarius = QStringLiteral("This rune represents the 'wheel of life'. It");
+    const QString capricorn = QStringLiteral("This is the 'need' rune. It also is");
+    const QString aquarius = QStringLiteral("This rune means 'hail' with respect to hailstones.");
+
+    const QStringList mars = {"Thurisaz", "Thuith, Thorn, Thurs", "Protection, Action, Destruction, Willpower",
+                              "Thor", "Bright Red", "Emperor"};
+    const QStringList venus = {"Ansuz", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice",
+                               "Odin,Freya,Dwarves", "Dark Blue,Light Red", "Chariot"};
+    const QStringList mercury = {"Ansuz", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice",
+                                 "Odin,Freya,Dwarves", "Dark Blue", "Chariot"};
+    const QStringList moon = {"Isa", "Icz, Iss, Is", "Constraint, Massive Force, Gradual Integration, Delay",
+                              "Rime Thurses", "Black", "Star"};
+    const QStringList sun = {"Jera", "Gaar, Ar, Ger, Jara", "Cycles, Right Action, Completion, Fertility, Natural Law",
+                             "Freyr,Sol", "Light Blue,White,Silver", "Sun"};
+    const QStringList jupiter = {"Mannaz", "Manna, Madr, Mann, Madur", "Godhood, Humanity, Ancestors",
+                                 "Heimdall,Odin", "Deep Red", "Magician"};
+    const QStringList saturn = {"Perthro", "Pertra, Peordh", "Birth, Wisdom, Kinship, Manifestation, Chance, Luck",
+                                "Nornir", "Black", "Wheel Of Fortune"};
+
+    auto row = [](const char* sign, QStringList stoneSide, const QStringList& planetSide, QList<int> pictures,
+                  QStringList keys, QStringList texts) {
+        QTest::newRow(sign) << QString::fromLatin1(sign) << (stoneSide << planetSide) << pictures << keys << texts;
+    };
+    // stone side: rune stone, keywords, alternative names, colour, god, tarot card, planet caption
+    row("Aries", {"Fehu", "Wealth, Mobility, Fulfillment, Intuition", "Faihu, Foeh, Fe", "Light Red", "Aesir", "Tower", "Mars"},
+        mars, {1, 15, 6, 3}, {"fehu", "15Tower.jpg", "thurisaz.jpg", "3Emperor.jpg"}, {aries, "card:19", "rune:21", "card:9"});
+    row("Taurus", {"Uruz", "Beginnings, Spirituality, Opportunity, Harmony", "Uraz, Uros, Ur", "Dark Green", "Vanir", "High Priestess", "Venus"},
+        venus, {2, 7, 1, 1}, {"uruz", "7HighPriestess.jpg", "ansuz.jpg", "1Chariot.jpg"}, {taurus, "card:13", "rune:1", "card:7"});
+    row("Gemini", {"Ehwaz", "Duality, Movement, Partnership, Interaction, Harmony", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol", "White", "Freya,Freyr,Aclis", "Lovers", "Mercury"},
+        mercury, {3, 9, 1, 1}, {"ehwaz", "9Lovers.jpg", "ansuz.jpg", "1Chariot.jpg"}, {"rune:5", "card:14", "rune:1", "card:7"});
+    row("Cancer", {"Algiz", "Spirit, Protection, Sanctuary, Refuge, Power, Divinity", "Algis, Elhaz, Eolh, Elgr", "Gold", "Valkyrjur", "Moon", "The Moon"},
+        moon, {4, 11, 2, 12}, {"algiz", "11Moon.jpg", "isa.jpg", "12Star.jpg"}, {"rune:0", "card:16", "rune:11", "card:17"});
+    row("Leo", {"Wunjo", "Joy, Pleasure, Hope, Fellowship", "Uuinne, Vend, Wynn, Vin", "Yellow", "Freyr,Elves", "Strength", "The Sun"},
+        sun, {5, 13, 3, 14}, {"wunjo", "13Strength.jpg", "jera.jpg", "14Sun.jpg"}, {"rune:24", "card:4", "rune:12", "card:18"});
+    row("Virgo", {"Berkano", "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry", "Berkana, Bercna, Bjarkan, Beroc", "Dark Green", "Frigg,Nerthus,Hel", "Empress", "Mercury"},
+        mercury, {6, 4, 1, 1}, {"berkano", "4Empress.jpg", "ansuz.jpg", "1Chariot.jpg"}, {virgo, virgoCard, "rune:1", "card:7"});
+    row("Libra", {"Tiwaz", "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Tys, Tyr, Tir, Tiw, Ty", "Bright Red", "Tyr,Mani", "Justice", "Venus"},
+        venus, {7, 8, 1, 1}, {"tiwaz", "8Justice.jpg", "ansuz.jpg", "1Chariot.jpg"}, {libra, "card:3", "rune:1", "card:7"});
+    row("Scorpio", {"Eihwaz", "Communication, Death, Regeneration, Knowledge, Dreaming", "Ezck, Yr, Eo", "Dark Blue", "Idhunna,Ullr", "Hanged Man", "Pluto and Mars"},
+        mars, {8, 5, 6, 3}, {"eihwaz", "5HangMan.jpg", "thurisaz.jpg", "3Emperor.jpg"}, {"rune:6", "card:11", "rune:21", "card:9"});
+    row("Sagittarius", {"Raidho", "Rhythm, Movement, Travel, Spiritual", "Raidha, Rad, Raid", "Bright Red", "Forseti", "Hierophant", "Jupiter"},
+        jupiter, {9, 6, 4, 10}, {"raidho", "6Hierophant.jpg", "mannaz.jpg", "10Magician.jpg"}, {sagittarius, "card:12", "rune:15", "card:15"});
+    row("Capricorn", {"Nauthiz", "Need, Help, Resistance, Love", "Noicz, Naud, Naudr, Nied", "Black", "Nornir,Etins", "Devil", "Saturn"},
+        saturn, {10, 2, 5, 16}, {"nauthiz", "2Devil.jpg", "perthro.jpg", "16WheelOfFortune.jpg"}, {capricorn, "card:8", "rune:18", "card:21"});
+    row("Aquarius", {"Hagalaz", "Transformation, Change, Evolution, Protection", "Haal, Hagall, Hagl", "Light Blue", "Ymir", "World", "Uranus and Saturn"},
+        saturn, {11, 17, 5, 16}, {"hagalaz", "17World.jpg", "perthro.jpg", "16WheelOfFortune.jpg"}, {aquarius, "card:20", "rune:18", "card:21"});
+    row("Pisces", {"Gebo", "Gift, Exchange, Interaction, Balance", "Geuua, Gipt, Giof, Geofu, Gjof", "Deep Blue", "Odin,Freya", "Lovers", "Neptune and Jupiter"},
+        jupiter, {12, 9, 4, 10}, {"gebo", "9Lovers.jpg", "mannaz.jpg", "10Magician.jpg"}, {"rune:8", "card:14", "rune:15", "card:15"});
+}
+
+void TestSignTable::reading()
+{
+    QFETCH(QString, sign);
+    QFETCH(QStringList, captions);
+    QFETCH(QList<int>, pictures);
+    QFETCH(QStringList, pictureKeys);
+    QFETCH(QStringList, texts);
+
+    // The sign rule and the table must agree on every name.
+    QVERIFY(std::find(signNames().begin(), signNames().end(), QStringView(sign)) != signNames().end());
+
+    const std::optional<Reading> r = readingFor(sign, taggedTexts());
+    QVERIFY(r);
+    const QStringList got = {r->runeStone,        r->keywords,         r->alternativeNames,
+                             r->favourableColour, r->nordicGod,        r->tarotCard,
+                             r->favourablePlanet, r->planetStone,      r->planetAlternativeNames,
+                             r->planetKeywords,   r->planetGod,        r->planetColour,
+                             r->planetTarotCard};
+    QCOMPARE(got, captions);
+
+    QCOMPARE((QList<int>{r->stonePicture, r->cardPicture, r->planetStonePicture, r->planetCardPicture}), pictures);
+    const QStringList keys = {pictureKey(PictureList::Stones, r->stonePicture),
+                              pictureKey(PictureList::TarotCards, r->cardPicture),
+                              pictureKey(PictureList::StonesWithPlanet, r->planetStonePicture),
+                              pictureKey(PictureList::TarotCards, r->planetCardPicture)};
+    QCOMPARE(keys, pictureKeys);
+
+    // Shared slots name their table entry exactly; own texts are checked by their opening here.
+    const QStringList gotTexts = {r->runeText, r->cardText, r->planetRuneText, r->planetCardText};
+    for (int i = 0; i < 4; ++i) {
+        const QString& expected = texts[i];
+        if (expected.startsWith(u"rune:") || expected.startsWith(u"card:"))
+            QCOMPARE(gotTexts[i], expected);
+        else
+            QVERIFY2(gotTexts[i].startsWith(expected), qPrintable(gotTexts[i].left(60)));
+    }
+}
+
+void TestSignTable::noReadingForOtherNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << "";
+    QTest::newRow("small letters") << "aries";
+    QTest::newRow("capitals") << "ARIES";
+    QTest::newRow("trailing blank") << "Aries ";
+    QTest::newRow("planet") << "Mars";
+}
+
+void TestSignTable::noReadingForOtherNames()
+{
+    QFETCH(QString, name);
+    QVERIFY(!findSignRow(name));
+    QVERIFY(!readingFor(name, taggedTexts()));
+}
+
+void TestSignTable::ownTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("opening");
+
+    auto ownText = [](const TextRef& ref) {
+        return ref.source == TextRef::Source::Own ? resolveText(ref, {}) : QString();
+    };
+    auto add = [&](const char* sign, bool card, int length, const char* opening) {
+        const SignRow* row = findSignRow(QString::fromLatin1(sign));
+        QTest::addRow("%s %s", sign, card ? "card" : "rune")
+            << (row ? ownText(card ? row->cardText : row->runeText) : QString()) << length << QString::fromLatin1(opening);
+    };
+    add("Aries", false, 596, "The meaning of the rune is 'cattle' or");
+    add("Taurus", false, 490, "The rune represents 'aurochs' or wild bison like");
+    add("Virgo", false, 276, "This is the 'birch rune'. It signifies growth");
+    add("Virgo", true, 242, "Execution of your decisions are in you own");
+    add("Libra", false, 325, "This is the rune of the 'warrior'. The");
+    add("Sagittarius", false, 438, "This rune represents the 'wheel of life'. It");
+    add("Capricorn", false, 279, "This is the 'need' rune. It also is");
+    add("Aquarius", false, 452, "This rune means 'hail' with respect to hailstones.");
+}
+
+void TestSignTable::ownTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(QString, opening);
+
+    QCOMPARE(text.size(), length);
+    QVERIFY(text.startsWith(opening));
+    QVERIFY(text.endsWith(u'.'));
+    QCOMPARE(text.trimmed(), text);
+
+    // One paragraph of printable ASCII, except Aries, whose two paragraphs are parted by one CR LF.
+    const qsizetype breakAt = QByteArrayView(QTest::currentDataTag()) == "Aries rune" ? 469 : -1;
+    QCOMPARE(text.indexOf(u"\r\n"), breakAt);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (breakAt >= 0 && (i == breakAt || i == breakAt + 1))
+            continue;
+        QVERIFY2(text[i] >= u' ' && text[i] <= u'~', qPrintable(QStringLiteral("offset %1").arg(i)));
+    }
+    if (breakAt >= 0)
+        QCOMPARE(text.size() - breakAt - 2, 125);
+
+}
+
+void TestSignTable::ownTextsAreDistinct()
+{
+    QStringList own;
+    for (const SignRow& row : signTable())
+        for (const TextRef* ref : {&row.runeText, &row.cardText})
+            if (ref->source == TextRef::Source::Own)
+                own << resolveText(*ref, {});
+    for (const PlanetRow& row : planetTable())
+        QVERIFY(row.runeText.source != TextRef::Source::Own && row.cardText.source != TextRef::Source::Own);
+    QCOMPARE(own.size(), 8);
+    QCOMPARE(QSet<QString>(own.begin(), own.end()).size(), 8);
+}
+
+void TestSignTable::pictureLists()
+{
+    QCOMPARE(pictureCount(PictureList::Stones), 12);
+    QCOMPARE(pictureCount(PictureList::TarotCards), 17);
+    QCOMPARE(pictureCount(PictureList::StonesWithPlanet), 7);
+    QCOMPARE(pictureSize(PictureList::Stones), QSize(113, 151));
+    QCOMPARE(pictureSize(PictureList::TarotCards), QSize(142, 250));
+    QCOMPARE(pictureSize(PictureList::StonesWithPlanet), QSize(113, 151));
+
+    for (PictureList list : {PictureList::Stones, PictureList::TarotCards, PictureList::StonesWithPlanet}) {
+        QVERIFY(pictureKey(list, 0).isEmpty());
+        QVERIFY(pictureKey(list, pictureCount(list) + 1).isEmpty());
+    }
+    QVERIFY(pictureKey(PictureList::StonesWithPlanet, 7).isEmpty());
+
+    // Every stone and card picture is shown by some row; the last planet stone by none.
+    QSet<int> stones, cards, planetStones;
+    for (const SignRow& row : signTable()) {
+        stones.insert(row.stonePicture);
+        cards.insert(row.cardPicture);
+        const PlanetRow& planet = planetTable()[static_cast<size_t>(row.planetRow)];
+        planetStones.insert(planet.stonePicture);
+        cards.insert(planet.cardPicture);
+    }
+    auto range = [](int last) {
+        QSet<int> all;
+        for (int p = 1; p <= last; ++p)
+            all.insert(p);
+        return all;
+    };
+    QCOMPARE(stones, range(12));
+    QCOMPARE(cards, range(17));
+    QCOMPARE(planetStones, range(6));
+}
+
+QTEST_APPLESS_MAIN(TestSignTable)
+#include "tst_signtable.moc"

@@ -1,0 +1,111 @@
+#include "Seams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+
+namespace testing {
+
+platform::MsgResult FakeMessageBoxes::show(QWidget* parent, const QString& text, platform::MsgIcon icon,
+                                           platform::MsgButtons buttons, const QString& title)
+{
+    shown.append({text, icon, buttons, title, parent});
+    if (whileShown)
+        whileShown();
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return buttons == platform::MsgButtons::YesNo ? platform::MsgResult::No : platform::MsgResult::Ok;
+}
+
+QString FakeFileDialogs::saveFileName(QWidget*, const platform::FileDialogRequest& r)
+{
+    requests.append(r);
+    return answers.isEmpty() ? QString() : answers.dequeue();
+}
+
+QString FakeFileDialogs::openFileName(QWidget*, const platform::FileDialogRequest& r)
+{
+    requests.append(r);
+    return answers.isEmpty() ? QString() : answers.dequeue();
+}
+
+void FakeScheduler::after(int ms, QObject* context, std::function<void()> fn)
+{
+    requestedDelays.append(ms);
+    if (immediate)
+        fn();
+    else
+        pending_.append({context, std::move(fn)});
+}
+
+void FakeScheduler::runPending()
+{
+    const QList<Pending> now = std::exchange(pending_, {});
+    for (const Pending& p : now)
+        if (p.context)
+            p.fn();
+}
+
+namespace {
+Seams* g_seams = nullptr;
+QTemporaryDir* g_temp = nullptr;
+int g_settingsSerial = 0;
+} // namespace
+
+Seams& installSeams()
+{
+    if (g_seams)
+        return *g_seams;
+    g_temp = new QTemporaryDir;
+    g_seams = new Seams;
+    auto messages = std::make_unique<FakeMessageBoxes>();
+    auto files = std::make_unique<FakeFileDialogs>();
+    auto shell = std::make_unique<FakeShell>();
+    auto random = std::make_unique<FakeRandom>();
+    auto scheduler = std::make_unique<FakeScheduler>();
+    auto screen = std::make_unique<FakeScreen>();
+    auto clock = std::make_unique<FakeClock>();
+    auto exit = std::make_unique<FakeExit>();
+    auto guard = std::make_unique<FakeInstanceGuard>();
+    *g_seams = {messages.get(), files.get(), shell.get(), random.get(), scheduler.get(), screen.get(),
+                clock.get(),    exit.get(),  guard.get(), QString(),    g_temp->path()};
+    platform::setMessageBoxes(std::move(messages));
+    platform::setFileDialogs(std::move(files));
+    platform::setShell(std::move(shell));
+    platform::setRandom(std::move(random));
+    platform::setScheduler(std::move(scheduler));
+    platform::setScreenMetrics(std::move(screen));
+    platform::setClock(std::move(clock));
+    platform::setProcessExit(std::move(exit));
+    platform::setInstanceGuard(std::move(guard));
+    resetSeams();
+    return *g_seams;
+}
+
+Seams& seams() { return installSeams(); }
+
+void resetSeams()
+{
+    Seams& s = *g_seams;
+    s.messages->shown.clear();
+    s.messages->answers.clear();
+    s.messages->whileShown = nullptr;
+    s.files->answers.clear();
+    s.files->requests.clear();
+    s.shell->opened.clear();
+    s.random->values.clear();
+    s.random->fallback = 0.0;
+    s.random->reseeds = 0;
+    s.scheduler->immediate = true;
+    s.scheduler->runPending();
+    s.scheduler->requestedDelays.clear();
+    *s.screen = FakeScreen();
+    *s.clock = FakeClock();
+    s.exit->exits = 0;
+    s.guard->anotherRunning = false;
+    s.guard->releases = 0;
+    s.settingsFile = QDir(s.tempDir).filePath(QStringLiteral("settings-%1.ini").arg(++g_settingsSerial));
+    platform::setSettingsStore(platform::makeIniSettingsStore(s.settingsFile));
+}
+
+} // namespace testing

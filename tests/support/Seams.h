@@ -1,0 +1,131 @@
+#pragma once
+// The test doubles of the desktop services, installed once per test process.
+#include "platform/Services.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QPointer>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace testing {
+
+struct ShownMessage {
+    QString text;
+    platform::MsgIcon icon;
+    platform::MsgButtons buttons;
+    QString title;
+    QWidget* parent;
+};
+
+// Raised by the fake end of the process, so that a test sees the program end without it ending.
+struct ProcessEnded {
+    int code;
+};
+
+class FakeMessageBoxes : public platform::IMessageBoxes {
+public:
+    platform::MsgResult show(QWidget* parent, const QString& text, platform::MsgIcon icon,
+                             platform::MsgButtons buttons, const QString& title) override;
+    QList<ShownMessage> shown;
+    QQueue<platform::MsgResult> answers;  // next answers; Yes/No boxes answer No when empty
+    std::function<void()> whileShown;     // runs while a box is up (e.g. to check the windows)
+};
+
+class FakeFileDialogs : public platform::IFileDialogs {
+public:
+    QString saveFileName(QWidget*, const platform::FileDialogRequest& r) override;
+    QString openFileName(QWidget*, const platform::FileDialogRequest& r) override;
+    QQueue<QString> answers;  // empty string = cancel
+    QList<platform::FileDialogRequest> requests;
+};
+
+class FakeShell : public platform::IShell {
+public:
+    void openUrl(const QString& address) override { opened << address; }
+    QStringList opened;
+};
+
+class FakeRandom : public platform::IRandom {
+public:
+    double next() override { return values.isEmpty() ? fallback : values.dequeue(); }
+    void reseed() override { ++reseeds; }
+    QQueue<double> values;
+    double fallback = 0.0;
+    int reseeds = 0;
+};
+
+class FakeScheduler : public platform::IScheduler {
+public:
+    void after(int ms, QObject* context, std::function<void()> fn) override;
+    bool immediate = true;  // run at once; otherwise keep until runPending()
+    void runPending();
+    QList<int> requestedDelays;
+
+private:
+    struct Pending {
+        QPointer<QObject> context;
+        std::function<void()> fn;
+    };
+    QList<Pending> pending_;
+};
+
+class FakeScreen : public platform::IScreenMetrics {
+public:
+    double widthTwips() const override { return width; }
+    double heightTwips() const override { return height; }
+    double width = 19200;
+    double height = 15360;
+};
+
+class FakeClock : public platform::IClock {
+public:
+    QDateTime now() const override { return current; }
+    QDateTime current = QDateTime(QDate(2026, 12, 10), QTime(10, 0, 0));
+};
+
+class FakeExit : public platform::IProcessExit {
+public:
+    [[noreturn]] void exit(int code) override
+    {
+        ++exits;
+        throw ProcessEnded{code};
+    }
+    int exits = 0;
+};
+
+class FakeInstanceGuard : public platform::IInstanceGuard {
+public:
+    bool previousInstance() override { return anotherRunning; }
+    void release() override { ++releases; }
+    bool anotherRunning = false;
+    int releases = 0;
+};
+
+struct Seams {
+    FakeMessageBoxes* messages;
+    FakeFileDialogs* files;
+    FakeShell* shell;
+    FakeRandom* random;
+    FakeScheduler* scheduler;
+    FakeScreen* screen;
+    FakeClock* clock;
+    FakeExit* exit;
+    FakeInstanceGuard* guard;
+    QString settingsFile;
+    QString tempDir;
+};
+
+// Installs every fake (the settings store is the real one over a file in a temporary folder).
+Seams& installSeams();
+Seams& seams();
+// Clears what the fakes recorded, puts their answers back to the defaults and starts a fresh settings file.
+void resetSeams();
+
+} // namespace testing

@@ -1,0 +1,39 @@
+#pragma once
+// Shared painting vocabulary: one set of shapes, two ways of inking them. Deck "o" inks with
+// rich gradients and fine dark lines, deck "m" with the flat colours and heavy outlines of a woodcut.
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace picturegen {
+
+enum class Role { Gold, Silver, Red, Blue, Green, Flesh, White, Wood, Yellow, Purple, Grey, Water, Stone, Dark, Ink };
+
+class Art {
+public:
+    Art(QPainter& painter, bool woodcut) : p(painter), wood(woodcut) {}
+
+    QColor colour(Role r) const;
+    QPen pen(qreal width = 1.0) const;
+    // Fills the path in its role's colour and outlines it.
+    void fill(const QPainterPath& path, Role r, qreal outline = 1.0);
+    void fillColour(const QPainterPath& path, const QColor& c, qreal outline = 1.0);
+    // Strokes only.
+    void stroke(const QPainterPath& path, qreal width = 1.0);
+    void strokeColour(const QPainterPath& path, const QColor& c, qreal width);
+
+    QPainter& p;
+    bool wood;
+};
+
+QFont PixelFont(const QString& family, int pixelSize, bool bold = false, bool italic = false);
+QPainterPath StarPath(QPointF centre, qreal outer, qreal inner, int points, qreal rotationDeg = -90);
+QPainterPath EllipsePath(QPointF centre, qreal rx, qreal ry);
+QPainterPath RectPath(qreal x, qreal y, qreal w, qreal h);
+QPainterPath PolyPath(std::initializer_list<QPointF> points, bool closed = true);
+
+// Suit pips, drawn centred on c with height h (width follows).
+void DrawPip(Art& a, int suit, QPointF c, qreal h);
+
+} // namespace picturegen

@@ -121,9 +121,10 @@ void Form::Show()
     if (kind_ == Kind::MdiChild && !sub_)
         attach(Forms::MdiArea());
     frame()->show();
-    frame()->raise();
-    if (sub_ && sub_->mdiArea())
+    if (sub_ && sub_->mdiArea()) {
+        sub_->raise();
         sub_->mdiArea()->setActiveSubWindow(sub_);
+    }
     else
         activateWindow();
     emit Forms::notifier()->changed();
@@ -242,6 +243,8 @@ void Form::closeEvent(QCloseEvent* event)
 }
 
 void Forms::Register(const QString& name, Factory factory) { state().factories.insert(name, std::move(factory)); }
+
+void Forms::Unregister(const QString& name) { state().factories.remove(name); }
 
 bool Forms::IsRegistered(const QString& name) { return state().factories.contains(name); }
 

@@ -93,6 +93,7 @@ public:
     using Factory = std::function<Form*()>;
 
     static void Register(const QString& name, Factory factory);
+    static void Unregister(const QString& name);
     static bool IsRegistered(const QString& name);
 
     // The loaded instance, loading it first when needed. Null when no such window exists or while the

@@ -243,11 +243,11 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
 
 // The highlight of each rune set on the set screen, in RuneSet order.
 constexpr std::array<quint32, RuneSetCount> kRuneTypeColours = {
-    0x0000FFFFu,                 // Gold: yellow
-    SystemColourFlag | 17u,      // Ice: the colour of disabled (grey) text
-    0x0000FF00u,                 // Jade: green
-    0x000000FFu,                 // Spirit: red
-    0x00000000u,                 // Stone: black
+    0x0000FFFFu,            // Gold: yellow
+    SystemColourFlag | 17u, // Ice: the colour of disabled (grey) text
+    0x0000FF00u,            // Jade: green
+    0x000000FFu,            // Spirit: red
+    0x00000000u,            // Stone: black
 };
 
 constexpr std::array<const char*, SpreadCount> kSpreadNames = {"Cross", "Diamond", "Fork", "Norn", "Single"};

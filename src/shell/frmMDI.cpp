@@ -107,6 +107,15 @@ frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
         setGeometry(screen->availableGeometry());
 }
 
+frmMDI::~frmMDI()
+{
+    // The work area still reports activations while it is taken down; this window is no longer there
+    // to follow them.
+    disconnect(mdiArea, nullptr, this, nullptr);
+    disconnect(platform::Forms::notifier(), nullptr, this, nullptr);
+    menuBar = nullptr;
+}
+
 void frmMDI::buildPanels()
 {
     auto* column = new QVBoxLayout(this);

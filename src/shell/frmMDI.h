@@ -29,6 +29,7 @@ class frmMDI : public platform::Form {
 public:
     static constexpr const char* kFormName = "frmMDI";
     frmMDI();
+    ~frmMDI() override;
 
     void Form_Load() override;    // MDIForm_Load
     void Form_Unload() override;  // MDIForm_Unload

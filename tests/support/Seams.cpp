@@ -93,6 +93,7 @@ void resetSeams()
     s.files->answers.clear();
     s.files->requests.clear();
     s.shell->opened.clear();
+    s.shell->onOpen = nullptr;
     s.random->values.clear();
     s.random->fallback = 0.0;
     s.random->reseeds = 0;

@@ -48,8 +48,14 @@ public:
 
 class FakeShell : public platform::IShell {
 public:
-    void openUrl(const QString& address) override { opened << address; }
+    void openUrl(const QString& address) override
+    {
+        opened << address;
+        if (onOpen)
+            onOpen(address);
+    }
     QStringList opened;
+    std::function<void(const QString&)> onOpen;
 };
 
 class FakeRandom : public platform::IRandom {

@@ -1,0 +1,290 @@
+// The main window: its panels and placements, the maker's pages behind every link, the menus, the
+// ways of closing it, and the about box.
+#include "TestMain.h"
+
+#include "FakeToolWindows.h"
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+#include "shell/Quit.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+using testing::seams;
+
+namespace {
+
+QString page(const char* key) { return QStringLiteral("https://www.selvanthe.example/selvanthe/ssd.php?page=") + QLatin1String(key); }
+
+shell::frmMDI* openMain()
+{
+    auto* mdi = platform::Forms::Get<shell::frmMDI>();
+    mdi->Show();
+    QApplication::setActiveWindow(mdi);
+    return mdi;
+}
+
+template <class T> T* find(QWidget* in, const char* name)
+{
+    T* w = in->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qWarning("no control %s", name);
+    return w;
+}
+
+QStringList barCaptions(QMenuBar* bar)
+{
+    QStringList out;
+    for (QAction* a : bar->actions())
+        out << a->text();
+    return out;
+}
+
+// A tool window with a menu bar of its own.
+class MenuChild : public platform::Form {
+public:
+    MenuChild() : Form(QStringLiteral("frmMenuChild"))
+    {
+        SetClientSizeTw(4000, 3000);
+        QMenu* m = AddBarMenu(QStringLiteral("mnuChildFile"), QStringLiteral("&Child"));
+        AddMenuItem(m, QStringLiteral("mnuChildItem"), QStringLiteral("Item"), nullptr);
+    }
+};
+
+class FakeExitScreen : public platform::Form {
+public:
+    explicit FakeExitScreen(QStringList* log) : Form(QStringLiteral("frmExitScreen"), Kind::TopLevel), log_(log) {}
+    void Form_Load() override { log_->append(QStringLiteral("load:frmExitScreen")); }
+
+private:
+    QStringList* log_;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    QStringList log;
+
+private slots:
+    void init()
+    {
+        testing::freshProgram();
+        log.clear();
+        testing::registerFakeToolWindows(&log);
+    }
+
+    void startsWithTheWelcomePanelOnly()
+    {
+        auto* mdi = openMain();
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Selvanthe v1.15"));
+        for (const char* shown : {"Picture6", "Picture1", "picMain", "PicCoBrand"})
+            QVERIFY2(!find<QWidget>(mdi, shown)->isHidden(), shown);
+        for (const char* hidden : {"picTop", "picLeft", "picRight", "picRunesReadingTop"})
+            QVERIFY2(find<QWidget>(mdi, hidden)->isHidden(), hidden);
+        QVERIFY(!(mdi->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(platform::Forms::Loaded().size(), 1);  // no tool window is built before its tool opens
+
+        const QStringList captions = {"Welcome to Selvanthe", "", "Selvanthe includes the following programs",
+                                      "Keldamar", "Tarot Reading", "Runic Tarot"};
+        for (int i = 0; i < 6; ++i)
+            if (!captions[i].isEmpty())
+                QCOMPARE(mdi->lblCaption[size_t(i)]->text(), captions[i]);
+        QVERIFY(mdi->lblCaption[1]->text().startsWith(QStringLiteral("Tarot and Runes have been very popular")));
+        QVERIFY(mdi->lblCaption[1]->text().endsWith(QStringLiteral("useful softwares that can help you in your everyday life.")));
+        QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(0)")->text(), QStringLiteral("Keldamar"));
+        QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(1)")->text(), QStringLiteral("Tarot Reading"));
+        QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(2)")->text(), QStringLiteral("Runic Tarot"));
+        // Left to right: Tarot Reading, Keldamar, Runic Tarot.
+        QVERIFY(mdi->cmdSelectOption[1]->x() < mdi->cmdSelectOption[0]->x());
+        QVERIFY(mdi->cmdSelectOption[0]->x() < mdi->cmdSelectOption[2]->x());
+        for (const char* box : {"txtName", "txtDOB", "txtCountry", "txtQ"})
+            QCOMPARE(find<QLineEdit>(mdi, box)->text(), QStringLiteral("aa"));
+        QCOMPARE(mdi->cmdPrint->text(), QStringLiteral("&Print"));
+        QCOMPARE(mdi->cmdSave->text(), QStringLiteral("&Save"));
+        QCOMPARE(mdi->cmdMdiExit->text(), QStringLiteral("&Exit"));
+        QCOMPARE(mdi->Check1->text(), QStringLiteral("Donate"));
+        QStringList steps;
+        for (QLabel* l : mdi->lblScreenInfo)
+            steps << l->text();
+        QCOMPARE(steps, (QStringList{"Keldamar", ">>", "Enter Data", ">>", "Runes", ">>", "Spread", ">>", "Result"}));
+        QCOMPARE(mdi->Picture6->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(mdi->picRunesReadingTop->palette().color(QPalette::Window), QColor(0, 0, 128));
+        QCOMPARE(mdi->picMain->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(mdi->lblQuendravaleBanner->text().endsWith(QStringLiteral("www.selvanthe.example")));
+        QVERIFY(mdi->lblQuendravaleBanner->text().size() <= 80);
+        QVERIFY(find<platform::RichTextBox>(mdi, "RTB"));
+        QVERIFY(find<platform::RichTextBox>(mdi, "rtb1")->isHidden());
+    }
+
+    void placementsFollowTheScreenWidth()
+    {
+        auto* mdi = openMain();
+        using platform::leftTw;
+        QCOMPARE(leftTw(mdi->lblQuendravaleBanner), 4860.0);
+        QCOMPARE(leftTw(mdi->picButtonContainer), 4132.5);
+        QCOMPARE(leftTw(mdi->lblCaption[1]), 5572.5);
+        QCOMPARE(leftTw(mdi->cmdMdiExit), 17745.0);
+        for (QLabel* l : mdi->lblCaption)
+            QCOMPARE(leftTw(l) * 2 + platform::widthTw(l), 19200.0);
+
+        mdi->resize(1000, mdi->height());  // 15000 twips
+        QCOMPARE(leftTw(mdi->cmdPrint), 13005.0);
+        QCOMPARE(leftTw(mdi->cmdSave), 11210.0);
+    }
+
+    void everyLinkOpensItsOwnPage()
+    {
+        auto* mdi = openMain();
+        struct Road {
+            std::function<void()> use;
+            QString address;
+        };
+        const QList<Road> roads = {
+            {[&] { QTest::mouseClick(mdi->lblQuendravaleBanner, Qt::LeftButton); }, page("home-page")},
+            {[&] { QTest::mouseClick(mdi->Picture6, Qt::LeftButton, {}, QPoint(2, 2)); }, page("home-page")},
+            {[&] { QTest::mouseClick(mdi->Label7, Qt::LeftButton); }, page("fully-branded")},
+            {[&] { find<QAction>(mdi, "mnuOnline")->trigger(); }, page("help-web-page")},
+            {[&] { find<QAction>(mdi, "mnuVisit")->trigger(); }, page("home-page")},
+            {[&] { find<QAction>(mdi, "mnuUpdate")->trigger(); }, page("download-web-page")},
+            {[&] { find<QAction>(mdi, "mnuDonate")->trigger(); }, page("donate")},
+            {[&] { find<QAction>(mdi, "mkmoney")->trigger(); }, page("fully-branded")},
+        };
+        for (const Road& r : roads) {
+            seams().shell->opened.clear();
+            r.use();
+            QCOMPARE(seams().shell->opened, QStringList{r.address});
+        }
+        seams().shell->opened.clear();
+        QTest::mouseClick(mdi->Check1, Qt::LeftButton);
+        QTest::mouseClick(mdi->Check1, Qt::LeftButton);
+        QCOMPARE(seams().shell->opened, (QStringList{page("donate"), page("donate")}));
+        QVERIFY(!mdi->Check1->isChecked());
+    }
+
+    void menusAreAsDesigned()
+    {
+        auto* mdi = openMain();
+        QCOMPARE(barCaptions(mdi->menuBar),
+                 (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QStringList help;
+        for (QAction* a : find<QMenu>(mdi, "mnuHelp")->actions())
+            help << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                                    "&About Software"}));
+        QCOMPARE(find<QAction>(mdi, "mnuExit")->text(), QStringLiteral("E&xit"));
+        QVERIFY(find<QAction>(mdi, "mkmoney")->isEnabled());
+    }
+
+    void activeVisibleChildShowsItsOwnMenus()
+    {
+        auto* mdi = openMain();
+        platform::Forms::Register(QStringLiteral("frmMenuChild"), [] { return new MenuChild; });
+        platform::Form* child = platform::Forms::Get(QStringLiteral("frmMenuChild"));
+        child->Show();
+        QCOMPARE(barCaptions(mdi->menuBar), QStringList{"&Child"});
+        child->Hide();
+        QCOMPARE(barCaptions(mdi->menuBar).first(), QStringLiteral("&File"));
+        child->Show();
+        QCOMPARE(barCaptions(mdi->menuBar), QStringList{"&Child"});
+        platform::Forms::Unload(child);
+        QCOMPARE(barCaptions(mdi->menuBar).size(), 4);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(barCaptions(mdi->menuBar).size(), 4);
+    }
+
+    void linksUnderlineUntilThePointerCrossesThePanel()
+    {
+        auto* mdi = openMain();
+        for (int i = 0; i < 6; ++i)
+            QTest::mouseMove(mdi->lblCaption[size_t(i)]);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(mdi->lblCaption[size_t(i)]->font().underline(), i >= 3);
+        QTest::mouseMove(mdi->picMain, QPoint(3, 3));
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), mdi->picMain->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(mdi->picMain, &move);
+        for (QLabel* l : mdi->lblCaption)
+            QVERIFY(!l->font().underline());
+    }
+
+    void closeRoads_data()
+    {
+        QTest::addColumn<int>("road");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Exit button") << 1;
+        QTest::newRow("File Exit") << 2;
+    }
+    void closeRoads()
+    {
+        QFETCH(int, road);
+        platform::Forms::Register(QStringLiteral("frmExitScreen"), [this] { return new FakeExitScreen(&log); });
+        auto* mdi = openMain();
+        mdi->cmdSelectOption_Click(1);
+        log.clear();
+        const auto close = [&] {
+            if (road == 0)
+                mdi->close();
+            else if (road == 1)
+                QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
+            else
+                find<QAction>(mdi, "mnuExit")->trigger();
+        };
+        {
+            shell::BusyScope busy;
+            close();
+            QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmMDI")));
+            QVERIFY(log.isEmpty());
+        }
+        close();
+        QCOMPARE(log, (QStringList{"unload:frmTarotOpen", "load:frmExitScreen"}));
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmMDI")));
+        QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
+        QCOMPARE(seams().exit->exits, 0);
+        platform::Forms::Unregister(QStringLiteral("frmExitScreen"));
+    }
+
+    void withoutAnExitScreenClosingEndsTheProgram()
+    {
+        auto* mdi = openMain();
+        QVERIFY_THROWS_EXCEPTION(testing::ProcessEnded, mdi->cmdMdiExit_Click());
+        QCOMPARE(seams().exit->exits, 1);
+    }
+
+    void aboutBoxIsModalAndItsLinksKeepItOpen()
+    {
+        auto* mdi = openMain();
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = platform::Forms::Peek<shell::frmAbout>();
+            QVERIFY(about && about->isVisible());
+            QVERIFY(about->isModal());
+            QCOMPARE(about->windowTitle(), QStringLiteral("Selvanthe v1.15"));
+            QCOMPARE(about->Label2->text(), QStringLiteral("Selvanthe v1.15"));
+            QCOMPARE(about->lblHomePage->text(), QStringLiteral("Click here to visit www.selvanthe.example"));
+            QVERIFY(about->Label3->text().endsWith(QStringLiteral("website. ")));
+            QCOMPARE(about->lblCobrand->text(), QStringLiteral("Click here for more details."));
+            QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
+            QTest::mouseClick(about->lblCobrand, Qt::LeftButton);
+            QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmAbout")));
+            checked = true;
+            QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        });
+        find<QAction>(mdi, "mnuAbout")->trigger();
+        QVERIFY(checked);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAbout")));
+        QCOMPARE(seams().shell->opened, (QStringList{page("home-page"), page("fully-branded")}));
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,60 @@
+#include "FakeToolWindows.h"
+
+#include "platform/Forms.h"
+#include "platform/PictureBox.h"
+#include "shell/frmMDI.h"
+
+#include <QWidget>
+
+namespace testing {
+
+FakeToolWindow::FakeToolWindow(const QString& name, QStringList* log) : Form(name), log_(log)
+{
+    SetClientSizeTw(6000, 4500);
+}
+
+void FakeToolWindow::Form_Load() { log_->append(QStringLiteral("load:") + formName()); }
+
+void FakeToolWindow::Form_Unload()
+{
+    log_->append(QStringLiteral("unload:") + formName());
+    shell::frmMDI* mdi = shell::MDI();
+    if (!mdi)
+        return;
+    const QString& n = formName();
+    if (n == QLatin1String("frmAuto")) {
+        mdi->picMain->show();
+        mdi->picTop->hide();
+    } else if (n == QLatin1String("frmTarotManual") || n == QLatin1String("frmTarotOpen") ||
+               n == QLatin1String("frmTarotFront") || n == QLatin1String("frmTarot") ||
+               n == QLatin1String("frmRunicTarotMain") || n == QLatin1String("frmRunicTarotDisplay")) {
+        mdi->picMain->show();
+    } else if (n == QLatin1String("frmRunesReadingResult")) {
+        mdi->picLeft->show();
+        mdi->picRunesReadingTop->show();
+    } else if (n == QLatin1String("frmRunicTarotSave")) {
+        if (platform::Form* display = platform::Forms::Get(QStringLiteral("frmRunicTarotDisplay")))
+            display->Show();
+    }
+}
+
+const QStringList& toolWindowNames()
+{
+    static const QStringList names = {
+        QStringLiteral("frmRunesReadingAll"),   QStringLiteral("frmRunesReadingEntry"),
+        QStringLiteral("frmRunesReadingResult"), QStringLiteral("frmRunesReadingSelect"),
+        QStringLiteral("frmRunesReadingSpread"), QStringLiteral("frmRunicTarotDisplay"),
+        QStringLiteral("frmRunicTarotMain"),     QStringLiteral("frmRunicTarotSave"),
+        QStringLiteral("frmAuto"),               QStringLiteral("frmTarot"),
+        QStringLiteral("frmTarotFront"),         QStringLiteral("frmTarotManual"),
+        QStringLiteral("frmTarotOpen")};
+    return names;
+}
+
+void registerFakeToolWindows(QStringList* log)
+{
+    for (const QString& name : toolWindowNames())
+        platform::Forms::Register(name, [name, log] { return new FakeToolWindow(name, log); });
+}
+
+} // namespace testing

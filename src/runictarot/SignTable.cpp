@@ -1,12 +1,12 @@
 #include "runictarot/SignTable.h"
 
+#include "runes/RuneTables.h"
+#include "tarot/CardTable.h"
+
 namespace runictarot {
 
 namespace {
 
-// Indexes into the runes reading's meaning table (stones in alphabetical order of their names).
-constexpr int kAlgiz = 0, kAnsuz = 1, kEhwaz = 5, kEihwaz = 6, kGebo = 8, kIsa = 11, kJera = 12, kMannaz = 15,
-              kPerthro = 18, kThurisaz = 21, kWunjo = 24;
 // Card numbers of the tarot reading.
 constexpr int kJustice = 3, kStrength = 4, kChariot = 7, kDevil = 8, kEmperor = 9, kHangedMan = 11,
               kHierophant = 12, kHighPriestess = 13, kLovers = 14, kMagician = 15, kMoon = 16, kStar = 17,
@@ -15,7 +15,7 @@ constexpr int kJustice = 3, kStrength = 4, kChariot = 7, kDevil = 8, kEmperor = 
 constexpr int kMarsRow = 0, kVenusRow = 1, kMercuryRow = 2, kMoonRow = 3, kSunRow = 4, kJupiterRow = 5,
               kSaturnRow = 6;
 
-constexpr TextRef rune(int index) { return {TextRef::Source::RuneMeaning, index, nullptr}; }
+constexpr TextRef rune(runes::StoneNumber stone) { return {TextRef::Source::RuneMeaning, stone, nullptr}; }
 constexpr TextRef card(int number) { return {TextRef::Source::CardUpright, number, nullptr}; }
 constexpr TextRef own(const char* text) { return {TextRef::Source::Own, 0, text}; }
 
@@ -67,39 +67,40 @@ constexpr const char* kVirgoCard =
 
 constexpr std::array<PlanetRow, PlanetCount> kPlanets = {{
     {"Mars", "Thurisaz", 6, "Thuith, Thorn, Thurs", "Protection, Action, Destruction, Willpower",
-     rune(kThurisaz), "Thor", "Bright Red", "Emperor", card(kEmperor), 3},
-    {"Venus", "Ansuz", 1, "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice", rune(kAnsuz),
+     rune(runes::Thurisaz), "Thor", "Bright Red", "Emperor", card(kEmperor), 3},
+    {"Venus", "Ansuz", 1, "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice", rune(runes::Ansuz),
      "Odin,Freya,Dwarves", "Dark Blue,Light Red", "Chariot", card(kChariot), 1},
-    {"Mercury", "Ansuz", 1, "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice", rune(kAnsuz),
+    {"Mercury", "Ansuz", 1, "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice", rune(runes::Ansuz),
      "Odin,Freya,Dwarves", "Dark Blue", "Chariot", card(kChariot), 1},
-    {"The Moon", "Isa", 2, "Icz, Iss, Is", "Constraint, Massive Force, Gradual Integration, Delay", rune(kIsa),
+    {"The Moon", "Isa", 2, "Icz, Iss, Is", "Constraint, Massive Force, Gradual Integration, Delay", rune(runes::Isa),
      "Rime Thurses", "Black", "Star", card(kStar), 12},
     {"The Sun", "Jera", 3, "Gaar, Ar, Ger, Jara", "Cycles, Right Action, Completion, Fertility, Natural Law",
-     rune(kJera), "Freyr,Sol", "Light Blue,White,Silver", "Sun", card(kSun), 14},
-    {"Jupiter", "Mannaz", 4, "Manna, Madr, Mann, Madur", "Godhood, Humanity, Ancestors", rune(kMannaz),
+     rune(runes::Jera), "Freyr,Sol", "Light Blue,White,Silver", "Sun", card(kSun), 14},
+    {"Jupiter", "Mannaz", 4, "Manna, Madr, Mann, Madur", "Godhood, Humanity, Ancestors", rune(runes::Mannaz),
      "Heimdall,Odin", "Deep Red", "Magician", card(kMagician), 10},
     {"Saturn", "Perthro", 5, "Pertra, Peordh", "Birth, Wisdom, Kinship, Manifestation, Chance, Luck",
-     rune(kPerthro), "Nornir", "Black", "Wheel Of Fortune", card(kWheelOfFortune), 16},
+     rune(runes::Perthro), "Nornir", "Black", "Wheel Of Fortune", card(kWheelOfFortune), 16},
 }};
 
+// The runes reading spells Ehwaz, Eihwaz and Tiwaz with an s; they are the same stones.
 constexpr std::array<SignRow, SignCount> kSigns = {{
     {"Aries", "Fehu", "Faihu, Foeh, Fe", "Wealth, Mobility, Fulfillment, Intuition", "Light Red", "Aesir",
      own(kAriesRune), 1, "Tower", card(kTower), 15, "Mars", kMarsRow},
     {"Taurus", "Uruz", "Uraz, Uros, Ur", "Beginnings, Spirituality, Opportunity, Harmony", "Dark Green", "Vanir",
      own(kTaurusRune), 2, "High Priestess", card(kHighPriestess), 7, "Venus", kVenusRow},
     {"Gemini", "Ehwaz", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol", "Duality, Movement, Partnership, Interaction, Harmony",
-     "White", "Freya,Freyr,Aclis", rune(kEhwaz), 3, "Lovers", card(kLovers), 9, "Mercury", kMercuryRow},
+     "White", "Freya,Freyr,Aclis", rune(runes::Ehwas), 3, "Lovers", card(kLovers), 9, "Mercury", kMercuryRow},
     {"Cancer", "Algiz", "Algis, Elhaz, Eolh, Elgr", "Spirit, Protection, Sanctuary, Refuge, Power, Divinity", "Gold",
-     "Valkyrjur", rune(kAlgiz), 4, "Moon", card(kMoon), 11, "The Moon", kMoonRow},
+     "Valkyrjur", rune(runes::Algiz), 4, "Moon", card(kMoon), 11, "The Moon", kMoonRow},
     {"Leo", "Wunjo", "Uuinne, Vend, Wynn, Vin", "Joy, Pleasure, Hope, Fellowship", "Yellow", "Freyr,Elves",
-     rune(kWunjo), 5, "Strength", card(kStrength), 13, "The Sun", kSunRow},
+     rune(runes::Wunjo), 5, "Strength", card(kStrength), 13, "The Sun", kSunRow},
     {"Virgo", "Berkano", "Berkana, Bercna, Bjarkan, Beroc",
      "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry", "Dark Green",
      "Frigg,Nerthus,Hel", own(kVirgoRune), 6, "Empress", own(kVirgoCard), 4, "Mercury", kMercuryRow},
     {"Libra", "Tiwaz", "Tys, Tyr, Tir, Tiw, Ty", "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty",
      "Bright Red", "Tyr,Mani", own(kLibraRune), 7, "Justice", card(kJustice), 8, "Venus", kVenusRow},
     {"Scorpio", "Eihwaz", "Ezck, Yr, Eo", "Communication, Death, Regeneration, Knowledge, Dreaming", "Dark Blue",
-     "Idhunna,Ullr", rune(kEihwaz), 8, "Hanged Man", card(kHangedMan), 5, "Pluto and Mars", kMarsRow},
+     "Idhunna,Ullr", rune(runes::Eihwas), 8, "Hanged Man", card(kHangedMan), 5, "Pluto and Mars", kMarsRow},
     {"Sagittarius", "Raidho", "Raidha, Rad, Raid", "Rhythm, Movement, Travel, Spiritual", "Bright Red", "Forseti",
      own(kSagittariusRune), 9, "Hierophant", card(kHierophant), 6, "Jupiter", kJupiterRow},
     {"Capricorn", "Nauthiz", "Noicz, Naud, Naudr, Nied", "Need, Help, Resistance, Love", "Black", "Nornir,Etins",
@@ -107,18 +108,18 @@ constexpr std::array<SignRow, SignCount> kSigns = {{
     {"Aquarius", "Hagalaz", "Haal, Hagall, Hagl", "Transformation, Change, Evolution, Protection", "Light Blue", "Ymir",
      own(kAquariusRune), 11, "World", card(kWorld), 17, "Uranus and Saturn", kSaturnRow},
     {"Pisces", "Gebo", "Geuua, Gipt, Giof, Geofu, Gjof", "Gift, Exchange, Interaction, Balance", "Deep Blue",
-     "Odin,Freya", rune(kGebo), 12, "Lovers", card(kLovers), 9, "Neptune and Jupiter", kJupiterRow},
+     "Odin,Freya", rune(runes::Gebo), 12, "Lovers", card(kLovers), 9, "Neptune and Jupiter", kJupiterRow},
 }};
 
-constexpr std::array<const char*, 12> kStoneKeys = {"fehu",   "uruz",  "ehwaz",  "algiz",  "wunjo",   "berkano",
-                                                    "tiwaz",  "eihwaz", "raidho", "nauthiz", "hagalaz", "gebo"};
+constexpr std::array<const char*, 12> kStoneKeys = {
+    "fehu", "uruz", "ehwaz", "algiz", "wunjo", "berkano", "tiwaz", "eihwaz", "raidho", "nauthiz", "hagalaz", "gebo"};
 constexpr std::array<const char*, 17> kCardKeys = {
-    "1Chariot.jpg", "2Devil.jpg",     "3Emperor.jpg", "4Empress.jpg", "5HangMan.jpg",         "6Hierophant.jpg",
+    "1Chariot.jpg", "2Devil.jpg", "3Emperor.jpg", "4Empress.jpg", "5HangMan.jpg", "6Hierophant.jpg",
     "7HighPriestess.jpg", "8Justice.jpg", "9Lovers.jpg", "10Magician.jpg", "11Moon.jpg", "12Star.jpg",
     "13Strength.jpg", "14Sun.jpg", "15Tower.jpg", "16WheelOfFortune.jpg", "17World.jpg"};
-// The seventh picture has no key and no row uses it.
-constexpr std::array<const char*, 7> kStoneWithPlanetKeys = {"ansuz.jpg", "isa.jpg",     "jera.jpg", "mannaz.jpg",
-                                                             "perthro.jpg", "thurisaz.jpg", ""};
+// The seventh picture has no key and no row shows it.
+constexpr std::array<const char*, 7> kStoneWithPlanetKeys = {
+    "ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg", ""};
 
 template <size_t N> QString keyAt(const std::array<const char*, N>& keys, int position)
 {
@@ -167,17 +168,17 @@ QString pictureKey(PictureList list, int position)
     return {};
 }
 
-QString resolveText(const TextRef& ref, const SharedTexts& shared)
+QString resolveText(const TextRef& ref)
 {
     switch (ref.source) {
     case TextRef::Source::Own: return ref.own ? text(ref.own) : QString();
-    case TextRef::Source::RuneMeaning: return shared.runeMeaning ? shared.runeMeaning(ref.index) : QString();
-    case TextRef::Source::CardUpright: return shared.cardUpright ? shared.cardUpright(ref.index) : QString();
+    case TextRef::Source::RuneMeaning: return runes::UprightMeaningText(ref.number);
+    case TextRef::Source::CardUpright: return tarot::CardUprightText(ref.number);
     }
     return {};
 }
 
-std::optional<Reading> readingFor(QStringView sunSign, const SharedTexts& shared)
+std::optional<Reading> readingFor(QStringView sunSign)
 {
     const SignRow* sign = findSignRow(sunSign);
     if (!sign)
@@ -187,23 +188,23 @@ std::optional<Reading> readingFor(QStringView sunSign, const SharedTexts& shared
     r.runeStone = text(sign->runeStone);
     r.keywords = text(sign->keywords);
     r.alternativeNames = text(sign->alternativeNames);
-    r.runeText = resolveText(sign->runeText, shared);
+    r.runeText = resolveText(sign->runeText);
     r.favourableColour = text(sign->favourableColour);
     r.nordicGod = text(sign->nordicGod);
     r.stonePicture = sign->stonePicture;
     r.tarotCard = text(sign->tarotCard);
-    r.cardText = resolveText(sign->cardText, shared);
+    r.cardText = resolveText(sign->cardText);
     r.cardPicture = sign->cardPicture;
     r.favourablePlanet = text(sign->favourablePlanet);
     r.planetStone = text(planet.stone);
     r.planetStonePicture = planet.stonePicture;
     r.planetAlternativeNames = text(planet.alternativeNames);
     r.planetKeywords = text(planet.keywords);
-    r.planetRuneText = resolveText(planet.runeText, shared);
+    r.planetRuneText = resolveText(planet.runeText);
     r.planetGod = text(planet.god);
     r.planetColour = text(planet.colour);
     r.planetTarotCard = text(planet.tarotCard);
-    r.planetCardText = resolveText(planet.cardText, shared);
+    r.planetCardText = resolveText(planet.cardText);
     r.planetCardPicture = planet.cardPicture;
     return r;
 }

@@ -6,7 +6,6 @@
 #include <QStringView>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace runictarot {
@@ -14,12 +13,12 @@ namespace runictarot {
 constexpr int SignCount = 12;
 constexpr int PlanetCount = 7;
 
-// Where a long text lives. Texts that the runes reading or the tarot reading also show are taken from
-// their tables at run time, never copied, so that the two never drift apart.
+// Where a long text lives. Texts that the runes reading or the tarot reading also show are read from
+// their constants, never copied, so that the two never drift apart.
 struct TextRef {
     enum class Source { Own, RuneMeaning, CardUpright };
     Source source;
-    int index;        // RuneMeaning: rune table index 0..24; CardUpright: card number 0..77; Own: unused
+    int number;       // RuneMeaning: the stone's number (runes::StoneNumber); CardUpright: the card number
     const char* own;  // Own only: the text itself, CR LF kept
 };
 
@@ -70,15 +69,9 @@ QSize pictureSize(PictureList list);
 // picture of StonesWithPlanet.
 QString pictureKey(PictureList list, int position);
 
-// The readers of the texts owned by the runes and the tarot readings. Those tables are filled at
-// start-up, so the window passes its readers in rather than this module reaching for them.
-struct SharedTexts {
-    std::function<QString(int)> runeMeaning;  // upright rune meaning by rune table index
-    std::function<QString(int)> cardUpright;  // upright card interpretation by card number
-};
-
-// The text a reference stands for; empty when its reader is missing.
-QString resolveText(const TextRef& ref, const SharedTexts& shared);
+// The text a reference stands for: its own text, the stone's upright meaning or the card's upright
+// interpretation.
+QString resolveText(const TextRef& ref);
 
 // Everything the reading window shows for one sign, in the order the window is filled.
 struct Reading {
@@ -106,6 +99,6 @@ struct Reading {
 };
 
 // The reading for a sign name; nothing when the name is not exactly one of the twelve.
-std::optional<Reading> readingFor(QStringView sunSign, const SharedTexts& shared);
+std::optional<Reading> readingFor(QStringView sunSign);
 
 } // namespace runictarot

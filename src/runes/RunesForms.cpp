@@ -1,0 +1,9 @@
+#include "runes/RunesForms.h"
+
+#include "platform/Forms.h"
+
+namespace runes {
+
+void RegisterRunesForms() {}
+
+} // namespace runes

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <initializer_list>
 
 namespace picturegen {
 

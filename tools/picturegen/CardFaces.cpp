@@ -31,6 +31,7 @@ void Scythe(Art& a)
     // A skull at the foot.
     QPainterPath skull = EllipsePath({70, 92}, 13, 11);
     skull.addRoundedRect(QRectF(62, 96, 16, 10), 3, 3);
+    skull.setFillRule(Qt::WindingFill);
     a.fill(skull.simplified(), Role::White);
     a.fill(EllipsePath({65.5, 92}, 3.2, 3.6), Role::Dark, 0.3);
     a.fill(EllipsePath({74.5, 92}, 3.2, 3.6), Role::Dark, 0.3);
@@ -78,6 +79,7 @@ void Trumpet(Art& a)
     for (auto [x, y, r] : std::array<std::array<qreal, 3>, 5>{{{26, 22, 12}, {40, 16, 13}, {56, 14, 14}, {72, 18, 12},
                                                               {84, 24, 9}}})
         cloud.addEllipse(QPointF(x, y), r, r * 0.8);
+    cloud.setFillRule(Qt::WindingFill);
     a.fill(cloud.simplified(), a.wood ? Role::Blue : Role::White);
     QPainterPath tube = PolyPath({{36, 30}, {40, 27}, {74, 74}, {70, 77}});
     a.fill(tube, Role::Gold);
@@ -129,6 +131,7 @@ void Lion(Art& a)
         mane.addEllipse(QPointF(c.x() + 27 * qCos(ang), c.y() + 27 * qSin(ang)), 13, 13);
     }
     mane.addEllipse(c, 30, 30);
+    mane.setFillRule(Qt::WindingFill);
     a.fill(mane.simplified(), a.wood ? Role::Red : Role::Wood);
     QPainterPath face = EllipsePath(c + QPointF(0, 2), 21, 23);
     a.fill(face, a.wood ? Role::Yellow : Role::Gold);
@@ -718,20 +721,7 @@ void Headgear(Art& a, int rank, int suit, QPointF top, qreal w)
     const Role suitRole = std::array<Role, 4>{Role::Blue, Role::Green, Role::Red, Role::Wood}[static_cast<size_t>(suit)];
     switch (rank) {
     case 14: Crown(a, top, w); break;
-    case 13: {
-        // The queen's veil falls behind her crown.
-        QPainterPath veil;
-        veil.moveTo(top.x() - w * 0.45, top.y());
-        veil.cubicTo(top.x() - w * 0.7, top.y() + w * 0.6, top.x() - w * 0.6, top.y() + w * 1.2,
-                     top.x() - w * 0.5, top.y() + w * 1.4);
-        veil.lineTo(top.x() + w * 0.5, top.y() + w * 1.4);
-        veil.cubicTo(top.x() + w * 0.6, top.y() + w * 1.2, top.x() + w * 0.7, top.y() + w * 0.6,
-                     top.x() + w * 0.45, top.y());
-        veil.closeSubpath();
-        a.fillColour(veil, a.wood ? a.colour(Role::White) : QColor(236, 236, 250), 0.8);
-        Crown(a, top, w * 0.8);
-        break;
-    }
+    case 13: Crown(a, top, w * 0.8); break;
     case 12: {
         QPainterPath helm;
         helm.moveTo(top.x() - w * 0.42, top.y() + w * 0.5);
@@ -770,6 +760,20 @@ void CourtFigure(Art& a, int rank, int suit, const QRectF& art)
     const qreal cx = art.center().x();
     const qreal s = art.width() / 100.0;
     const qreal headY = art.top() + art.height() * 0.36;
+    if (rank == 13) {
+        // The queen's veil falls behind her head and shoulders.
+        const QPointF top(cx, headY - 24 * s);
+        const qreal w = 36 * s;
+        QPainterPath veil;
+        veil.moveTo(top.x() - w * 0.4, top.y());
+        veil.cubicTo(top.x() - w * 0.8, top.y() + w * 0.6, top.x() - w * 0.9, top.y() + w * 1.3,
+                     top.x() - w * 0.85, top.y() + w * 1.7);
+        veil.lineTo(top.x() + w * 0.85, top.y() + w * 1.7);
+        veil.cubicTo(top.x() + w * 0.9, top.y() + w * 1.3, top.x() + w * 0.8, top.y() + w * 0.6,
+                     top.x() + w * 0.4, top.y());
+        veil.closeSubpath();
+        a.fillColour(veil, a.wood ? a.colour(Role::White) : QColor(232, 232, 248), 0.8);
+    }
     // Shoulders and robe.
     QPainterPath body;
     body.moveTo(cx - 40 * s, art.bottom());
@@ -785,12 +789,12 @@ void CourtFigure(Art& a, int rank, int suit, const QRectF& art)
     a.fill(EllipsePath({cx + 6 * s, headY - 2 * s}, 1.6 * s, 1.3 * s), Role::Dark, 0);
     a.stroke(PolyPath({{cx, headY}, {cx - 1.5 * s, headY + 6 * s}, {cx + 1 * s, headY + 6 * s}}, false), 0.6);
     a.stroke(PolyPath({{cx - 4 * s, headY + 11 * s}, {cx + 4 * s, headY + 11 * s}}, false), 0.7);
-    if (rank == 14 || rank == 12) { // a beard for the king, a visor strap for the knight
+    if (rank == 14) { // the king's beard
         QPainterPath beard;
         beard.moveTo(cx - 14 * s, headY + 4 * s);
         beard.quadTo(cx, headY + 34 * s, cx + 14 * s, headY + 4 * s);
         beard.quadTo(cx, headY + 16 * s, cx - 14 * s, headY + 4 * s);
-        a.fill(beard, rank == 14 ? Role::Wood : Role::Silver, 0.6);
+        a.fill(beard, Role::Wood, 0.6);
     }
     Headgear(a, rank, suit, {cx, headY - 24 * s}, 36 * s);
     // The suit pip held before the figure.
@@ -998,14 +1002,21 @@ QImage DrawCardFace(Deck deck, int n, int w, int h)
             const qreal rowStep = art.height() / 6.6, colStep = art.width() * 0.3;
             const qreal pip = m.rank >= 9 ? 27 : (m.rank >= 6 ? 32 : 38);
             if (wood) {
-                // Foliage between the pips, the woodcut way.
-                Sprig(a, art.center() + QPointF(0, m.rank % 2 ? rowStep * 1.2 : 0), 22, 0);
-                if (m.rank >= 4) {
-                    Sprig(a, QPointF(art.left() + 10, art.center().y()), 20, 90);
-                    Sprig(a, QPointF(art.right() - 10, art.center().y()), 20, -90);
+                // Foliage in the gaps between the pips, the woodcut way.
+                qreal lastRow = -10;
+                for (qreal row : {-2.4, -1.2, 0.0, 1.2, 2.4}) {
+                    const QPointF spot(art.center().x(), art.center().y() + row * rowStep);
+                    bool free = row - lastRow > 2.0;
+                    for (const QPointF& q : pattern) {
+                        const QPointF at(art.center().x() + q.x() * colStep, art.center().y() + q.y() * rowStep);
+                        if (std::abs(at.x() - spot.x()) < pip * 0.6 && std::abs(at.y() - spot.y()) < pip * 0.5 + 16)
+                            free = false;
+                    }
+                    if (free) {
+                        Sprig(a, spot, 22, row < 0 ? 180 : 0);
+                        lastRow = row;
+                    }
                 }
-                Sprig(a, QPointF(art.center().x(), art.top() + 10), 18, 180);
-                Sprig(a, QPointF(art.center().x(), art.bottom() - 10), 18, 0);
             }
             for (int i = 0; i < pattern.size(); ++i) {
                 const QPointF q(art.center().x() + pattern[i].x() * colStep, art.center().y() + pattern[i].y() * rowStep);

@@ -89,7 +89,8 @@ QImage DrawSpreadPicture(int spread, QList<QRect>* rects)
     for (int i = 0; i < n; ++i)
         bounds = bounds.united(PlaceRect(spread, i));
     const QRectF area(Margin, Margin, w - 2 * Margin, h - 2 * Margin - CaptionHeight);
-    const qreal scale = std::min(area.width() / bounds.width(), area.height() / bounds.height());
+    // Small spreads would fill the picture with one giant card: cap the size of a card.
+    const qreal scale = std::min({area.width() / bounds.width(), area.height() / bounds.height(), 0.036});
     const QPointF offset(area.center().x() - bounds.center().x() * scale, area.center().y() - bounds.center().y() * scale);
     auto toPixels = [&](const QRectF& tw) {
         const QRectF f(tw.left() * scale + offset.x(), tw.top() * scale + offset.y(), tw.width() * scale,

@@ -3,6 +3,7 @@
 #include "Pictures.h"
 
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 #include <random>
 

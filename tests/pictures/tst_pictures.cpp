@@ -1,0 +1,440 @@
+// Every picture the program asks for: the folders beside the program and the built-in resources.
+// They must exist, decode at their sizes, show what the manifest says, and differ from their neighbours.
+#include "tarot/CardTable.h"
+#include "tarot/SpreadLayouts.h"
+
+#include <QFile>
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+const QString ProgramDir = QStringLiteral(SELVANTHE_RUNTIME_DIR);
+const QStringList SetFolders = {QStringLiteral("gold"), QStringLiteral("ice"), QStringLiteral("jade"),
+                                QStringLiteral("spirit"), QStringLiteral("stone")};
+// The runes tool's names, in stone-number order.
+const QStringList RuneNames = {
+    QStringLiteral("Algiz"),  QStringLiteral("Ansuz"),   QStringLiteral("Berkano"), QStringLiteral("Blank"),
+    QStringLiteral("Dagaz"),  QStringLiteral("Ehwas"),   QStringLiteral("Eihwas"),  QStringLiteral("Fehu"),
+    QStringLiteral("Gebo"),   QStringLiteral("Hagalaz"), QStringLiteral("Ingwaz"),  QStringLiteral("Isa"),
+    QStringLiteral("Jera"),   QStringLiteral("Kenaz"),   QStringLiteral("Laguz"),   QStringLiteral("Mannaz"),
+    QStringLiteral("Nauthiz"), QStringLiteral("Othala"), QStringLiteral("Perthro"), QStringLiteral("Raidho"),
+    QStringLiteral("Sowilo"), QStringLiteral("Thurisaz"), QStringLiteral("Tiwas"),  QStringLiteral("Uruz"),
+    QStringLiteral("Wunjo")};
+
+struct Entry {
+    QString file, kind, id, text;
+};
+
+QList<Entry> ReadManifest(const QString& path)
+{
+    QList<Entry> entries;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return entries;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList parts = QString::fromUtf8(line).split(QLatin1Char('\t'));
+        if (parts.size() == 4)
+            entries.append({parts[0], parts[1], parts[2], parts[3]});
+    }
+    return entries;
+}
+
+const QList<Entry>& Manifest()
+{
+    static const QList<Entry> entries = ReadManifest(QStringLiteral(":/pictures/manifest.txt"));
+    return entries;
+}
+
+const Entry* Find(const QString& file, const QString& kind = {})
+{
+    for (const Entry& e : Manifest())
+        if (e.file == file && (kind.isEmpty() || e.kind == kind))
+            return &e;
+    return nullptr;
+}
+
+QImage Load(const QString& path)
+{
+    QImage img(path);
+    return img.isNull() ? img : img.convertToFormat(QImage::Format_RGB32);
+}
+
+QString Folder(const QString& rel) { return ProgramDir + QLatin1Char('/') + rel; }
+
+// Mean absolute difference per channel, 0..255.
+double Difference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 255;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const QRgb* pb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(qRed(pa[x]) - qRed(pb[x])) + std::abs(qGreen(pa[x]) - qGreen(pb[x])) +
+                   std::abs(qBlue(pa[x]) - qBlue(pb[x]));
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+constexpr double ClearlyDifferent = 2.0;
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void folderPictures_data();
+    void folderPictures();
+    void builtInPictures_data();
+    void builtInPictures();
+    void manifestCopiesAgree();
+    void identity_data();
+    void identity();
+    void everyCardAndStoneNamedByItsTable();
+    void glyphs();
+    void cardFacesDiffer();
+    void cardCornerStaysLight();
+    void stonesDiffer();
+    void spreadPicturesDiffer();
+    void spreadRectangles();
+};
+
+void TestPictures::folderPictures_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QSize>("size");
+    for (const char* deck : {"o", "m"}) {
+        QStringList files;
+        for (int n = 0; n < tarot::CardCount; ++n)
+            files << QStringLiteral("cards/%1%2.jpg").arg(QLatin1String(deck)).arg(n);
+        QTest::newRow(deck) << files << QSize(144, 250);
+    }
+    QStringList spreads;
+    for (int k = 0; k < tarot::SpreadCount; ++k)
+        spreads << QStringLiteral("pic/c%1.jpg").arg(k);
+    QTest::newRow("spreads") << spreads << QSize(256, 320);
+}
+
+void TestPictures::folderPictures()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QSize, size);
+    for (const QString& rel : files) {
+        const QImage img = Load(Folder(rel));
+        QVERIFY2(!img.isNull(), qPrintable(rel + QStringLiteral(" is missing or does not decode")));
+        QVERIFY2(img.size() == size, qPrintable(rel));
+    }
+}
+
+void TestPictures::builtInPictures_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("alpha");
+    auto list = [](const QString& pattern, int first, int last) {
+        QStringList l;
+        for (int i = first; i <= last; ++i)
+            l << pattern.arg(i);
+        return l;
+    };
+    for (const QString& set : SetFolders)
+        QTest::newRow(qPrintable(QStringLiteral("stones ") + set))
+            << list(QStringLiteral(":/pictures/stones/") + set + QStringLiteral("/%1.jpg"), 1, 25) << QSize(113, 151)
+            << false;
+    QTest::newRow("blank place") << QStringList{QStringLiteral(":/pictures/stones/blank-place.jpg")} << QSize(113, 151)
+                                 << false;
+    QTest::newRow("sign stones") << list(QStringLiteral(":/pictures/runictarot/signstone-%1.jpg"), 1, 12)
+                                 << QSize(113, 151) << false;
+    QTest::newRow("planet stones") << list(QStringLiteral(":/pictures/runictarot/planetstone-%1.jpg"), 1, 7)
+                                   << QSize(113, 151) << false;
+    QTest::newRow("runic cards") << list(QStringLiteral(":/pictures/runictarot/card-%1.jpg"), 1, 17)
+                                 << QSize(142, 250) << false;
+    QTest::newRow("set and spread choices")
+        << list(QStringLiteral(":/pictures/runes/set-%1.jpg"), 0, 4) + list(QStringLiteral(":/pictures/runes/spread-%1.jpg"), 0, 4)
+        << QSize(63, 84) << false;
+    QTest::newRow("icons") << QStringList{QStringLiteral(":/pictures/icons/program.png"),
+                                          QStringLiteral(":/pictures/icons/tool-tarot.png"),
+                                          QStringLiteral(":/pictures/icons/tool-runes.png"),
+                                          QStringLiteral(":/pictures/icons/tool-runic.png"),
+                                          QStringLiteral(":/pictures/cursor/hand.png")}
+                           << QSize(32, 32) << true;
+    QTest::newRow("icon 16") << QStringList{QStringLiteral(":/pictures/icons/program-16.png")} << QSize(16, 16) << true;
+    QTest::newRow("icon 48") << QStringList{QStringLiteral(":/pictures/icons/program-48.png")} << QSize(48, 48) << true;
+    QTest::newRow("icon 256") << QStringList{QStringLiteral(":/pictures/icons/program-256.png")} << QSize(256, 256)
+                              << true;
+    QTest::newRow("title") << QStringList{QStringLiteral(":/pictures/tarot/title.jpg")} << QSize(500, 334) << false;
+    QTest::newRow("placeholder") << QStringList{QStringLiteral(":/pictures/cards/placeholder.jpg")} << QSize(144, 250)
+                                 << false;
+    QTest::newRow("card back") << QStringList{QStringLiteral(":/pictures/cards/back.jpg")} << QSize(40, 69) << false;
+}
+
+void TestPictures::builtInPictures()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QSize, size);
+    QFETCH(bool, alpha);
+    for (const QString& path : files) {
+        QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is not compiled in")));
+        const QImage img(path);
+        QVERIFY2(!img.isNull(), qPrintable(path));
+        QVERIFY2(img.size() == size, qPrintable(path));
+        if (alpha) {
+            QVERIFY2(img.hasAlphaChannel(), qPrintable(path));
+            QCOMPARE(qAlpha(img.pixel(0, 0)), 0); // transparent around the drawing
+        }
+    }
+    // Pictures with no size of their own still have to be there and decode.
+    const QImage panel(QStringLiteral(":/pictures/panels/side-panel.jpg"));
+    QCOMPARE(panel.width(), 219);
+    QVERIFY(panel.height() >= 600);
+    QVERIFY(!QImage(QStringLiteral(":/pictures/tarot/front.jpg")).isNull());
+}
+
+void TestPictures::manifestCopiesAgree()
+{
+    QFile compiled(QStringLiteral(":/pictures/manifest.txt"));
+    QFile beside(Folder(QStringLiteral("picture-manifest.txt")));
+    QVERIFY(compiled.open(QIODevice::ReadOnly));
+    QVERIFY(beside.open(QIODevice::ReadOnly));
+    QCOMPARE(beside.readAll(), compiled.readAll());
+    QVERIFY(Manifest().size() > 400);
+}
+
+void TestPictures::identity_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("text");
+    for (const char* d : {"o", "m"}) {
+        const QString deck = QLatin1String(d);
+        auto row = [&](int n, const char* title) {
+            QTest::newRow(qPrintable(deck + QString::number(n)))
+                << QStringLiteral("cards/%1%2.jpg").arg(deck).arg(n) << QString::number(n) << QString::fromLatin1(title);
+        };
+        row(0, "Death");
+        row(6, "The Fool");
+        row(21, "Wheel Fortune");
+        row(22, "Two of Cups");
+        row(25, "Three of Cups");
+        row(76, "Queen of Wands");
+        row(77, "Two of Pentacles");
+    }
+    QTest::newRow("runic card 5") << QStringLiteral(":/pictures/runictarot/card-5.jpg") << QStringLiteral("11")
+                                  << QStringLiteral("The Hanged Man");
+    QTest::newRow("runic card 16") << QStringLiteral(":/pictures/runictarot/card-16.jpg") << QStringLiteral("21")
+                                   << QStringLiteral("Wheel Fortune");
+    QTest::newRow("sign stone 1") << QStringLiteral(":/pictures/runictarot/signstone-1.jpg") << QStringLiteral("8")
+                                  << QStringLiteral("Fehu");
+    QTest::newRow("sign stone 3") << QStringLiteral(":/pictures/runictarot/signstone-3.jpg") << QStringLiteral("6")
+                                  << QStringLiteral("Ehwaz");
+    QTest::newRow("planet stone 6") << QStringLiteral(":/pictures/runictarot/planetstone-6.jpg") << QStringLiteral("22")
+                                    << QStringLiteral("Thurisaz");
+    QTest::newRow("planet stone 7") << QStringLiteral(":/pictures/runictarot/planetstone-7.jpg") << QStringLiteral("4")
+                                    << QStringLiteral("Blank");
+    QTest::newRow("set 2") << QStringLiteral(":/pictures/runes/set-2.jpg") << QStringLiteral("2") << QStringLiteral("Jade");
+    QTest::newRow("rune spread 3") << QStringLiteral(":/pictures/runes/spread-3.jpg") << QStringLiteral("3")
+                                   << QStringLiteral("Norn");
+    QTest::newRow("spread 9") << QStringLiteral("pic/c9.jpg") << QStringLiteral("9")
+                              << QStringLiteral("The Romany/ Gypsy Spread");
+}
+
+void TestPictures::identity()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, id);
+    QFETCH(QString, text);
+    const Entry* e = Find(file);
+    QVERIFY2(e, qPrintable(file + QStringLiteral(" is not in the manifest")));
+    QCOMPARE(e->id, id);
+    QCOMPARE(e->text, text);
+}
+
+void TestPictures::everyCardAndStoneNamedByItsTable()
+{
+    for (const char* deck : {"o", "m"})
+        for (int n = 0; n < tarot::CardCount; ++n) {
+            const Entry* e = Find(QStringLiteral("cards/%1%2.jpg").arg(QLatin1String(deck)).arg(n));
+            QVERIFY(e);
+            QCOMPARE(e->text, tarot::CardTitle(n));
+        }
+    // Image n of a set is the stone with StoneNumber n, whose name is text n - 1.
+    for (const QString& set : SetFolders)
+        for (int n = 1; n <= 25; ++n) {
+            const Entry* e = Find(QStringLiteral(":/pictures/stones/%1/%2.jpg").arg(set).arg(n));
+            QVERIFY(e);
+            QCOMPARE(e->id, QString::number(n));
+            QCOMPARE(e->text, RuneNames[n - 1]);
+        }
+}
+
+void TestPictures::glyphs()
+{
+    QList<const Entry*> glyphs;
+    for (const Entry& e : Manifest())
+        if (e.kind == QLatin1String("glyph"))
+            glyphs.append(&e);
+    QCOMPARE(glyphs.size(), 25);
+    for (int i = 0; i < 25; ++i) {
+        const QStringList parts = glyphs[i]->text.split(QLatin1Char(';'));
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(glyphs[i]->id, QString::number(i + 1));
+        QCOMPARE(parts[0], RuneNames[i]);
+        if (RuneNames[i] == QLatin1String("Blank")) {
+            QCOMPARE(parts[1], QStringLiteral("0"));
+            QCOMPARE(parts[2], QStringLiteral("none"));
+            continue;
+        }
+        QVERIFY(parts[1].toInt() > 0);
+        // The stone's labels start at y 114; upright and mirrored glyphs must both clear them.
+        const QStringList r = parts[2].split(QLatin1Char(','));
+        QCOMPARE(r.size(), 4);
+        const int top = r[1].toInt(), bottom = r[1].toInt() + r[3].toInt() - 1;
+        QVERIFY2(top >= 37 && bottom <= 113, qPrintable(RuneNames[i] + QLatin1Char(' ') + parts[2]));
+        QVERIFY2(151 - 1 - bottom >= 37 && 151 - 1 - top <= 113, qPrintable(RuneNames[i]));
+    }
+}
+
+void TestPictures::cardFacesDiffer()
+{
+    for (int n = 0; n < tarot::CardCount; ++n) {
+        const QImage o = Load(Folder(QStringLiteral("cards/o%1.jpg").arg(n)));
+        const QImage m = Load(Folder(QStringLiteral("cards/m%1.jpg").arg(n)));
+        const int next = (n + 1) % tarot::CardCount;
+        const QString label = QStringLiteral("card %1").arg(n);
+        QVERIFY2(Difference(o, m) > ClearlyDifferent, qPrintable(label + QStringLiteral(": o and m alike")));
+        QVERIFY2(Difference(o, Load(Folder(QStringLiteral("cards/o%1.jpg").arg(next)))) > ClearlyDifferent,
+                 qPrintable(label + QStringLiteral(": o like its neighbour")));
+        QVERIFY2(Difference(m, Load(Folder(QStringLiteral("cards/m%1.jpg").arg(next)))) > ClearlyDifferent,
+                 qPrintable(label + QStringLiteral(": m like its neighbour")));
+        // A reversed card is shown turned: the turn has to show.
+        QVERIFY2(Difference(o, o.mirrored(true, true)) > ClearlyDifferent, qPrintable(label));
+        QVERIFY2(Difference(m, m.mirrored(true, true)) > ClearlyDifferent, qPrintable(label));
+    }
+    const QImage placeholder = Load(QStringLiteral(":/pictures/cards/placeholder.jpg"));
+    for (const char* face : {"cards/o5.jpg", "cards/m5.jpg"})
+        QVERIFY(Difference(placeholder, Load(Folder(QLatin1String(face)))) > ClearlyDifferent);
+}
+
+void TestPictures::cardCornerStaysLight()
+{
+    // The card-layout window prints the position number in magenta over the top-left 41 x 33 pixels.
+    QStringList files;
+    for (const char* deck : {"o", "m"})
+        for (int n = 0; n < tarot::CardCount; ++n)
+            files << Folder(QStringLiteral("cards/%1%2.jpg").arg(QLatin1String(deck)).arg(n));
+    for (int i = 1; i <= 17; ++i)
+        files << QStringLiteral(":/pictures/runictarot/card-%1.jpg").arg(i);
+    for (const QString& path : files) {
+        const QImage img = Load(path);
+        QVERIFY(!img.isNull());
+        double lightness = 0;
+        for (int y = 0; y < 33; ++y)
+            for (int x = 0; x < 41; ++x) {
+                const QColor c = img.pixelColor(x, y);
+                const bool magentaLike = c.red() > 150 && c.blue() > 150 && c.green() < 110;
+                QVERIFY2(!magentaLike, qPrintable(path));
+                lightness += c.lightness();
+            }
+        QVERIFY2(lightness / (41 * 33) > 170, qPrintable(path + QStringLiteral(": corner too dark")));
+    }
+}
+
+void TestPictures::stonesDiffer()
+{
+    // Stones that can lie reversed are mirrored top to bottom; the mirror has to show, even for the
+    // runes whose glyph is symmetric that way.
+    const QList<int> canLieReversed = {1, 2, 3, 6, 7, 8, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25};
+    for (const QString& set : SetFolders) {
+        for (int n = 1; n <= 25; ++n) {
+            const QImage stone = Load(QStringLiteral(":/pictures/stones/%1/%2.jpg").arg(set).arg(n));
+            const QString label = set + QLatin1Char(' ') + QString::number(n);
+            if (n < 25)
+                QVERIFY2(Difference(stone, Load(QStringLiteral(":/pictures/stones/%1/%2.jpg").arg(set).arg(n + 1))) >
+                             ClearlyDifferent,
+                         qPrintable(label));
+            if (canLieReversed.contains(n))
+                QVERIFY2(Difference(stone, stone.mirrored(false, true)) > ClearlyDifferent, qPrintable(label));
+        }
+    }
+    // The same stone differs from set to set.
+    for (int t = 0; t + 1 < SetFolders.size(); ++t)
+        QVERIFY(Difference(Load(QStringLiteral(":/pictures/stones/%1/8.jpg").arg(SetFolders[t])),
+                           Load(QStringLiteral(":/pictures/stones/%1/8.jpg").arg(SetFolders[t + 1]))) > ClearlyDifferent);
+    // The empty place is plain white.
+    const QImage blank = Load(QStringLiteral(":/pictures/stones/blank-place.jpg"));
+    for (int y = 0; y < blank.height(); y += 10)
+        for (int x = 0; x < blank.width(); x += 10)
+            QVERIFY(QColor(blank.pixel(x, y)).lightness() > 250);
+}
+
+void TestPictures::spreadPicturesDiffer()
+{
+    for (int k = 0; k + 1 < tarot::SpreadCount; ++k)
+        QVERIFY2(Difference(Load(Folder(QStringLiteral("pic/c%1.jpg").arg(k))),
+                            Load(Folder(QStringLiteral("pic/c%1.jpg").arg(k + 1)))) > ClearlyDifferent,
+                 qPrintable(QString::number(k)));
+    for (int i = 0; i + 1 < 5; ++i)
+        QVERIFY(Difference(Load(QStringLiteral(":/pictures/runes/spread-%1.jpg").arg(i)),
+                           Load(QStringLiteral(":/pictures/runes/spread-%1.jpg").arg(i + 1))) > 1.0);
+}
+
+void TestPictures::spreadRectangles()
+{
+    for (int k = 0; k < tarot::SpreadCount; ++k) {
+        const QString file = QStringLiteral("pic/c%1.jpg").arg(k);
+        QList<QRect> rects;
+        for (const Entry& e : Manifest())
+            if (e.file == file && e.kind == QLatin1String("place")) {
+                const QStringList r = e.text.split(QLatin1Char(','));
+                QCOMPARE(e.id, QString::number(rects.size()));
+                rects.append(QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt()));
+            }
+        const QList<tarot::CardPlace>& layout = tarot::SpreadLayout(k);
+        QCOMPARE(rects.size(), layout.size());
+        const QImage img = Load(Folder(file));
+        for (int i = 0; i < rects.size(); ++i) {
+            QVERIFY2(img.rect().contains(rects[i]), qPrintable(file));
+            for (int j = i + 1; j < rects.size(); ++j)
+                QVERIFY2(rects[i].intersects(rects[j]) == (k == tarot::CelticCrossSpread && i == 0 && j == 1),
+                         qPrintable(QStringLiteral("%1: %2 and %3").arg(file).arg(i).arg(j)));
+            // The card, not the cloth, is drawn there: the backs are violet, the cloth green.
+            const QColor c = img.pixelColor(rects[i].center().x(), rects[i].top() + rects[i].height() / 7);
+            QVERIFY2(c.blue() > c.green(), qPrintable(QStringLiteral("%1 place %2").arg(file).arg(i)));
+        }
+        // The drawing follows the table: one scale, one offset, for every card.
+        const bool crossing = k == tarot::CelticCrossSpread;
+        if (rects.size() > 1) {
+            // Scale from the two places farthest apart, then every other place must agree with it.
+            int far = 1;
+            auto span = [&](int i) {
+                return std::max(std::abs(layout[i].left - layout[0].left), std::abs(layout[i].top - layout[0].top));
+            };
+            for (int i = 2; i < rects.size(); ++i)
+                if (span(i) > span(far))
+                    far = i;
+            const bool alongX = std::abs(layout[far].left - layout[0].left) >= std::abs(layout[far].top - layout[0].top);
+            const double scale = alongX ? double(rects[far].left() - rects[0].left()) / (layout[far].left - layout[0].left)
+                                        : double(rects[far].top() - rects[0].top()) / (layout[far].top - layout[0].top);
+            QVERIFY(scale > 0);
+            for (int i = 1; i < rects.size(); ++i) {
+                const double dx = (layout[i].left - layout[0].left) * scale;
+                const double dy = (layout[i].top - layout[0].top) * scale;
+                const QPoint d = rects[i].topLeft() - rects[0].topLeft();
+                QVERIFY2(std::abs(d.x() - dx) <= 2 && std::abs(d.y() - dy) <= 2,
+                         qPrintable(QStringLiteral("%1 place %2").arg(file).arg(i)));
+                if (!(crossing && i == 1))
+                    QVERIFY(std::abs(rects[i].width() - rects[0].width()) <= 1);
+            }
+        }
+        if (crossing)
+            QVERIFY(rects[1].width() > rects[1].height());
+    }
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"

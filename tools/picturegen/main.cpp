@@ -1,0 +1,164 @@
+// Writes every picture of the program: the card and spread folders beside the program, the pictures
+// compiled into it, and a manifest of what each file shows.
+//   picturegen <program folder> <resource folder>
+#include "Pictures.h"
+#include "tarot/CardTable.h"
+#include "tarot/SpreadLayouts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QTextStream>
+#include <array>
+#include <cstdio>
+
+using namespace picturegen;
+
+namespace {
+
+struct Writer {
+    QString folders;   // beside the program
+    QString resources; // compiled in under :/pictures
+    QStringList manifest;
+    bool ok = true;
+
+    void Save(const QImage& img, const QString& path)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const bool png = path.endsWith(QLatin1String(".png"));
+        QSaveFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || !img.save(&f, png ? "PNG" : "JPG", png ? -1 : 90) || !f.commit()) {
+            std::fprintf(stderr, "picturegen: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    void Folder(const QImage& img, const QString& rel, const QString& kind, const QString& id, const QString& text)
+    {
+        Save(img, folders + QLatin1Char('/') + rel);
+        Note(rel, kind, id, text);
+    }
+    void Resource(const QImage& img, const QString& rel, const QString& kind, const QString& id, const QString& text)
+    {
+        Save(img, resources + QLatin1Char('/') + rel);
+        Note(QStringLiteral(":/pictures/") + rel, kind, id, text);
+    }
+    void Note(const QString& file, const QString& kind, const QString& id, const QString& text)
+    {
+        manifest << file + QLatin1Char('\t') + kind + QLatin1Char('\t') + id + QLatin1Char('\t') + text;
+    }
+};
+
+QString RectText(const QRect& r)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: picturegen <program folder> <resource folder>\n");
+        return 2;
+    }
+    Writer w{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), {}};
+    w.manifest << QStringLiteral("# file\tkind\tid\twhat it shows");
+
+    // Card faces of both decks, named by deck letter and card number.
+    for (const auto& [deck, letter] : {std::pair{Deck::Orlund, 'o'}, std::pair{Deck::Marseilles, 'm'}})
+        for (int n = 0; n < tarot::CardCount; ++n)
+            w.Folder(DrawCardFace(deck, n), QStringLiteral("cards/%1%2.jpg").arg(QLatin1Char(letter)).arg(n),
+                     QStringLiteral("card"), QString::number(n), tarot::CardTitle(n));
+
+    // Spread pictures, with the card rectangles drawn in each.
+    for (int k = 0; k < tarot::SpreadCount; ++k) {
+        QList<QRect> rects;
+        const QString rel = QStringLiteral("pic/c%1.jpg").arg(k);
+        w.Folder(DrawSpreadPicture(k, &rects), rel, QStringLiteral("spread"), QString::number(k),
+                 tarot::SpreadListText(k));
+        for (int i = 0; i < rects.size(); ++i)
+            w.Note(rel, QStringLiteral("place"), QString::number(i), RectText(rects[i]));
+    }
+
+    w.Resource(DrawCardBack(CardWidth, CardHeight), QStringLiteral("cards/placeholder.jpg"), QStringLiteral("back"),
+               QStringLiteral("0"), QStringLiteral("Placeholder card"));
+    w.Resource(DrawCardBack(40, 69), QStringLiteral("cards/back.jpg"), QStringLiteral("back"), QStringLiteral("0"),
+               QStringLiteral("Card back"));
+    w.Resource(DrawTitlePicture(), QStringLiteral("tarot/title.jpg"), QStringLiteral("title"), QStringLiteral("0"),
+               QStringLiteral("Tarot title"));
+    w.Resource(DrawFrontPicture(), QStringLiteral("tarot/front.jpg"), QStringLiteral("decoration"),
+               QStringLiteral("0"), QStringLiteral("Querent screen"));
+
+    static const std::array<const char*, RuneSetCount> setFolders = {"gold", "ice", "jade", "spirit", "stone"};
+    for (int t = 0; t < RuneSetCount; ++t)
+        for (int n = 1; n <= RuneCount; ++n)
+            w.Resource(DrawStone(t, n), QStringLiteral("stones/%1/%2.jpg").arg(QLatin1String(setFolders[t])).arg(n),
+                       QStringLiteral("stone"), QString::number(n), QString::fromLatin1(Glyph(n).name));
+    w.Resource(DrawBlankPlace(), QStringLiteral("stones/blank-place.jpg"), QStringLiteral("blank"),
+               QStringLiteral("0"), QStringLiteral("Empty place"));
+    for (int n = 1; n <= RuneCount; ++n) {
+        const QRect ink = GlyphInkBounds(n);
+        w.Note(QStringLiteral("-"), QStringLiteral("glyph"), QString::number(n),
+               QStringLiteral("%1;%2;%3")
+                   .arg(QLatin1String(Glyph(n).name))
+                   .arg(Glyph(n).strokes.size())
+                   .arg(ink.isNull() ? QStringLiteral("none") : RectText(ink)));
+    }
+
+    // The runic tarot spells some runes with a final z.
+    static const std::array<std::pair<int, const char*>, 12> signStones = {
+        {{8, "Fehu"}, {24, "Uruz"}, {6, "Ehwaz"}, {1, "Algiz"}, {25, "Wunjo"}, {3, "Berkano"}, {23, "Tiwaz"},
+         {7, "Eihwaz"}, {20, "Raidho"}, {17, "Nauthiz"}, {10, "Hagalaz"}, {9, "Gebo"}}};
+    for (size_t i = 0; i < signStones.size(); ++i)
+        w.Resource(DrawSignStone(signStones[i].first), QStringLiteral("runictarot/signstone-%1.jpg").arg(i + 1),
+                   QStringLiteral("stone"), QString::number(signStones[i].first),
+                   QLatin1String(signStones[i].second));
+    static const std::array<std::pair<int, const char*>, 7> planetStones = {
+        {{2, "Ansuz"}, {12, "Isa"}, {13, "Jera"}, {16, "Mannaz"}, {19, "Perthro"}, {22, "Thurisaz"}, {BlankStone, "Blank"}}};
+    for (size_t i = 0; i < planetStones.size(); ++i)
+        w.Resource(DrawSignStone(planetStones[i].first), QStringLiteral("runictarot/planetstone-%1.jpg").arg(i + 1),
+                   QStringLiteral("stone"), QString::number(planetStones[i].first),
+                   QLatin1String(planetStones[i].second));
+    static const std::array<int, 17> runicCards = {7, 8, 9, 10, 11, 12, 13, 3, 14, 15, 16, 17, 4, 18, 19, 21, 20};
+    for (size_t i = 0; i < runicCards.size(); ++i)
+        w.Resource(DrawCardFace(Deck::Orlund, runicCards[i], RunicCardWidth, CardHeight),
+                   QStringLiteral("runictarot/card-%1.jpg").arg(i + 1), QStringLiteral("card"),
+                   QString::number(runicCards[i]), tarot::CardTitle(runicCards[i]));
+
+    static const std::array<const char*, RuneSpreadCount> runeSpreads = {"Cross", "Diamond", "Fork", "Norn", "Single"};
+    for (int i = 0; i < RuneSetCount; ++i)
+        w.Resource(DrawSetChoice(i), QStringLiteral("runes/set-%1.jpg").arg(i), QStringLiteral("set"),
+                   QString::number(i), RuneSetName(i));
+    for (int i = 0; i < RuneSpreadCount; ++i)
+        w.Resource(DrawRuneSpreadChoice(i), QStringLiteral("runes/spread-%1.jpg").arg(i), QStringLiteral("runespread"),
+                   QString::number(i), QLatin1String(runeSpreads[i]));
+
+    w.Resource(DrawProgramIcon(32), QStringLiteral("icons/program.png"), QStringLiteral("icon"), QStringLiteral("32"),
+               QStringLiteral("Program"));
+    for (int size : {16, 48, 256})
+        w.Resource(DrawProgramIcon(size), QStringLiteral("icons/program-%1.png").arg(size), QStringLiteral("icon"),
+                   QString::number(size), QStringLiteral("Program"));
+    static const std::array<const char*, 3> tools = {"tarot", "runes", "runic"};
+    static const std::array<const char*, 3> toolNames = {"Tarot Reading", "Keldamar", "Runic Tarot"};
+    for (int i = 0; i < 3; ++i)
+        w.Resource(DrawToolIcon(i), QStringLiteral("icons/tool-%1.png").arg(QLatin1String(tools[i])),
+                   QStringLiteral("icon"), QStringLiteral("32"), QLatin1String(toolNames[i]));
+    w.Resource(DrawSidePanel(), QStringLiteral("panels/side-panel.jpg"), QStringLiteral("panel"), QStringLiteral("0"),
+               QStringLiteral("Runes side panel"));
+    QPoint hot;
+    const QImage hand = DrawHandCursor(&hot);
+    w.Resource(hand, QStringLiteral("cursor/hand.png"), QStringLiteral("cursor"),
+               QStringLiteral("%1,%2").arg(hot.x()).arg(hot.y()), QStringLiteral("Pointing hand"));
+
+    const QByteArray text = (w.manifest.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    for (const QString& path : {w.resources + QStringLiteral("/manifest.txt"), w.folders + QStringLiteral("/picture-manifest.txt")}) {
+        QSaveFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
+            std::fprintf(stderr, "picturegen: cannot write %s\n", qPrintable(path));
+            w.ok = false;
+        }
+    }
+    return w.ok ? 0 : 1;
+}

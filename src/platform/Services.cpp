@@ -8,6 +8,9 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -203,6 +206,48 @@ public:
     }
 };
 
+bool printTo(QPrinter& printer, const QTextDocument& document, QString* whyNot)
+{
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        if (whyNot)
+            *whyNot = QStringLiteral("The printer reported an error.");
+        return false;
+    }
+    return true;
+}
+
+class DefaultPrinter final : public IPrinting {
+public:
+    bool print(const QTextDocument& document, QString* whyNot) override
+    {
+        // Without a printer the toolkit would quietly print nowhere; say so instead.
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            if (whyNot)
+                *whyNot = QStringLiteral("No printer is installed.");
+            return false;
+        }
+        QPrinter printer(info);
+        return printTo(printer, document, whyNot);
+    }
+};
+
+class PdfPrinting final : public IPrinting {
+public:
+    explicit PdfPrinting(const QString& path) : path_(path) {}
+    bool print(const QTextDocument& document, QString* whyNot) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path_);
+        return printTo(printer, document, whyNot);
+    }
+
+private:
+    QString path_;
+};
+
 QString defaultLockPath()
 {
     QString user = qEnvironmentVariable("USER");
@@ -222,6 +267,7 @@ struct Registry {
     std::unique_ptr<ISettingsStore> settings;
     std::unique_ptr<IProcessExit> exit;
     std::unique_ptr<IInstanceGuard> guard;
+    std::unique_ptr<IPrinting> printing;
     QString appPath;
 };
 
@@ -251,6 +297,7 @@ void setClock(std::unique_ptr<IClock> p) { reg().clock = std::move(p); }
 void setSettingsStore(std::unique_ptr<ISettingsStore> p) { reg().settings = std::move(p); }
 void setProcessExit(std::unique_ptr<IProcessExit> p) { reg().exit = std::move(p); }
 void setInstanceGuard(std::unique_ptr<IInstanceGuard> p) { reg().guard = std::move(p); }
+void setPrinting(std::unique_ptr<IPrinting> p) { reg().printing = std::move(p); }
 
 IMessageBoxes& messageBoxes() { return lazy(reg().messages, [] { return std::make_unique<QtMessageBoxes>(); }); }
 IFileDialogs& fileDialogs() { return lazy(reg().files, [] { return std::make_unique<QtFileDialogs>(); }); }
@@ -268,6 +315,10 @@ IInstanceGuard& instanceGuard()
 {
     return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(defaultLockPath()); });
 }
+
+IPrinting& printing() { return lazy(reg().printing, [] { return std::make_unique<DefaultPrinter>(); }); }
+
+std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath) { return std::make_unique<PdfPrinting>(pdfPath); }
 
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath)
 {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QObject;
+class QTextDocument;
 class QWidget;
 
 namespace platform {
@@ -90,6 +91,14 @@ public:
     [[noreturn]] virtual void exit(int code) = 0;
 };
 
+class IPrinting {
+public:
+    virtual ~IPrinting() = default;
+    // Prints the document on the default printer, with no dialog. False, with a reason for the user,
+    // when there is no printer or the printer failed.
+    virtual bool print(const QTextDocument& document, QString* whyNot) = 0;
+};
+
 class IInstanceGuard {
 public:
     virtual ~IInstanceGuard() = default;
@@ -109,6 +118,7 @@ void setClock(std::unique_ptr<IClock>);
 void setSettingsStore(std::unique_ptr<ISettingsStore>);
 void setProcessExit(std::unique_ptr<IProcessExit>);
 void setInstanceGuard(std::unique_ptr<IInstanceGuard>);
+void setPrinting(std::unique_ptr<IPrinting>);
 
 IMessageBoxes& messageBoxes();
 IFileDialogs& fileDialogs();
@@ -120,6 +130,7 @@ IClock& clock();
 ISettingsStore& settingsStore();
 IProcessExit& processExit();
 IInstanceGuard& instanceGuard();
+IPrinting& printing();
 
 // The window the user is looking at: the active window, else the top-most visible one, else none.
 QWidget* windowOnView();
@@ -143,5 +154,7 @@ void setAppPath(const QString& path);
 // Production implementations, for tests that want the real thing over a temporary file.
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath);
 std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QString& lockPath);
+// Prints into a PDF file instead of a printer: what a test reads back.
+std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath);
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building Selvanthe needs on Debian 12, where it is missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -107,6 +107,9 @@ private:
     std::array<std::optional<platform::ImageList>, 5> stones_;
 };
 
+// The first and last line of a printed reading.
+QString PrintReportLine();
+
 // The main window, or null once it has been unloaded.
 frmMDI* MDI();
 

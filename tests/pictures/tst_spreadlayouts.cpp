@@ -1,4 +1,5 @@
 // The layout table of the thirteen spreads and the choice of layout by card count and spread name.
+#include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 
 #include <QRect>
@@ -64,10 +65,10 @@ void TestSpreadLayouts::catalogue()
     QFETCH(int, index);
     QFETCH(QString, text);
     QFETCH(int, count);
-    QCOMPARE(tarot::SpreadListText(index), text);
+    QCOMPARE(tarot::catalogue::SpreadText(index), text);
     QCOMPARE(tarot::SpreadCardCount(index), count);
     QCOMPARE(tarot::SpreadLayout(index).size(), count);
-    QCOMPARE(tarot::SpreadIndexOf(text), index);
+    QCOMPARE(tarot::catalogue::FindSpread(text), index);
 }
 
 void TestSpreadLayouts::unknownSpread()
@@ -75,10 +76,10 @@ void TestSpreadLayouts::unknownSpread()
     for (int index : {-1, tarot::SpreadCount, 100}) {
         QVERIFY(tarot::SpreadLayout(index).isEmpty());
         QCOMPARE(tarot::SpreadCardCount(index), 0);
-        QVERIFY(tarot::SpreadListText(index).isEmpty());
+        QVERIFY(tarot::catalogue::SpreadText(index).isEmpty());
     }
     for (const char* text : {"", "celtic cross", "Celtic Cross ", " Tree of Life", "The Romany/Gypsy Spread"})
-        QCOMPARE(tarot::SpreadIndexOf(QString::fromLatin1(text)), -1);
+        QCOMPARE(tarot::catalogue::FindSpread(QString::fromLatin1(text)), -1);
     int total = 0;
     for (int i = 0; i < tarot::SpreadCount; ++i)
         total += tarot::SpreadCardCount(i);
@@ -237,7 +238,7 @@ void TestSpreadLayouts::selector()
 void TestSpreadLayouts::everyCatalogueEntrySelectsItsOwnLayout()
 {
     for (int s = 0; s < tarot::SpreadCount; ++s)
-        QCOMPARE(tarot::SelectSpreadLayout(tarot::SpreadCardCount(s), tarot::SpreadListText(s)), s);
+        QCOMPARE(tarot::SelectSpreadLayout(tarot::SpreadCardCount(s), tarot::catalogue::SpreadText(s)), s);
 }
 
 void TestSpreadLayouts::perPositionFacts()

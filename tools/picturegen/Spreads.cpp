@@ -1,6 +1,7 @@
 // Spread pictures: the spread's card places, drawn from the layout table every deal uses.
 #include "Art.h"
 #include "Pictures.h"
+#include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 
 #include <QFontMetricsF>
@@ -135,7 +136,7 @@ QImage DrawSpreadPicture(int spread, QList<QRect>* rects)
         }
     }
 
-    QString caption = tarot::SpreadListText(spread);
+    QString caption = tarot::catalogue::SpreadText(spread);
     const int paren = caption.indexOf(QLatin1Char('('));
     if (paren > 0)
         caption = caption.left(paren).trimmed();

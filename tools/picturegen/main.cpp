@@ -3,6 +3,7 @@
 //   picturegen <program folder> <resource folder>
 #include "Pictures.h"
 #include "tarot/CardTable.h"
+#include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ int main(int argc, char** argv)
         QList<QRect> rects;
         const QString rel = QStringLiteral("pic/c%1.jpg").arg(k);
         w.Folder(DrawSpreadPicture(k, &rects), rel, QStringLiteral("spread"), QString::number(k),
-                 tarot::SpreadListText(k));
+                 tarot::catalogue::SpreadText(k));
         for (int i = 0; i < rects.size(); ++i)
             w.Note(rel, QStringLiteral("place"), QString::number(i), RectText(rects[i]));
     }

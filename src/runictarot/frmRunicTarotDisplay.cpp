@@ -1,0 +1,257 @@
+#include "runictarot/frmRunicTarotDisplay.h"
+
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "runictarot/CopyGuard.h"
+#include "runictarot/FormParts.h"
+#include "runictarot/RunicTarotTexts.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "runictarot/frmRunicTarotSave.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "tarot/CardTable.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace runictarot {
+
+namespace {
+
+using parts::verdana;
+
+const QColor kGreen(192, 255, 192);
+const QColor kOrange(255, 192, 128);
+const QColor kGrey(192, 192, 192);
+const QColor kTitle(255, 0, 255);
+const QColor kHeading(255, 128, 0);
+const QColor kField(0, 64, 0);
+const QColor kName(0, 0, 255);
+
+QLabel* title(QWidget* parent, const char* name, const char* text, double l, double t)
+{
+    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(text), l, t, 5000, 210,
+                        verdana(8.25, true, true), kTitle, false);
+}
+
+QLabel* heading(QWidget* parent, const char* name, const char* text, double l, double t)
+{
+    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(text), l, t, 2925, 210,
+                        verdana(8.25, true, true), kHeading, false);
+}
+
+QLabel* field(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w, double h)
+{
+    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), l, t, w, h,
+                        verdana(8.25, true), kField);
+}
+
+QLabel* nameField(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w,
+                  double h)
+{
+    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), l, t, w, h,
+                        verdana(9, true), kName, false);
+}
+
+GuardedTextBox* longText(QWidget* parent, const char* name, double l, double t, double w, double h)
+{
+    auto* box = new GuardedTextBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(verdana(8.25, true));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    platform::setBackColor(box, kGreen);
+    platform::setForeColor(box, kField);
+    platform::setGeometryTw(box, l, t, w, h);
+    return box;
+}
+
+platform::PictureBox* picture(QWidget* parent, const char* name, double l, double t, double w, double h)
+{
+    auto* box = new platform::PictureBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    platform::setGeometryTw(box, l, t, w, h);
+    return box;
+}
+
+void showWelcomePanel(bool shown)
+{
+    if (shell::frmMDI* mdi = shell::MDI(); mdi && mdi->picMain)
+        mdi->picMain->setVisible(shown);
+}
+
+} // namespace
+
+frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QString::fromLatin1(kWindowCaption));
+    SetClientSizeTw(9135, 8175);
+    platform::setBackColor(this, kGreen);
+
+    QFrame* top = parts::frame(this, QStringLiteral("fraTop"), 0, 0, 9135, 615, kOrange);
+    Label61 = parts::label(top, QStringLiteral("Label61"), ForumAdvert(), 120, 120, 8880, 585,
+                           verdana(9, true, true), kField);
+    parts::makeLink(Label61, [this] { Label61_Click(); });
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setFont(verdana(8.25, true));
+    platform::setGeometryTw(SSTab1, 0, 645, 9135, 6690);
+    auto* page0 = new QWidget;
+    page0->setObjectName(QStringLiteral("tabSunSign"));
+    auto* page1 = new QWidget;
+    page1->setObjectName(QStringLiteral("tabFavorablePlanet"));
+    SSTab1->addTab(page0, QStringLiteral("Runic Tarot Reading for Sun Sign"));
+    SSTab1->addTab(page1, QStringLiteral("Runic Tarot Reading for Favorable Planet"));
+
+    // Tab 0.
+    QFrame* f0 = parts::frame(page0, QStringLiteral("fraSunSign"), 0, 0, 9135, 6315, kGreen);
+    title(f0, "Label13", "Rune Stone Reading for Sun Sign", 2640, 120);
+    heading(f0, "Label3", "Corresponding Rune Stone", 240, 480);
+    lblCorrespondingRuneStone = nameField(f0, "lblCorrespondingRuneStone", "lblRuneStone", 3240, 480, 1305, 210);
+    heading(f0, "Label16", "Alternative Names", 240, 870);
+    lblAlternativeName = field(f0, "lblAlternativeName", "lblAlternativeName", 3240, 870, 1890, 195);
+    heading(f0, "Label5", "Favorable Color", 240, 1245);
+    lblFavorableColor = field(f0, "lblFavorableColor", "lblFavorableColor", 3240, 1245, 1740, 195);
+    heading(f0, "Label6", "Nordic God", 240, 1635);
+    lblNordicGod = field(f0, "lblNordicGod", "lblNordicGod", 3240, 1635, 1245, 195);
+    heading(f0, "Label12", "Keywords", 240, 2010);
+    lblKeywards = field(f0, "lblKeywards", "lblKeywards", 3240, 2040, 3345, 540);
+    heading(f0, "Label10", "About Your Rune Stone", 240, 2400);
+    txtAboutYourRuneStone = longText(f0, "txtAboutYourRuneStone", 240, 2640, 6495, 1290);
+    picStone = picture(f0, "picStone", 7080, 200, 1695, 2265);
+    title(f0, "Label17", "Tarot Card Reading for Sun Sign", 2640, 3960);
+    heading(f0, "Label15", "Corresponding Tarot Card", 240, 4320);
+    lblTarotCard = nameField(f0, "lblTarotCard", "lblTarotCard", 3240, 4320, 1230, 210);
+    heading(f0, "Label2", "About Your Tarot Card", 240, 4680);
+    lblAboutYourTarotCard = field(f0, "lblAboutYourTarotCard", "", 240, 4920, 6555, 1275);
+    picTarotCard = picture(f0, "picTarotCard", 6840, 2520, 2130, 3750);
+
+    // Tab 1.
+    QFrame* f1 = parts::frame(page1, QStringLiteral("fraFavorablePlanet"), 0, 0, 9135, 6315, kGreen);
+    title(f1, "Label20", "Rune Stone Reading for Favorable Planet", 2040, 120);
+    heading(f1, "Label7", "Stone Associated With Planet", 240, 420);
+    lblStoneWithPlanet = nameField(f1, "lblStoneWithPlanet", "lblStoneWithPlanet", 3240, 420, 1905, 210);
+    heading(f1, "Label8", "God Associated With Planet", 240, 776);
+    lblGodWithPlanet = field(f1, "lblGodWithPlanet", "lblGodWithPlanet", 3240, 776, 1665, 195);
+    heading(f1, "Label9", "Color Associated With Planet", 240, 1132);
+    lblColorWithPlanet = field(f1, "lblColorWithPlanet", "lblColorWithPlanet", 3240, 1132, 1800, 195);
+    heading(f1, "Label4", "Your Favorable Planet is", 240, 1488);
+    lblFavorablePlanet = field(f1, "lblFavorablePlanet", "lblFavorablePlanet", 3240, 1488, 1845, 195);
+    heading(f1, "Label18", "Alternative Names", 240, 1845);
+    lblAlternativeNameWithPlanet =
+        field(f1, "lblAlternativeNameWithPlanet", "lblAlternativeNameWithPlanet", 3240, 1845, 2940, 195);
+    heading(f1, "Label22", "Keywords", 240, 2175);
+    lblKeywardsWithPlanet = field(f1, "lblKeywardsWithPlanet", "lblKeywardsWithPlanet", 3240, 2160, 3435, 420);
+    heading(f1, "Label14", "About Your Rune Stone", 240, 2520);
+    txtAboutYourRuneStoneWithPlanet = longText(f1, "txtAboutYourRuneStoneWithPlanet", 240, 2760, 6495, 1170);
+    picStonewithplanet = picture(f1, "picStonewithplanet", 7080, 200, 1695, 2265);
+    title(f1, "Label21", "Tarot Card Reading for Favorable Planet", 2160, 3960);
+    heading(f1, "Label11", "Corresponding Tarot Card", 240, 4320);
+    lblTarotCardWithPlant = nameField(f1, "lblTarotCardWithPlant", "lblTarotCard", 3240, 4320, 1230, 210);
+    Label19 = heading(f1, "Label19", "About Your Tarot Card", 240, 4680);
+    parts::makeLink(Label19, [this] { Label19_Click(); });
+    lblAboutYourTarotCardWithPlanet = field(f1, "lblAboutYourTarotCardWithPlanet", "", 240, 4920, 6555, 1275);
+    picTarotCardWithPlanet = picture(f1, "picTarotCardWithPlanet", 6840, 2520, 2130, 3750);
+
+    // Before any fill both card texts show the same card's text.
+    const QString defaultCardText = tarot::CardUprightText(4);
+    lblAboutYourTarotCard->setText(defaultCardText);
+    lblAboutYourTarotCardWithPlanet->setText(defaultCardText);
+
+    QFrame* bottom = parts::frame(this, QStringLiteral("fraBottom"), 0, 7320, 9135, 855, kOrange);
+    cmdPrint = parts::button(bottom, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 6360, 240, 1260, 465,
+                             verdana(8.25, true));
+    cmdBack = parts::button(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"), 7680, 240, 1260, 465,
+                            verdana(8.25, true));
+    for (QPushButton* b : {cmdPrint, cmdBack})
+        platform::setBackColor(b, kGrey);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    lblFullBrand = parts::label(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), 120, 160, 5745, 615,
+                                verdana(8.25, true, true), kName);
+    lblCobrand = parts::label(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), 120, 160, 5745, 615,
+                              verdana(8.25, true, true), kName);
+    platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
+    lblCobrand->raise();
+    parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });
+    parts::makeLink(lblCobrand, [this] { lblCobrand_Click(); });
+
+    connectGuardHandlers(txtAboutYourRuneStone,
+                         {[this] { txtAboutYourRuneStone_Change(); }, [this] { txtAboutYourRuneStone_Click(); },
+                          [this] { txtAboutYourRuneStone_MouseDown(); }, [this] { txtAboutYourRuneStone_MouseMove(); },
+                          [this] { txtAboutYourRuneStone_MouseUp(); }});
+    connectGuardHandlers(txtAboutYourRuneStoneWithPlanet,
+                         {[this] { txtAboutYourRuneStoneWithPlanet_Change(); },
+                          [this] { txtAboutYourRuneStoneWithPlanet_Click(); },
+                          [this] { txtAboutYourRuneStoneWithPlanet_MouseDown(); },
+                          [this] { txtAboutYourRuneStoneWithPlanet_MouseMove(); },
+                          [this] { txtAboutYourRuneStoneWithPlanet_MouseUp(); }});
+
+    buildMenus();
+}
+
+void frmRunicTarotDisplay::buildMenus()
+{
+    QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    AddMenuItem(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back"), [this] { mnuFileBack_Click(); });
+    AddMenuItem(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { mnuPrint_Click(); });
+    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [] { shell::OpenHelpPage(); });
+    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [] { shell::OpenHomePage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuSep1"));
+    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("&Check for Software Update"),
+                [] { shell::OpenDownloadPage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuSep2"));
+    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [] { shell::ShowAbout(); });
+    AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), [] { shell::OpenDonatePage(); });
+    // Switched off in the design and never offered.
+    AddBarCommand(QStringLiteral("mnuMakeMoneyOnline"), QStringLiteral("Make Money &Online"),
+                  [] { shell::OpenFullBrandPage(); })
+        ->setVisible(false);
+}
+
+void frmRunicTarotDisplay::Form_Load()
+{
+    SSTab1->setCurrentIndex(0);
+    Move((platform::ScreenWidth() - Width()) / 2, 0);
+}
+
+void frmRunicTarotDisplay::Form_Unload() { showWelcomePanel(true); }
+
+void frmRunicTarotDisplay::cmdBack_Click()
+{
+    platform::Forms::Unload(this);
+    if (platform::Form* details = platform::Forms::Get<frmRunicTarotMain>())
+        details->Show();
+    showWelcomePanel(false);
+}
+
+void frmRunicTarotDisplay::cmdPrint_Click()
+{
+    if (auto* report = platform::Forms::Get<frmRunicTarotSave>())
+        report->ShowOverReading();
+}
+
+void frmRunicTarotDisplay::Label61_Click() { shell::OpenHomePage(); }
+void frmRunicTarotDisplay::lblCobrand_Click() { shell::OpenCoBrandPage(); }
+void frmRunicTarotDisplay::lblFullBrand_Click() { shell::OpenFullBrandPage(); }
+void frmRunicTarotDisplay::Label19_Click() { shell::OpenCoBrandPage(); }
+
+void frmRunicTarotDisplay::txtAboutYourRuneStone_Change() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStone_Click() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStone_MouseDown() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStone_MouseMove() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStone_MouseUp() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStoneWithPlanet_Change() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStoneWithPlanet_Click() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStoneWithPlanet_MouseDown() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStoneWithPlanet_MouseMove() { clearGuardedCopy(); }
+void frmRunicTarotDisplay::txtAboutYourRuneStoneWithPlanet_MouseUp() { clearGuardedCopy(); }
+
+} // namespace runictarot

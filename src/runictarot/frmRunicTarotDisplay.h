@@ -1,0 +1,85 @@
+#pragma once
+// The runic tarot reading window: the sun sign's stone and card on one tab, the favourable planet's on
+// the other. Its 21 fields are the reading; the details window fills them and the report reads them.
+#include "platform/Forms.h"
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace runictarot {
+
+class GuardedTextBox;
+
+class frmRunicTarotDisplay : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmRunicTarotDisplay";
+    frmRunicTarotDisplay();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void cmdBack_Click();
+    void cmdPrint_Click();
+    void mnuFileBack_Click() { cmdBack_Click(); }
+    void mnuPrint_Click() { cmdPrint_Click(); }
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void Label19_Click();
+
+    // The copy blocking of the two long texts.
+    void txtAboutYourRuneStone_Change();
+    void txtAboutYourRuneStone_Click();
+    void txtAboutYourRuneStone_MouseDown();
+    void txtAboutYourRuneStone_MouseMove();
+    void txtAboutYourRuneStone_MouseUp();
+    void txtAboutYourRuneStoneWithPlanet_Change();
+    void txtAboutYourRuneStoneWithPlanet_Click();
+    void txtAboutYourRuneStoneWithPlanet_MouseDown();
+    void txtAboutYourRuneStoneWithPlanet_MouseMove();
+    void txtAboutYourRuneStoneWithPlanet_MouseUp();
+
+    QLabel* Label61 = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QLabel* lblFullBrand = nullptr;
+    QLabel* lblCobrand = nullptr;
+
+    // Tab 0: the sun sign.
+    QLabel* lblCorrespondingRuneStone = nullptr;
+    QLabel* lblAlternativeName = nullptr;
+    QLabel* lblFavorableColor = nullptr;
+    QLabel* lblNordicGod = nullptr;
+    QLabel* lblKeywards = nullptr;
+    GuardedTextBox* txtAboutYourRuneStone = nullptr;
+    platform::PictureBox* picStone = nullptr;
+    QLabel* lblTarotCard = nullptr;
+    QLabel* lblAboutYourTarotCard = nullptr;
+    platform::PictureBox* picTarotCard = nullptr;
+
+    // Tab 1: the favourable planet.
+    QLabel* lblStoneWithPlanet = nullptr;
+    QLabel* lblGodWithPlanet = nullptr;
+    QLabel* lblColorWithPlanet = nullptr;
+    QLabel* lblFavorablePlanet = nullptr;
+    QLabel* lblAlternativeNameWithPlanet = nullptr;
+    QLabel* lblKeywardsWithPlanet = nullptr;
+    GuardedTextBox* txtAboutYourRuneStoneWithPlanet = nullptr;
+    platform::PictureBox* picStonewithplanet = nullptr;
+    QLabel* lblTarotCardWithPlant = nullptr;
+    QLabel* lblAboutYourTarotCardWithPlanet = nullptr;
+    platform::PictureBox* picTarotCardWithPlanet = nullptr;
+    QLabel* Label19 = nullptr;
+
+private:
+    void buildMenus();
+};
+
+} // namespace runictarot

@@ -1,0 +1,376 @@
+#include "runictarot/frmRunicTarotMain.h"
+
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "runes/RuneTables.h"
+#include "runictarot/CopyGuard.h"
+#include "runictarot/DetailsFile.h"
+#include "runictarot/FormParts.h"
+#include "runictarot/RunicTarotState.h"
+#include "runictarot/RunicTarotTexts.h"
+#include "runictarot/SignTable.h"
+#include "runictarot/SunSign.h"
+#include "runictarot/frmRunicTarotDisplay.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace runictarot {
+
+namespace {
+
+using parts::verdana;
+using platform::bgr;
+
+const QColor kGreen(192, 255, 192);
+const QColor kOrange(255, 192, 128);
+const QColor kGrey(192, 192, 192);
+const QColor kEntryText(0, 64, 64);
+
+QStringList picturePaths(const char* stem, int count)
+{
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out << QStringLiteral(":/pictures/runictarot/%1-%2.jpg").arg(QString::fromLatin1(stem)).arg(i);
+    return out;
+}
+
+QComboBox* dateList(QWidget* parent, const char* name, double l, double w)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(false);
+    box->setFont(verdana(8.25));
+    platform::setBackColor(box, kGreen);
+    platform::setForeColor(box, kEntryText);
+    platform::setGeometryTw(box, l, 960, w, 315);
+    return box;
+}
+
+// Selects the item whose text is the value exactly; a value that is no item leaves the list alone.
+void selectItem(QComboBox* list, const QString& value)
+{
+    const int i = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i >= 0)
+        list->setCurrentIndex(i);
+}
+
+// Only blanks, not every kind of white space, are taken off the ends of the name.
+QString trimBlanks(const QString& text)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && text[to - 1] == QLatin1Char(' '))
+        --to;
+    return text.sliced(from, to - from);
+}
+
+void showWelcomePanel(bool shown)
+{
+    if (shell::frmMDI* mdi = shell::MDI(); mdi && mdi->picMain)
+        mdi->picMain->setVisible(shown);
+}
+
+} // namespace
+
+frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QString::fromLatin1(kWindowCaption));
+    SetClientSizeTw(7335, 4695);
+    platform::setBackColor(this, kGreen);
+
+    QFrame* top = parts::frame(this, QStringLiteral("fraTop"), 0, 0, 7335, 615, kOrange);
+    Label61 = parts::label(top, QStringLiteral("Label61"), ForumAdvert(), 75, 120, 7140, 585, verdana(9, true, true),
+                           QColor(0, 64, 0));
+    parts::makeLink(Label61, [this] { Label61_Click(); });
+
+    QFrame* middle = parts::frame(this, QStringLiteral("fraMiddle"), 0, 600, 7335, 2415, kGreen);
+    Label7 = parts::label(middle, QStringLiteral("Label7"), WelcomeText(), 600, 120, 6375, 615, verdana(8.25, true),
+                          QColor(0, 0, 255));
+    cmdOpen = parts::wrappingButton(middle, QStringLiteral("cmdOpen"),
+                                    QStringLiteral("Click Here To Open Previously Saved Runic Tarot Interpretation"),
+                                    120, 840, 1575, 1455, verdana(9, true));
+    platform::setBackColor(cmdOpen, kGrey);
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+
+    fraDetails = new QGroupBox(QStringLiteral("Enter Your Details"), middle);
+    fraDetails->setObjectName(QStringLiteral("fraDetails"));
+    fraDetails->setFont(verdana(8.25));
+    platform::setBackColor(fraDetails, kOrange);
+    platform::setGeometryTw(fraDetails, 1800, 840, 5415, 1455);
+
+    Label1 = parts::label(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name:-"), 120, 360, 705, 195,
+                          verdana(8.25, true), Qt::black, false);
+    txtName = new QLineEdit(fraDetails);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(verdana(8.25));
+    platform::setBackColor(txtName, kGreen);
+    platform::setForeColor(txtName, kEntryText);
+    platform::setGeometryTw(txtName, 1680, 240, 3615, 375);
+    txtName->installEventFilter(this);
+
+    Label3 = parts::label(fraDetails, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"), 120, 1080, 1395,
+                          195, verdana(8.25, true), Qt::black, false);
+    Label4 = parts::label(fraDetails, QStringLiteral("Label4"), QStringLiteral("Date"), 1680, 720, 735, 195,
+                          verdana(8.25, false, true), Qt::black, false);
+    Label5 = parts::label(fraDetails, QStringLiteral("Label5"), QStringLiteral("Month"), 2520, 720, 1575, 195,
+                          verdana(8.25, false, true), Qt::black, false);
+    Label6 = parts::label(fraDetails, QStringLiteral("Label6"), QStringLiteral("Year"), 4200, 720, 1095, 195,
+                          verdana(8.25, false, true), Qt::black, false);
+    cmbDate = dateList(fraDetails, "cmbDate", 1680, 735);
+    cmbMonth = dateList(fraDetails, "cmbMonth", 2520, 1575);
+    cmbYear = dateList(fraDetails, "cmbYear", 4200, 1095);
+
+    cmdRunicAstrology = parts::button(this, QStringLiteral("cmdRunicAstrology"),
+                                      QStringLiteral("Generate My &Runic Tarot Reading"), 10, 3195, 4935, 585,
+                                      verdana(8.25, true));
+    cmdExit = parts::button(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"), 5100, 3195, 2220, 585,
+                            verdana(8.25, true));
+    for (QPushButton* b : {cmdRunicAstrology, cmdExit})
+        platform::setBackColor(b, kGrey);
+    connect(cmdRunicAstrology, &QPushButton::clicked, this, [this] { cmdRunicAstrology_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    QFrame* bottom = parts::frame(this, QStringLiteral("fraBottom"), 0, 3840, 7335, 855, kOrange);
+    lblFullBrand = parts::label(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), 120, 165, 7065, 615,
+                                verdana(8.25, true, true), QColor(0, 0, 255));
+    lblCobrand = parts::label(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), 120, 165, 7065, 615,
+                              verdana(8.25, true, true), QColor(0, 0, 255));
+    platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
+    lblCobrand->raise();
+    parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });
+    parts::makeLink(lblCobrand, [this] { lblCobrand_Click(); });
+
+    setTabOrder(txtName, cmbDate);
+    setTabOrder(cmbDate, cmbMonth);
+    setTabOrder(cmbMonth, cmbYear);
+    setTabOrder(cmbYear, cmdRunicAstrology);
+    setTabOrder(cmdRunicAstrology, cmdOpen);
+    setTabOrder(cmdOpen, cmdExit);
+
+    IMGStoneList = platform::ImageList(picturePaths("signstone", pictureCount(PictureList::Stones)),
+                                       pictureSize(PictureList::Stones));
+    IMGTarotCard = platform::ImageList(picturePaths("card", pictureCount(PictureList::TarotCards)),
+                                       pictureSize(PictureList::TarotCards));
+    IMGStoneListWithPlanet =
+        platform::ImageList(picturePaths("planetstone", pictureCount(PictureList::StonesWithPlanet)),
+                            pictureSize(PictureList::StonesWithPlanet));
+
+    buildMenus();
+}
+
+void frmRunicTarotMain::buildMenus()
+{
+    QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    AddMenuItem(file, QStringLiteral("mnuPreviouslySavedRunicAstrology"),
+                QStringLiteral("Open Previously Saved Runic Tarot Interpretation"),
+                [this] { mnuPreviouslySavedRunicAstrology_Click(); });
+    AddMenuItem(file, QStringLiteral("mnuGenerateRunicAstrology"), QStringLiteral("Generate My &Runic Tarot Reading"),
+                [this] { mnuGenerateRunicAstrology_Click(); });
+    AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
+    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [] { shell::OpenHelpPage(); });
+    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [] { shell::OpenHomePage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuSep1"));
+    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
+                [] { shell::OpenDownloadPage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuSep2"));
+    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [] { shell::ShowAbout(); });
+    AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), [] { shell::OpenDonatePage(); });
+    // Switched off in the design and never offered.
+    AddBarCommand(QStringLiteral("mnuMakeMoneyOnline"), QStringLiteral("Make Money &Online"),
+                  [] { shell::OpenFullBrandPage(); })
+        ->setVisible(false);
+}
+
+void frmRunicTarotMain::Form_Load()
+{
+    Move((platform::ScreenWidth() - Width()) / 2, 0);
+    for (QStringView month : monthNames())
+        cmbMonth->addItem(month.toString());
+    for (int day = 1; day <= 31; ++day)
+        cmbDate->addItem(QString::number(day));
+    for (int year = FirstBirthYear; year <= LastBirthYear; ++year)
+        cmbYear->addItem(QString::number(year));
+    cmbDate->setCurrentIndex(0);
+    cmbMonth->setCurrentIndex(0);
+    cmbYear->setCurrentIndex(0);
+}
+
+void frmRunicTarotMain::Form_Unload() { showWelcomePanel(true); }
+
+int frmRunicTarotMain::txtName_KeyPress(int keyAscii)
+{
+    if (keyAscii >= 'A' && keyAscii <= 'Z')
+        return keyAscii;
+    if (keyAscii >= 'a' && keyAscii <= 'z')
+        return keyAscii - 32;
+    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 32)
+        return keyAscii;
+    platform::MsgBox(QString::fromLatin1(kMsgOnlyAlphabet), platform::MsgIcon::Information);
+    return 0;
+}
+
+bool frmRunicTarotMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != txtName)
+        return Form::eventFilter(watched, event);
+
+    if (event->type() == QEvent::KeyPress) {
+        auto* e = static_cast<QKeyEvent*>(event);
+        // Menu keys, focus moves and keys that type nothing are not characters for the rule.
+        if (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
+            return false;
+        if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
+            // The control character the key combination stands for, as copy (3) and paste (22).
+            const int code = e->key() - Qt::Key_A + 1;
+            return txtName_KeyPress(code) == 0;
+        }
+        const QString text = e->text();
+        if (text.isEmpty())
+            return false;
+        QString taken;
+        for (QChar c : text)
+            if (const int code = txtName_KeyPress(c.unicode()))
+                taken.append(QChar(code));
+        if (taken == text)
+            return false;  // the box handles the key itself, Backspace and Enter included
+        if (!taken.isEmpty())
+            txtName->insert(taken);
+        return true;
+    }
+
+    if (event->type() == QEvent::InputMethod) {
+        // Composed characters meet the same rule as typed ones.
+        auto* e = static_cast<QInputMethodEvent*>(event);
+        const QString text = e->commitString();
+        if (text.isEmpty())
+            return false;
+        QString taken;
+        for (QChar c : text)
+            if (const int code = txtName_KeyPress(c.unicode()))
+                taken.append(QChar(code));
+        if (taken == text)
+            return false;
+        if (!taken.isEmpty())
+            txtName->insert(taken);
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+bool frmRunicTarotMain::ValidateDetails()
+{
+    if (txtName->text().isEmpty()) {
+        platform::MsgBox(QString::fromLatin1(kMsgEnterName));
+        txtName->setFocus();
+        return false;
+    }
+    const int month = cmbMonth->currentIndex();
+    const int day = cmbDate->currentIndex();
+    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
+    if ((thirtyDays && day > 29) || (month == 1 && day > 28)) {
+        platform::MsgBox(QString::fromLatin1(kMsgCorrectDate), platform::MsgIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void frmRunicTarotMain::FindSunSign()
+{
+    const QString sign = sunSignAt(cmbMonth->currentIndex(), cmbDate->currentIndex());
+    if (!sign.isEmpty())
+        State().SunSign = sign;
+}
+
+void frmRunicTarotMain::FillSunSignReading()
+{
+    const std::optional<Reading> r = readingFor(State().SunSign);
+    if (!r)
+        return;
+    auto* d = platform::Forms::Get<frmRunicTarotDisplay>();
+    if (!d)
+        return;
+    d->lblCorrespondingRuneStone->setText(r->runeStone);
+    d->lblKeywards->setText(r->keywords);
+    d->lblAlternativeName->setText(r->alternativeNames);
+    d->txtAboutYourRuneStone->SetText(r->runeText);
+    d->lblFavorableColor->setText(r->favourableColour);
+    d->lblNordicGod->setText(r->nordicGod);
+    d->picStone->setPicture(IMGStoneList.ListImage(r->stonePicture));
+    d->lblTarotCard->setText(r->tarotCard);
+    d->lblAboutYourTarotCard->setText(r->cardText);
+    d->picTarotCard->setPicture(IMGTarotCard.ListImage(r->cardPicture));
+    d->lblFavorablePlanet->setText(r->favourablePlanet);
+    d->lblStoneWithPlanet->setText(r->planetStone);
+    d->picStonewithplanet->setPicture(IMGStoneListWithPlanet.ListImage(r->planetStonePicture));
+    d->lblAlternativeNameWithPlanet->setText(r->planetAlternativeNames);
+    d->lblKeywardsWithPlanet->setText(r->planetKeywords);
+    d->txtAboutYourRuneStoneWithPlanet->SetText(r->planetRuneText);
+    d->lblGodWithPlanet->setText(r->planetGod);
+    d->lblColorWithPlanet->setText(r->planetColour);
+    d->lblTarotCardWithPlant->setText(r->planetTarotCard);
+    d->lblAboutYourTarotCardWithPlanet->setText(r->planetCardText);
+    d->picTarotCardWithPlanet->setPicture(IMGTarotCard.ListImage(r->planetCardPicture));
+}
+
+void frmRunicTarotMain::cmdRunicAstrology_Click()
+{
+    if (!ValidateDetails())
+        return;
+    runes::SetQuerentName(trimBlanks(txtName->text()));
+    State().RunicBirthYear = static_cast<qint16>(cmbYear->currentText().trimmed().toInt());
+    State().RunicBirthMonth = cmbMonth->currentText().trimmed();
+    State().RunicBirthDay = static_cast<qint16>(cmbDate->currentText().trimmed().toInt());
+    FindSunSign();
+    FillSunSignReading();
+    Hide();
+    if (platform::Form* display = platform::Forms::Get<frmRunicTarotDisplay>())
+        display->Show();
+    showWelcomePanel(false);
+}
+
+void frmRunicTarotMain::cmdOpen_Click()
+{
+    platform::FileDialogRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Brannoch (*.brn)");
+    request.defaultSuffix = QStringLiteral("brn");
+    request.overwritePrompt = false;
+    const QString path = platform::fileDialogs().openFileName(this, request);
+    if (path.isEmpty())
+        return;
+    // The whole file is read and checked before anything on screen changes.
+    const std::optional<BirthDetails> details =
+        hasDetailsFileSuffix(path) ? loadDetailsFile(path) : std::nullopt;
+    if (!details) {
+        platform::MsgBox(QString::fromLatin1(kMsgCheckFile), platform::MsgIcon::Critical);
+        return;
+    }
+    txtName->setText(details->name);
+    selectItem(cmbDate, QString::number(details->day));
+    selectItem(cmbMonth, details->month);
+    selectItem(cmbYear, QString::number(details->year));
+    cmdRunicAstrology_Click();
+}
+
+void frmRunicTarotMain::cmdExit_Click() { platform::Forms::Unload(this); }
+
+void frmRunicTarotMain::Label61_Click() { shell::OpenHomePage(); }
+void frmRunicTarotMain::lblCobrand_Click() { shell::OpenCoBrandPage(); }
+void frmRunicTarotMain::lblFullBrand_Click() { shell::OpenFullBrandPage(); }
+
+} // namespace runictarot

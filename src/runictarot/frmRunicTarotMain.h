@@ -1,0 +1,72 @@
+#pragma once
+// The runic tarot details window: the querent's name and date of birth, Generate, and Open of a saved
+// details file. It also keeps the three picture lists of the reading.
+#include "platform/Forms.h"
+#include "platform/ImageList.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace runictarot {
+
+class frmRunicTarotMain : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmRunicTarotMain";
+    frmRunicTarotMain();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // The name-key rule for one typed character code: the code the box takes, or 0 when it is refused
+    // (after the message).
+    int txtName_KeyPress(int keyAscii);
+    void cmdRunicAstrology_Click();
+    void cmdOpen_Click();
+    void cmdExit_Click();
+    void mnuGenerateRunicAstrology_Click() { cmdRunicAstrology_Click(); }
+    void mnuPreviouslySavedRunicAstrology_Click() { cmdOpen_Click(); }
+    void mnuExit_Click() { cmdExit_Click(); }
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+    bool ValidateDetails();
+    void FindSunSign();
+    // Writes the reading of the sun sign now stored into the reading window, loading it first.
+    void FillSunSignReading();
+
+    QLabel* Label61 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QGroupBox* fraDetails = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QComboBox* cmbDate = nullptr;
+    QComboBox* cmbMonth = nullptr;
+    QComboBox* cmbYear = nullptr;
+    QPushButton* cmdRunicAstrology = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* lblFullBrand = nullptr;
+    QLabel* lblCobrand = nullptr;
+
+    platform::ImageList IMGStoneList;
+    platform::ImageList IMGTarotCard;
+    platform::ImageList IMGStoneListWithPlanet;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+};
+
+} // namespace runictarot

@@ -1,0 +1,220 @@
+#include "runictarot/frmRunicTarotSave.h"
+
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "runes/RuneTables.h"
+#include "runictarot/CopyGuard.h"
+#include "runictarot/FormParts.h"
+#include "runictarot/ReportPrinting.h"
+#include "runictarot/RunicTarotState.h"
+#include "runictarot/RunicTarotTexts.h"
+#include "runictarot/UrlDetect.h"
+#include "runictarot/frmRunicTarotDisplay.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+
+namespace runictarot {
+
+namespace {
+
+using parts::verdana;
+
+const QColor kLabelColour(0, 0, 0);
+const QColor kValueColour(0, 128, 0);
+const QColor kHeadingColour(128, 0, 0);
+const QString kTwoLineEnds = QStringLiteral("\r\n\r\n");
+
+QLabel* link(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h)
+{
+    QLabel* lbl = parts::label(parent, QString::fromLatin1(name), text, l, t, w, h, verdana(8.25, true, true),
+                               QColor(0, 64, 0));
+    lbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return lbl;
+}
+
+QString text(const QLabel* label) { return label ? label->text() : QString(); }
+
+} // namespace
+
+frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
+{
+    // A dialog of the main window, so that it stays in front of it and blocks it while open.
+    if (shell::frmMDI* mdi = shell::MDI())
+        setParent(mdi, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    else
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::WindowModal);
+    SetCaption(QString::fromLatin1(kWindowCaption));
+    SetClientSizeTw(7665, 7560);
+    platform::setBackColor(this, QColor(192, 255, 192));
+    setFont(verdana(8.25));
+
+    Label14 = link(this, "Label14", ForumTagline(), 1440, 0, 4830, 195);
+    Label1 = link(this, "Label1", VisitSiteCaption(), 1620, 180, 4470, 195);
+    Label1->setWordWrap(false);
+    parts::makeLink(Label14, [this] { Label14_Click(); });
+    parts::makeLink(Label1, [this] { Label1_Click(); });
+
+    RTB = new GuardedTextBox(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setFont(verdana(9.75));
+    platform::setBackColor(RTB, QColor(255, 224, 192));
+    platform::setForeColor(RTB, Qt::black);
+    platform::setGeometryTw(RTB, 0, 390, 7665, 6135);
+    connectGuardHandlers(RTB, {[this] { RTB_Change(); }, [this] { RTB_Click(); }, [this] { RTB_MouseDown(); },
+                               [this] { RTB_MouseMove(); }, [this] { RTB_MouseUp(); }});
+
+    cmdSave = parts::button(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"), 5400, 6570, 1125, 345,
+                            verdana(8.25));
+    cmdPrint = parts::button(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 6540, 6570, 1125, 345,
+                             verdana(8.25));
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+
+    Label8 = link(this, "Label8", FullBrandOffer(), 0, 6960, 7665, 615);
+    parts::makeLink(Label8, [this] { Label8_Click(); });
+}
+
+void frmRunicTarotSave::Form_Load()
+{
+    double top = 0;
+    if (shell::frmMDI* mdi = shell::MDI(); mdi && mdi->mdiArea)
+        top = platform::tw(mdi->mdiArea->mapToGlobal(QPoint(0, 0)).y());
+    Move((platform::ScreenWidth() - Width()) / 2, top);
+    EnableUrlDetect(RTB);
+    composeReport();
+}
+
+void frmRunicTarotSave::composeReport()
+{
+    // The details Save writes are the ones this report shows, whatever is generated after it.
+    const RunicTarotState& state = State();
+    details_ = {runes::QuerentName(), state.RunicBirthDay, state.RunicBirthMonth, state.RunicBirthYear};
+
+    const auto* d = platform::Forms::Peek<frmRunicTarotDisplay>();
+    const auto* m = platform::Forms::Peek<frmRunicTarotMain>();
+    const QString birthDate = m ? m->cmbMonth->currentText() + QLatin1Char('/') + m->cmbDate->currentText() +
+                                      QLatin1Char('/') + m->cmbYear->currentText()
+                                : QString();
+    auto fieldText = [](const GuardedTextBox* box) { return box ? box->Text() : QString(); };
+
+    struct Row {
+        const char* label;  // null for a heading
+        QString value;
+    };
+    const QList<Row> sunSign = {
+        {"Corresponding Rune Stone :-", text(d ? d->lblCorrespondingRuneStone : nullptr)},
+        {"Alternative Name :-", text(d ? d->lblAlternativeName : nullptr)},
+        {"Favorable Color :-", text(d ? d->lblFavorableColor : nullptr)},
+        {"Nordic God :-", text(d ? d->lblNordicGod : nullptr)},
+        {"Key Wards :-", text(d ? d->lblKeywards : nullptr)},
+        {"About Your Rune Stone :-", fieldText(d ? d->txtAboutYourRuneStone : nullptr)},
+        {"Corresponding Tarot Card :-", text(d ? d->lblTarotCard : nullptr)},
+        {"About Your Tarot Card :-", text(d ? d->lblAboutYourTarotCard : nullptr)},
+    };
+    const QList<Row> planet = {
+        {"Your Favorable Planet is :-", text(d ? d->lblFavorablePlanet : nullptr)},
+        {"God Associated With Planet :-", text(d ? d->lblGodWithPlanet : nullptr)},
+        {"Color Associated With Planet :-", text(d ? d->lblColorWithPlanet : nullptr)},
+        {"Stone Associated With Planet :-", text(d ? d->lblStoneWithPlanet : nullptr)},
+        {"Alternative Names :-", text(d ? d->lblAlternativeNameWithPlanet : nullptr)},
+        {"Keywords :-", text(d ? d->lblKeywardsWithPlanet : nullptr)},
+        {"About Your Rune Stone Associate With Planet :-", fieldText(d ? d->txtAboutYourRuneStoneWithPlanet : nullptr)},
+        {"Corresponding Tarot Card :-", text(d ? d->lblTarotCardWithPlant : nullptr)},
+        {"About Your Tarot Card :-", text(d ? d->lblAboutYourTarotCardWithPlanet : nullptr)},
+    };
+
+    auto labelled = [this](const QString& label, const QString& value) {
+        RTB->SetSelBold(true);
+        RTB->SetSelColor(kLabelColour);
+        RTB->SetSelText(label);
+        RTB->SetSelBold(false);
+        RTB->SetSelColor(kValueColour);
+        RTB->SetSelText(value + kTwoLineEnds);
+    };
+    auto heading = [this](const char* text) {
+        RTB->SetSelBold(true);
+        RTB->SetSelColor(kHeadingColour);
+        RTB->SetSelText(QString::fromLatin1(text) + kTwoLineEnds);
+    };
+
+    RTB->SetSelText(ReportSiteLine() + kTwoLineEnds);
+    labelled(QStringLiteral("Name :- "), details_.name);
+    labelled(QStringLiteral("Date Of Birth :- "), birthDate);
+    heading("Runic Tarot Reading for Sun Sign");
+    for (const Row& r : sunSign)
+        labelled(QString::fromLatin1(r.label), r.value);
+    heading("Runic Tarot Reading for Favorable Planet");
+    for (const Row& r : planet)
+        labelled(QString::fromLatin1(r.label), r.value);
+    // In the format the last value left: regular and green.
+    RTB->SetSelText(ReportSiteLine() + QStringLiteral("\r\n"));
+}
+
+void frmRunicTarotSave::ShowOverReading() { Show(); }
+
+void frmRunicTarotSave::Form_Unload()
+{
+    if (UrlDetectBox() == RTB)
+        DisableUrlDetect();
+    // The reading comes back only if it is still there; a reading window loaded anew would be empty.
+    if (platform::Form* display = platform::Forms::Peek<frmRunicTarotDisplay>())
+        display->Show();
+}
+
+void frmRunicTarotSave::cmdPrint_Click()
+{
+    switch (printTextBox(this, *RTB)) {
+    case PrintOutcome::NoPrinter:
+        platform::MsgBox(QString::fromLatin1(kMsgNoPrinter), platform::MsgIcon::Critical);
+        break;
+    case PrintOutcome::Failed:
+        platform::MsgBox(QString::fromLatin1(kMsgNotPrinted), platform::MsgIcon::Critical);
+        break;
+    case PrintOutcome::Printed:
+    case PrintOutcome::Cancelled: break;
+    }
+}
+
+void frmRunicTarotSave::cmdSave_Click()
+{
+    platform::FileDialogRequest request;
+    request.title = QString::fromLatin1(kWindowCaption);
+    request.filter = QStringLiteral("Brannoch (*.brn)");
+    request.defaultSuffix = QStringLiteral("brn");
+    request.overwritePrompt = true;
+    QString path = platform::fileDialogs().saveFileName(this, request);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
+        path += QStringLiteral(".brn");
+    switch (saveDetailsFile(path, details_)) {
+    case SaveResult::Saved: break;
+    case SaveResult::NameNotStorable:
+        platform::MsgBox(QString::fromLatin1(kMsgNameNotStorable), platform::MsgIcon::Critical);
+        break;
+    case SaveResult::InvalidDetails:
+    case SaveResult::WriteFailed:
+        platform::MsgBox(QString::fromLatin1(kMsgNotSaved), platform::MsgIcon::Critical);
+        break;
+    }
+}
+
+void frmRunicTarotSave::Label1_Click() { shell::OpenHomePage(); }
+void frmRunicTarotSave::Label14_Click() { shell::OpenHomePage(); }
+void frmRunicTarotSave::Label8_Click() { shell::OpenFullBrandPage(); }
+
+void frmRunicTarotSave::RTB_Change() { clearGuardedCopy(); }
+void frmRunicTarotSave::RTB_Click() { clearGuardedCopy(); }
+void frmRunicTarotSave::RTB_MouseDown() { clearGuardedCopy(); }
+void frmRunicTarotSave::RTB_MouseMove() { clearGuardedCopy(); }
+void frmRunicTarotSave::RTB_MouseUp() { clearGuardedCopy(); }
+
+} // namespace runictarot

@@ -1,0 +1,56 @@
+#pragma once
+// The runic tarot report: the reading of the moment as one formatted text, composed once when the window
+// loads. It prints that text and saves the reading's details to a details file. It is a dialog, modal to
+// the main window, so the reading and the details it was made from stay as they are while it is open.
+#include "platform/Forms.h"
+#include "runictarot/DetailsFile.h"
+
+class QLabel;
+class QPushButton;
+
+namespace runictarot {
+
+class GuardedTextBox;
+
+class frmRunicTarotSave : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmRunicTarotSave";
+    frmRunicTarotSave();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // Shows the report in front of the main window, which it blocks until it is closed.
+    void ShowOverReading();
+
+    void cmdPrint_Click();
+    void cmdSave_Click();
+    void Label1_Click();
+    void Label14_Click();
+    void Label8_Click();
+
+    // The copy blocking of the report.
+    void RTB_Change();
+    void RTB_Click();
+    void RTB_MouseDown();
+    void RTB_MouseMove();
+    void RTB_MouseUp();
+
+    // The details the report was composed from, which Save writes.
+    const BirthDetails& reportedDetails() const { return details_; }
+
+    QLabel* Label14 = nullptr;
+    QLabel* Label1 = nullptr;
+    GuardedTextBox* RTB = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QLabel* Label8 = nullptr;
+
+private:
+    void composeReport();
+
+    BirthDetails details_;
+};
+
+} // namespace runictarot

@@ -1,0 +1,671 @@
+// The runic tarot's details and reading windows, driven through the main window's tool switch.
+#include "RunicTestSupport.h"
+
+#include "platform/PictureBox.h"
+#include "runictarot/DetailsFile.h"
+#include "runictarot/SignTable.h"
+#include "shell/Codec.h"
+#include "shell/modHelp.h"
+#include "tarot/CardTable.h"
+
+#include <QAction>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace rt;
+using runictarot::State;
+
+namespace {
+
+// One sign's reading as the reading window must show it.
+struct Shown {
+    const char* sign;
+    int day;
+    const char* month;
+    const char* stone;
+    const char* alternativeNames;
+    const char* colour;
+    const char* god;
+    const char* keywords;
+    const char* card;
+    int cardNumber;  // of the tarot texts; 0 for the runic tarot's own text
+    const char* planet;
+    const char* planetStone;
+    const char* planetGod;
+    const char* planetColour;
+    const char* planetAlternativeNames;
+    const char* planetKeywords;
+    const char* planetCard;
+    int planetCardNumber;
+    int stonePicture, cardPicture, planetStonePicture, planetCardPicture;
+};
+
+const Shown kShown[12] = {
+    {"Aries", 1, "April", "Fehu", "Faihu, Foeh, Fe", "Light Red", "Aesir", "Wealth, Mobility, Fulfillment, Intuition",
+     "Tower", 19, "Mars", "Thurisaz", "Thor", "Bright Red", "Thuith, Thorn, Thurs",
+     "Protection, Action, Destruction, Willpower", "Emperor", 9, 1, 15, 6, 3},
+    {"Taurus", 7, "May", "Uruz", "Uraz, Uros, Ur", "Dark Green", "Vanir",
+     "Beginnings, Spirituality, Opportunity, Harmony", "High Priestess", 13, "Venus", "Ansuz", "Odin,Freya,Dwarves",
+     "Dark Blue,Light Red", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice", "Chariot", 7, 2, 7, 1, 1},
+    {"Gemini", 1, "June", "Ehwaz", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol", "White", "Freya,Freyr,Aclis",
+     "Duality, Movement, Partnership, Interaction, Harmony", "Lovers", 14, "Mercury", "Ansuz", "Odin,Freya,Dwarves",
+     "Dark Blue", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice", "Chariot", 7, 3, 9, 1, 1},
+    {"Cancer", 1, "July", "Algiz", "Algis, Elhaz, Eolh, Elgr", "Gold", "Valkyrjur",
+     "Spirit, Protection, Sanctuary, Refuge, Power, Divinity", "Moon", 16, "The Moon", "Isa", "Rime Thurses", "Black",
+     "Icz, Iss, Is", "Constraint, Massive Force, Gradual Integration, Delay", "Star", 17, 4, 11, 2, 12},
+    {"Leo", 1, "August", "Wunjo", "Uuinne, Vend, Wynn, Vin", "Yellow", "Freyr,Elves", "Joy, Pleasure, Hope, Fellowship",
+     "Strength", 4, "The Sun", "Jera", "Freyr,Sol", "Light Blue,White,Silver", "Gaar, Ar, Ger, Jara",
+     "Cycles, Right Action, Completion, Fertility, Natural Law", "Sun", 18, 5, 13, 3, 14},
+    {"Virgo", 1, "September", "Berkano", "Berkana, Bercna, Bjarkan, Beroc", "Dark Green", "Frigg,Nerthus,Hel",
+     "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry", "Empress", 0, "Mercury",
+     "Ansuz", "Odin,Freya,Dwarves", "Dark Blue", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice",
+     "Chariot", 7, 6, 4, 1, 1},
+    {"Libra", 1, "October", "Tiwaz", "Tys, Tyr, Tir, Tiw, Ty", "Bright Red", "Tyr,Mani",
+     "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Justice", 3, "Venus", "Ansuz",
+     "Odin,Freya,Dwarves", "Dark Blue,Light Red", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice",
+     "Chariot", 7, 7, 8, 1, 1},
+    {"Scorpio", 1, "November", "Eihwaz", "Ezck, Yr, Eo", "Dark Blue", "Idhunna,Ullr",
+     "Communication, Death, Regeneration, Knowledge, Dreaming", "Hanged Man", 11, "Pluto and Mars", "Thurisaz", "Thor",
+     "Bright Red", "Thuith, Thorn, Thurs", "Protection, Action, Destruction, Willpower", "Emperor", 9, 8, 5, 6, 3},
+    {"Sagittarius", 1, "December", "Raidho", "Raidha, Rad, Raid", "Bright Red", "Forseti",
+     "Rhythm, Movement, Travel, Spiritual", "Hierophant", 12, "Jupiter", "Mannaz", "Heimdall,Odin", "Deep Red",
+     "Manna, Madr, Mann, Madur", "Godhood, Humanity, Ancestors", "Magician", 15, 9, 6, 4, 10},
+    {"Capricorn", 1, "January", "Nauthiz", "Noicz, Naud, Naudr, Nied", "Black", "Nornir,Etins",
+     "Need, Help, Resistance, Love", "Devil", 8, "Saturn", "Perthro", "Nornir", "Black", "Pertra, Peordh",
+     "Birth, Wisdom, Kinship, Manifestation, Chance, Luck", "Wheel Of Fortune", 21, 10, 2, 5, 16},
+    {"Aquarius", 1, "February", "Hagalaz", "Haal, Hagall, Hagl", "Light Blue", "Ymir",
+     "Transformation, Change, Evolution, Protection", "World", 20, "Uranus and Saturn", "Perthro", "Nornir", "Black",
+     "Pertra, Peordh", "Birth, Wisdom, Kinship, Manifestation, Chance, Luck", "Wheel Of Fortune", 21, 11, 17, 5, 16},
+    {"Pisces", 1, "March", "Gebo", "Geuua, Gipt, Giof, Geofu, Gjof", "Deep Blue", "Odin,Freya",
+     "Gift, Exchange, Interaction, Balance", "Lovers", 14, "Neptune and Jupiter", "Mannaz", "Heimdall,Odin",
+     "Deep Red", "Manna, Madr, Mann, Madur", "Godhood, Humanity, Ancestors", "Magician", 15, 12, 9, 4, 10},
+};
+
+QString text(QObject* form, const char* name)
+{
+    if (auto* l = form->findChild<QLabel*>(QString::fromLatin1(name)))
+        return l->text();
+    return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+QString messageTexts()
+{
+    QStringList out;
+    for (const testing::ShownMessage& m : testing::seams().messages->shown)
+        out << m.text;
+    return out.join(QLatin1Char('|'));
+}
+
+void mouse(QWidget* target, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF at(5, 5);
+    QMouseEvent e(type, at, target->mapToGlobal(at), button,
+                  type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+}
+
+struct Entries {
+    QString name;
+    int day, month, year;
+    bool operator==(const Entries&) const = default;
+};
+Entries entries(frmRunicTarotMain* m)
+{
+    return {m->txtName->text(), m->cmbDate->currentIndex(), m->cmbMonth->currentIndex(), m->cmbYear->currentIndex()};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(platform::MsgIcon)
+
+class TestRunicWindows : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void init() { freshRunicTarot(); }
+
+    void detailsWindowAsTheToolOpensIt();
+    void sunSignOfBoundaryDays_data();
+    void sunSignOfBoundaryDays();
+    void unselectedListKeepsTheSign();
+    void refusedEntries_data();
+    void refusedEntries();
+    void acceptedEntries_data();
+    void acceptedEntries();
+    void nameKeys_data();
+    void nameKeys();
+    void readingOfEverySign_data();
+    void readingOfEverySign();
+    void freshReadingWindow();
+    void generateBackAndClose();
+
+    void openFile_data();
+    void openFile();
+    void openRefusesAndChangesNothing_data();
+    void openRefusesAndChangesNothing();
+
+    void copyBlocking_data();
+    void copyBlocking();
+    void keyboardCopyIsMarked();
+    void linksAndMenus();
+};
+
+void TestRunicWindows::detailsWindowAsTheToolOpensIt()
+{
+    frmRunicTarotMain* m = openTool();
+    QVERIFY(m && m->isVisible());
+    QCOMPARE(m->windowTitle(), QStringLiteral("Brannoch"));
+    QCOMPARE(m->cmbDate->count(), 31);
+    QCOMPARE(m->cmbDate->itemText(0), QStringLiteral("1"));
+    QCOMPARE(m->cmbDate->itemText(30), QStringLiteral("31"));
+    QCOMPARE(m->cmbMonth->count(), 12);
+    QCOMPARE(m->cmbMonth->itemText(4), QStringLiteral("May"));
+    QCOMPARE(m->cmbYear->count(), 151);
+    QCOMPARE(m->cmbYear->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(entries(m), (Entries{QString(), 0, 0, 0}));
+    QVERIFY(!m->cmbDate->isEditable());
+    QCOMPARE(m->Left(), (testing::seams().screen->width - m->Width()) / 2);
+    QCOMPARE(m->Top(), 0.0);
+    QCOMPARE(m->findChild<QPushButton*>("cmdOpen")->text(),
+             QStringLiteral("Click Here To Open Previously Saved Runic Tarot Interpretation"));
+    QCOMPARE(m->cmdRunicAstrology->text(), QStringLiteral("Generate My &Runic Tarot Reading"));
+    QCOMPARE(text(m, "lblCobrand"),
+             QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+                            "site's name &  link here. See \"Help\" for details.Click Here for more info on "
+                            "co-branding."));
+    QCOMPARE(text(m, "Label7"),
+             QStringLiteral("Welcome to Brannoch. This software aims to give you a better idea about the relationship "
+                            "of your sun sign with the Tarot Cards and Runes Stones."));
+    QVERIFY(!shell::MDI()->picMain->isVisible());
+
+    // Exit unloads it and brings the welcome panel back.
+    m->cmdExit_Click();
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotMain>());
+    QVERIFY(shell::MDI()->picMain->isVisible());
+}
+
+void TestRunicWindows::sunSignOfBoundaryDays_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("sign");
+    struct B {
+        const char* month;
+        int last;
+        const char* before;
+        const char* after;
+    };
+    const B bounds[12] = {{"January", 19, "Capricorn", "Aquarius"}, {"February", 18, "Aquarius", "Pisces"},
+                          {"March", 20, "Pisces", "Aries"},         {"April", 20, "Aries", "Taurus"},
+                          {"May", 20, "Taurus", "Gemini"},          {"June", 20, "Gemini", "Cancer"},
+                          {"July", 20, "Cancer", "Leo"},            {"August", 20, "Leo", "Virgo"},
+                          {"September", 20, "Virgo", "Libra"},      {"October", 20, "Libra", "Scorpio"},
+                          {"November", 20, "Scorpio", "Sagittarius"}, {"December", 20, "Sagittarius", "Capricorn"}};
+    for (const B& b : bounds) {
+        QTest::addRow("%d %s", b.last, b.month) << b.last << b.month << 1990 << b.before;
+        QTest::addRow("%d %s", b.last + 1, b.month) << b.last + 1 << b.month << 1990 << b.after;
+    }
+    QTest::newRow("31 December") << 31 << "December" << 1990 << "Capricorn";
+    QTest::newRow("7 May 1900") << 7 << "May" << 1900 << "Taurus";
+    QTest::newRow("7 May 2050") << 7 << "May" << 2050 << "Taurus";
+    QTest::newRow("start selections") << 1 << "January" << 1900 << "Capricorn";
+}
+
+void TestRunicWindows::sunSignOfBoundaryDays()
+{
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QFETCH(QString, sign);
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), day, month, year);
+    QVERIFY(d);
+    QCOMPARE(State().SunSign, sign);
+    QCOMPARE(d->lblCorrespondingRuneStone->text(), runictarot::readingFor(sign)->runeStone);
+    QCOMPARE(State().RunicBirthDay, qint16(day));
+    QCOMPARE(State().RunicBirthMonth, month);
+    QCOMPARE(State().RunicBirthYear, qint16(year));
+}
+
+void TestRunicWindows::unselectedListKeepsTheSign()
+{
+    frmRunicTarotMain* m = openTool();
+    enter(m, QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    m->FindSunSign();
+    QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
+    m->cmbDate->setCurrentIndex(-1);
+    m->FindSunSign();
+    QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
+}
+
+void TestRunicWindows::refusedEntries_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<platform::MsgIcon>("icon");
+    const QString wrongDate = QStringLiteral("Please Enter Correct Date Of Birth");
+    // An empty name is told first; the date is not looked at then.
+    QTest::newRow("empty name, bad date") << "" << 31 << "April" << "Please Enter Your Name !"
+                                          << platform::MsgIcon::None;
+    for (const char* month : {"April", "June", "September", "November"})
+        QTest::addRow("31 %s", month) << "ANN" << 31 << month << wrongDate << platform::MsgIcon::Information;
+    QTest::newRow("30 February") << "ANN" << 30 << "February" << wrongDate << platform::MsgIcon::Information;
+    QTest::newRow("31 February") << "ANN" << 31 << "February" << wrongDate << platform::MsgIcon::Information;
+}
+
+void TestRunicWindows::refusedEntries()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(QString, message);
+    QFETCH(platform::MsgIcon, icon);
+    frmRunicTarotMain* m = openTool();
+    m->cmbYear->setFocus();
+    runes::SetQuerentName(QStringLiteral("EARLIER"));
+    enter(m, name, day, month, 1990);
+    QTest::mouseClick(m->cmdRunicAstrology, Qt::LeftButton);
+
+    const auto& shown = testing::seams().messages->shown;
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, message);
+    QCOMPARE(shown[0].icon, icon);
+    QCOMPARE(shown[0].buttons, platform::MsgButtons::Ok);
+    QCOMPARE(shown[0].title, QStringLiteral("Selvanthe"));
+    if (name.isEmpty())
+        QCOMPARE(m->txtName->window()->focusWidget(), m->txtName);
+    // Nothing stored, nothing shown.
+    QCOMPARE(runes::QuerentName(), QStringLiteral("EARLIER"));
+    QCOMPARE(State().SunSign, QString());
+    QVERIFY(m->isVisible());
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
+}
+
+void TestRunicWindows::acceptedEntries_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("29 February 1901") << "ANN" << 29 << "February" << 1901 << "ANN";
+    QTest::newRow("blanks only") << "   " << 1 << "January" << 1900 << "";
+    QTest::newRow("blanks around") << "  ANN LEE " << 30 << "April" << 2050 << "ANN LEE";
+}
+
+void TestRunicWindows::acceptedEntries()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QFETCH(QString, stored);
+    frmRunicTarotDisplay* d = generate(name, day, month, year);
+    QCOMPARE(messageTexts(), QString());
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(runes::QuerentName(), stored);
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotMain>()->isVisible());
+}
+
+void TestRunicWindows::nameKeys_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");  // a text to type instead of one key, when not empty
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("warnings");
+    QTest::newRow("small letters") << "" << 0 << 0 << "ann" << "ANN" << 0;
+    QTest::newRow("capitals and a blank") << "" << 0 << 0 << "AN N" << "AN N" << 0;
+    QTest::newRow("digit") << "ANN" << int(Qt::Key_7) << 0 << "" << "ANN" << 1;
+    QTest::newRow("accented letter") << "ANN" << 0 << 0 << QString(QChar(0xE9)) << "ANN" << 1;
+    QTest::newRow("two refused") << "ANN" << 0 << 0 << "7." << "ANN" << 2;
+    QTest::newRow("ctrl+v") << "ANN" << int(Qt::Key_V) << int(Qt::ControlModifier) << "" << "ANN" << 1;
+    QTest::newRow("ctrl+c") << "ANN" << int(Qt::Key_C) << int(Qt::ControlModifier) << "" << "ANN" << 1;
+    QTest::newRow("escape") << "ANN" << int(Qt::Key_Escape) << 0 << "" << "ANN" << 1;
+    QTest::newRow("backspace") << "ANN" << int(Qt::Key_Backspace) << 0 << "" << "AN" << 0;
+    QTest::newRow("left arrow") << "ANN" << int(Qt::Key_Left) << 0 << "" << "ANN" << 0;
+    QTest::newRow("shift") << "ANN" << int(Qt::Key_Shift) << 0 << "" << "ANN" << 0;
+}
+
+void TestRunicWindows::nameKeys()
+{
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    QFETCH(int, warnings);
+    frmRunicTarotMain* m = openTool();
+    m->txtName->setText(before);
+    m->txtName->setCursorPosition(before.size());
+    if (!typed.isEmpty()) {
+        // As the keyboard sends them, for letters that the test library cannot name as keys too.
+        for (QChar c : typed) {
+            QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(m->txtName, &press);
+            QKeyEvent release(QEvent::KeyRelease, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(m->txtName, &release);
+        }
+    }
+    else
+        QTest::keyClick(m->txtName, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m->txtName->text(), after);
+    const auto& shown = testing::seams().messages->shown;
+    QCOMPARE(shown.size(), warnings);
+    for (const testing::ShownMessage& s : shown) {
+        QCOMPARE(s.text, QStringLiteral("Please Enter Only Alphabet !"));
+        QCOMPARE(s.icon, platform::MsgIcon::Information);
+    }
+}
+
+void TestRunicWindows::readingOfEverySign_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < 12; ++i)
+        QTest::newRow(kShown[i].sign) << i;
+}
+
+void TestRunicWindows::readingOfEverySign()
+{
+    QFETCH(int, row);
+    const Shown& s = kShown[row];
+    // An earlier reading of another sign must leave nothing behind.
+    generate(QStringLiteral("ANN"), 1, QString::fromLatin1(row == 0 ? "May" : "April"), 1990);
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), s.day, QString::fromLatin1(s.month), 1990);
+    QVERIFY(d);
+    QCOMPARE(State().SunSign, QString::fromLatin1(s.sign));
+    const std::pair<const char*, const char*> captions[] = {
+        {"lblCorrespondingRuneStone", s.stone},
+        {"lblAlternativeName", s.alternativeNames},
+        {"lblFavorableColor", s.colour},
+        {"lblNordicGod", s.god},
+        {"lblKeywards", s.keywords},
+        {"lblTarotCard", s.card},
+        {"lblFavorablePlanet", s.planet},
+        {"lblStoneWithPlanet", s.planetStone},
+        {"lblGodWithPlanet", s.planetGod},
+        {"lblColorWithPlanet", s.planetColour},
+        {"lblAlternativeNameWithPlanet", s.planetAlternativeNames},
+        {"lblKeywardsWithPlanet", s.planetKeywords},
+        {"lblTarotCardWithPlant", s.planetCard},
+    };
+    for (const auto& [name, value] : captions)
+        QCOMPARE(text(d, name), QString::fromLatin1(value));
+    const runictarot::Reading r = *runictarot::readingFor(QString::fromLatin1(s.sign));
+    if (s.cardNumber)
+        QCOMPARE(d->lblAboutYourTarotCard->text(), tarot::CardUprightText(s.cardNumber));
+    else
+        QCOMPARE(d->lblAboutYourTarotCard->text(), r.cardText);
+    QCOMPARE(d->lblAboutYourTarotCardWithPlanet->text(), tarot::CardUprightText(s.planetCardNumber));
+    // The long texts keep their line breaks as CR LF.
+    QCOMPARE(d->txtAboutYourRuneStone->Text(), r.runeText);
+    QCOMPARE(d->txtAboutYourRuneStoneWithPlanet->Text(), r.planetRuneText);
+    QVERIFY(d->txtAboutYourRuneStone->isReadOnly());
+
+    frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
+    QCOMPARE(d->picStone->picture().cacheKey(), m->IMGStoneList.ListImage(s.stonePicture).cacheKey());
+    QCOMPARE(d->picTarotCard->picture().cacheKey(), m->IMGTarotCard.ListImage(s.cardPicture).cacheKey());
+    QCOMPARE(d->picStonewithplanet->picture().cacheKey(),
+             m->IMGStoneListWithPlanet.ListImage(s.planetStonePicture).cacheKey());
+    QCOMPARE(d->picTarotCardWithPlanet->picture().cacheKey(),
+             m->IMGTarotCard.ListImage(s.planetCardPicture).cacheKey());
+    QCOMPARE(d->picStone->picture().size(), QSize(113, 151));
+    QCOMPARE(d->picTarotCard->picture().size(), QSize(142, 250));
+}
+
+void TestRunicWindows::freshReadingWindow()
+{
+    openTool();
+    auto* d = platform::Forms::Get<frmRunicTarotDisplay>();
+    QCOMPARE(d->SSTab1->count(), 2);
+    QCOMPARE(d->SSTab1->tabText(0), QStringLiteral("Runic Tarot Reading for Sun Sign"));
+    QCOMPARE(d->SSTab1->tabText(1), QStringLiteral("Runic Tarot Reading for Favorable Planet"));
+    QCOMPARE(d->SSTab1->currentIndex(), 0);
+    QCOMPARE(d->lblCorrespondingRuneStone->text(), QStringLiteral("lblRuneStone"));
+    QCOMPARE(d->lblTarotCard->text(), QStringLiteral("lblTarotCard"));
+    QCOMPARE(d->lblTarotCardWithPlant->text(), QStringLiteral("lblTarotCard"));
+    QCOMPARE(d->lblKeywardsWithPlanet->text(), QStringLiteral("lblKeywardsWithPlanet"));
+    QCOMPARE(d->lblAboutYourTarotCard->text(), tarot::CardUprightText(4));
+    QCOMPARE(d->lblAboutYourTarotCardWithPlanet->text(), tarot::CardUprightText(4));
+    QVERIFY(d->lblAboutYourTarotCard->text().startsWith(
+        QStringLiteral("You have the courage, determination and will power")));
+    QCOMPARE(d->txtAboutYourRuneStone->Text(), QString());
+    QVERIFY(d->picStone->picture().isNull());
+    QVERIFY(d->picTarotCardWithPlanet->picture().isNull());
+
+    // A sign name of other capitals is no sign: nothing of the fresh window changes.
+    State().SunSign = QStringLiteral("aries");
+    platform::Forms::Peek<frmRunicTarotMain>()->FillSunSignReading();
+    QCOMPARE(d->lblCorrespondingRuneStone->text(), QStringLiteral("lblRuneStone"));
+    QVERIFY(d->picStone->picture().isNull());
+}
+
+void TestRunicWindows::generateBackAndClose()
+{
+    shell::frmMDI* mdi = platform::Forms::Get<shell::frmMDI>();
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
+    QVERIFY(d->isVisible());
+    QVERIFY(!m->isVisible());
+    QVERIFY(!mdi->picMain->isVisible());
+    QCOMPARE(d->SSTab1->currentIndex(), 0);
+    QCOMPARE(d->Left(), (testing::seams().screen->width - d->Width()) / 2);
+
+    // Back: a new reading window comes with the next Generate, on the sun-sign tab again.
+    d->SSTab1->setCurrentIndex(1);
+    QTest::mouseClick(d->cmdBack, Qt::LeftButton);
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
+    QVERIFY(m->isVisible());
+    QVERIFY(!mdi->picMain->isVisible());
+    QCOMPARE(entries(m), (Entries{QStringLiteral("ANN"), 6, 4, 90}));
+    m->cmbMonth->setCurrentIndex(0);
+    m->cmdRunicAstrology_Click();
+    frmRunicTarotDisplay* again = platform::Forms::Peek<frmRunicTarotDisplay>();
+    QVERIFY(again);
+    QCOMPARE(again->SSTab1->currentIndex(), 0);
+    QCOMPARE(again->lblCorrespondingRuneStone->text(), QStringLiteral("Nauthiz"));
+
+    // Closing it by its close box: the welcome panel, and the details window stays hidden.
+    again->frame()->close();
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
+    QVERIFY(mdi->picMain->isVisible());
+    QVERIFY(platform::Forms::Peek<frmRunicTarotMain>());
+    QVERIFY(!m->isVisible());
+}
+
+void TestRunicWindows::openFile_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("sign");
+    const QByteArray ann = QByteArray::fromHex("96A3A30D0A8C0D0AA2B6CE0D0A868E8E850D0A");
+    QTest::newRow("the worked example") << "ann.brn" << ann << "ANN" << "Taurus";
+    QTest::newRow("a name that is no extension") << "mybrn" << ann << "ANN" << "Taurus";
+    QTest::newRow("six lines, first four used") << "six.brn" << ann + shell::EncodeString("X") + "\r\n" +
+                                                                 shell::EncodeString("Y") + "\r\n"
+                                                << "ANN" << "Taurus";
+    QTest::newRow("small letters kept")
+        << "small.brn" << *runictarot::composeDetailsFile({QStringLiteral("ann lee"), 21, "March", 2000})
+        << "ann lee" << "Aries";
+}
+
+void TestRunicWindows::openFile()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QString, sign);
+    const QString path = dir.filePath(fileName);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    frmRunicTarotMain* m = openTool();
+    testing::seams().files->answers.enqueue(path);
+    QTest::mouseClick(m->cmdOpen, Qt::LeftButton);
+    QCOMPARE(messageTexts(), QString());
+    const platform::FileDialogRequest& r = testing::seams().files->requests.constLast();
+    QCOMPARE(r.title, QStringLiteral("Select the source file"));
+    QCOMPARE(r.defaultSuffix, QStringLiteral("brn"));
+    QCOMPARE(m->txtName->text(), name);
+    QCOMPARE(runes::QuerentName(), name);
+    QCOMPARE(State().SunSign, sign);
+    QVERIFY(platform::Forms::Peek<frmRunicTarotDisplay>()->isVisible());
+    QVERIFY(!m->isVisible());
+}
+
+void TestRunicWindows::openRefusesAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("fileName");  // empty: the dialog is cancelled
+    QTest::addColumn<QByteArray>("bytes");  // null: no file at all
+    QTest::addColumn<QString>("message");
+    const QByteArray ann = QByteArray::fromHex("96A3A30D0A8C0D0AA2B6CE0D0A868E8E850D0A");
+    const QString check = QStringLiteral("Please Check The File.");
+    QTest::newRow("cancel") << "" << QByteArray() << "";
+    QTest::newRow("txt") << "a.txt" << ann << check;
+    QTest::newRow("capitals") << "a.BRN" << ann << check;
+    QTest::newRow("missing") << "missing.brn" << QByteArray() << check;
+    QTest::newRow("5 KiB") << "big.brn" << ann + QByteArray(5 * 1024, char(0xA0)) << check;
+    QTest::newRow("day 45") << "d45.brn"
+                            << shell::EncodeString("ANN") + "\r\n" + shell::EncodeString("45") + "\r\n" +
+                                   shell::EncodeString("May") + "\r\n" + shell::EncodeString("1990") + "\r\n"
+                            << check;
+    QTest::newRow("two lines") << "two.brn" << ann.left(8) << check;
+    QTest::newRow("empty") << "empty.brn" << QByteArray("") << check;
+}
+
+void TestRunicWindows::openRefusesAndChangesNothing()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    frmRunicTarotMain* m = openTool();
+    enter(m, QStringLiteral("ZED"), 5, QStringLiteral("June"), 1977);
+    const Entries before = entries(m);
+    QString path;
+    if (!fileName.isEmpty()) {
+        path = dir.filePath(fileName);
+        QFile::remove(path);
+        if (!bytes.isNull()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+    }
+    testing::seams().files->answers.enqueue(path);
+    m->mnuPreviouslySavedRunicAstrology_Click();
+    const auto& shown = testing::seams().messages->shown;
+    if (message.isEmpty()) {
+        QCOMPARE(shown.size(), 0);
+    } else {
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, message);
+        QCOMPARE(shown[0].icon, platform::MsgIcon::Critical);
+    }
+    QCOMPARE(entries(m), before);
+    QVERIFY(m->isVisible());
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
+    QCOMPARE(State().SunSign, QString());
+}
+
+void TestRunicWindows::copyBlocking_data()
+{
+    QTest::addColumn<int>("box");  // 0: the sign's stone text, 1: the planet's
+    QTest::addColumn<QString>("event");
+    for (int box = 0; box < 2; ++box)
+        for (const char* event : {"change", "click", "press", "move", "release"})
+            QTest::addRow("%s, %s", box ? "planet" : "sign", event) << box << event;
+}
+
+void TestRunicWindows::copyBlocking()
+{
+    QFETCH(int, box);
+    QFETCH(QString, event);
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    runictarot::GuardedTextBox* t = box ? d->txtAboutYourRuneStoneWithPlanet : d->txtAboutYourRuneStone;
+    d->SSTab1->setCurrentIndex(box);
+    auto happen = [&] {
+        if (event == QLatin1String("change"))
+            t->SetText(QStringLiteral("changed"));
+        else if (event == QLatin1String("click"))
+            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        else if (event == QLatin1String("press"))
+            mouse(t->viewport(), QEvent::MouseButtonPress);
+        else if (event == QLatin1String("move"))
+            mouse(t->viewport(), QEvent::MouseMove, Qt::NoButton);
+        else
+            mouse(t->viewport(), QEvent::MouseButtonRelease);
+    };
+    putGuardedCopy(QStringLiteral("copied rune text"));
+    happen();
+    QCOMPARE(clipboardText(), QString());
+    // What another program put there stays.
+    putForeignCopy(QStringLiteral("from elsewhere"));
+    happen();
+    QCOMPARE(clipboardText(), QStringLiteral("from elsewhere"));
+}
+
+void TestRunicWindows::keyboardCopyIsMarked()
+{
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    putForeignCopy(QStringLiteral("from elsewhere"));
+    // The fill's own writes clear a marked copy only.
+    generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QCOMPARE(clipboardText(), QStringLiteral("from elsewhere"));
+    d->txtAboutYourRuneStone->selectAll();
+    QTest::keyClick(d->txtAboutYourRuneStone, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(runictarot::clipboardHoldsGuardedCopy());
+    QVERIFY(clipboardText().startsWith(QStringLiteral("The rune represents")));
+    mouse(d->txtAboutYourRuneStoneWithPlanet->viewport(), QEvent::MouseMove, Qt::NoButton);
+    QCOMPARE(clipboardText(), QString());
+}
+
+void TestRunicWindows::linksAndMenus()
+{
+    frmRunicTarotMain* m = openTool();
+    auto& opened = testing::seams().shell->opened;
+    QTest::mouseClick(m->findChild<QLabel*>("Label61"), Qt::LeftButton);
+    QTest::mouseClick(m->lblCobrand, Qt::LeftButton);
+    m->lblFullBrand_Click();
+    QCOMPARE(opened, (QStringList{shell::PageAddress("home-page"), shell::PageAddress("co-brand"),
+                                  shell::PageAddress("fully-branded")}));
+    auto captions = [](platform::Form* f) {
+        QStringList out;
+        for (QAction* a : f->menuBarActions()) {
+            if (!a->isVisible())
+                continue;
+            out << a->text();
+            if (a->menu())
+                for (QAction* item : a->menu()->actions())
+                    out << QStringLiteral("  ") + (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        return out;
+    };
+    QCOMPARE(captions(m), (QStringList{"&File", "  Open Previously Saved Runic Tarot Interpretation",
+                                       "  Generate My &Runic Tarot Reading", "  E&xit", "&Help", "  &Online Help",
+                                       "  &Visit Us Online", "  -", "  Check for Software &Update", "  -",
+                                       "  &About Software", "&Donate"}));
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QCOMPARE(captions(d), (QStringList{"&File", "  &Back", "  &Print", "&Help", "  &Online Help", "  &Visit Us Online",
+                                       "  -", "  &Check for Software Update", "  -", "  &About Software",
+                                       "&Donate"}));
+    opened.clear();
+    QTest::mouseClick(d->Label19, Qt::LeftButton);
+    QTest::mouseClick(d->lblCobrand, Qt::LeftButton);
+    QCOMPARE(opened, (QStringList{shell::PageAddress("co-brand"), shell::PageAddress("co-brand")}));
+}
+
+SELVANTHE_TEST_MAIN(TestRunicWindows)
+#include "tst_runicwindows.moc"

@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/Printing.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -208,8 +210,7 @@ public:
 
 bool printTo(QPrinter& printer, const QTextDocument& document, QString* whyNot)
 {
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error) {
+    if (!printDocument(document, printer) || printer.printerState() == QPrinter::Error) {
         if (whyNot)
             *whyNot = QStringLiteral("The printer reported an error.");
         return false;

@@ -5,7 +5,7 @@
 #include "runes/RuneTables.h"
 #include "runictarot/CopyGuard.h"
 #include "runictarot/FormParts.h"
-#include "runictarot/ReportPrinting.h"
+#include "platform/Printing.h"
 #include "runictarot/RunicTarotState.h"
 #include "runictarot/RunicTarotTexts.h"
 #include "runictarot/UrlDetect.h"
@@ -171,15 +171,15 @@ void frmRunicTarotSave::Form_Unload()
 
 void frmRunicTarotSave::cmdPrint_Click()
 {
-    switch (printTextBox(this, *RTB)) {
-    case PrintOutcome::NoPrinter:
+    switch (platform::printTextBox(this, *RTB)) {
+    case platform::PrintOutcome::NoPrinter:
         platform::MsgBox(QString::fromLatin1(kMsgNoPrinter), platform::MsgIcon::Critical);
         break;
-    case PrintOutcome::Failed:
+    case platform::PrintOutcome::Failed:
         platform::MsgBox(QString::fromLatin1(kMsgNotPrinted), platform::MsgIcon::Critical);
         break;
-    case PrintOutcome::Printed:
-    case PrintOutcome::Cancelled: break;
+    case platform::PrintOutcome::Printed:
+    case platform::PrintOutcome::Cancelled: break;
     }
 }
 

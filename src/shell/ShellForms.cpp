@@ -2,6 +2,7 @@
 
 #include "platform/Forms.h"
 #include "shell/frmAbout.h"
+#include "shell/frmExitScreen.h"
 #include "shell/frmMDI.h"
 #include "shell/frmStartup.h"
 
@@ -13,6 +14,7 @@ void RegisterShellForms()
     Forms::Register(QString::fromLatin1(frmStartup::kFormName), [] { return new frmStartup; });
     Forms::Register(QString::fromLatin1(frmMDI::kFormName), [] { return new frmMDI; });
     Forms::Register(QString::fromLatin1(frmAbout::kFormName), [] { return new frmAbout; });
+    Forms::Register(QString::fromLatin1(frmExitScreen::kFormName), [] { return new frmExitScreen; });
 }
 
 } // namespace shell

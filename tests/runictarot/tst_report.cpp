@@ -2,7 +2,7 @@
 // the clickable links and the copy blocking.
 #include "RunicTestSupport.h"
 
-#include "runictarot/ReportPrinting.h"
+#include "platform/Printing.h"
 #include "runictarot/SignTable.h"
 #include "runictarot/UrlDetect.h"
 #include "shell/modHelp.h"
@@ -29,7 +29,7 @@ using namespace rt;
 
 namespace {
 
-class FakePrintDialog final : public runictarot::IPrintDialog {
+class FakePrintDialog final : public platform::IPrintDialog {
 public:
     bool printerAvailable() override { return available; }
     bool choosePrinter(QWidget*, QPrinter& printer, bool offerSelection) override
@@ -137,7 +137,7 @@ private slots:
     {
         auto fake = std::make_unique<FakePrintDialog>();
         g_print = fake.get();
-        runictarot::setPrintDialog(std::move(fake));
+        platform::setPrintDialog(std::move(fake));
     }
     void init()
     {

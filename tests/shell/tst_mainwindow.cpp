@@ -7,6 +7,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "shell/Quit.h"
+#include "shell/ShellForms.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 
@@ -250,14 +251,16 @@ private slots:
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmMDI")));
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
         QCOMPARE(seams().exit->exits, 0);
-        platform::Forms::Unregister(QStringLiteral("frmExitScreen"));
+        shell::RegisterShellForms();
     }
 
     void withoutAnExitScreenClosingEndsTheProgram()
     {
+        platform::Forms::Unregister(QStringLiteral("frmExitScreen"));
         auto* mdi = openMain();
         QVERIFY_THROWS_EXCEPTION(testing::ProcessEnded, mdi->cmdMdiExit_Click());
         QCOMPARE(seams().exit->exits, 1);
+        shell::RegisterShellForms();
     }
 
     void aboutBoxIsModalAndItsLinksKeepItOpen()

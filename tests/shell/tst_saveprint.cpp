@@ -162,7 +162,7 @@ private slots:
     void printReachesPaper()
     {
         auto* mdi = openMain();
-        const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+        const QString pdf = qEnvironmentVariable("KEEP_PDF", dir.filePath(QStringLiteral("reading.pdf")));
         platform::setPrinting(platform::makePdfPrinting(pdf));
         mdi->RTB->SetSelText(QStringLiteral("Spread Type - Zodiac Spread"));
         mdi->cmdPrint_Click();

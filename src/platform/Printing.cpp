@@ -1,4 +1,4 @@
-#include "runictarot/ReportPrinting.h"
+#include "platform/Printing.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -11,7 +11,7 @@
 #include <QTextEdit>
 #include <QTextFrame>
 
-namespace runictarot {
+namespace platform {
 
 namespace {
 
@@ -47,37 +47,12 @@ IPrintDialog& printDialog()
 
 bool printDocument(const QTextDocument& document, QPrinter& printer)
 {
-    // Painted page by page here rather than by the document itself, which would not tell a printer
-    // that failed to open from one that printed.
-    QPainter painter;
-    if (!painter.begin(&printer))
+    // The document lays itself out on the printer's pages; a printer that cannot be opened leaves it in
+    // its error state, which is what tells the user.
+    if (!printer.isValid())
         return false;
-    std::unique_ptr<QTextDocument> doc(document.clone());
-    doc->setDefaultFont(document.defaultFont());
-    doc->documentLayout()->setPaintDevice(&printer);
-    const double dpi = printer.logicalDpiY();
-    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-    frame.setMargin(dpi / 4);  // a quarter inch inside the printer's own margins
-    doc->rootFrame()->setFrameFormat(frame);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const QSizeF body(page.width(), page.height());
-    doc->setPageSize(body);
-
-    const int pages = doc->pageCount();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !printer.newPage())
-            return false;
-        painter.save();
-        const QRectF view(0, i * body.height(), body.width(), body.height());
-        painter.translate(0, -view.top());
-        painter.setClipRect(view);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        doc->documentLayout()->draw(&painter, context);
-        painter.restore();
-    }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 PrintOutcome printTextBox(QWidget* parent, const QTextEdit& box)
@@ -102,4 +77,4 @@ PrintOutcome printTextBox(QWidget* parent, const QTextEdit& box)
     return printDocument(*source, printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-} // namespace runictarot
+} // namespace platform

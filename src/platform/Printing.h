@@ -8,7 +8,7 @@ class QTextDocument;
 class QTextEdit;
 class QWidget;
 
-namespace runictarot {
+namespace platform {
 
 class IPrintDialog {
 public:
@@ -35,4 +35,4 @@ enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
 // the selection when the range stayed on it, else the whole text.
 PrintOutcome printTextBox(QWidget* parent, const QTextEdit& box);
 
-} // namespace runictarot
+} // namespace platform

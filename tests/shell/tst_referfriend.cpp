@@ -1,0 +1,355 @@
+// The refer-a-friend form on the exit screen: its placeholders and focus rules, the space refusal, the
+// checks in their order with their messages, and the exact referral address opened.
+#include "TestMain.h"
+
+#include "FakeToolWindows.h"
+#include "shell/frmExitScreen.h"
+#include "shell/frmMDI.h"
+#include "shell/frmStartup.h"
+#include "shell/modTellAFriend.h"
+
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QUrlQuery>
+
+using testing::seams;
+
+namespace {
+
+const QByteArray kPrefix = "https://www.selvanthe.example/selvanthe/ssd.php?page=qvms-refer-a-friend";
+const QByteArray kProduct = "&taf6=https://www.selvanthe.example/selvanthe/";
+const QString kUntouched = QStringLiteral("<untouched>");
+
+shell::frmExitScreen* openExitScreen()
+{
+    platform::Forms::Get<shell::frmStartup>();
+    shell::MDI()->cmdMdiExit_Click();
+    auto* screen = platform::Forms::Peek<shell::frmExitScreen>();
+    if (screen)
+        QApplication::setActiveWindow(screen);
+    return screen;
+}
+
+void fill(shell::frmExitScreen* s, const QString& name, const QString& email, const QString& message,
+          const QString& friendName, const QString& friendEmail)
+{
+    s->txtName->setText(name);
+    s->txtEmail->setText(email);
+    if (message != kUntouched)
+        s->SetMessageText(message);
+    s->txtFriendName->setText(friendName);
+    s->txtFriendEmail->setText(friendEmail);
+}
+
+QStringList shownTexts()
+{
+    QStringList out;
+    for (const testing::ShownMessage& m : seams().messages->shown)
+        out << m.text;
+    return out;
+}
+
+QWidget* focused(shell::frmExitScreen* s) { return s->focusWidget(); }
+
+} // namespace
+
+class TestReferFriend : public QObject {
+    Q_OBJECT
+    QStringList log;
+
+private slots:
+    void init()
+    {
+        testing::freshProgram();
+        shell::ResetTellAFriendForTests();
+        log.clear();
+        testing::registerFakeToolWindows(&log);
+    }
+
+    void startsWithItsPlaceholders()
+    {
+        shell::frmExitScreen* s = openExitScreen();
+        QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
+        QCOMPARE(s->txtEmail->text(), QStringLiteral("Your Email Address"));
+        QCOMPARE(s->txtFriendName->text(), QStringLiteral("Friend's Name"));
+        QCOMPARE(s->txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
+        QCOMPARE(s->MessageText(), QStringLiteral("Your Message\r\n"));
+    }
+
+    void submitChecksInOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("refusal");  // empty: the page opens
+
+        const QString untouched = kUntouched;
+        const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        QTest::newRow("untouched form") << "Your Name" << "Your Email Address" << untouched << "Friend's Name"
+                                        << "Friend's Email Address" << proper;
+        QTest::newRow("same address, outer spaces")
+            << "Ann" << " a@b.c " << untouched << "Bob" << "a@b.c" << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same text before the at-sign test")
+            << "Ann" << "abc" << untouched << "Bob" << "abc" << "Please Enter Distinct Email Addresses";
+        QTest::newRow("letter case differs") << "Ann" << "A@b.c" << untouched << "Bob" << "a@b.c" << "";
+        QTest::newRow("no full stop") << "Ann" << "a@b" << untouched << "Bob" << "c@d.e" << proper;
+        QTest::newRow("no at sign") << "Ann" << "ab.c" << untouched << "Bob" << "c@d.e" << proper;
+        QTest::newRow("friend's has no at sign") << "Ann" << "a@b.c" << untouched << "Bob" << "cd.e" << proper;
+        QTest::newRow("name is its placeholder")
+            << "Your Name" << "a@b.c" << untouched << "Bob" << "c@d.e" << "Please Enter Your Name";
+        QTest::newRow("name is placeholder in spaces")
+            << "  Your Name " << "a@b.c" << untouched << "Bob" << "c@d.e" << "Please Enter Your Name";
+        QTest::newRow("name blank") << "  " << "a@b.c" << untouched << "Bob" << "c@d.e" << "Please Enter Your Name";
+        QTest::newRow("placeholder compared with case") << "your name" << "a@b.c" << untouched << "Bob" << "c@d.e" << "";
+        QTest::newRow("message emptied")
+            << "Ann" << "a@b.c" << "" << "Bob" << "c@d.e" << "Please Enter Your Message";
+        QTest::newRow("message is its placeholder")
+            << "Ann" << "a@b.c" << "Your Message" << "Bob" << "c@d.e" << "Please Enter Your Message";
+        QTest::newRow("message blank") << "Ann" << "a@b.c" << "   " << "Bob" << "c@d.e" << "Please Enter Your Message";
+        QTest::newRow("friend's name empty")
+            << "Ann" << "a@b.c" << untouched << "" << "c@d.e" << "Please Enter Your Friend's Name";
+        QTest::newRow("friend's name is its placeholder")
+            << "Ann" << "a@b.c" << untouched << "Friend's Name" << "c@d.e" << "Please Enter Your Friend's Name";
+        QTest::newRow("name before friend's name")
+            << "" << "a@b.c" << untouched << "" << "c@d.e" << "Please Enter Your Name";
+        QTest::newRow("message before friend's name")
+            << "Ann" << "a@b.c" << "" << "" << "c@d.e" << "Please Enter Your Message";
+        QTest::newRow("all valid, message untouched") << "Ann" << "a@b.c" << untouched << "Bob" << "c@d.e" << "";
+    }
+    void submitChecksInOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, message);
+        QFETCH(QString, friendName);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, refusal);
+        shell::frmExitScreen* s = openExitScreen();
+        fill(s, name, email, message, friendName, friendEmail);
+        const QString messageBefore = s->MessageText();
+        QTest::mouseClick(s->cmdSubmit, Qt::LeftButton);
+
+        if (refusal.isEmpty()) {
+            QVERIFY(seams().messages->shown.isEmpty());
+            QCOMPARE(seams().shell->opened.size(), 1);
+        } else {
+            QCOMPARE(shownTexts(), QStringList{refusal});
+            const testing::ShownMessage& m = seams().messages->shown[0];
+            QCOMPARE(m.icon, platform::MsgIcon::Critical);
+            QCOMPARE(m.buttons, platform::MsgButtons::Ok);
+            QCOMPARE(m.title, QStringLiteral("Selvanthe"));
+            QCOMPARE(m.parent, static_cast<QWidget*>(s));
+            QVERIFY(seams().shell->opened.isEmpty());
+        }
+        // The boxes keep what the user left in them; the entries are kept trimmed.
+        QCOMPARE(s->txtName->text(), name);
+        QCOMPARE(s->txtEmail->text(), email);
+        QCOMPARE(s->MessageText(), messageBefore);
+        QCOMPARE(s->txtFriendName->text(), friendName);
+        QCOMPARE(s->txtFriendEmail->text(), friendEmail);
+        QCOMPARE(shell::TellAFriend().strReferName, shell::TrimSpaces(name));
+        QCOMPARE(shell::TellAFriend().strReferEmail, shell::TrimSpaces(email));
+        QCOMPARE(shell::TellAFriend().strReferMessage, shell::TrimSpaces(messageBefore));
+        QCOMPARE(shell::TellAFriend().strReferFriendName, shell::TrimSpaces(friendName));
+        QCOMPARE(shell::TellAFriend().strReferFriendEmail, shell::TrimSpaces(friendEmail));
+        QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
+    }
+
+    void referralAddressIsExactAndEncoded_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("plain, message untouched")
+            << "Ann" << kUntouched << "Bob"
+            << kPrefix + "&taf1=Ann&taf2=ann%40x.org&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40y.org" + kProduct;
+        QTest::newRow("keys, fragment and plus in a name")
+            << "a&taf6=x#y+z" << "Hello" << "Bob"
+            << kPrefix + "&taf1=a%26taf6%3Dx%23y%2Bz&taf2=ann%40x.org&taf3=Hello&taf4=Bob&taf5=bob%40y.org" + kProduct;
+        QTest::newRow("non-ASCII and a second line")
+            << QStringLiteral("  Zo\u00eb \u00c5lund ") << QStringLiteral("Hi\r\nthere \u263a") << QStringLiteral("\u0411\u043e\u0440\u0438\u0441")
+            << kPrefix + "&taf1=Zo%C3%AB%20%C3%85lund&taf2=ann%40x.org&taf3=Hi%0D%0Athere%20%E2%98%BA"
+                         "&taf4=%D0%91%D0%BE%D1%80%D0%B8%D1%81&taf5=bob%40y.org" + kProduct;
+    }
+    void referralAddressIsExactAndEncoded()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(QString, friendName);
+        QFETCH(QByteArray, expected);
+        shell::frmExitScreen* s = openExitScreen();
+        fill(s, name, QStringLiteral("ann@x.org"), message, friendName, QStringLiteral("bob@y.org"));
+        s->cmdSubmit_Click();
+        QVERIFY(seams().messages->shown.isEmpty());
+        QCOMPARE(seams().shell->opened.size(), 1);
+        const QByteArray opened = seams().shell->opened[0].toLatin1();
+        QCOMPARE(opened, expected);
+        QCOMPARE(shell::TellAFriend().strReferralUrl.toLatin1(), expected);
+
+        // Read back as a browser would: one value per key, in order, each the trimmed entry.
+        const QUrl url = QUrl::fromEncoded(opened, QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QVERIFY(!url.hasFragment());
+        QCOMPARE(opened.count("&taf6="), 1);
+        const QUrlQuery query(url);
+        const auto items = query.queryItems(QUrl::FullyDecoded);
+        QCOMPARE(items.size(), 7);
+        const QString sent = message == kUntouched ? QStringLiteral("Your Message\r\n") : message;
+        const QStringList keys = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
+        const QStringList values = {"qvms-refer-a-friend", shell::TrimSpaces(name), "ann@x.org", sent, friendName,
+                                    "bob@y.org", "https://www.selvanthe.example/selvanthe/"};
+        for (int i = 0; i < items.size(); ++i) {
+            QCOMPARE(items[i].first, keys[i]);
+            QCOMPARE(items[i].second, values[i]);
+        }
+    }
+
+    void aSecondSubmitSendsAgain()
+    {
+        shell::frmExitScreen* s = openExitScreen();
+        fill(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
+             QStringLiteral("c@d.e"));
+        s->cmdSubmit_Click();
+        s->cmdSubmit_Click();
+        QCOMPARE(seams().shell->opened.size(), 2);
+        QCOMPARE(seams().shell->opened[0], seams().shell->opened[1]);
+        QVERIFY(seams().messages->shown.isEmpty());
+    }
+
+    void requestWithoutEntriesOpensNothing()
+    {
+        shell::OpenReferralPage();  // nothing built yet
+        shell::SendReferral();      // every entry empty
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        QVERIFY(seams().shell->opened.isEmpty());
+    }
+
+    void placeholdersGoAndComeBackWithTheFocus()
+    {
+        shell::frmExitScreen* s = openExitScreen();
+        s->txtName->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(focused(s), s->txtName);
+        QCOMPARE(s->txtName->text(), QString());
+        QTest::keyClick(s->txtName, Qt::Key_Tab);
+        QCOMPARE(focused(s), s->txtEmail);
+        QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
+        QCOMPARE(s->txtEmail->text(), QString());
+        QTest::keyClicks(s->txtEmail, QStringLiteral("a@b.c"));
+        QTest::keyClick(s->txtEmail, Qt::Key_Tab);
+        QCOMPARE(s->txtEmail->text(), QStringLiteral("a@b.c"));
+        QCOMPARE(focused(s), s->txtFriendName);
+        QCOMPARE(s->txtFriendName->text(), QString());
+        QTest::keyClicks(s->txtFriendName, QStringLiteral("   "));
+        QTest::keyClick(s->txtFriendName, Qt::Key_Tab);
+        QCOMPARE(s->txtFriendName->text(), QStringLiteral("Friend's Name"));  // blank counts as empty
+        QCOMPARE(focused(s), s->txtFriendEmail);
+        QCOMPARE(s->txtFriendEmail->text(), QString());
+
+        // A box holding something else than its placeholder keeps it.
+        s->txtName->setText(QStringLiteral(" Your Name  "));
+        s->txtName->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(s->txtName->text(), QString());
+        s->txtEmail->setFocus(Qt::MouseFocusReason);
+        s->txtName->setText(QStringLiteral("your name"));
+        s->txtName->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(s->txtName->text(), QStringLiteral("your name"));
+    }
+
+    void messageBoxOrProgramSwitchIsNoEnteringOrLeaving_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::newRow("window activation") << int(Qt::ActiveWindowFocusReason);
+        QTest::newRow("popup") << int(Qt::PopupFocusReason);
+    }
+    void messageBoxOrProgramSwitchIsNoEnteringOrLeaving()
+    {
+        QFETCH(int, reason);
+        shell::frmExitScreen* s = openExitScreen();
+        QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
+        QApplication::sendEvent(s->txtName, &in);
+        QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
+        s->txtEmail->setText(QString());
+        QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+        QApplication::sendEvent(s->txtEmail, &out);
+        QCOMPARE(s->txtEmail->text(), QString());
+    }
+
+    void tabReachesTheHiddenMessageBox()
+    {
+        shell::frmExitScreen* s = openExitScreen();
+        s->txtFriendEmail->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(s->txtFriendEmail, Qt::Key_Tab);
+        QCOMPARE(focused(s), s->cmdSubmit);
+        QTest::keyClick(s->cmdSubmit, Qt::Key_Tab);
+        QCOMPARE(focused(s), s->txtMessage);
+        QCOMPARE(s->MessageText(), QStringLiteral("Your Message\r\n"));  // not its placeholder: kept
+        s->txtMessage->selectAll();
+        QTest::keyClick(s->txtMessage, Qt::Key_Delete);
+        QCOMPARE(s->MessageText(), QString());
+        QTest::keyClick(s->txtMessage, Qt::Key_Tab);  // leaves it: no tab typed in
+        QVERIFY(focused(s) != s->txtMessage);
+        QCOMPARE(s->MessageText(), QStringLiteral("Your Message"));
+
+        fill(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
+             QStringLiteral("c@d.e"));
+        s->cmdSubmit_Click();
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Please Enter Your Message")});
+        QVERIFY(seams().shell->opened.isEmpty());
+    }
+
+    void typedSpaceInAnAddressIsRefused_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("txtEmail") << "txtEmail";
+        QTest::newRow("txtFriendEmail") << "txtFriendEmail";
+    }
+    void typedSpaceInAnAddressIsRefused()
+    {
+        QFETCH(QString, box);
+        shell::frmExitScreen* s = openExitScreen();
+        auto* edit = s->findChild<QLineEdit*>(box);
+        QVERIFY(edit);
+        edit->setFocus(Qt::MouseFocusReason);
+        // Wherever the box leaves the focus, it comes back to the address box.
+        seams().messages->whileShown = [s] { s->cmdClose->setFocus(Qt::OtherFocusReason); };
+        QTest::keyClicks(edit, QStringLiteral("a b"));
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Email Address Cannot Contain Space")});
+        const testing::ShownMessage& m = seams().messages->shown[0];
+        QCOMPARE(m.icon, platform::MsgIcon::Critical);
+        QCOMPARE(m.buttons, platform::MsgButtons::Ok);
+        QCOMPARE(m.title, QStringLiteral("Selvanthe"));
+        QCOMPARE(m.parent, static_cast<QWidget*>(s));
+        QCOMPARE(focused(s), edit);
+
+        // The name boxes take spaces.
+        s->txtName->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(s->txtName, QStringLiteral("A B"));
+        QCOMPARE(s->txtName->text(), QStringLiteral("A B"));
+        QCOMPARE(seams().messages->shown.size(), 1);
+    }
+
+    void pastedSpaceGetsPastTheKeyRule()
+    {
+        shell::frmExitScreen* s = openExitScreen();
+        fill(s, QStringLiteral("Ann"), QString(), kUntouched, QStringLiteral("Bob"), QStringLiteral("c@d.e"));
+        s->txtEmail->setFocus(Qt::MouseFocusReason);
+        QGuiApplication::clipboard()->setText(QStringLiteral("a b@c.d"));
+        s->txtEmail->paste();
+        QCOMPARE(s->txtEmail->text(), QStringLiteral("a b@c.d"));
+        QVERIFY(seams().messages->shown.isEmpty());
+        s->cmdSubmit_Click();
+        QCOMPARE(seams().shell->opened.size(), 1);
+        QVERIFY(seams().shell->opened[0].contains(QStringLiteral("&taf2=a%20b%40c.d&")));
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestReferFriend)
+#include "tst_referfriend.moc"

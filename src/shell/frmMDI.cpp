@@ -488,15 +488,24 @@ void frmMDI::Check1_Click()
     OpenDonatePage();
 }
 
+void frmMDI::settleLayout()
+{
+    // A panel shown or hidden a moment ago has not resized the work area yet; settle both the column and
+    // the middle row now, so the size read is the one the panels leave.
+    layout()->activate();
+    if (QLayout* row = mdiArea->parentWidget()->layout())
+        row->activate();
+}
+
 double frmMDI::ScaleWidth()
 {
-    layout()->activate();
+    settleLayout();
     return platform::tw(mdiArea->width());
 }
 
 double frmMDI::ScaleHeight()
 {
-    layout()->activate();
+    settleLayout();
     return platform::tw(mdiArea->height());
 }
 

@@ -100,6 +100,7 @@ private:
     void buildPanels();
     void buildMenus();
     void updateMenuBar();
+    void settleLayout();
     void setLinkUnderline(int index, bool on);
 
     QList<QAction*> ownBarActions_;

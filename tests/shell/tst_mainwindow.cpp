@@ -143,6 +143,16 @@ private slots:
         QCOMPARE(leftTw(mdi->cmdSave), 11210.0);
     }
 
+    void workAreaFollowsThePanelsAtOnce()
+    {
+        auto* mdi = openMain();
+        const double wide = mdi->ScaleWidth();
+        mdi->picLeft->show();
+        QCOMPARE(mdi->ScaleWidth(), wide - 3285);
+        mdi->picLeft->hide();
+        QCOMPARE(mdi->ScaleWidth(), wide);
+    }
+
     void everyLinkOpensItsOwnPage()
     {
         auto* mdi = openMain();

@@ -1,0 +1,128 @@
+#include "runes/RunesChoiceForm.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "runes/RunesWidgets.h"
+#include "runes/RunesWizard.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+using platform::setGeometryTw;
+
+namespace runes {
+
+namespace {
+
+const QString kChoiceBanner = QStringLiteral("Share your readings in our online forum");
+
+constexpr double kFrameWidth = 3705, kFrameHeight = 1815;
+constexpr double kColumnLefts[2] = {210, 4110};
+constexpr double kRowTops[3] = {780, 2745, 4710};
+constexpr double kPictureWidth = 945, kPictureHeight = 1260;
+
+QGroupBox* CellFrame(QWidget* parent, const QString& name, const char* caption, int gridIndex)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(name);
+    frame->setFont(Verdana(9.75, true));
+    setGeometryTw(frame, kColumnLefts[gridIndex % 2], kRowTops[gridIndex / 2], kFrameWidth, kFrameHeight);
+    // The highlight stays while the pointer is over a frame: its moves do not reach the window's surface.
+    frame->setAttribute(Qt::WA_NoMousePropagation);
+    return frame;
+}
+
+} // namespace
+
+RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesign& design)
+    : Form(formName), lastStepLabel_(design.lastStepLabel)
+{
+    SetCaption(QStringLiteral("Keldamar"));
+    platform::setBackColor(this, Qt::white);
+    SetClientSizeTw(8025, 6720);
+    setMouseTracking(true);
+
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), kChoiceBanner, 540, 120, 6690, 465, Verdana(9.75, true, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    platform::setBackColor(Label1, Qt::white);
+    platform::setForeColor(Label1, Qt::red);
+    Label1->setAttribute(Qt::WA_NoMousePropagation);
+    new MouseRelay(Label1, [this] { Label1_Click(); });
+
+    fraInstruction = CellFrame(this, QStringLiteral("fraInstruction"), design.instructionCaption, 0);
+    Label2 = MakeLabel(fraInstruction, QStringLiteral("Label2"), QString::fromLatin1(design.instruction), 90,
+                       design.instructionTop, 3435, design.instructionHeight, Verdana(9.75));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setAttribute(Qt::WA_NoMousePropagation);
+
+    for (int g = 0; g < 5; ++g) {
+        const ChoiceCell& cell = design.cells[static_cast<size_t>(g)];
+        const auto i = static_cast<size_t>(cell.index);
+        QGroupBox* frame = CellFrame(this, QStringLiteral("fraChoice(%1)").arg(cell.index), cell.caption, g + 1);
+        fraChoice[i] = frame;
+
+        auto* picture = new platform::PictureBox(frame);
+        picture->setObjectName(QStringLiteral("picCatagory(%1)").arg(cell.index));
+        setGeometryTw(picture, cell.pictureLeft, cell.pictureTop, kPictureWidth, kPictureHeight);
+        platform::setBackColor(picture, Qt::white);
+        picture->setPicture(platform::BuiltInPicture(QString::fromLatin1(design.picturePattern).arg(cell.index),
+                                                     QSize(63, 84)));
+        new MouseRelay(
+            picture, [this, n = cell.index] { picCatagory_Click(n); }, [this, n = cell.index] { picCatagory_MouseMove(n); });
+        picCatagory[i] = picture;
+
+        QLabel* info = MakeLabel(frame, QStringLiteral("lblInfo(%1)").arg(cell.index), QString::fromLatin1(cell.info),
+                                 cell.infoLeft, cell.infoTop, cell.infoWidth, cell.infoHeight,
+                                 Verdana(design.infoPointSize));
+        info->setWordWrap(true);
+        info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        info->setAutoFillBackground(true);
+        new MouseRelay(
+            info, [this, n = cell.index] { lblInfo_Click(n); }, [this, n = cell.index] { lblInfo_MouseMove(n); });
+        lblInfo[i] = info;
+    }
+
+    Picture1 = new platform::PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    setGeometryTw(Picture1, 7380, 120, 510, 510);
+    Picture1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/cursor/hand.png"), QSize(32, 32)));
+    Picture1->hide();
+}
+
+void RunesChoiceForm::Form_Load()
+{
+    Arrange();
+    Move(0, 0);
+    // Highlights start at rest, black on white.
+    Highlight(-1);
+    OnUserClose(this, [] { ExitRunesTool(); });
+}
+
+void RunesChoiceForm::Arrange()
+{
+    FillWorkArea(this);
+    // Every control shows the hand, the banner included; the window's own surface keeps the arrow.
+    const QCursor hand = HandCursor();
+    for (QWidget* control : findChildren<QWidget*>())
+        control->setCursor(hand);
+    ShowStepLabels(3, lastStepLabel_, true);
+}
+
+void RunesChoiceForm::lblInfo_Click(int index) { Choose(index); }
+void RunesChoiceForm::picCatagory_Click(int index) { Choose(index); }
+void RunesChoiceForm::lblInfo_MouseMove(int index) { Highlight(index); }
+void RunesChoiceForm::picCatagory_MouseMove(int index) { Highlight(index); }
+void RunesChoiceForm::Form_MouseMove() { Highlight(6); }
+void RunesChoiceForm::Label1_Click() { shell::OpenHomePage(); }
+
+void RunesChoiceForm::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove();
+    Form::mouseMoveEvent(event);
+}
+
+} // namespace runes

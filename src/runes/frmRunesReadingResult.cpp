@@ -1,0 +1,250 @@
+#include "runes/frmRunesReadingResult.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "runes/RuneTables.h"
+#include "runes/RunesWidgets.h"
+#include "runes/RunesWizard.h"
+#include "runes/StoneGrid.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using platform::setGeometryTw;
+
+namespace runes {
+
+namespace {
+
+const QString kResultBanner = QStringLiteral("Talk about your reading in our online forum - visit %1")
+                                  .arg(QString::fromLatin1(shell::kSiteDisplayAddress));
+const QString kBlankPlace = QStringLiteral(":/pictures/stones/blank-place.jpg");
+const QString kReadingFont = QStringLiteral("Verdana");
+constexpr double kReadingSize = 10;
+constexpr double kSelectionIndent = 100;  // twips, kept by every paragraph of the reading
+
+QPixmap BlankPlacePicture()
+{
+    if (QFile::exists(kBlankPlace))
+        return QPixmap(kBlankPlace);
+    QPixmap white(platform::px(PlaceWidth), platform::px(PlaceHeight));
+    white.fill(Qt::white);
+    return white;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, double left)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(Verdana(9));
+    setGeometryTw(b, left, 6420, 1305, 405);
+    return b;
+}
+
+} // namespace
+
+frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QStringLiteral("Keldamar"));
+    platform::setBackColor(this, Qt::white);
+    SetClientSizeTw(11265, 6975);
+
+    Picture1 = new platform::PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    setGeometryTw(Picture1, 240, 30, 5085, 6825);
+    platform::setBackColor(Picture1, Qt::white);
+
+    const QPixmap blank = BlankPlacePicture();
+    const auto& places = GridPlaces();
+    for (int n = 0; n < GridPlaceCount; ++n) {
+        const GridPlace& g = places[static_cast<size_t>(n)];
+        auto* place = new platform::PictureBox(Picture1);
+        place->setObjectName(QStringLiteral("picResult(%1)").arg(n));
+        setGeometryTw(place, g.left, g.top, PlaceWidth, PlaceHeight);
+        place->setPicture(blank);
+        place->hide();
+        picResult[static_cast<size_t>(n)] = place;
+
+        QLabel* name = MakeLabel(place, QStringLiteral("lblStoneName(%1)").arg(n), QStringLiteral("Berkano"),
+                                 g.nameLeft, g.nameTop, 825, 195, Verdana(8.25, true));
+        platform::setBackColor(name, Qt::black);
+        platform::setForeColor(name, Qt::white);
+        name->hide();
+        lblStoneName[static_cast<size_t>(n)] = name;
+
+        QLabel* facing = MakeLabel(place, QStringLiteral("lblFacing(%1)").arg(n), QStringLiteral("Markstaved"),
+                                   g.facingLeft, g.facingTop, 1140, 195, Verdana(8.25, true));
+        platform::setBackColor(facing, Qt::black);
+        platform::setForeColor(facing, QColor(255, 192, 128));
+        lblFacing[static_cast<size_t>(n)] = facing;
+    }
+
+    RichTextBox1 = new platform::RichTextBox(this);
+    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setFont(Verdana(12));
+    RichTextBox1->setReadOnly(true);
+    RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setGeometryTw(RichTextBox1, 5460, 960, 5625, 5355);
+
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), kResultBanner, 5700, 90, 4920, 765, Verdana(9.75, true, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    platform::setBackColor(Label1, Qt::white);
+    platform::setForeColor(Label1, Qt::red);
+    Label1->setCursor(HandCursor());
+    new MouseRelay(Label1, [this] { Label1_Click(); });
+
+    Check1 = new QCheckBox(QStringLiteral("Donate"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(Verdana(9, true));
+    platform::setForeColor(Check1, Qt::blue);
+    setGeometryTw(Check1, 6570, 6420, 1305, 405);
+    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+
+    Command3 = Button(this, "Command3", QStringLiteral("Exit"), 8175);
+    Command1 = Button(this, "Command1", QStringLiteral("Start Again"), 9780);
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void frmRunesReadingResult::Form_Load()
+{
+    shell::frmMDI* mdi = shell::MDI();
+    if (mdi)
+        mdi->picLeft->hide();
+    ClearDrawnStones();
+    platform::Randomize();
+    RichTextBox1->clear();
+    ArrangeResultForm();
+
+    if (QMdiArea* area = platform::Forms::MdiArea()) {
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+            if (window && window == subWindow() && !isUnloading())
+                Form_Activate();
+        });
+    }
+    // The user closing the result goes back to a fresh entry step, never to an empty work area.
+    OnUserClose(this, [] { StartAgain(); });
+}
+
+void frmRunesReadingResult::ArrangeResultForm()
+{
+    FillWorkArea(this);
+    ShowStepLabels(3, 8, true);
+    SetSpreadLayout();
+}
+
+void frmRunesReadingResult::SetSpreadLayout()
+{
+    const int spread = RuneSpread();
+    const auto shown = SpreadPlaces(spread);
+    const double shift = SpreadTopShift(spread);
+    for (int n = 0; n < GridPlaceCount; ++n) {
+        platform::PictureBox* place = picResult[static_cast<size_t>(n)];
+        place->setVisible(shown[static_cast<size_t>(n)]);
+        if (shift != 0)
+            platform::setTopTw(place, platform::topTw(place) + shift);
+    }
+}
+
+void frmRunesReadingResult::Form_Activate()
+{
+    if (ResultShown())
+        return;
+    SetResultShown(true);
+
+    RichTextBox1->SetSelStart(0);
+    RichTextBox1->SetSelIndent(kSelectionIndent);
+    AppendPieces(RichTextBox1, ReadingHeader(QuerentName(), BirthDate(), Question(), RuneSpread()), kReadingFont,
+                 kReadingSize);
+    for (int n = 0; n < GridPlaceCount; ++n)
+        if (!picResult[static_cast<size_t>(n)]->isHidden())
+            DrawStone(n);
+
+    // The whole reading in one face and size; bold, underline and colours stay as written.
+    QTextCursor all(RichTextBox1->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat face;
+    face.setFontFamilies({kReadingFont});
+    face.setFontPointSize(kReadingSize);
+    all.mergeCharFormat(face);
+    RichTextBox1->SetSelStart(0);
+}
+
+void frmRunesReadingResult::DrawStone(int place)
+{
+    if (!IsGridPlace(place))
+        return;
+    const DrawnStone drawn = DrawStoneForPlace(place);
+    const int text = StoneTextIndex(drawn.stone);
+    if (text < 0)
+        return;
+    const auto slot = static_cast<size_t>(place);
+    platform::PictureBox* box = picResult[slot];
+    QLabel* name = lblStoneName[slot];
+    QLabel* facing = lblFacing[slot];
+
+    name->setText(RuneName(text));
+    name->adjustSize();
+    name->show();
+
+    AppendPieces(RichTextBox1, StoneParagraph(drawn.stone, drawn.facing), kReadingFont, kReadingSize);
+
+    QPixmap picture;
+    if (shell::frmMDI* mdi = shell::MDI(); mdi && IsChosenRuneSet(RuneType()))
+        picture = mdi->imlStones(RuneType()).ListImage(StonePictureIndex(drawn.stone));
+    switch (drawn.facing) {
+    case Upright:
+        facing->hide();
+        break;
+    case Reversed:
+        facing->setText(FacingLabelText(drawn.facing));
+        // Mirrored top to bottom; left and right stay.
+        if (!picture.isNull())
+            picture = QPixmap::fromImage(picture.toImage().mirrored(false, true));
+        break;
+    default:  // merkstave: the picture as it lies in the list
+        facing->setText(FacingLabelText(drawn.facing));
+        break;
+    }
+    if (!picture.isNull())
+        box->setPicture(picture);
+    facing->adjustSize();
+    platform::setLeftTw(facing, platform::leftTw(name) + platform::widthTw(name) / 2 - platform::widthTw(facing) / 2);
+}
+
+void frmRunesReadingResult::Command1_Click() { StartAgain(); }
+
+void frmRunesReadingResult::Command3_Click() { ExitRunesTool(); }
+
+void frmRunesReadingResult::Check1_Click()
+{
+    if (!Check1->isChecked())
+        return;
+    Check1->setChecked(false);
+    shell::OpenDonatePage();
+}
+
+void frmRunesReadingResult::Label1_Click() { shell::OpenHomePage(); }
+
+void frmRunesReadingResult::Form_Unload()
+{
+    SetResultShown(false);
+    if (shell::frmMDI* mdi = shell::MDI()) {
+        mdi->picLeft->show();
+        mdi->picRunesReadingTop->show();
+    }
+}
+
+} // namespace runes

@@ -1,0 +1,500 @@
+// The stone grid and the draw: the places of each spread, distinct stones with the facings each stone
+// allows, their pictures and labels, and the reading the result window writes.
+#include "TestMain.h"
+
+#include "RunesTestHelpers.h"
+#include "platform/Twips.h"
+#include "runes/StoneGrid.h"
+#include "shell/modHelp.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using namespace runestest;
+using runes::frmRunesReadingResult;
+
+namespace {
+
+const QString kRule(512, QLatin1Char(' '));
+const QString kCrLf = QStringLiteral("\r\n");
+
+struct Format {
+    bool bold;
+    bool underline;
+    QColor colour;  // invalid: the box's own colour, none set
+};
+
+// The format of the character at a document position.
+QTextCharFormat FormatAt(QTextDocument* doc, int position)
+{
+    QTextCursor c(doc);
+    c.setPosition(position + 1);
+    return c.charFormat();
+}
+
+// Checks every character of text, found at or after from in the box's text, against the format. The
+// reading is Verdana 10 throughout. Returns where the text ends.
+int CheckRun(platform::RichTextBox* box, const QString& text, const Format& f, int from = 0)
+{
+    const QString plain = box->toPlainText();
+    const QString wanted = platform::RichTextBox::toDocumentText(text);
+    const int at = plain.indexOf(wanted, from);
+    if (at < 0) {
+        QTest::qFail(qPrintable(QStringLiteral("not found: ") + text.left(40)), __FILE__, __LINE__);
+        return from;
+    }
+    for (int i = 0; i < wanted.size(); ++i) {
+        if (wanted[i] == QLatin1Char('\n'))
+            continue;
+        const QTextCharFormat cf = FormatAt(box->document(), at + i);
+        const QString where = QStringLiteral("at %1 of \"%2\"").arg(i).arg(text.left(30));
+        if ((cf.fontWeight() >= QFont::Bold) != f.bold || cf.fontUnderline() != f.underline ||
+            cf.fontFamilies().toStringList() != QStringList{QStringLiteral("Verdana")} || cf.fontPointSize() != 10 ||
+            (f.colour.isValid() ? cf.foreground().color() != f.colour : cf.hasProperty(QTextFormat::ForegroundBrush))) {
+            QTest::qFail(qPrintable(QStringLiteral("format differs ") + where), __FILE__, __LINE__);
+            return at + wanted.size();
+        }
+    }
+    return at + wanted.size();
+}
+
+QString Header(const QString& name, const QString& dob, const QString& question, int spread)
+{
+    return kCrLf + "Name: " + name + kCrLf + "DoB: " + dob + kCrLf + "Question:" + question + kCrLf + kCrLf + kRule +
+           kCrLf + runes::RuneSpreadName(spread) + ": " + runes::RuneSpreadInfo(spread) + kCrLf;
+}
+
+// A drawn stone's paragraph as the reading must show it.
+QString Paragraph(int stone, int facing)
+{
+    const int i = stone - 1;
+    QString body;
+    if (facing == runes::Upright)
+        body = "\t" + runes::RuneMeaning(i) + kCrLf + kCrLf;
+    else if (facing == runes::Merkstave)
+        body = "The stone is Merkstaved." + kCrLf + " " + runes::RuneMerkstave(i) + kCrLf;
+    else
+        body = "The stone is Reversed." + kCrLf + " " + runes::RuneReversed(i) + kCrLf;
+    return kCrLf + runes::RuneName(i) + kCrLf + body + kRule + kCrLf;
+}
+
+// Scripts one upright stone per shown place, stones 1, 2, 3... in place order. The blank stone always
+// lies upright and takes no number for its facing.
+void ScriptUprightStones(int count)
+{
+    for (int n = 1; n <= count; ++n) {
+        Script({StoneU(n)});
+        if (n != runes::Blank)
+            Script({0.0});
+    }
+}
+
+int ShownPlaceCount(int spread)
+{
+    int count = 0;
+    for (bool shown : runes::SpreadPlaces(spread))
+        count += shown ? 1 : 0;
+    return count;
+}
+
+double CentreX(const QWidget* w) { return w->x() + w->width() / 2.0; }
+
+} // namespace
+
+class TestStoneGrid : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        testing::freshProgram();
+        runes::ResetRunesState();
+        runes::InitRunesReading();
+    }
+
+    // ---- The rules ------------------------------------------------------------------------------
+
+    void spreadPlaces_data()
+    {
+        QTest::addColumn<int>("spread");
+        QTest::addColumn<QList<int>>("places");
+        QTest::addColumn<double>("shift");
+        QTest::newRow("Cross") << 0 << QList<int>{1, 3, 4, 5, 7} << 0.0;
+        QTest::newRow("Diamond") << 1 << QList<int>{1, 3, 5, 7} << 0.0;
+        QTest::newRow("Fork") << 2 << QList<int>{3, 5, 7} << -1000.0;
+        QTest::newRow("Norn") << 3 << QList<int>{3, 4, 5} << 0.0;
+        QTest::newRow("Single") << 4 << QList<int>{4} << 0.0;
+        QTest::newRow("not chosen") << 5 << QList<int>{} << 0.0;
+        QTest::newRow("out of range") << 6 << QList<int>{} << 0.0;
+        QTest::newRow("negative") << -1 << QList<int>{} << 0.0;
+    }
+
+    void spreadPlaces()
+    {
+        QFETCH(int, spread);
+        QFETCH(QList<int>, places);
+        QList<int> shown;
+        const auto flags = runes::SpreadPlaces(spread);
+        for (int n = 0; n < 9; ++n)
+            if (flags[static_cast<size_t>(n)])
+                shown << n;
+        QCOMPARE(shown, places);
+        QTEST(runes::SpreadTopShift(spread), "shift");
+    }
+
+    void stoneFromOneNumber_data()
+    {
+        QTest::addColumn<double>("u");
+        QTest::addColumn<int>("stone");
+        QTest::newRow("0") << 0.0 << 1;
+        QTest::newRow("0.04") << 0.04 << 2;
+        QTest::newRow("0.5") << 0.5 << 13;
+        QTest::newRow("just below 1") << 0.9999999 << 25;
+        QTest::newRow("1, clamped") << 1.0 << 25;
+        QTest::newRow("below 0, clamped") << -0.5 << 1;
+    }
+
+    void stoneFromOneNumber()
+    {
+        QFETCH(double, u);
+        Script({u});
+        QTEST(runes::DrawStoneNumber(), "stone");
+    }
+
+    void facingFromOneNumber_data()
+    {
+        QTest::addColumn<int>("stone");
+        QTest::addColumn<double>("u");
+        QTest::addColumn<int>("facing");
+        QTest::addColumn<int>("numbersUsed");
+        const double us[4] = {0, 0.5, 0.34, 0.999};
+        const int three[4] = {0, 1, 1, 2}, two[4] = {0, 1, 0, 1};
+        for (int k = 0; k < 4; ++k) {
+            QTest::addRow("Algiz %g", us[k]) << int(runes::Algiz) << us[k] << three[k] << 1;
+            QTest::addRow("Dagaz %g", us[k]) << int(runes::Dagaz) << us[k] << two[k] << 1;
+            QTest::addRow("Blank %g", us[k]) << int(runes::Blank) << us[k] << 0 << 0;
+        }
+        QTest::newRow("Sowilo at 1, clamped") << int(runes::Sowilo) << 1.0 << 1 << 1;
+    }
+
+    void facingFromOneNumber()
+    {
+        QFETCH(int, stone);
+        QFETCH(double, u);
+        QFETCH(int, numbersUsed);
+        Script({u});
+        QTEST(runes::DrawFacing(stone), "facing");
+        QCOMPARE(1 - testing::seams().random->values.size(), numbersUsed);
+    }
+
+    void everyStoneLiesOnlyAsItMay()
+    {
+        for (int stone = 1; stone <= 25; ++stone) {
+            QSet<int> seen;
+            for (int k = 0; k < 100; ++k) {
+                Script({k / 100.0});
+                seen.insert(runes::DrawFacing(stone));
+                testing::seams().random->values.clear();
+            }
+            const int i = stone - 1;
+            QSet<int> allowed{runes::Upright};
+            if (!runes::RuneMerkstave(i).isEmpty())
+                allowed.insert(runes::Merkstave);
+            if (!runes::RuneReversed(i).isEmpty())
+                allowed.insert(runes::Reversed);
+            QVERIFY2(seen == allowed, qPrintable(runes::RuneName(i)));
+        }
+    }
+
+    void drawRefusesAStoneAlreadyDrawn()
+    {
+        runes::SetDrawnStone(0, 1);
+        Script({0, 0, 0.04});
+        const auto& drawn = runes::DrawnStones();
+        QCOMPARE(runes::DrawNewStone(std::span<const qint32>(drawn.data(), drawn.size())), 2);
+        QCOMPARE(runes::CurrentStone(), 2);
+        QVERIFY(testing::seams().random->values.isEmpty());
+    }
+
+    void aStuckGeneratorStillEndsTheDraw()
+    {
+        runes::SetDrawnStone(0, 1);
+        runes::SetDrawnStone(8, 2);
+        testing::seams().random->fallback = 0;  // stone 1, again and again
+        const runes::DrawnStone d = runes::DrawStoneForPlace(4);
+        QCOMPARE(d.stone, 3);
+        QCOMPARE(runes::DrawnStones()[4], 3);
+    }
+
+    // ---- The result window ----------------------------------------------------------------------
+
+    void resultFillsTheWorkArea()
+    {
+        ScriptUprightStones(1);
+        frmRunesReadingResult* result = OpenResult(0, 4);
+        QVERIFY(result);
+        shell::frmMDI* mdi = shell::MDI();
+        QVERIFY(!OnShow(mdi->picLeft));
+        // The work area as it stands once the main window has settled, the strip of the side panel included.
+        QApplication::processEvents();
+        QCOMPARE(result->Left(), 0.0);
+        QCOMPARE(result->Top(), 0.0);
+        QCOMPARE(result->Width(), platform::tw(mdi->mdiArea->width()));
+        QCOMPARE(result->Height(), platform::tw(mdi->mdiArea->height()));
+        QCOMPARE(StepLabels(mdi), QStringLiteral("111111111"));
+        QCOMPARE(result->windowTitle(), QStringLiteral("Keldamar"));
+        QCOMPARE(result->Command1->text(), QStringLiteral("Start Again"));
+        QCOMPARE(result->Command3->text(), QStringLiteral("Exit"));
+        QCOMPARE(result->Check1->text(), QStringLiteral("Donate"));
+    }
+
+    void layoutShowsTheSpreadsPlaces_data()
+    {
+        QTest::addColumn<int>("spread");
+        for (int s : {0, 1, 2, 3, 4, 6})
+            QTest::addRow("spread %d", s) << s;
+    }
+
+    void layoutShowsTheSpreadsPlaces()
+    {
+        QFETCH(int, spread);
+        frmRunesReadingResult* result = nullptr;
+        if (runes::IsChosenSpread(spread)) {
+            ScriptUprightStones(ShownPlaceCount(spread));
+            result = OpenResult(1, spread);
+        } else {
+            // No road of the wizard leads here; the window is opened straight.
+            OpenMain();
+            runes::SetRuneType(1);
+            runes::SetRuneSpread(spread);
+            result = platform::Forms::Get<frmRunesReadingResult>();
+            result->Show();
+        }
+        QVERIFY(result);
+        const auto shown = runes::SpreadPlaces(spread);
+        const double shift = spread == runes::ForkSpread ? -1000 : 0;
+        int drawn = 0;
+        for (int n = 0; n < 9; ++n) {
+            const auto slot = static_cast<size_t>(n);
+            platform::PictureBox* place = result->picResult[slot];
+            QCOMPARE(OnShow(place), shown[slot]);
+            QCOMPARE(platform::topTw(place), runes::GridPlaces()[slot].top + shift);
+            QCOMPARE(platform::leftTw(place), runes::GridPlaces()[slot].left);
+            QCOMPARE(OnShow(result->lblStoneName[slot]), shown[slot]);
+            QCOMPARE(runes::DrawnStones()[slot] != 0, shown[slot]);
+            drawn += shown[slot] ? 1 : 0;
+        }
+        QCOMPARE(result->RichTextBox1->Text().count(kRule), drawn + 1);
+        if (spread == runes::ForkSpread) {
+            QCOMPARE(platform::topTw(result->picResult[3]), 1250.0);
+            QCOMPARE(platform::topTw(result->picResult[5]), 1310.0);
+            QCOMPARE(platform::topTw(result->picResult[7]), 3500.0);
+        }
+        if (!runes::IsChosenSpread(spread)) {
+            // Neither the spread's name nor its description, and no stone.
+            QCOMPARE(result->RichTextBox1->Text(), kCrLf + "Name: " + kCrLf + "DoB: " + kCrLf + "Question:" + kCrLf +
+                                                       kCrLf + kRule + kCrLf);
+        }
+        QVERIFY(testing::seams().random->values.isEmpty());
+    }
+
+    void crossDrawsDistinctStonesInPlaceOrder()
+    {
+        // Stones 1, 2, 3, 4 (the blank, which takes no facing number) and 5, with stones already drawn refused.
+        Script({StoneU(1), 0, StoneU(1), StoneU(2), 0, StoneU(3), 0, StoneU(2), StoneU(1), StoneU(4), StoneU(5), 0});
+        frmRunesReadingResult* result = OpenResult(4, 0);
+        QVERIFY(result);
+        QCOMPARE(runes::DrawnStones(), (std::array<qint32, 9>{0, 1, 0, 2, 3, 4, 0, 5, 0}));
+        const QString text = result->RichTextBox1->Text();
+        int from = 0;
+        for (int stone = 1; stone <= 5; ++stone) {
+            const QString paragraph = Paragraph(stone, runes::Upright);
+            const int at = text.indexOf(paragraph, from);
+            QVERIFY2(at >= from, qPrintable(runes::RuneName(stone - 1)));
+            from = at + paragraph.size();
+        }
+        QCOMPARE(from, text.size());
+        QVERIFY(testing::seams().random->values.isEmpty());
+        const int places[5] = {1, 3, 4, 5, 7};
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(result->lblStoneName[static_cast<size_t>(places[k])]->text(), runes::RuneName(k));
+    }
+
+    void headerOfANornReading()
+    {
+        runes::frmRunesReadingEntry* entry = OpenEntry();
+        QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
+        entry->txtQuestion->setPlainText(QStringLiteral("Will it rain?"));
+        entry->optRune[2]->click();
+        entry->optSpread[3]->click();
+        ScriptUprightStones(3);
+        entry->cmdNext_Click();
+        auto* result = platform::Forms::Peek<frmRunesReadingResult>();
+        QVERIFY(result);
+        platform::RichTextBox* box = result->RichTextBox1;
+        const QString header = Header("Ann", " 1 January  1980", "Will it rain?", runes::NornSpread);
+        QCOMPARE(box->Text(), header + Paragraph(1, 0) + Paragraph(2, 0) + Paragraph(3, 0));
+
+        const Format boldPlain{true, false, QColor()};
+        int at = CheckRun(box, kCrLf + "Name: Ann" + kCrLf + "DoB:  1 January  1980" + kCrLf +
+                                   "Question:Will it rain?" + kCrLf + kCrLf, boldPlain);
+        at = CheckRun(box, kRule, {true, true, QColor()}, at);
+        at = CheckRun(box, "Norn: ", {true, false, QColor(128, 64, 0)}, at);
+        CheckRun(box, runes::RuneSpreadInfo(runes::NornSpread) + kCrLf, {false, false, QColor(1, 0, 0)}, at);
+
+        // Every paragraph keeps the indent; the caret stands at the start.
+        for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next())
+            QCOMPARE(b.blockFormat().leftMargin(), 100 / 15.0);
+        QCOMPARE(box->SelStart(), 0);
+        QCOMPARE(box->SelLength(), 0);
+        QVERIFY(box->isReadOnly());
+
+        // Activating the window again adds nothing.
+        const QString built = box->Text();
+        QMdiArea* area = platform::Forms::MdiArea();
+        area->setActiveSubWindow(nullptr);
+        area->setActiveSubWindow(result->subWindow());
+        result->Form_Activate();
+        QCOMPARE(box->Text(), built);
+    }
+
+    void stoneParagraphPerFacing_data()
+    {
+        QTest::addColumn<int>("stone");
+        QTest::addColumn<double>("facingU");
+        QTest::addColumn<int>("facing");
+        QTest::newRow("Algiz upright") << int(runes::Algiz) << 0.0 << 0;
+        QTest::newRow("Algiz merkstave") << int(runes::Algiz) << 0.5 << 1;
+        QTest::newRow("Algiz reversed") << int(runes::Algiz) << 0.999 << 2;
+        QTest::newRow("Blank") << int(runes::Blank) << -1.0 << 0;
+        QTest::newRow("Dagaz merkstave") << int(runes::Dagaz) << 0.5 << 1;
+        QTest::newRow("Perthro merkstave") << int(runes::Perthro) << 0.5 << 1;
+        QTest::newRow("Fehu upright") << int(runes::Fehu) << 0.0 << 0;
+        QTest::newRow("Thurisaz reversed") << int(runes::Thurisaz) << 0.9 << 2;
+        QTest::newRow("Isa merkstave") << int(runes::Isa) << 0.9 << 1;
+    }
+
+    void stoneParagraphPerFacing()
+    {
+        QFETCH(int, stone);
+        QFETCH(double, facingU);
+        QFETCH(int, facing);
+        Script({StoneU(stone)});
+        if (facingU >= 0)
+            Script({facingU});
+        constexpr int set = runes::JadeSet;
+        frmRunesReadingResult* result = OpenResult(set, runes::SingleSpread);
+        QVERIFY(result);
+        QVERIFY(testing::seams().random->values.isEmpty());
+        QCOMPARE(runes::StoneFacing(), facing);
+        platform::RichTextBox* box = result->RichTextBox1;
+        const QString paragraph = Paragraph(stone, facing);
+        QVERIFY(box->Text().endsWith(paragraph));
+
+        const QColor blue(0, 0, 255);
+        const int i = stone - 1;
+        int at = CheckRun(box, kCrLf + runes::RuneName(i) + kCrLf, {true, true, blue},
+                          box->toPlainText().size() - platform::RichTextBox::toDocumentText(paragraph).size());
+        if (facing == runes::Upright) {
+            at = CheckRun(box, "\t" + runes::RuneMeaning(i) + kCrLf + kCrLf, {false, false, blue}, at);
+        } else {
+            const QString sentence = facing == runes::Merkstave ? "The stone is Merkstaved." : "The stone is Reversed.";
+            at = CheckRun(box, sentence + kCrLf, {true, false, blue}, at);
+            at = CheckRun(box, " " + runes::RuneFacingText(stone, facing) + kCrLf, {false, false, blue}, at);
+        }
+        CheckRun(box, kRule, {false, true, blue}, at);
+        // The rule is drawn as a line across the box.
+        QTextBlock last = box->document()->lastBlock().previous();
+        QCOMPARE(last.text(), kRule);
+        QVERIFY(last.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth));
+        QVERIFY(!box->document()->lastBlock().blockFormat().hasProperty(
+            QTextFormat::BlockTrailingHorizontalRulerWidth));
+
+        // The place: name, facing word centred on it, the picture mirrored top to bottom when reversed.
+        QLabel* name = result->lblStoneName[4];
+        QLabel* word = result->lblFacing[4];
+        QCOMPARE(name->text(), runes::RuneName(i));
+        QVERIFY(OnShow(name));
+        QCOMPARE(OnShow(word), facing != runes::Upright);
+        if (facing != runes::Upright)
+            QCOMPARE(word->text(), facing == runes::Reversed ? QStringLiteral("Reversed") : QStringLiteral("Merkstave"));
+        QVERIFY(qAbs(CentreX(word) - CentreX(name)) <= 1.0);
+        QCOMPARE(word->width(), word->sizeHint().width());
+        QCOMPARE(name->width(), name->sizeHint().width());
+
+        const QImage source = shell::MDI()->imlStones(set).ListImage(stone).toImage();
+        const QImage shown = result->picResult[4]->picture().toImage();
+        QCOMPARE(shown.size(), source.size());
+        if (facing == runes::Reversed) {
+            if (source == source.mirrored(false, true))
+                QSKIP("the stone picture reads the same upside down; nothing to tell apart");
+            for (int y = 0; y < source.height(); y += 7)
+                for (int x = 0; x < source.width(); x += 5)
+                    QCOMPARE(shown.pixel(x, y), source.pixel(x, source.height() - 1 - y));
+        } else {
+            QCOMPARE(shown.convertToFormat(source.format()), source);
+        }
+    }
+
+    void nameLabelTakesTheWidthOfTheName()
+    {
+        Script({StoneU(runes::Thurisaz), 0, StoneU(runes::Isa), 0, StoneU(runes::Algiz), 0});
+        frmRunesReadingResult* result = OpenResult(0, runes::NornSpread);
+        QVERIFY(result);
+        QCOMPARE(result->lblStoneName[3]->text(), QStringLiteral("Thurisaz"));
+        QCOMPARE(result->lblStoneName[4]->text(), QStringLiteral("Isa"));
+        QVERIFY(result->lblStoneName[3]->width() > result->lblStoneName[4]->width());
+        // Upright stones hide the word, still centred on the name.
+        for (int n : {3, 4, 5}) {
+            QVERIFY(!OnShow(result->lblFacing[static_cast<size_t>(n)]));
+            QVERIFY(qAbs(CentreX(result->lblFacing[static_cast<size_t>(n)]) -
+                         CentreX(result->lblStoneName[static_cast<size_t>(n)])) <= 1.0);
+        }
+    }
+
+    void newReadingAfterStartAgain()
+    {
+        Script({StoneU(7), 0.0});
+        frmRunesReadingResult* result = OpenResult(0, runes::SingleSpread);
+        QVERIFY(result);
+        QCOMPARE(runes::DrawnStones()[4], 7);
+        result->Command1_Click();
+        QVERIFY(!runes::ResultShown());
+        runes::frmRunesReadingEntry* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
+        QVERIFY(entry);
+        entry->optRune[0]->click();
+        entry->optSpread[4]->click();
+        Script({StoneU(9), 0.0});
+        entry->cmdNext_Click();
+        result = platform::Forms::Peek<frmRunesReadingResult>();
+        QVERIFY(result);
+        QCOMPARE(runes::DrawnStones(), (std::array<qint32, 9>{0, 0, 0, 0, 9, 0, 0, 0, 0}));
+        QCOMPARE(result->RichTextBox1->Text().count(kRule), 2);
+        QVERIFY(result->RichTextBox1->Text().endsWith(Paragraph(9, 0)));
+    }
+
+    void donateOpensThePageOncePerTick()
+    {
+        ScriptUprightStones(1);
+        frmRunesReadingResult* result = OpenResult(0, runes::SingleSpread);
+        QVERIFY(result);
+        const QString donate = shell::PageAddress("donate");
+        QTest::mouseClick(result->Check1, Qt::LeftButton);
+        QCOMPARE(testing::seams().shell->opened, QStringList{donate});
+        QVERIFY(!result->Check1->isChecked());
+        QTest::mouseClick(result->Check1, Qt::LeftButton);
+        QCOMPARE(testing::seams().shell->opened, (QStringList{donate, donate}));
+        QVERIFY(!result->Check1->isChecked());
+        QTest::mouseClick(result->Label1, Qt::LeftButton);
+        QCOMPARE(testing::seams().shell->opened.last(), shell::PageAddress("home-page"));
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestStoneGrid)
+#include "tst_stonegrid.moc"

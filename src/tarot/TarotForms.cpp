@@ -1,9 +1,27 @@
 #include "tarot/TarotForms.h"
 
 #include "platform/Forms.h"
+#include "tarot/frmAuto.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotOpen.h"
 
 namespace tarot {
 
-void RegisterTarotForms() {}
+namespace {
+template <class T> void registerForm()
+{
+    platform::Forms::Register(QString::fromLatin1(T::kFormName), [] { return new T; });
+}
+} // namespace
+
+void RegisterTarotForms()
+{
+    // In the order the tool opens them.
+    registerForm<frmTarotOpen>();
+    registerForm<frmTarotFront>();
+    registerForm<frmTarot>();
+    registerForm<frmAuto>();
+}
 
 } // namespace tarot

@@ -1,0 +1,82 @@
+// AutoCast from the hand-over to the reading on screen: the fresh card-layout window, its header, the
+// deal, the 21 or 10 card pictures with their turns and the written reading, painted once. The pause
+// that follows an upright AutoCast is a timer of the set-up screen and is not part of this.
+#include "TestMain.h"
+
+#include "platform/RichTextBox.h"
+#include "shell/frmMDI.h"
+#include "tarot/TarotForms.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmAuto.h"
+
+#include <random>
+
+using testing::seams;
+
+class BenchAutoCast : public QObject {
+    Q_OBJECT
+    shell::frmMDI* mdi = nullptr;
+    std::mt19937_64 engine{42};
+
+    void autoCast(const QString& spread, int count, bool reversed)
+    {
+        std::uniform_real_distribution<double> uniform(0.0, 1.0);
+        for (int i = 0; i < 400; ++i)
+            seams().random->values.enqueue(uniform(engine));
+        tarot::TarotState& s = tarot::State();
+        s.ResetForSetUp();
+        s.TarotSpreadName = spread;
+        s.SpreadCardCount = count;
+        s.AllowReversed = reversed;
+        s.AutoCastChosen = true;
+        platform::Forms::Unload(QString::fromLatin1(tarot::frmAuto::kFormName));
+        tarot::frmAuto* w = platform::Forms::Get<tarot::frmAuto>();
+        w->Show();
+        w->Move(0, 0);
+        w->repaint();
+        mdi->RTB->viewport()->repaint();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        seams().random->values.clear();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        testing::freshProgram();
+        tarot::RegisterTarotForms();
+        mdi = platform::Forms::Get<shell::frmMDI>();
+        mdi->Show();
+        mdi->RTB->parentWidget()->show();
+        mdi->RTB->show();
+    }
+
+    void romany_data()
+    {
+        QTest::addColumn<bool>("reversed");
+        QTest::newRow("upright") << false;
+        QTest::newRow("reversed allowed") << true;
+    }
+
+    void romany()
+    {
+        QFETCH(bool, reversed);
+        QBENCHMARK {
+            autoCast(QStringLiteral("The Romany/ Gypsy Spread"), 21, reversed);
+        }
+        QCOMPARE(tarot::State().DrawnCards.UBound(), 21);
+    }
+
+    void celticCross_data() { romany_data(); }
+
+    void celticCross()
+    {
+        QFETCH(bool, reversed);
+        QBENCHMARK {
+            autoCast(QStringLiteral("Celtic Cross"), 10, reversed);
+        }
+        QCOMPARE(tarot::State().DrawnCards.UBound(), 10);
+    }
+};
+
+SELVANTHE_TEST_MAIN(BenchAutoCast)
+#include "bench_autocast.moc"

@@ -1,0 +1,124 @@
+#include "tarot/HandOver.h"
+
+#include "platform/Forms.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "shell/Quit.h"
+#include "shell/frmMDI.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace tarot {
+
+bool IsHeldInput(QObject* target, int eventType)
+{
+    switch (eventType) {
+    case QEvent::Shortcut:
+        // Menu accelerators, button mnemonics and window shortcuts alike.
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+        break;
+    default:
+        return false;
+    }
+    // Input reaches the native window first and its widget next; the widget is what the user aimed at.
+    for (QWidget* w = qobject_cast<QWidget*>(target); w; w = w->parentWidget()) {
+        if (qobject_cast<QMdiSubWindow*>(w) || qobject_cast<QMenu*>(w) || qobject_cast<QMenuBar*>(w))
+            return true;
+    }
+    return false;
+}
+
+struct InputHold::Impl : QObject {
+    shell::BusyScope busy;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return IsHeldInput(watched, event->type());
+    }
+};
+
+InputHold::InputHold() : impl_(std::make_unique<Impl>())
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(impl_.get());
+}
+
+InputHold::~InputHold() = default;
+
+platform::Form* beginFreshCardLayout()
+{
+    const QString name = QString::fromLatin1(kCardLayoutForm);
+    if (!platform::Forms::IsRegistered(name))
+        return nullptr;
+    // A window that is still loaded (an opened reading on show, say) would not load again, and its load
+    // is what lays the new reading out.
+    if (platform::Form* loaded = platform::Forms::Peek(name))
+        platform::Forms::Unload(loaded);
+    QPointer<platform::Form> window = platform::Forms::Get(name);
+    if (!window)
+        return nullptr;
+    window->Show();
+    if (!window || window->isUnloading() || shell::IsQuitting())
+        return nullptr;
+    return window;
+}
+
+double ReadingPaneHeightTw()
+{
+    shell::frmMDI* mdi = shell::MDI();
+    if (!mdi)
+        return 0;
+    const float bars = static_cast<float>(platform::heightTw(mdi->picTop)) +
+                       static_cast<float>(platform::heightTw(mdi->Picture1)) +
+                       static_cast<float>(platform::heightTw(mdi->PicCoBrand)) +
+                       static_cast<float>(platform::heightTw(mdi->Picture6)) + 1200.0f;
+    const float height = static_cast<float>(platform::ScreenHeight()) - bars;
+    return std::max(0.0, static_cast<double>(height));
+}
+
+void ShowReadingPane()
+{
+    shell::frmMDI* mdi = shell::MDI();
+    if (!mdi)
+        return;
+    mdi->picRight->show();
+    // The pane sits in its panel's layout, which fills the panel; the designed height is its limit.
+    const double height = ReadingPaneHeightTw();
+    mdi->RTB->setMaximumHeight(platform::px(height));
+    platform::setHeightTw(mdi->RTB, height);
+}
+
+void CopyQuerentBar(const QString& name, const QString& dob, const QString& country, const QString& question)
+{
+    shell::frmMDI* mdi = shell::MDI();
+    if (!mdi)
+        return;
+    mdi->txtName->setText(name);
+    mdi->txtDOB->setText(dob);
+    mdi->txtCountry->setText(country);
+    mdi->txtQ->setText(question);
+}
+
+} // namespace tarot

@@ -1,0 +1,309 @@
+#include "tarot/frmAuto.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "shell/Quit.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "shell/modRotate90.h"
+#include "tarot/Deal.h"
+#include "tarot/SpreadCatalogue.h"
+#include "tarot/SpreadLayouts.h"
+#include "tarot/TarotState.h"
+#include "tarot/modInfo.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QPainter>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tarot {
+
+namespace {
+
+constexpr int kLabelWidth = 615;
+constexpr int kLabelHeight = 495;
+constexpr int kLabelSixLeft = 120;
+constexpr int kClearedPlaces = 10;  // the manual reading fills p(0) to p(9)
+
+// The card's own picture, or a null picture when its file is missing, unreadable or not allowed.
+QPixmap CardPicture(const QString& deckLetter, int card)
+{
+    const QString file = catalogue::CardPictureFile(platform::AppPath(), deckLetter, card);
+    if (file.isEmpty())
+        return {};
+    return QPixmap(file);
+}
+
+platform::RichTextBox* Pane()
+{
+    shell::frmMDI* mdi = shell::MDI();
+    return mdi ? mdi->RTB : nullptr;
+}
+
+} // namespace
+
+QPixmap frmAuto::PlaceholderPicture()
+{
+    static const QPixmap placeholder =
+        platform::BuiltInPicture(QStringLiteral(":/pictures/cards/placeholder.jpg"), QSize(144, 250));
+    return placeholder;
+}
+
+QPixmap frmAuto::FramedPicture(const QPixmap& picture)
+{
+    if (picture.isNull())
+        return {};
+    QPixmap framed(picture.width() + 2, picture.height() + 2);
+    framed.fill(QColor(64, 64, 64));
+    QPainter painter(&framed);
+    painter.drawPixmap(1, 1, picture);
+    return framed;
+}
+
+frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QStringLiteral("Ostrevan"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scrClient = new QScrollArea(this);
+    scrClient->setObjectName(QStringLiteral("scrClient"));
+    scrClient->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scrClient);
+    picClient = new QWidget;
+    picClient->setObjectName(QStringLiteral("picClient"));
+    picClient->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
+    scrClient->setWidget(picClient);
+
+    const QPixmap placeholder = FramedPicture(PlaceholderPicture());
+    QFont labelFont(QStringLiteral("Arial Black"));
+    labelFont.setPointSizeF(14.25);
+    labelFont.setBold(true);
+    for (int i = 0; i < kPlaceCount; ++i) {
+        auto* place = new platform::PictureBox(picClient);
+        place->setObjectName(QStringLiteral("p(%1)").arg(i));
+        place->setAutoSize(true);
+        place->setPicture(placeholder);
+        place->hide();
+        p[static_cast<size_t>(i)] = place;
+
+        auto* label = new QLabel(QString::number(i + 1), place);
+        label->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        label->setFont(labelFont);
+        platform::setForeColor(label, QColor(255, 0, 255));
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        platform::setGeometryTw(label, i == 6 ? kLabelSixLeft : 0, 0, kLabelWidth, kLabelHeight);
+        label->setEnabled(false);
+        // The design leaves label 8 visible; it shows only once its place does.
+        label->setVisible(i == 8);
+        lbl[static_cast<size_t>(i)] = label;
+    }
+
+    // Wide enough for the designed inside and the scroll bar beside it; as tall as the work area allows.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    double height = 9000;
+    if (QMdiArea* area = platform::Forms::MdiArea(); area && area->height() > 0)
+        height = platform::tw(area->height()) - 600;
+    height = std::clamp(height, 3000.0, static_cast<double>(kClientHeight));
+    SetClientSizeTw(kClientWidth + platform::tw(scrollBar + 2), height);
+
+    QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    AddMenuItem(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"), [this] { mnuStart_Click(); });
+    AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
+    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    AddMenuItem(help, QStringLiteral("mnuHelpOnline"), QStringLiteral("&Online Help"),
+                [this] { mnuHelpOnline_Click(); });
+    AddMenuItem(help, QStringLiteral("mnuVisitOnline"), QStringLiteral("&Visit Us Online"),
+                [this] { mnuVisitOnline_Click(); });
+    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
+    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
+                [this] { mnuUpdate_Click(); });
+    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
+    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("About &Software"), [this] { mnuAbout_Click(); });
+    AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("Donate"), [this] { mnuDonate_Click(); });
+    QAction* makeMoney = AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
+                                       [this] { mnuMakeMoney_Click(); });
+    makeMoney->setEnabled(false);
+}
+
+void frmAuto::Form_Load()
+{
+    TarotState& s = State();
+    shell::frmMDI* mdi = shell::MDI();
+
+    const double areaWidth = mdi ? mdi->ScaleWidth() : platform::ScreenWidth();
+    Move(std::max(0.0, (areaWidth - Width()) / 2), 0);
+    Show();
+    if (mdi && mdi->picTop)
+        mdi->picTop->show();
+
+    // A new reading starts: nothing is on show until it has been laid out.
+    s.Shown = ShownReading();
+    if (platform::RichTextBox* pane = Pane())
+        pane->SetText(QString());
+    WriteSpreadHeader(s.TarotSpreadName);
+
+    const deal::DealRow* row = deal::DealFor(s.MinorArcanaOnly, s.MajorArcanaOnly, s.AllowReversed);
+    if (s.AutoCastChosen && row)
+        RunDeal(row->number, s.SpreadCardCount);
+    if (s.ManualChosen && row)
+        Clear_PicBox();
+}
+
+void frmAuto::Form_Unload()
+{
+    State().Shown = ShownReading();
+    if (shell::frmMDI* mdi = shell::MDI()) {
+        if (mdi->picMain)
+            mdi->picMain->show();
+        if (mdi->picTop)
+            mdi->picTop->hide();
+    }
+}
+
+void frmAuto::DONE1(int no)
+{
+    TarotState& s = State();
+    if (!s.ReadingOpenedFromFile) {
+        RunDeal(1, no);
+        return;
+    }
+    // The reopened reading: it is laid out from the file's lists, never dealt.
+    s.ReadingOpenedFromFile = false;
+    const std::vector<std::int32_t>& opened = s.OpenedCards.items();
+    const std::vector<std::int32_t>& openedReversed = s.OpenedReversedCards.items();
+    // Both lists end in a spare slot that is no card.
+    const QList<std::int32_t> cards(opened.begin(), opened.empty() ? opened.end() : opened.end() - 1);
+    const QList<std::int32_t> reversed(openedReversed.begin(),
+                                       openedReversed.empty() ? openedReversed.end() : openedReversed.end() - 1);
+    if (cards.size() == no)
+        ShowOpenedReading(s.OpenedSpreadName, cards, reversed);
+}
+
+void frmAuto::DONE2(int no) { RunDeal(2, no); }
+void frmAuto::DONE3(int no) { RunDeal(3, no); }
+void frmAuto::DONE4(int no) { RunDeal(4, no); }
+void frmAuto::DONE5(int no) { RunDeal(5, no); }
+void frmAuto::DONE6(int no) { RunDeal(6, no); }
+
+void frmAuto::RunDeal(int dealNumber, int no)
+{
+    const deal::DealRow* row = deal::DealNumber(dealNumber);
+    if (!row)
+        return;
+    shell::BusyScope busy;
+    TarotState& s = State();
+    // A reversed list left from an earlier reading must not turn this one's cards.
+    s.ReversedCards.Erase();
+
+    const deal::DealResult dealt = deal::Deal(
+        *row, no, s.TarotSpreadName, s.MinorArcanaOnly, s.MajorArcanaOnly, s.AllowReversed,
+        [] { return platform::Rnd(); }, [] { platform::Randomize(); });
+    platform::RichTextBox* pane = Pane();
+    if (dealt.spread < 0) {
+        // Nothing fits: the header stays alone, with no cards and nothing on show to save.
+        s.DrawnCards.Erase();
+        s.Shown = ShownReading();
+        if (pane)
+            pane->SetSelStart(0);
+        return;
+    }
+
+    s.DrawnCards.ReDim(no);  // one slot per position and the spare, which stays 0
+    for (int i = 0; i < no; ++i)
+        s.DrawnCards(i) = dealt.cards[static_cast<size_t>(i)];
+    const std::vector<std::int32_t> reversedCards = dealt.reversedCards();
+    for (std::int32_t card : reversedCards)
+        s.ReversedCards.Append(card);
+    DrawnCard = dealt.cards.back();
+
+    const QList<std::int32_t> cards(dealt.cards.begin(), dealt.cards.end());
+    const QList<bool> reversed(dealt.reversed.begin(), dealt.reversed.end());
+    LayOutCards(dealt.spread, cards, reversed, s.DeckLetter);
+
+    WriteCardReadings(s.DrawnCards, s.ReversedCards);
+    if (pane)
+        pane->SetSelStart(0);
+
+    s.Shown.complete = true;
+    s.Shown.spreadName = s.TarotSpreadName;
+    s.Shown.deckLetter = s.DeckLetter;
+    s.Shown.cards = cards;
+    s.Shown.reversed = QList<std::int32_t>(reversedCards.begin(), reversedCards.end());
+}
+
+void frmAuto::LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
+                          const QString& deckLetter)
+{
+    const QList<CardPlace>& places = SpreadLayout(spread);
+    const qsizetype count = std::min({cards.size(), places.size(), static_cast<qsizetype>(kPlaceCount)});
+    const QPixmap placeholder = FramedPicture(PlaceholderPicture());
+    for (qsizetype i = 0; i < count; ++i) {
+        platform::PictureBox* place = p[static_cast<size_t>(i)];
+        QLabel* label = lbl[static_cast<size_t>(i)];
+        platform::setLeftTw(place, places[i].left);
+        platform::setTopTw(place, places[i].top);
+        place->show();
+        label->setEnabled(true);
+        label->show();
+
+        const QPixmap picture = CardPicture(deckLetter, cards[i]);
+        const bool loaded = !picture.isNull();
+        place->setAutoSize(true);
+        if (IsCrossingCard(spread, static_cast<int>(i))) {
+            // Always upright, a quarter turn across the card beneath it, whatever its facing.
+            place->setAutoRedraw(true);
+            place->setPicture(loaded ? FramedPicture(picture) : placeholder);
+            shell::RotatePicture90(*place);
+            place->raise();
+            continue;
+        }
+        place->setAutoRedraw(false);
+        place->setPicture(loaded ? FramedPicture(picture) : placeholder);
+        // A failed picture stays the upright placeholder: turning it would only look like another card.
+        if (loaded && i < reversed.size() && reversed[i])
+            shell::RotatePicture180(*place);
+    }
+}
+
+bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int32_t>& cards,
+                                const QList<std::int32_t>& reversedCards)
+{
+    const int spread = SelectSpreadLayout(static_cast<int>(cards.size()), spreadName);
+    if (spread < 0)
+        return false;
+    QList<bool> reversed;
+    reversed.reserve(cards.size());
+    for (std::int32_t card : cards)
+        reversed.append(reversedCards.contains(card));
+    LayOutCards(spread, cards, reversed, State().DeckLetter);
+    return true;
+}
+
+void frmAuto::Clear_PicBox()
+{
+    for (int i = 0; i < kClearedPlaces; ++i)
+        p[static_cast<size_t>(i)]->loadPicture(QString());
+}
+
+// The user leaves a reading by closing the window; these two have nothing of their own to do here.
+void frmAuto::mnuStart_Click() {}
+void frmAuto::mnuExit_Click() {}
+
+void frmAuto::mnuHelpOnline_Click() { shell::OpenHelpPage(); }
+void frmAuto::mnuVisitOnline_Click() { shell::OpenHomePage(); }
+void frmAuto::mnuUpdate_Click() { shell::OpenDownloadPage(); }
+void frmAuto::mnuAbout_Click() { shell::ShowAbout(); }
+void frmAuto::mnuDonate_Click() { shell::OpenDonatePage(); }
+void frmAuto::mnuMakeMoney_Click() { shell::OpenFullBrandPage(); }
+
+} // namespace tarot

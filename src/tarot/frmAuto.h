@@ -1,0 +1,87 @@
+#pragma once
+// The card-layout window: the cards of a tarot reading laid out in the shape of their spread. Its load
+// routine starts the reading in the reading pane and, after AutoCast, runs the one deal the set-up
+// options choose; the manual reading and a reopened reading use its card places as well.
+#include "platform/Forms.h"
+
+#include <QList>
+#include <QPixmap>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QScrollArea;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace tarot {
+
+class frmAuto : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmAuto";
+    static constexpr int kPlaceCount = 21;
+    // The inside of the window as designed: taller than any screen, so it scrolls.
+    static constexpr int kClientWidth = 16110;
+    static constexpr int kClientHeight = 27225;
+
+    frmAuto();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // The six automatic deals, each for the spread's card count: whole deck, minor arcana, major arcana,
+    // then the same three with reversed cards.
+    void DONE1(int no);
+    void DONE2(int no);
+    void DONE3(int no);
+    void DONE4(int no);
+    void DONE5(int no);
+    void DONE6(int no);
+    // Empties the pictures of p(0) to p(9) before a manual deal.
+    void Clear_PicBox();
+
+    // Lays out cards[i] at position i of spread (a layout table index): the place shown at its spot with
+    // its label, the card's picture of the given deck, upside down where reversed[i] says so; the
+    // crossing card always upright and turned across its neighbour. A picture that cannot be loaded
+    // leaves the upright placeholder. Every reading road lays its cards out through this.
+    void LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
+                     const QString& deckLetter);
+
+    // The reading reopened from a file, laid out from its own lists (cards and reversed cards, both
+    // without their spare slots). A reading whose card count and spread name fit no layout is refused,
+    // false, before anything changes. Writing its text and recording it as the reading on show are left
+    // to the reopening road.
+    bool ShowOpenedReading(const QString& spreadName, const QList<std::int32_t>& cards,
+                           const QList<std::int32_t>& reversedCards);
+
+    void mnuStart_Click();
+    void mnuExit_Click();
+    void mnuHelpOnline_Click();
+    void mnuVisitOnline_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+
+    // The picture a place holds before any card reaches it, and after a card's picture failed to load.
+    static QPixmap PlaceholderPicture();
+    // A card picture as a place shows it: inside a one-pixel border.
+    static QPixmap FramedPicture(const QPixmap& picture);
+
+    std::array<platform::PictureBox*, kPlaceCount> p{};
+    std::array<QLabel*, kPlaceCount> lbl{};
+    QScrollArea* scrClient = nullptr;
+    QWidget* picClient = nullptr;  // the designed inside, in whose twips the places stand
+
+    // The card of the last draw of the last deal.
+    std::int32_t DrawnCard = 0;
+
+private:
+    void RunDeal(int dealNumber, int no);
+};
+
+} // namespace tarot

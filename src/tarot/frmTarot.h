@@ -1,0 +1,111 @@
+#pragma once
+// The set-up screen: deck, spread and options for the reading, and the hand-over to the card-layout
+// window (AutoCast) or to the manual reading (Manual).
+#include "platform/Forms.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace tarot {
+
+class InputHold;
+
+class frmTarot : public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmTarot";
+    frmTarot();
+    ~frmTarot() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void cboCards_Click();
+    void lstOption_Click();
+    void chkLA_Click();
+    void chkHA_Click();
+    void chkRev_Click();
+    void cmdAuto_Click();
+    void cmdManual_Click();
+    void mnuCast_Click();
+    void cmdBack_Click();
+    void cmdCancel_Click();
+    void mnuExit_Click();
+    void Label6_Click();
+    // Selects the spread whose list text equals text, case aside, as a click on that entry would.
+    void SelectSpreadByMenu(const QString& text);
+
+    // Shows spread index's description and records its index and card count; an index outside the
+    // catalogue changes only MaxCardInSet.
+    void ShowSpreadInfo(std::int16_t index);
+
+    // True from the moment AutoCast or Manual starts until its hand-over is complete.
+    bool handingOver() const { return handingOver_; }
+
+    // Read by the manual reading when it opens, and by this screen's hand-over.
+    QString card;
+    std::int32_t no = 0;
+    std::int16_t MaxCardInSet = 0;
+    bool lboo = false;
+    bool hboo = false;
+    bool rboo = false;
+    std::int16_t i = 0;
+
+    std::array<QLabel*, 2> Label4{};
+    QComboBox* cboCards = nullptr;
+    QListWidget* lstOption = nullptr;
+    QPlainTextEdit* txtDisp = nullptr;
+    platform::PictureBox* pctCard = nullptr;
+    QGroupBox* frmArcane = nullptr;
+    QCheckBox* chkLA = nullptr;
+    QCheckBox* chkHA = nullptr;
+    QCheckBox* chkRev = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* cmdAuto = nullptr;
+    QPushButton* cmdManual = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QFrame* picMessage = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblName = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* lblDOB = nullptr;
+    QLineEdit* txtDOB = nullptr;
+    QLabel* lblCountry = nullptr;
+    QLineEdit* txtCountry = nullptr;
+    QLabel* lblQ = nullptr;
+    QPlainTextEdit* txtQ = nullptr;
+    QLabel* Label6 = nullptr;
+
+private:
+    void buildMenus();
+    void captureChoice();
+    void writeHandOver(bool manual);
+    void startAutoCast(bool unloadAfter);
+    void finishAutoCast(bool unloadAfter);
+    void loadSpreadPicture(int index);
+    void endHandOver();
+
+    bool handingOver_ = false;
+    std::unique_ptr<InputHold> hold_;
+};
+
+} // namespace tarot

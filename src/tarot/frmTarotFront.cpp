@@ -1,0 +1,248 @@
+#include "tarot/frmTarotFront.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "tarot/QuerentInput.h"
+#include "tarot/TarotScreens.h"
+#include "tarot/frmTarot.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tarot {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
+{
+    auto* lbl = new QLabel(QString::fromLatin1(caption), parent);
+    lbl->setObjectName(QString::fromLatin1(name));
+    platform::setGeometryTw(lbl, l, t, w, h);
+    return lbl;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
+{
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    platform::setGeometryTw(b, l, t, w, h);
+    return b;
+}
+
+QComboBox* dropDownList(QWidget* parent, const char* name, double l, double t, double w, double h)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setEditable(false);
+    c->setMaxVisibleItems(12);
+    platform::setGeometryTw(c, l, t, w, h);
+    return c;
+}
+
+} // namespace
+
+frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QString::fromLatin1(kToolCaption));
+    SetClientSizeTw(9120, 4455);
+
+    Label6 = MakeForumBanner(this, 120, 60, 8880, 285, [this] { Label6_Click(); });
+
+    Image1 = new platform::PictureBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setStretch(true);
+    Image1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/tarot/front.jpg"), QSize(320, 240)));
+    platform::setGeometryTw(Image1, 120, 480, 3600, 2700);
+
+    lblName = label(this, "lblName", "Name", 3960, 510, 1380, 255);
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    platform::setGeometryTw(txtName, 5400, 480, 3600, 315);
+
+    lblCountry = label(this, "lblCountry", "Country", 3960, 930, 1380, 255);
+    txtCountry = new QLineEdit(this);
+    txtCountry->setObjectName(QStringLiteral("txtCountry"));
+    platform::setGeometryTw(txtCountry, 5400, 900, 3600, 315);
+
+    lblAge = label(this, "lblAge", "Date of Birth", 3960, 1350, 1380, 255);
+    cmbDate = dropDownList(this, "cmbDate", 5400, 1320, 840, 315);
+    cmbMonth = dropDownList(this, "cmbMonth", 6300, 1320, 1560, 315);
+    cmbYear = dropDownList(this, "cmbYear", 7920, 1320, 1080, 315);
+
+    lblQuestion = label(this, "lblQuestion", "Question", 3960, 1770, 1380, 255);
+    txtQuestion = new QPlainTextEdit(this);
+    txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
+    txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtQuestion->setTabChangesFocus(true);
+    platform::setGeometryTw(txtQuestion, 5400, 1740, 3600, 1440);
+
+    cmdOpen = button(this, "cmdOpen", "&Open Previous Record", 120, 3480, 3600, 420);
+    cmdNext = button(this, "cmdNext", "&Next", 5400, 3480, 1120, 420);
+    cmdReset = button(this, "cmdReset", "&Reset", 6640, 3480, 1120, 420);
+    cmdCancel = button(this, "cmdCancel", "&Exit", 7880, 3480, 1120, 420);
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    txtName->installEventFilter(this);
+    txtCountry->installEventFilter(this);
+
+    QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    AddMenuItem(file, QStringLiteral("mnuReset"), QStringLiteral("&Reset"), [this] { cmdReset_Click(); });
+    AddMenuItem(file, QStringLiteral("mnuNext"), QStringLiteral("N&ext"), [this] { cmdNext_Click(); });
+    AddMenuSeparator(file, QStringLiteral("mnuFileSep"));
+    AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdCancel_Click(); });
+    QMenu* help = AddBarMenu(QStringLiteral("mnuHelpMenu"), QStringLiteral("Help"));
+    AddMenuItem(help, QStringLiteral("mnuHelp"), QStringLiteral("Onine &Help"), [] { shell::OpenHelpPage(); });
+    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("Visit Us &Online"), [] { shell::OpenHomePage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
+    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check For Software Update"),
+                [] { shell::OpenDownloadPage(); });
+    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
+    AddMenuItem(help, QStringLiteral("mnuSoftware"), QStringLiteral("About &Software"), [] { shell::ShowAbout(); });
+    AddBarCommand(QStringLiteral("mnuDon"), QStringLiteral("Donate"), [] { shell::OpenDonatePage(); });
+    AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
+                  [] { shell::OpenFullBrandPage(); });
+}
+
+void frmTarotFront::Form_Load()
+{
+    SetLeft((platform::ScreenWidth() - Width()) / 2);
+    SetTop(0);
+    cmbDate->addItems(DayEntries());
+    cmbMonth->addItems(MonthEntries());
+    cmbYear->addItems(YearEntries());
+    resetDate();
+    txtName->clear();
+    txtCountry->clear();
+    txtQuestion->clear();
+}
+
+void frmTarotFront::resetDate()
+{
+    cmbDate->setCurrentIndex(0);
+    cmbMonth->setCurrentIndex(0);
+    cmbYear->setCurrentIndex(kDefaultYearIndex);
+}
+
+void frmTarotFront::Form_Unload()
+{
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->picMain->show();
+}
+
+void frmTarotFront::refuseUnlessNameKey(int& KeyAscii, QLineEdit* box, const QString& message)
+{
+    if (IsNameKey(KeyAscii))
+        return;
+    KeyAscii = 0;
+    platform::MsgBox(message, platform::MsgIcon::Information);
+    box->setFocus();
+}
+
+void frmTarotFront::txtName_KeyPress(int& KeyAscii)
+{
+    refuseUnlessNameKey(KeyAscii, txtName, QStringLiteral("Name cannot contain Numbers and Special Characters"));
+}
+
+void frmTarotFront::txtCountry_KeyPress(int& KeyAscii)
+{
+    refuseUnlessNameKey(KeyAscii, txtCountry,
+                        QStringLiteral("Country cannot contain Numbers and Special Characters"));
+}
+
+bool frmTarotFront::filterTyping(QLineEdit* box, QEvent* event)
+{
+    QList<int> codes;
+    QInputMethodEvent* composed = nullptr;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        codes = KeyPressCodes(key->key(), key->modifiers(), key->text());
+    } else if (event->type() == QEvent::InputMethod) {
+        composed = static_cast<QInputMethodEvent*>(event);
+        codes = CommittedCodes(composed->commitString());
+    }
+    if (codes.isEmpty())
+        return false;
+
+    QString taken;
+    bool refused = false;
+    for (int code : codes) {
+        int keyAscii = code;
+        if (box == txtName)
+            txtName_KeyPress(keyAscii);
+        else
+            txtCountry_KeyPress(keyAscii);
+        if (keyAscii == 0)
+            refused = true;
+        else if (keyAscii >= ' ' && keyAscii != 127)
+            taken += QChar(keyAscii);
+    }
+    if (!refused)
+        return false;
+    // Only what the rule let through reaches the box.
+    if (composed) {
+        QInputMethodEvent replacement(QString(), {});
+        replacement.setCommitString(taken);
+        QCoreApplication::sendEvent(box, &replacement);
+    } else if (!taken.isEmpty()) {
+        box->insert(taken);
+    }
+    return true;
+}
+
+bool frmTarotFront::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtName || watched == txtCountry) {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::KeyPress || t == QEvent::InputMethod)
+            return filterTyping(static_cast<QLineEdit*>(watched), event);
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmTarotFront::cmdNext_Click()
+{
+    // Touching the set-up screen loads it when needed, and its load resets the reading's state: it has to
+    // happen before the boxes are written.
+    frmTarot* setUp = platform::Forms::Get<frmTarot>();
+    if (!setUp)
+        return;
+    setUp->txtName->setText(txtName->text());
+    setUp->txtDOB->setText(DateOfBirthText(cmbDate->currentText(), cmbMonth->currentText(), cmbYear->currentText()));
+    setUp->txtCountry->setText(txtCountry->text());
+    setUp->txtQ->setPlainText(txtQuestion->toPlainText());
+    setUp->Show();
+    Hide();
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->picMain->hide();
+}
+
+void frmTarotFront::cmdReset_Click()
+{
+    txtName->clear();
+    txtCountry->clear();
+    txtQuestion->clear();
+    resetDate();
+    txtName->setFocus();
+}
+
+void frmTarotFront::cmdCancel_Click() { platform::Forms::Unload(this); }
+
+void frmTarotFront::cmdOpen_Click() {}
+
+void frmTarotFront::Label6_Click() { shell::OpenHomePage(); }
+
+} // namespace tarot

@@ -1,0 +1,92 @@
+#include "tarot/frmTarotOpen.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "shell/Quit.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "tarot/SpreadCatalogue.h"
+#include "tarot/TarotScreens.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tarot {
+
+QString MissingFoldersMessage()
+{
+    return QStringLiteral("Cards or Spread Pictures are missing.\nPlease Reinstall Software.");
+}
+
+bool PictureFoldersPresent(const QString& programFolder)
+{
+    return QFileInfo(catalogue::CardFolder(programFolder)).isDir() &&
+           QFileInfo(catalogue::PictureFolder(programFolder)).isDir();
+}
+
+frmTarotOpen::frmTarotOpen() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QString::fromLatin1(kToolCaption));
+    SetClientSizeTw(7485, 5010);
+
+    Image1 = new platform::PictureBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setStretch(true);
+    Image1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/tarot/title.jpg"), QSize(500, 334)));
+    platform::setGeometryTw(Image1, 0, 0, 7500, 5010);
+
+    cmdContd = new QPushButton(QStringLiteral("Continue...."), this);
+    cmdContd->setObjectName(QStringLiteral("cmdContd"));
+    platform::setGeometryTw(cmdContd, 5880, 4560, 1455, 375);
+    cmdContd->raise();
+    connect(cmdContd, &QPushButton::clicked, this, [this] { cmdContd_Click(); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(3000);
+    Timer1->setSingleShot(false);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void frmTarotOpen::Form_Load()
+{
+    SetLeft((platform::ScreenWidth() - Width()) / 2);
+    SetTop(0);
+    // The update question, when due, comes before anything else the tool asks.
+    shell::AskForUpdate();
+    cmdContd->setVisible(false);
+    cmdContd->setEnabled(false);
+    if (!PictureFoldersPresent(platform::AppPath())) {
+        platform::MsgBox(MissingFoldersMessage(), platform::MsgIcon::Information);
+        shell::QuitApplication();
+        return;
+    }
+    Timer1->start();
+}
+
+void frmTarotOpen::Timer1_Timer()
+{
+    cmdContd->setEnabled(true);
+    cmdContd->setVisible(true);
+}
+
+void frmTarotOpen::cmdContd_Click()
+{
+    if (platform::Form* front = platform::Forms::Get(QString::fromLatin1(kQuerentForm)))
+        front->Show();
+    Hide();
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->picMain->hide();
+}
+
+void frmTarotOpen::Form_Unload()
+{
+    Timer1->stop();
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->picMain->show();
+}
+
+} // namespace tarot

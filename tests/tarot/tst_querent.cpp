@@ -1,0 +1,424 @@
+// The querent screen: its lists and menus, the letters-only rule of the name and country boxes, and Next,
+// Reset and Exit.
+#include "TarotRoad.h"
+
+#include "platform/Twips.h"
+#include "shell/modHelp.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QPlainTextEdit>
+
+using testing::TarotRoad;
+
+namespace {
+
+// One step of typing: a key with its modifiers, or a run of characters.
+struct Keys {
+    QString chars;
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+void type(QWidget* w, const QList<Keys>& keys)
+{
+    for (const Keys& k : keys) {
+        if (!k.chars.isEmpty() && k.key != Qt::Key_unknown)
+            QTest::sendKeyEvent(QTest::Click, w, k.key, k.chars, k.modifiers);
+        else if (!k.chars.isEmpty())
+            QTest::keyClicks(w, k.chars);
+        else
+            QTest::keyClick(w, k.key, k.modifiers);
+    }
+}
+
+QStringList actionNames(const QList<QAction*>& actions)
+{
+    QStringList out;
+    for (QAction* a : actions)
+        out << a->objectName() + QLatin1Char('=') + (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Keys>)
+
+class TestQuerent : public QObject {
+    Q_OBJECT
+    TarotRoad road;
+
+private slots:
+    void init() { road.start(); }
+    void cleanup() { road.finish(); }
+
+    void opensEmptyWithTheDateLists()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
+        QCOMPARE(front->windowTitle(), QStringLiteral("Ostrevan"));
+        QCOMPARE(front->Left(), (19200 - front->Width()) / 2);
+        QCOMPARE(front->Top(), 0.0);
+        QCOMPARE(front->cmbDate->count(), 31);
+        QCOMPARE(front->cmbDate->itemText(30), QStringLiteral("31"));
+        QCOMPARE(front->cmbMonth->count(), 12);
+        QCOMPARE(front->cmbMonth->itemText(8), QStringLiteral("September"));
+        QCOMPARE(front->cmbYear->count(), 151);
+        QCOMPARE(front->cmbYear->itemText(0), QStringLiteral("1900"));
+        QCOMPARE(front->cmbYear->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(front->cmbDate->currentText(), QStringLiteral("1"));
+        QCOMPARE(front->cmbMonth->currentText(), QStringLiteral("January"));
+        QCOMPARE(front->cmbYear->currentText(), QStringLiteral("1980"));
+        for (QComboBox* list : {front->cmbDate, front->cmbMonth, front->cmbYear})
+            QVERIFY(!list->isEditable());
+        QVERIFY(front->txtName->text().isEmpty());
+        QVERIFY(front->txtCountry->text().isEmpty());
+        QVERIFY(front->txtQuestion->toPlainText().isEmpty());
+        QCOMPARE(front->txtQuestion->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    void captionsAndMenus()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        const QList<std::pair<QString, QString>> captions = {
+            {"lblName", "Name"},       {"lblCountry", "Country"}, {"lblAge", "Date of Birth"},
+            {"lblQuestion", "Question"}, {"cmdOpen", "&Open Previous Record"}, {"cmdNext", "&Next"},
+            {"cmdReset", "&Reset"},    {"cmdCancel", "&Exit"}};
+        for (const auto& [name, caption] : captions) {
+            QWidget* w = front->findChild<QWidget*>(name);
+            QVERIFY2(w, qPrintable(name));
+            const QString text = qobject_cast<QLabel*>(w) ? static_cast<QLabel*>(w)->text()
+                                                          : static_cast<QPushButton*>(w)->text();
+            QCOMPARE(text, caption);
+        }
+        QVERIFY(front->Label6->text().endsWith(QString::fromLatin1(shell::kSiteAddress)));
+        QVERIFY(front->Label6->text().contains(QString::fromLatin1(shell::kForumHost)));
+
+        QCOMPARE(actionNames(front->menuBarActions()),
+                 (QStringList{"mnuFile=File", "mnuHelpMenu=Help", "mnuDon=Donate", "mnuMakeMoney=Make Money &Online"}));
+        QCOMPARE(actionNames(front->menuBarActions()[0]->menu()->actions()),
+                 (QStringList{"mnuReset=&Reset", "mnuNext=N&ext", "mnuFileSep=-", "mnuExit=E&xit"}));
+        QCOMPARE(actionNames(front->menuBarActions()[1]->menu()->actions()),
+                 (QStringList{"mnuHelp=Onine &Help", "mnuOnline=Visit Us &Online", "mnuHelpSep1=-",
+                              "mnuUpdate=Check For Software Update", "mnuHelpSep2=-", "mnuSoftware=About &Software"}));
+        // The querent screen's menus stand in the main window's bar while it is on view.
+        QCOMPARE(road.main()->menuBar->actions(), front->menuBarActions());
+    }
+
+    void pagesOpenFromMenusAndBanner_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("page");
+        const auto page = [](void (*opener)()) {
+            testing::seams().shell->opened.clear();
+            opener();
+            return testing::seams().shell->opened.value(0);
+        };
+        QTest::newRow("help") << "mnuHelp" << page(shell::OpenHelpPage);
+        QTest::newRow("online") << "mnuOnline" << page(shell::OpenHomePage);
+        QTest::newRow("update") << "mnuUpdate" << page(shell::OpenDownloadPage);
+        QTest::newRow("donate") << "mnuDon" << page(shell::OpenDonatePage);
+        QTest::newRow("make money") << "mnuMakeMoney" << page(shell::OpenFullBrandPage);
+        QTest::newRow("banner") << "Label6" << page(shell::OpenHomePage);
+    }
+    void pagesOpenFromMenusAndBanner()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, page);
+        tarot::frmTarotFront* front = road.querent();
+        testing::seams().shell->opened.clear();
+        if (action == QLatin1String("Label6"))
+            QTest::mouseClick(front->Label6, Qt::LeftButton);
+        else
+            front->findChild<QAction*>(action)->trigger();
+        QCOMPARE(testing::seams().shell->opened, QStringList{page});
+    }
+
+    void aboutBoxFromTheMenu()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            shown = platform::Forms::IsLoaded(QStringLiteral("frmAbout"));
+            platform::Forms::Unload(QStringLiteral("frmAbout"));
+        });
+        front->findChild<QAction*>(QStringLiteral("mnuSoftware"))->trigger();
+        QVERIFY(shown);
+    }
+
+    void keyRule_data()
+    {
+        QTest::addColumn<bool>("country");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QList<Keys>>("keys");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("messages");
+        struct Row {
+            const char* tag;
+            const char* before;
+            int cursor;
+            QList<Keys> keys;
+            const char* after;
+            int messages;
+        };
+        const QList<Row> rows = {
+            {"A", "", 0, {{"A"}}, "A", 0},
+            {"Z", "", 0, {{"Z"}}, "Z", 0},
+            {"a", "", 0, {{"a"}}, "a", 0},
+            {"z", "", 0, {{"z"}}, "z", 0},
+            {"space", "Ann", 3, {{" "}}, "Ann ", 0},
+            {"backspace", "Ann", 3, {{{}, Qt::Key_Backspace}}, "An", 0},
+            {"delete", "Ann", 0, {{{}, Qt::Key_Delete}}, "nn", 0},
+            {"arrows and home", "An", 2, {{{}, Qt::Key_Left}, {{}, Qt::Key_Home}, {"X"}}, "XAn", 0},
+            {"digit 0", "", 0, {{"0"}}, "", 1},
+            {"digit 9", "Ann", 3, {{"9"}}, "Ann", 1},
+            {"apostrophe", "", 0, {{"'"}}, "", 1},
+            {"hyphen", "", 0, {{"-"}}, "", 1},
+            {"full stop", "", 0, {{"."}}, "", 1},
+            {"return", "Ann", 3, {{{}, Qt::Key_Return}}, "Ann", 1},
+            {"accented letter", "", 0, {{QStringLiteral("\u00e9"), Qt::Key_Eacute}}, "", 1},
+            {"escape", "Ann", 3, {{{}, Qt::Key_Escape}}, "Ann", 1},
+            {"ctrl+backspace", "Ann Lee", 7, {{{}, Qt::Key_Backspace, Qt::ControlModifier}}, "Ann ", 0},
+            {"ctrl+v", "Ann", 3, {{{}, Qt::Key_V, Qt::ControlModifier}}, "Ann", 1},
+            {"ctrl+a", "Ann", 3, {{{}, Qt::Key_A, Qt::ControlModifier}, {"b"}}, "Annb", 1},
+            {"O'Neil", "", 0, {{"O'Neil"}}, "ONeil", 1},
+            {"two refused keys", "", 0, {{"R2D2"}}, "RD", 2},
+        };
+        for (bool country : {false, true})
+            for (const Row& r : rows)
+                QTest::addRow("%s: %s", country ? "country" : "name", r.tag)
+                    << country << QString::fromUtf8(r.before) << r.cursor << r.keys << QString::fromUtf8(r.after)
+                    << r.messages;
+    }
+    void keyRule()
+    {
+        QFETCH(bool, country);
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QList<Keys>, keys);
+        QFETCH(QString, after);
+        QFETCH(int, messages);
+        QGuiApplication::clipboard()->setText(QStringLiteral("123"));
+        tarot::frmTarotFront* front = road.querent();
+        QLineEdit* box = country ? front->txtCountry : front->txtName;
+        box->setText(before);
+        box->setCursorPosition(cursor);
+        // A real box takes the focus away while it is up; the rule gives it back to the box.
+        testing::seams().messages->whileShown = [front] { front->cmdNext->setFocus(); };
+        box->setFocus();
+
+        type(box, keys);
+
+        QCOMPARE(box->text(), after);
+        const auto& shown = testing::seams().messages->shown;
+        QCOMPARE(shown.size(), messages);
+        for (const testing::ShownMessage& m : shown) {
+            QCOMPARE(m.text, country ? QStringLiteral("Country cannot contain Numbers and Special Characters")
+                                     : QStringLiteral("Name cannot contain Numbers and Special Characters"));
+            QCOMPARE(m.icon, platform::MsgIcon::Information);
+            QCOMPARE(m.buttons, platform::MsgButtons::Ok);
+            QCOMPARE(m.title, QStringLiteral("Selvanthe"));
+        }
+        if (messages > 0)
+            QCOMPARE(QApplication::focusWidget(), box);
+    }
+
+    void composedInputFallsUnderTheRule_data()
+    {
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("letters") << "ab" << "ab" << 0;
+        QTest::newRow("accented letter") << QStringLiteral("\u00e9") << "" << 1;
+        QTest::newRow("letter and accented letter") << QStringLiteral("a\u00e8b") << "ab" << 1;
+    }
+    void composedInputFallsUnderTheRule()
+    {
+        QFETCH(QString, commit);
+        QFETCH(QString, after);
+        QFETCH(int, messages);
+        tarot::frmTarotFront* front = road.querent();
+        QInputMethodEvent event(QString(), {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(front->txtName, &event);
+        QCOMPARE(front->txtName->text(), after);
+        QCOMPARE(testing::seams().messages->shown.size(), messages);
+    }
+
+    void tabMovesOnWithoutAMessage()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QApplication::setActiveWindow(road.main());
+        front->txtName->setFocus();
+        QTest::keyClick(front->txtName, Qt::Key_Tab);
+        QVERIFY(!front->txtName->hasFocus());
+        QVERIFY(front->txtName->text().isEmpty());
+        QVERIFY(testing::seams().messages->shown.isEmpty());
+    }
+
+    void pastingThroughTheBoxBypassesTheRule()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+        front->txtName->paste();
+        QCOMPARE(front->txtName->text(), QStringLiteral("12"));
+        QVERIFY(testing::seams().messages->shown.isEmpty());
+    }
+
+    void questionAndDateHaveNoRule()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QTest::keyClicks(front->txtQuestion, QStringLiteral("Will I move in 2027?"));
+        QCOMPARE(front->txtQuestion->toPlainText(), QStringLiteral("Will I move in 2027?"));
+        QVERIFY(testing::seams().messages->shown.isEmpty());
+    }
+
+    void nextHandsTheDetailsToAFreshSetUpScreen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("dob");
+        QTest::newRow("all given") << "Ann Lee" << "Wales" << "What lies ahead?\nAnd after?" << 8 << 2 << 101
+                                   << "9 March 2001";
+        QTest::newRow("all empty") << "" << "" << "" << 0 << 0 << 80 << "1 January 1980";
+        QTest::newRow("31 February passes") << "Bo" << "" << "" << 30 << 1 << 0 << "31 February 1900";
+    }
+    void nextHandsTheDetailsToAFreshSetUpScreen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, country);
+        QFETCH(QString, question);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(QString, dob);
+        shell::frmMDI* mdi = road.main();
+        tarot::frmTarotFront* front = road.querent();
+        front->txtName->setText(name);
+        front->txtCountry->setText(country);
+        front->txtQuestion->setPlainText(question);
+        front->cmbDate->setCurrentIndex(day);
+        front->cmbMonth->setCurrentIndex(month);
+        front->cmbYear->setCurrentIndex(year);
+        tarot::State().TarotSpreadName = QStringLiteral("X");
+
+        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+
+        auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(TarotRoad::onView(setUp));
+        QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));  // the load ran first
+        QCOMPARE(setUp->txtName->text(), name);
+        QCOMPARE(setUp->txtDOB->text(), dob);
+        QCOMPARE(setUp->txtCountry->text(), country);
+        QCOMPARE(setUp->txtQ->toPlainText(), question);
+        QCOMPARE(platform::Forms::Peek<tarot::frmTarotFront>(), front);
+        QVERIFY(!TarotRoad::onView(front));
+        QCOMPARE(front->txtName->text(), name);  // its entries stay for Back
+        QVERIFY(mdi->picMain->isHidden());
+    }
+
+    void menuNextResetAndExitAreTheButtons()
+    {
+        shell::frmMDI* mdi = road.main();
+        tarot::frmTarotFront* front = road.querent();
+        front->txtName->setText(QStringLiteral("Ann"));
+        front->findChild<QAction*>(QStringLiteral("mnuReset"))->trigger();
+        QVERIFY(front->txtName->text().isEmpty());
+        front->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+        QVERIFY(TarotRoad::onView(platform::Forms::Peek<tarot::frmTarot>()));
+        front->Show();
+        front->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
+        QVERIFY(!mdi->picMain->isHidden());
+    }
+
+    void backReloadsTheSetUpScreenButTheManualRoadKeepsIt()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        tarot::frmTarot* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        setUp->cboCards->setCurrentIndex(1);
+        setUp->lstOption->setCurrentRow(5);
+        QTest::mouseClick(setUp->cmdBack, Qt::LeftButton);
+        QVERIFY(TarotRoad::onView(front));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QCOMPARE(setUp->cboCards->currentIndex(), 0);
+        QCOMPARE(setUp->lstOption->currentRow(), 0);
+        QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));
+
+        setUp->cboCards->setCurrentIndex(1);
+        setUp->lstOption->setCurrentRow(5);
+        QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);
+        // The manual reading's Back: the querent screen again, the set-up screen still loaded and hidden.
+        front->Show();
+        platform::Forms::Unload(QStringLiteral("frmTarotManual"));
+        front->txtName->setText(QStringLiteral("Cy"));
+        road.log.clear();
+        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
+        QVERIFY(TarotRoad::onView(setUp));
+        QCOMPARE(setUp->cboCards->currentIndex(), 1);
+        QCOMPARE(setUp->lstOption->currentRow(), 5);
+        QCOMPARE(setUp->txtName->text(), QStringLiteral("Cy"));
+        QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("The Line Spread"));  // no reset
+    }
+
+    void resetClearsEverythingAndFocusesTheName()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QApplication::setActiveWindow(road.main());
+        QTest::keyClicks(front->txtName, QStringLiteral("Ann1"));
+        front->txtCountry->setText(QStringLiteral("Wales"));
+        front->txtQuestion->setPlainText(QStringLiteral("Why?"));
+        front->cmbDate->setCurrentIndex(4);
+        front->cmbMonth->setCurrentIndex(4);
+        front->cmbYear->setCurrentIndex(4);
+        front->cmdCancel->setFocus();
+        QTest::mouseClick(front->cmdReset, Qt::LeftButton);
+        QVERIFY(front->txtName->text().isEmpty());
+        QVERIFY(front->txtCountry->text().isEmpty());
+        QVERIFY(front->txtQuestion->toPlainText().isEmpty());
+        QCOMPARE(front->cmbDate->currentText(), QStringLiteral("1"));
+        QCOMPARE(front->cmbMonth->currentText(), QStringLiteral("January"));
+        QCOMPARE(front->cmbYear->currentText(), QStringLiteral("1980"));
+        QVERIFY(front->txtName->hasFocus());
+    }
+
+    void exitUnloadsAndTheWelcomePanelReturns()
+    {
+        shell::frmMDI* mdi = road.main();
+        tarot::frmTarotFront* front = road.querent();
+        QVERIFY(mdi->picMain->isHidden());
+        QTest::mouseClick(front->cmdCancel, Qt::LeftButton);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
+        QVERIFY(!mdi->picMain->isHidden());
+        QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmTarotOpen")));  // hidden, as the tool left it
+    }
+
+    void openPreviousRecordIsInPlace()
+    {
+        tarot::frmTarotFront* front = road.querent();
+        QTest::mouseClick(front->cmdOpen, Qt::LeftButton);
+        QVERIFY(TarotRoad::onView(front));
+        QVERIFY(testing::seams().messages->shown.isEmpty());
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestQuerent)
+#include "tst_querent.moc"

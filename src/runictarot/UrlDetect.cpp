@@ -73,9 +73,14 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
+        // Only the pointer matters here; other events (a box being taken down among them) pass before the
+        // box is looked at, since it may be half destroyed by then.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
+            return false;
         if (!box_ || !viewport_)
             return false;
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (type == QEvent::MouseButtonPress) {
             auto* e = static_cast<QMouseEvent*>(event);
             if (e->button() == Qt::LeftButton)
                 openLinkAt(e->position());

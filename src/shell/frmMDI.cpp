@@ -204,12 +204,12 @@ void frmMDI::buildPanels()
         bool bold, link;
     };
     const Caption captions[6] = {
-        {"Welcome to Selvanthe", 240, 4815, 330, true, false},
+        {"Welcome to Selvanthe", 240, 6000, 330, true, false},
         {"Tarot and Runes have been very popular methods of esoteric divination since the ancient ages. "
          "Selvanthe combines the worlds of both Tarot and Runes and gives you a package of useful softwares that "
          "can help you in your everyday life.",
          840, 8055, 825, false, false},
-        {"Selvanthe includes the following programs", 1920, 5535, 330, true, false},
+        {"Selvanthe includes the following programs", 1920, 8055, 330, true, false},
         {"Keldamar", 3000, 2415, 285, true, true},
         {"Tarot Reading", 2520, 2415, 285, true, true},
         {"Runic Tarot", 3600, 2415, 285, true, true}};

@@ -4,6 +4,7 @@
 #include "tarot/frmAuto.h"
 #include "tarot/frmTarot.h"
 #include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotManual.h"
 #include "tarot/frmTarotOpen.h"
 
 namespace tarot {
@@ -22,6 +23,7 @@ void RegisterTarotForms()
     registerForm<frmTarotFront>();
     registerForm<frmTarot>();
     registerForm<frmAuto>();
+    registerForm<frmTarotManual>();
 }
 
 } // namespace tarot

@@ -1,0 +1,530 @@
+#include "tarot/frmTarotManual.h"
+
+#include "platform/ImageList.h"
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "shell/modRotate90.h"
+#include "tarot/HandOver.h"
+#include "tarot/ManualDeal.h"
+#include "tarot/PlacementPrompts.h"
+#include "tarot/PositionTexts.h"
+#include "tarot/SpreadCatalogue.h"
+#include "tarot/SpreadLayouts.h"
+#include "tarot/TarotScreens.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmAuto.h"
+#include "tarot/frmTarot.h"
+#include "tarot/modInfo.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+#include <span>
+
+namespace tarot {
+
+namespace {
+
+// Places in twips. The backs stand in 13 columns and 6 rows inside their frame, each at a fixed spot, so
+// taking one away never moves another.
+constexpr int kBackWidth = 660;
+constexpr int kBackHeight = 1095;
+constexpr int kBackStepX = 720;
+constexpr int kBackStepY = 1155;
+constexpr int kBackMargin = 120;
+constexpr int kMajorBacks = 22;
+constexpr int kMinorBacks = 56;
+constexpr int kFlatBack = 1;  // the one back drawn without its raised edge
+
+constexpr const char* kBackIndexProperty = "backIndex";
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
+{
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    platform::setGeometryTw(b, l, t, w, h);
+    return b;
+}
+
+// The card back as a back place shows it: raised, with a light upper-left and a dark lower-right edge,
+// or flat with no edge at all.
+QPixmap BackPicture(bool raised)
+{
+    const QPixmap back =
+        platform::BuiltInPicture(QStringLiteral(":/pictures/cards/back.jpg"), QSize(40, 69));
+    QPixmap out(platform::px(kBackWidth), platform::px(kBackHeight));
+    out.fill(QColor(212, 208, 200));
+    QPainter painter(&out);
+    if (!raised) {
+        painter.drawPixmap(0, 0, back);
+        return out;
+    }
+    const int w = out.width(), h = out.height();
+    painter.drawPixmap(2, 2, back);
+    painter.setPen(Qt::white);
+    painter.drawLine(0, 0, w - 1, 0);
+    painter.drawLine(0, 0, 0, h - 1);
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(0, h - 1, w - 1, h - 1);
+    painter.drawLine(w - 1, 0, w - 1, h - 1);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(1, h - 2, w - 2, h - 2);
+    painter.drawLine(w - 2, 1, w - 2, h - 2);
+    return out;
+}
+
+QPixmap CardPicture(const QString& deckLetter, int card)
+{
+    const QString file = catalogue::CardPictureFile(platform::AppPath(), deckLetter, card);
+    return file.isEmpty() ? QPixmap() : QPixmap(file);
+}
+
+// The card-layout window when it is loaded (and is the real one).
+frmAuto* CardLayout() { return qobject_cast<frmAuto*>(platform::Forms::Peek(QString::fromLatin1(kCardLayoutForm))); }
+
+} // namespace
+
+frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
+{
+    SetCaption(QString::fromLatin1(kToolCaption));
+    SetClientSizeTw(9840, 10860);
+
+    Label6 = MakeForumBanner(this, 120, 60, 9600, 285, [this] { Label6_Click(); });
+
+    picManual = new platform::PictureBox(this);
+    picManual->setObjectName(QStringLiteral("picManual"));
+    picManual->setStretch(true);
+    platform::setGeometryTw(picManual, 120, 420, 2400, 3000);
+
+    txtDisp = new QPlainTextEdit(this);
+    txtDisp->setObjectName(QStringLiteral("txtDisp"));
+    txtDisp->setReadOnly(true);
+    txtDisp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtDisp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtDisp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tall enough for the longest prompt, a caption and a meaning of some two hundred characters.
+    platform::setGeometryTw(txtDisp, 2640, 420, 7080, 1800);
+
+    cmdBack = button(this, "cmdBack", "Back", 2640, 2400, 1500, 420);
+    cmdCancel = button(this, "cmdCancel", "Exit", 4260, 2400, 1500, 420);
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    fraPictures = new QFrame(this);
+    fraPictures->setObjectName(QStringLiteral("fraPictures"));
+    fraPictures->setFrameShape(QFrame::Box);
+    platform::setGeometryTw(fraPictures, 120, 3540, 9600, 7200);
+    const QPixmap raised = BackPicture(true);
+    const QPixmap flat = BackPicture(false);
+    for (int i = 0; i < kBackCount; ++i) {
+        auto* back = new platform::PictureBox(fraPictures);
+        back->setObjectName(QStringLiteral("p(%1)").arg(i));
+        back->setProperty(kBackIndexProperty, i);
+        back->setCursor(Qt::PointingHandCursor);
+        platform::setGeometryTw(back, kBackMargin + (i % kBackColumns) * kBackStepX,
+                                kBackMargin + (i / kBackColumns) * kBackStepY, kBackWidth, kBackHeight);
+        back->setPicture(i == kFlatBack ? flat : raised);
+        back->installEventFilter(this);
+        p[static_cast<size_t>(i)] = back;
+    }
+
+    // The waiting panel covers the middle of the backs while the reading is being dealt.
+    picMessage = new QFrame(this);
+    picMessage->setObjectName(QStringLiteral("picMessage"));
+    picMessage->setFrameShape(QFrame::Panel);
+    picMessage->setFrameShadow(QFrame::Raised);
+    picMessage->setAutoFillBackground(true);
+    platform::setGeometryTw(picMessage, 2400, 5700, 5040, 1200);
+    for (size_t k = 0; k < Label1.size(); ++k) {
+        auto* label = new QLabel(QStringLiteral("Please Wait ...\nOstrevan is generating the Tarot result...."),
+                                 picMessage);
+        label->setObjectName(QStringLiteral("Label1(%1)").arg(k));
+        label->setAlignment(Qt::AlignCenter);
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+        platform::setGeometryTw(label, 120, 120, 4800, 960);
+        Label1[k] = label;
+    }
+    picMessage->hide();
+
+    QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    AddMenuItem(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"), [this] { mnuStart_Click(); });
+    AddMenuSeparator(file, QStringLiteral("mnuFileSep"));
+    AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
+    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); });
+    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [this] { mnuVisit_Click(); });
+    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
+    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
+                [this] { mnuUpdate_Click(); });
+    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
+    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] { mnuAbout_Click(); });
+    AddBarCommand(QStringLiteral("mnuDona"), QStringLiteral("Donate"), [this] { mnuDona_Click(); });
+    QAction* makeMoney = AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
+                                       [this] { mnuMakeMoney_Click(); });
+    makeMoney->setEnabled(false);
+}
+
+frmTarotManual::~frmTarotManual() = default;
+
+void frmTarotManual::Form_Load()
+{
+    TarotState& s = State();
+    Move(std::max(0.0, (platform::ScreenWidth() - Width()) / 2), 0);
+    s.ManualMode = true;
+
+    // The spread as the set-up screen chose it; that screen stays loaded, hidden, behind this one.
+    if (frmTarot* setUp = platform::Forms::Peek<frmTarot>()) {
+        ChosenSpreadName = setUp->card;
+        ChosenSpreadIndex = setUp->MaxCardInSet;
+    } else {
+        ChosenSpreadName = s.TarotSpreadName;
+        ChosenSpreadIndex = static_cast<std::int16_t>(s.TarotSpreadIndex);
+    }
+    ShowCardInfo(QStringLiteral("0"));
+
+    const int count = catalogue::SpreadCards(ChosenSpreadIndex);
+    if (count > 0)
+        PickedBacks.ReDim(count - 1);
+    else
+        PickedBacks.Erase();
+
+    Show();
+    // While the reading is dealt, the close box must not take the window away; this filter is asked
+    // before the one that turns a close into an unload.
+    if (QMdiSubWindow* sub = subWindow())
+        sub->installEventFilter(this);
+
+    ChosenSpreadName = s.TarotSpreadName;
+    ReversedAllowed = s.AllowReversed;
+    MinorOnly = s.MinorArcanaOnly;
+    MajorOnly = s.MajorArcanaOnly;
+    // The set-up screen's list index, its list text and the shared index name the same spread.
+    Q_ASSERT(!s.ManualChosen ||
+             (SpreadIndexOf(ChosenSpreadName) == ChosenSpreadIndex && s.TarotSpreadIndex == ChosenSpreadIndex));
+
+    const int offered = MajorOnly ? kMajorBacks : MinorOnly ? kMinorBacks : kBackCount;
+    for (int i = offered; i < kBackCount; ++i) {
+        p[static_cast<size_t>(i)]->setEnabled(false);
+        p[static_cast<size_t>(i)]->hide();
+    }
+
+    // A spread picture that cannot be read leaves the place empty.
+    if (!picManual->loadPicture(catalogue::SpreadPictureFile(platform::AppPath(), ChosenSpreadIndex)))
+        picManual->setPicture(QPixmap());
+
+    PickCount = 0;
+    phase_ = Phase::Picking;
+}
+
+void frmTarotManual::Form_Unload()
+{
+    hold_.reset();
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->picMain->show();
+}
+
+bool frmTarotManual::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && watched == subWindow() && phase_ == Phase::Dealing) {
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const QVariant index = watched->property(kBackIndexProperty);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* back = qobject_cast<QWidget*>(watched);
+        if (index.isValid() && back && mouse->button() == Qt::LeftButton &&
+            back->rect().contains(mouse->position().toPoint())) {
+            p_Click(index.toInt());
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmTarotManual::closeEvent(QCloseEvent* event)
+{
+    if (phase_ == Phase::Dealing) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}
+
+void frmTarotManual::setPrompt(const QString& text)
+{
+    prompt_ = text;
+    txtDisp->setPlainText(text);
+}
+
+void frmTarotManual::ShowCardInfo(const QString& position)
+{
+    // Decimal digits only; a number too large for a position is no position either.
+    if (position.isEmpty() ||
+        !std::all_of(position.begin(), position.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return;
+    bool ok = false;
+    const int n = position.toInt(&ok);
+    if (!ok)
+        return;
+    const std::optional<PositionText> text = PositionTextOf(ChosenSpreadName, n);
+    if (!text)
+        return;
+    setPrompt(QString());
+    setPrompt(PositionPrompt(*text));
+}
+
+void frmTarotManual::p_Click(int Index)
+{
+    if (phase_ != Phase::Picking || Index < 0 || Index >= kBackCount || !PickedBacks.HasStorage())
+        return;
+    platform::PictureBox* back = p[static_cast<size_t>(Index)];
+    // A back that was picked, or is not on offer, is not there to be picked.
+    if (back->isHidden() || !back->isEnabled())
+        return;
+    back->hide();
+    back->setEnabled(false);
+
+    if (PickCount < PickedBacks.UBound()) {
+        PickedBacks(PickCount) = Index;
+        ++PickCount;
+        ShowCardInfo(QString::number(PickCount));
+        return;
+    }
+
+    // The last pick: from here until the reading is on show nothing the user does may count.
+    phase_ = Phase::Dealing;
+    hold_ = std::make_unique<InputHold>();
+    picMessage->show();
+    picMessage->raise();
+    repaint();
+    platform::scheduler().after(kPauseMs, this, [this] { dealAfterPause(); });
+}
+
+void frmTarotManual::dealAfterPause()
+{
+    if (phase_ != Phase::Dealing || isUnloading())
+        return;
+    QPointer<frmTarotManual> self(this);
+    TarotState& s = State();
+
+    // Each reading starts from empty lists and a card-layout window of its own, whatever a reading opened
+    // earlier left in them; that window's load writes the header and clears the card places.
+    s.DrawnCards.Erase();
+    s.ReversedCards.Erase();
+    s.Shown = ShownReading();
+    platform::Form* layout = beginFreshCardLayout();
+    if (!self)
+        return;
+    shell::frmMDI* mdi = shell::MDI();
+    // Taking an earlier card-layout window away brought the welcome panel back.
+    if (mdi)
+        mdi->picMain->hide();
+
+    if (layout) {
+        const int last = PickedBacks.HasStorage() ? PickedBacks.UBound() : -1;
+        for (DealPosition = 0; DealPosition <= last; ++DealPosition)
+            DrawManualCard(DealPosition);
+
+        if (mdi)
+            mdi->Show();
+        WriteCardReadings(s.DrawnCards, s.ReversedCards);
+        ShowReadingPane();
+        if (frmTarot* setUp = platform::Forms::Peek<frmTarot>())
+            CopyQuerentBar(setUp->txtName->text(), setUp->txtDOB->text(), setUp->txtCountry->text(),
+                           setUp->txtQ->toPlainText());
+        if (mdi)
+            mdi->RTB->SetSelStart(0);
+
+        // What Save writes: this reading exactly as it is on show.
+        const std::vector<std::int32_t>& cards = s.DrawnCards.items();
+        const std::vector<std::int32_t>& reversed = s.ReversedCards.items();
+        s.Shown.complete = true;
+        s.Shown.spreadName = s.TarotSpreadName;
+        s.Shown.deckLetter = s.DeckLetter;
+        s.Shown.cards = QList<std::int32_t>(cards.begin(), cards.end());
+        s.Shown.reversed = QList<std::int32_t>(reversed.begin(), reversed.end());
+        Hide();
+    }
+    // Without a card-layout window nothing could be dealt; the window stays, to be closed.
+    phase_ = Phase::Done;
+    hold_.reset();
+}
+
+void frmTarotManual::DrawManualCard(int Position)
+{
+    TarotState& s = State();
+    platform::Randomize();
+    const deal::DealRow& range = deal::ManualRange(MinorOnly, MajorOnly);
+    const deal::ManualCard dealt = deal::DealManualCard(range, ReversedAllowed,
+                                                        std::span<const std::int32_t>(s.DrawnCards.items()),
+                                                        [] { return platform::Rnd(); });
+    DrawnCard = dealt.card;
+    s.DrawnCards.Append(DrawnCard);
+
+    frmAuto* layout = CardLayout();
+    platform::PictureBox* place =
+        layout && Position >= 0 && Position < frmAuto::kPlaceCount ? layout->p[static_cast<size_t>(Position)] : nullptr;
+    // A picture that cannot be read leaves the place as it was; the card is dealt and read all the same.
+    const QPixmap picture = CardPicture(s.DeckLetter, DrawnCard);
+    if (place && !picture.isNull()) {
+        place->setAutoRedraw(false);
+        place->setPicture(frmAuto::FramedPicture(picture));
+    }
+    if (dealt.reversed) {
+        if (place)
+            shell::RotatePicture180(*place);
+        s.ReversedCards.Append(DrawnCard);
+    }
+
+    switch (s.TarotSpreadIndex) {
+    case 0: SetPicPlacement0(Position); break;
+    case 1: SetPicPlacement1(Position); break;
+    case 2: SetPicPlacement2(Position); break;
+    case 3: SetPicPlacement3(Position); break;
+    case 4: SetPicPlacement4(Position); break;
+    case 5: SetPicPlacement5(Position); break;
+    case 6: SetPicPlacement6(Position); break;
+    case 7: SetPicPlacement7(Position); break;
+    case 8: SetPicPlacement8(Position); break;
+    case 9: SetPicPlacement9(Position); break;
+    case 10: SetPicPlacement10(Position); break;
+    case 11: SetPicPlacement11(Position); break;
+    case 12: SetPicPlacement12(Position); break;
+    default: break;  // an unknown spread lays nothing out
+    }
+}
+
+void frmTarotManual::placeCard(int spreadIndex, int PicIndex)
+{
+    // Placing a card is a use of the card-layout window: it is loaded when it is not yet.
+    frmAuto* layout = qobject_cast<frmAuto*>(platform::Forms::Get(QString::fromLatin1(kCardLayoutForm)));
+    const QList<CardPlace>& places = SpreadLayout(spreadIndex);
+    const bool inSpread = PicIndex >= 0 && PicIndex < places.size();
+    const bool hasPlace = layout && PicIndex >= 0 && PicIndex < frmAuto::kPlaceCount;
+    platform::PictureBox* place = hasPlace ? layout->p[static_cast<size_t>(PicIndex)] : nullptr;
+
+    if (inSpread) {
+        if (place) {
+            platform::setLeftTw(place, places[PicIndex].left);
+            platform::setTopTw(place, places[PicIndex].top);
+        }
+        if (const std::optional<QString> prompt = PromptAfterPlacing(spreadIndex, PicIndex))
+            setPrompt(*prompt);
+        if (place && IsCrossingCard(spreadIndex, PicIndex)) {
+            // Laid across the card beneath it: loaded afresh (so upright, whatever its coin said) and given a
+            // quarter turn clockwise. When the picture cannot be read, the place's own picture is turned.
+            place->setAutoRedraw(true);
+            place->setAutoSize(true);
+            const QPixmap picture = CardPicture(State().DeckLetter, DrawnCard);
+            if (!picture.isNull())
+                place->setPicture(frmAuto::FramedPicture(picture));
+            shell::RotatePicture90(*place);
+            place->raise();
+        }
+    }
+    if (hasPlace) {
+        QLabel* label = layout->lbl[static_cast<size_t>(PicIndex)];
+        label->setEnabled(true);
+        label->show();
+        place->setEnabled(true);
+        place->show();
+    }
+}
+
+void frmTarotManual::SetPicPlacement0(int PicIndex) { placeCard(0, PicIndex); }
+void frmTarotManual::SetPicPlacement1(int PicIndex) { placeCard(1, PicIndex); }
+void frmTarotManual::SetPicPlacement2(int PicIndex) { placeCard(2, PicIndex); }
+void frmTarotManual::SetPicPlacement3(int PicIndex) { placeCard(3, PicIndex); }
+void frmTarotManual::SetPicPlacement4(int PicIndex) { placeCard(4, PicIndex); }
+void frmTarotManual::SetPicPlacement5(int PicIndex) { placeCard(5, PicIndex); }
+void frmTarotManual::SetPicPlacement6(int PicIndex) { placeCard(6, PicIndex); }
+void frmTarotManual::SetPicPlacement7(int PicIndex) { placeCard(7, PicIndex); }
+void frmTarotManual::SetPicPlacement8(int PicIndex) { placeCard(8, PicIndex); }
+void frmTarotManual::SetPicPlacement11(int PicIndex) { placeCard(11, PicIndex); }
+void frmTarotManual::SetPicPlacement9(int PicIndex) { placeCard(9, PicIndex); }
+void frmTarotManual::SetPicPlacement10(int PicIndex) { placeCard(10, PicIndex); }
+void frmTarotManual::SetPicPlacement12(int PicIndex) { placeCard(12, PicIndex); }
+
+void frmTarotManual::cmdBack_Click()
+{
+    if (phase_ != Phase::Picking || isUnloading())
+        return;
+    if (platform::Form* front = platform::Forms::Get(QString::fromLatin1(kQuerentForm)))
+        front->Show();
+    platform::Forms::Unload(this);
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->picMain->hide();
+}
+
+void frmTarotManual::cmdCancel_Click()
+{
+    if (phase_ != Phase::Picking)
+        return;
+    platform::Forms::Unload(this);
+}
+
+void frmTarotManual::Label6_Click()
+{
+    if (phase_ != Phase::Picking)
+        return;
+    shell::OpenHomePage();
+}
+
+void frmTarotManual::mnuStart_Click() { cmdBack_Click(); }
+void frmTarotManual::mnuExit_Click() { cmdCancel_Click(); }
+
+void frmTarotManual::mnuOnline_Click()
+{
+    if (phase_ == Phase::Picking)
+        shell::OpenHelpPage();
+}
+
+void frmTarotManual::mnuVisit_Click()
+{
+    if (phase_ == Phase::Picking)
+        shell::OpenHomePage();
+}
+
+void frmTarotManual::mnuUpdate_Click()
+{
+    if (phase_ == Phase::Picking)
+        shell::OpenDownloadPage();
+}
+
+void frmTarotManual::mnuAbout_Click()
+{
+    if (phase_ == Phase::Picking)
+        shell::ShowAbout();
+}
+
+void frmTarotManual::mnuDona_Click()
+{
+    if (phase_ == Phase::Picking)
+        shell::OpenDonatePage();
+}
+
+void frmTarotManual::mnuMakeMoney_Click()
+{
+    if (phase_ == Phase::Picking)
+        shell::OpenFullBrandPage();
+}
+
+} // namespace tarot

@@ -2,6 +2,7 @@
 
 #include "platform/Forms.h"
 #include "platform/PictureBox.h"
+#include "shell/ToolSwitch.h"
 #include "shell/frmMDI.h"
 
 #include <QWidget>
@@ -40,14 +41,14 @@ void FakeToolWindow::Form_Unload()
 
 const QStringList& toolWindowNames()
 {
-    static const QStringList names = {
-        QStringLiteral("frmRunesReadingAll"),   QStringLiteral("frmRunesReadingEntry"),
-        QStringLiteral("frmRunesReadingResult"), QStringLiteral("frmRunesReadingSelect"),
-        QStringLiteral("frmRunesReadingSpread"), QStringLiteral("frmRunicTarotDisplay"),
-        QStringLiteral("frmRunicTarotMain"),     QStringLiteral("frmRunicTarotSave"),
-        QStringLiteral("frmAuto"),               QStringLiteral("frmTarot"),
-        QStringLiteral("frmTarotFront"),         QStringLiteral("frmTarotManual"),
-        QStringLiteral("frmTarotOpen")};
+    // The windows the tool switch knows, each once, in its order.
+    static const QStringList names = [] {
+        QStringList unique;
+        for (const QString& name : shell::ToolWindowUnloadOrder())
+            if (!unique.contains(name))
+                unique << name;
+        return unique;
+    }();
     return names;
 }
 

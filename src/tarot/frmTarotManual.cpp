@@ -382,14 +382,16 @@ void frmTarotManual::DrawManualCard(int Position)
     frmAuto* layout = CardLayout();
     platform::PictureBox* place =
         layout && Position >= 0 && Position < frmAuto::kPlaceCount ? layout->p[static_cast<size_t>(Position)] : nullptr;
-    // A picture that cannot be read leaves the place as it was; the card is dealt and read all the same.
+    // A picture that cannot be read shows the upright placeholder, as every deal does, never the picture
+    // an earlier reading left in the place; the card is dealt and read all the same.
     const QPixmap picture = CardPicture(s.DeckLetter, DrawnCard);
-    if (place && !picture.isNull()) {
+    const bool loaded = !picture.isNull();
+    if (place) {
         place->setAutoRedraw(false);
-        place->setPicture(frmAuto::FramedPicture(picture));
+        place->setPicture(frmAuto::FramedPicture(loaded ? picture : frmAuto::PlaceholderPicture()));
     }
     if (dealt.reversed) {
-        if (place)
+        if (place && loaded)
             shell::RotatePicture180(*place);
         s.ReversedCards.Append(DrawnCard);
     }
@@ -430,12 +432,11 @@ void frmTarotManual::placeCard(int spreadIndex, int PicIndex)
             setPrompt(*prompt);
         if (place && IsCrossingCard(spreadIndex, PicIndex)) {
             // Laid across the card beneath it: loaded afresh (so upright, whatever its coin said) and given a
-            // quarter turn clockwise. When the picture cannot be read, the place's own picture is turned.
+            // quarter turn clockwise. When the picture cannot be read, the placeholder is turned.
             place->setAutoRedraw(true);
             place->setAutoSize(true);
             const QPixmap picture = CardPicture(State().DeckLetter, DrawnCard);
-            if (!picture.isNull())
-                place->setPicture(frmAuto::FramedPicture(picture));
+            place->setPicture(frmAuto::FramedPicture(picture.isNull() ? frmAuto::PlaceholderPicture() : picture));
             shell::RotatePicture90(*place);
             place->raise();
         }

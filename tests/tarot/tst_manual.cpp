@@ -654,6 +654,27 @@ private slots:
         QVERIFY(order.indexOf(across) > order.indexOf(layout->p[0]));
     }
 
+    // A card picture that cannot be read shows the upright placeholder, never a picture an earlier
+    // reading left in the place; the card is still dealt reversed and read so.
+    void missingPictureShowsThePlaceholder()
+    {
+        const QString file = QDir(folder.path()).filePath(QStringLiteral("cards/o40.jpg"));
+        QVERIFY(QFile::rename(file, file + QStringLiteral(".away")));
+        frmTarotManual* w = openManual(2, {false, false, true});
+        QVERIFY(w);
+        pick(w, 2);
+        script({12.5 / 78, 0.0, 40.5 / 78, 0.5});
+        seams().scheduler->runPending();
+        QVERIFY(QFile::rename(file + QStringLiteral(".away"), file));
+        frmAuto* layout = cardLayout();
+        const QImage placeholder =
+            frmAuto::FramedPicture(frmAuto::PlaceholderPicture()).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(layout->p[1]->picture().toImage().convertToFormat(QImage::Format_RGB32), placeholder);
+        QCOMPARE(seenOn(layout->p[0]).card, 12);
+        QCOMPARE(listOf(tarot::State().ReversedCards), QList<int>{40});
+        QVERIFY(mdi->RTB->Text().contains(tarot::CardReversedTitle(40)));
+    }
+
     // Each placement method over its spread's positions, in deal order: the place and label at the spot
     // and shown, the prompt that follows; positions outside the spread show their place but move nothing.
     void placements_data()

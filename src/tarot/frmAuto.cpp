@@ -185,8 +185,16 @@ void frmAuto::DONE1(int no)
     const QList<std::int32_t> cards(opened.begin(), opened.empty() ? opened.end() : opened.end() - 1);
     const QList<std::int32_t> reversed(openedReversed.begin(),
                                        openedReversed.empty() ? openedReversed.end() : openedReversed.end() - 1);
-    if (cards.size() == no)
-        ShowOpenedReading(s.OpenedSpreadName, cards, reversed);
+    if (cards.size() == no && ShowOpenedReading(s.OpenedSpreadName, cards, reversed))
+        return;
+    // Nothing fits: the header stands alone and nothing is on show to save.
+    s.TarotSpreadName = s.OpenedSpreadName;
+    s.Shown = ShownReading();
+    if (platform::RichTextBox* pane = Pane()) {
+        pane->SetText(QString());
+        WriteSpreadHeader(s.OpenedSpreadName);
+        pane->SetSelStart(pane->TextLength());
+    }
 }
 
 void frmAuto::DONE2(int no) { RunDeal(2, no); }
@@ -281,11 +289,42 @@ bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int3
     const int spread = SelectSpreadLayout(static_cast<int>(cards.size()), spreadName);
     if (spread < 0)
         return false;
+    TarotState& s = State();
+    s.TarotSpreadName = spreadName;
+    // Sized as a deal sizes it; the opened cards themselves live in the opened lists and the snapshot.
+    s.DrawnCards.ReDim(static_cast<int>(cards.size()));
+
+    // The composer reads a list with its spare slot unless the reading was dealt by hand. The reversed
+    // list goes without one: a spare 0 would read card 0 reversed.
+    CardList cardList;
+    for (std::int32_t card : cards)
+        cardList.Append(card);
+    if (!s.ManualMode)
+        cardList.Append(0);
+    CardList reversedList;
+    for (std::int32_t card : reversedCards)
+        reversedList.Append(card);
+
+    // The text first, then the pictures; the caret stays at the end of what was written.
+    if (platform::RichTextBox* pane = Pane()) {
+        pane->SetText(QString());
+        WriteSpreadHeader(spreadName);
+        WriteCardReadings(cardList, reversedList);
+        pane->SetSelStart(pane->TextLength());
+    }
+
     QList<bool> reversed;
     reversed.reserve(cards.size());
     for (std::int32_t card : cards)
         reversed.append(reversedCards.contains(card));
-    LayOutCards(spread, cards, reversed, State().DeckLetter);
+    LayOutCards(spread, cards, reversed, s.DeckLetter);
+
+    // What Save writes from now on: the reading as the file held it.
+    s.Shown.complete = true;
+    s.Shown.spreadName = spreadName;
+    s.Shown.deckLetter = s.DeckLetter;
+    s.Shown.cards = cards;
+    s.Shown.reversed = reversedCards;
     return true;
 }
 

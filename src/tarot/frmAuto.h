@@ -51,10 +51,10 @@ public:
     void LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
                      const QString& deckLetter);
 
-    // The reading reopened from a file, laid out from its own lists (cards and reversed cards, both
-    // without their spare slots). A reading whose card count and spread name fit no layout is refused,
-    // false, before anything changes. Writing its text and recording it as the reading on show are left
-    // to the reopening road.
+    // The reading reopened from a file, shown from its own lists (cards and reversed cards, both without
+    // their spare slots): its text written afresh with the caret at the end, its cards laid out, and the
+    // reading recorded as the one on show, so that Save writes it back. A reading whose card count and
+    // spread name fit no layout is refused, false, before anything changes.
     bool ShowOpenedReading(const QString& spreadName, const QList<std::int32_t>& cards,
                            const QList<std::int32_t>& reversedCards);
 

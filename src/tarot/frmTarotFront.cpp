@@ -7,8 +7,13 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
+#include "shell/Quit.h"
+#include "tarot/HandOver.h"
 #include "tarot/QuerentInput.h"
+#include "tarot/ReadingFile.h"
 #include "tarot/TarotScreens.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmAuto.h"
 #include "tarot/frmTarot.h"
 
 #include <QComboBox>
@@ -18,7 +23,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+
+#include <optional>
 
 namespace tarot {
 
@@ -241,7 +249,73 @@ void frmTarotFront::cmdReset_Click()
 
 void frmTarotFront::cmdCancel_Click() { platform::Forms::Unload(this); }
 
-void frmTarotFront::cmdOpen_Click() {}
+void frmTarotFront::cmdOpen_Click()
+{
+    if (shell::IsBusy())
+        return;
+    TarotState& s = State();
+    // Whatever road this takes, no later layout may mistake itself for the opened reading.
+    struct ClearOpenedFlag {
+        TarotState& state;
+        ~ClearOpenedFlag() { state.ReadingOpenedFromFile = false; }
+    } clearOpenedFlag{s};
+
+    shell::frmMDI* mdi = shell::MDI();
+    platform::FileDialogRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Selvanthe (*.slv)");
+    request.defaultSuffix = QStringLiteral("slv");
+    request.overwritePrompt = false;
+    const QString path = platform::fileDialogs().openFileName(mdi ? static_cast<QWidget*>(mdi) : this, request);
+    if (path.isEmpty())
+        return;
+
+    // The whole file is read and checked before anything of it is taken.
+    std::optional<OpenedReading> opened;
+    if (HasReadingFileSuffix(path)) {
+        if (const std::optional<QByteArray> bytes = ReadReadingFileBytes(path))
+            opened = ParseReadingFile(*bytes, s.OpenedSpreadName, s.DeckLetter);
+    }
+    if (!opened) {
+        platform::MsgBox(QStringLiteral("Please Check The File."), platform::MsgIcon::Critical);
+        return;
+    }
+
+    s.DeckLetter = opened->deckLetter;
+    s.OpenedSpreadName = opened->spreadName;
+    // Both lists carry their spare last slot.
+    const int count = static_cast<int>(opened->cards.size());
+    s.OpenedCards.ReDim(count);
+    for (int i = 0; i < count; ++i)
+        s.OpenedCards(i) = opened->cards[i];
+    const int reversedCount = static_cast<int>(opened->reversed.size());
+    s.OpenedReversedCards.ReDim(reversedCount);
+    for (int i = 0; i < reversedCount; ++i)
+        s.OpenedReversedCards(i) = opened->reversed[i];
+    // Nothing of an earlier reading's choice may deal, clear or turn cards of this one.
+    s.AutoCastChosen = false;
+    s.ManualChosen = false;
+    s.MinorArcanaOnly = false;
+    s.MajorArcanaOnly = false;
+    s.AllowReversed = false;
+    s.ManualMode = false;
+    s.ReadingOpenedFromFile = true;
+
+    // A fresh window, so that no place of an earlier, larger layout stays on view.
+    QPointer<platform::Form> window = beginFreshCardLayout();
+    auto* layout = qobject_cast<frmAuto*>(window.data());
+    if (!layout)
+        return;
+    layout->DONE1(count);
+
+    ShowReadingPane();
+    // The file holds no querent: the bar must not show an earlier reading's.
+    CopyQuerentBar(QString(), QString(), QString(), QString());
+    if (mdi) {
+        mdi->picMain->hide();
+        mdi->Show();
+    }
+}
 
 void frmTarotFront::Label6_Click() { shell::OpenHomePage(); }
 

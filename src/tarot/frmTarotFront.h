@@ -30,7 +30,8 @@ public:
     void cmdNext_Click();
     void cmdReset_Click();
     void cmdCancel_Click();
-    // Opening a saved reading; built with the saved-reading file.
+    // Opens a saved reading and shows it at once in a fresh card-layout window; a file that is no
+    // reading is refused with a message and changes nothing.
     void cmdOpen_Click();
     void Label6_Click();
 

@@ -1,5 +1,6 @@
 // The card-layout window: its load routine and dispatch, every deal in every spread with the pictures
 // where the layout puts them, the turns, the placeholder, the reading written, closing, clearing and menus.
+#include "CardFixture.h"
 #include "TestMain.h"
 
 #include "platform/PictureBox.h"
@@ -78,73 +79,14 @@ const QList<DealRow> kDeals = {{false, false, false, 0, 78}, {true, false, false
                                {false, true, false, 0, 22},  {false, false, true, 0, 78},
                                {true, false, true, 22, 56},  {false, true, true, 0, 22}};
 
-// Fixture cards: 147 x 250, a black marker in the top-left corner and the card number as two colour
-// bands (tens above units), so both the card and its turn can be read back from the place.
-constexpr int W = 147, H = 250;
-const QList<QColor> kDigits = {Qt::black,        Qt::white, Qt::red,     Qt::green,         Qt::blue,
-                               Qt::yellow,       Qt::cyan,  Qt::magenta, QColor(128, 128, 128), QColor(255, 128, 0)};
-
-QImage fixtureCard(int n)
-{
-    QImage img(W, H, QImage::Format_RGB32);
-    img.fill(QColor(200, 200, 200));
-    QPainter painter(&img);
-    painter.fillRect(0, 0, 30, 30, Qt::black);
-    painter.fillRect(20, 80, 107, 40, kDigits[n / 10]);
-    painter.fillRect(20, 130, 107, 40, kDigits[n % 10]);
-    return img;
-}
-
-int nearestDigit(const QColor& c)
-{
-    int best = -1, bestDistance = 1 << 30;
-    for (int d = 0; d < kDigits.size(); ++d) {
-        const QColor& k = kDigits[d];
-        const int distance = (c.red() - k.red()) * (c.red() - k.red()) +
-                             (c.green() - k.green()) * (c.green() - k.green()) +
-                             (c.blue() - k.blue()) * (c.blue() - k.blue());
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = d;
-        }
-    }
-    return best;
-}
-
+// Fixture cards 147 x 250 (see CardFixture.h).
+const testing::CardFixture kFixture(147);
+const int W = kFixture.W, H = kFixture.H;
+using testing::Facing;
+using testing::Seen;
+QImage fixtureCard(int n) { return kFixture.card(n); }
+Seen seenOn(platform::PictureBox* place) { return kFixture.seenOn(place); }
 bool isDark(const QColor& c) { return c.lightness() < 60; }
-
-enum class Facing { Upright, Reversed, Across, Unknown };
-
-// What a place shows: the card read from the bands and how it lies. Coordinates are those of the
-// framed picture (a one-pixel border around the card).
-struct Seen {
-    int card = -1;
-    Facing facing = Facing::Unknown;
-};
-
-Seen seenOn(platform::PictureBox* place)
-{
-    const QImage img = place->shown().toImage();
-    Seen s;
-    auto at = [&](int x, int y) { return img.pixelColor(x, y); };
-    if (img.width() == W + 2 && img.height() == H + 2) {
-        if (isDark(at(11, 11)) && !isDark(at(W - 10, H - 10))) {
-            s.facing = Facing::Upright;
-            s.card = nearestDigit(at(74, 101)) * 10 + nearestDigit(at(74, 151));
-        } else if (isDark(at(W - 10, H - 10)) && !isDark(at(11, 11))) {
-            s.facing = Facing::Reversed;
-            s.card = nearestDigit(at(W + 1 - 74, H + 1 - 101)) * 10 + nearestDigit(at(W + 1 - 74, H + 1 - 151));
-        }
-    } else if (img.width() == H + 2 && img.height() == W + 2) {
-        // A quarter turn clockwise: (x, y) of the picture lands at (height - 1 - y, x).
-        auto turned = [&](int x, int y) { return at(H + 1 - y, x); };
-        if (isDark(turned(11, 11)) && !isDark(turned(W - 10, H - 10))) {
-            s.facing = Facing::Across;
-            s.card = nearestDigit(turned(74, 101)) * 10 + nearestDigit(turned(74, 151));
-        }
-    }
-    return s;
-}
 
 QStringList barCaptions(const QList<QAction*>& actions)
 {

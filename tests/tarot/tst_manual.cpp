@@ -1,6 +1,7 @@
 // The manual reading, reached as the user reaches it: the backs on offer, the prompts after each pick,
 // the last pick's pause with everything held still, the deal onto the card-layout window in the spread's
 // shape, the reading written and shown, and the ways of leaving.
+#include "CardFixture.h"
 #include "TarotRoad.h"
 
 #include "platform/PictureBox.h"
@@ -86,71 +87,13 @@ const QList<std::pair<const char*, Options>> kOptions = {
 
 constexpr double kAlmostOne = 1.0 - 0x1p-53;
 
-// Fixture cards, 145 x 250 and so not symmetric: a black marker in the top-left corner and the card number
-// as two colour bands (tens above units), so the card and the way it lies can be read back from a place.
-constexpr int W = 145, H = 250;
-const QList<QColor> kDigits = {Qt::black,  Qt::white, Qt::red,     Qt::green,             Qt::blue,
-                               Qt::yellow, Qt::cyan,  Qt::magenta, QColor(128, 128, 128), QColor(255, 128, 0)};
-
-QImage fixtureCard(int n)
-{
-    QImage img(W, H, QImage::Format_RGB32);
-    img.fill(QColor(200, 200, 200));
-    QPainter painter(&img);
-    painter.fillRect(0, 0, 30, 30, Qt::black);
-    painter.fillRect(20, 80, 105, 40, kDigits[n / 10]);
-    painter.fillRect(20, 130, 105, 40, kDigits[n % 10]);
-    return img;
-}
-
-int nearestDigit(const QColor& c)
-{
-    int best = -1, bestDistance = 1 << 30;
-    for (int d = 0; d < kDigits.size(); ++d) {
-        const QColor& k = kDigits[d];
-        const int distance = (c.red() - k.red()) * (c.red() - k.red()) +
-                             (c.green() - k.green()) * (c.green() - k.green()) +
-                             (c.blue() - k.blue()) * (c.blue() - k.blue());
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = d;
-        }
-    }
-    return best;
-}
-
-bool isDark(const QColor& c) { return c.lightness() < 60; }
-
-enum class Facing { Upright, Reversed, Across, Unknown };
-struct Seen {
-    int card = -1;
-    Facing facing = Facing::Unknown;
-};
-
-// What a place shows; coordinates are those of the framed picture (one pixel of border around the card).
-Seen seenOn(platform::PictureBox* place)
-{
-    const QImage img = place->shown().toImage();
-    Seen s;
-    auto at = [&](int x, int y) { return img.pixelColor(x, y); };
-    if (img.width() == W + 2 && img.height() == H + 2) {
-        if (isDark(at(11, 11)) && !isDark(at(W - 10, H - 10))) {
-            s.facing = Facing::Upright;
-            s.card = nearestDigit(at(73, 101)) * 10 + nearestDigit(at(73, 151));
-        } else if (isDark(at(W - 10, H - 10)) && !isDark(at(11, 11))) {
-            s.facing = Facing::Reversed;
-            s.card = nearestDigit(at(W + 1 - 73, H + 1 - 101)) * 10 + nearestDigit(at(W + 1 - 73, H + 1 - 151));
-        }
-    } else if (img.width() == H + 2 && img.height() == W + 2) {
-        // A quarter turn clockwise: (x, y) of the upright picture lands at (height - 1 - y, x).
-        auto turned = [&](int x, int y) { return at(H + 1 - y, x); };
-        if (isDark(turned(11, 11)) && !isDark(turned(W - 10, H - 10))) {
-            s.facing = Facing::Across;
-            s.card = nearestDigit(turned(73, 101)) * 10 + nearestDigit(turned(73, 151));
-        }
-    }
-    return s;
-}
+// Fixture cards 145 x 250 (see CardFixture.h).
+const testing::CardFixture kFixture(145);
+const int W = kFixture.W, H = kFixture.H;
+using testing::Facing;
+using testing::Seen;
+QImage fixtureCard(int n) { return kFixture.card(n); }
+Seen seenOn(platform::PictureBox* place) { return kFixture.seenOn(place); }
 
 // The deal as the rules say it goes, from the random values alone: per position, values until a card not
 // dealt yet, then one coin when reversals are allowed.

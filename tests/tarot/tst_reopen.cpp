@@ -1,5 +1,6 @@
 // Reopening a saved tarot reading from the querent screen: the round trip through Save and Open, what is
 // refused and left untouched, the layouts chosen by the count alone, and how the reopened cards lie.
+#include "CardFixture.h"
 #include "TarotRoad.h"
 
 #include "platform/PictureBox.h"
@@ -26,72 +27,13 @@ using tarot::frmAuto;
 
 namespace {
 
-// Fixture cards: 147 x 250, a black marker in the top-left corner and the card number as two colour
-// bands (tens above units), so that both the card and the way it lies can be read back from a place.
-constexpr int W = 147, H = 250;
-const QList<QColor> kDigits = {Qt::black,  Qt::white, Qt::red,     Qt::green,             Qt::blue,
-                               Qt::yellow, Qt::cyan,  Qt::magenta, QColor(128, 128, 128), QColor(255, 128, 0)};
-
-QImage fixtureCard(int n)
-{
-    QImage img(W, H, QImage::Format_RGB32);
-    img.fill(QColor(200, 200, 200));
-    QPainter painter(&img);
-    painter.fillRect(0, 0, 30, 30, Qt::black);
-    painter.fillRect(20, 80, 107, 40, kDigits[n / 10]);
-    painter.fillRect(20, 130, 107, 40, kDigits[n % 10]);
-    return img;
-}
-
-int nearestDigit(const QColor& c)
-{
-    int best = -1, bestDistance = 1 << 30;
-    for (int d = 0; d < kDigits.size(); ++d) {
-        const QColor& k = kDigits[d];
-        const int distance = (c.red() - k.red()) * (c.red() - k.red()) +
-                             (c.green() - k.green()) * (c.green() - k.green()) +
-                             (c.blue() - k.blue()) * (c.blue() - k.blue());
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = d;
-        }
-    }
-    return best;
-}
-
-bool isDark(const QColor& c) { return c.lightness() < 60; }
-
-enum class Facing { Upright, Reversed, Across, Unknown };
-
-struct Seen {
-    int card = -1;
-    Facing facing = Facing::Unknown;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
-// The card a place shows and how it lies, read from the framed picture's pixels.
-Seen seenOn(platform::PictureBox* place)
-{
-    const QImage img = place->shown().toImage();
-    Seen s;
-    auto at = [&](int x, int y) { return img.pixelColor(x, y); };
-    if (img.width() == W + 2 && img.height() == H + 2) {
-        if (isDark(at(11, 11)) && !isDark(at(W - 10, H - 10))) {
-            s.facing = Facing::Upright;
-            s.card = nearestDigit(at(74, 101)) * 10 + nearestDigit(at(74, 151));
-        } else if (isDark(at(W - 10, H - 10)) && !isDark(at(11, 11))) {
-            s.facing = Facing::Reversed;
-            s.card = nearestDigit(at(W + 1 - 74, H + 1 - 101)) * 10 + nearestDigit(at(W + 1 - 74, H + 1 - 151));
-        }
-    } else if (img.width() == H + 2 && img.height() == W + 2) {
-        auto turned = [&](int x, int y) { return at(H + 1 - y, x); };
-        if (isDark(turned(11, 11)) && !isDark(turned(W - 10, H - 10))) {
-            s.facing = Facing::Across;
-            s.card = nearestDigit(turned(74, 101)) * 10 + nearestDigit(turned(74, 151));
-        }
-    }
-    return s;
-}
+// Fixture cards 147 x 250 (see CardFixture.h).
+const testing::CardFixture kFixture(147);
+const int W = kFixture.W, H = kFixture.H;
+using testing::Facing;
+using testing::Seen;
+QImage fixtureCard(int n) { return kFixture.card(n); }
+Seen seenOn(platform::PictureBox* place) { return kFixture.seenOn(place); }
 
 // A file as the encoder writes it, one line per entry.
 QByteArray fileOf(const QStringList& lines)

@@ -812,6 +812,47 @@ private slots:
         QCOMPARE(saved.readAll(), tarot::ComposeReadingFile(expected));
     }
 
+    // A reading dealt by hand comes back from its file as it was: Save, Open, Save give the same bytes,
+    // the same text and the same cards where they lay.
+    void manualReadingSurvivesSaveAndOpen()
+    {
+        frmTarotManual* w = openManual(0, {false, false, true});
+        QVERIFY(w);
+        pick(w, 10);
+        // Cards 5..14, every other one reversed; the crossing card's coin says reversed too.
+        QList<double> values;
+        for (int k = 0; k < 10; ++k)
+            values << (5 + k + 0.5) / 78 << (k % 2 ? 0.5 : 0.0);
+        script(values);
+        seams().scheduler->runPending();
+        const QString text = mdi->RTB->Text();
+        QList<Seen> seen;
+        for (int i = 0; i < 10; ++i)
+            seen << seenOn(cardLayout()->p[static_cast<size_t>(i)]);
+
+        const QString first = folder.path() + QStringLiteral("/by-hand.slv");
+        const QString second = folder.path() + QStringLiteral("/by-hand-again.slv");
+        seams().files->answers.enqueue(first);
+        mdi->cmdSave_Click();
+
+        tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
+        seams().files->answers.enqueue(first);
+        front->cmdOpen_Click();
+        QVERIFY(seams().messages->shown.isEmpty());
+        QCOMPARE(mdi->RTB->Text(), text);
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(seenOn(cardLayout()->p[static_cast<size_t>(i)]), seen[i]);
+        seams().files->answers.enqueue(second);
+        mdi->cmdSave_Click();
+
+        QFile a(first), b(second);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QByteArray bytes = a.readAll();
+        QCOMPARE(b.readAll(), bytes);
+        QCOMPARE(bytes.count("\r\n"), 2 + 10 + 5);
+    }
+
     void readingPaneHeight_data()
     {
         QTest::addColumn<double>("screenHeight");

@@ -69,13 +69,26 @@ const QList<Places> kLayouts = {
      {7800, 8400}},
 };
 
-using Placement = void (frmTarotManual::*)(int);
-const Placement kPlacements[13] = {
-    &frmTarotManual::SetPicPlacement0,  &frmTarotManual::SetPicPlacement1,  &frmTarotManual::SetPicPlacement2,
-    &frmTarotManual::SetPicPlacement3,  &frmTarotManual::SetPicPlacement4,  &frmTarotManual::SetPicPlacement5,
-    &frmTarotManual::SetPicPlacement6,  &frmTarotManual::SetPicPlacement7,  &frmTarotManual::SetPicPlacement8,
-    &frmTarotManual::SetPicPlacement9,  &frmTarotManual::SetPicPlacement10, &frmTarotManual::SetPicPlacement11,
-    &frmTarotManual::SetPicPlacement12};
+// Runs the placement method of the spread, as the deal does.
+void placeWith(frmTarotManual* w, int spread, int position)
+{
+    switch (spread) {
+    case 0: w->SetPicPlacement0(position); break;
+    case 1: w->SetPicPlacement1(position); break;
+    case 2: w->SetPicPlacement2(position); break;
+    case 3: w->SetPicPlacement3(position); break;
+    case 4: w->SetPicPlacement4(position); break;
+    case 5: w->SetPicPlacement5(position); break;
+    case 6: w->SetPicPlacement6(position); break;
+    case 7: w->SetPicPlacement7(position); break;
+    case 8: w->SetPicPlacement8(position); break;
+    case 9: w->SetPicPlacement9(position); break;
+    case 10: w->SetPicPlacement10(position); break;
+    case 11: w->SetPicPlacement11(position); break;
+    case 12: w->SetPicPlacement12(position); break;
+    default: QFAIL("no such spread");
+    }
+}
 
 struct Options {
     bool minor, major, reversed;
@@ -655,7 +668,7 @@ private slots:
 
         for (int i = 0; i < n; ++i) {
             const QString before = w->promptText();
-            (w->*kPlacements[spread])(i);
+            placeWith(w, spread, i);
             frmAuto* layout = cardLayout();
             QVERIFY(layout);
             platform::PictureBox* place = layout->p[static_cast<size_t>(i)];
@@ -691,13 +704,13 @@ private slots:
             platform::PictureBox* outside = layout->p[static_cast<size_t>(n)];
             const QPoint at = outside->pos();
             const QString prompt = w->promptText();
-            (w->*kPlacements[spread])(n);
+            placeWith(w, spread, n);
             QCOMPARE(outside->pos(), at);
             QVERIFY(!outside->isHidden() && !layout->lbl[static_cast<size_t>(n)]->isHidden());
             QCOMPARE(w->promptText(), prompt);
         }
-        (w->*kPlacements[spread])(21);
-        (w->*kPlacements[spread])(-1);
+        placeWith(w, spread, 21);
+        placeWith(w, spread, -1);
     }
 
     void placementPromptKinds()

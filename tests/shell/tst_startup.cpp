@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QSettings>
+#include <QTemporaryDir>
 
 using testing::seams;
 
@@ -60,6 +61,19 @@ private slots:
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Information);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmMDI")));
         QVERIFY(storedRaw().isEmpty());  // the reminder never ran
+    }
+
+    void lockFileTellsASecondCopy()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("selvanthe.lock"));
+        auto first = platform::makeLockFileGuard(path);
+        auto second = platform::makeLockFileGuard(path);
+        QVERIFY(!first->previousInstance());
+        QVERIFY(second->previousInstance());
+        QVERIFY(!first->previousInstance());  // asking again does not lose the lock
+        first->release();
+        QVERIFY(!second->previousInstance());
     }
 
     void onlyCopyRemindsThenOpensTheMainWindow()

@@ -52,7 +52,7 @@ class IRandom {
 public:
     virtual ~IRandom() = default;
     virtual double next() = 0;  // uniform in [0, 1)
-    virtual void reseed() = 0;
+    virtual void reseed() = 0;  // mixes the clock in; never starts the sequence over
 };
 
 class IScheduler {

@@ -13,6 +13,7 @@
 #include "tarot/frmTarotFront.h"
 #include "tarot/frmTarotOpen.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -96,5 +97,25 @@ public:
 private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
+
+// The address an opener hands to the browser, as the fake browser records it.
+inline QString pageOpenedBy(void (*opener)())
+{
+    seams().shell->opened.clear();
+    opener();
+    return seams().shell->opened.value(0);
+}
+
+// Uses a screen's menu item, or its banner when the name is "Label6", and gives what the browser was
+// handed.
+inline QStringList pagesOpenedFrom(QWidget* form, QWidget* banner, const QString& action)
+{
+    seams().shell->opened.clear();
+    if (action == QLatin1String("Label6"))
+        QTest::mouseClick(banner, Qt::LeftButton);
+    else if (QAction* a = form->findChild<QAction*>(action))
+        a->trigger();
+    return seams().shell->opened;
+}
 
 } // namespace testing

@@ -117,11 +117,7 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("page");
-        const auto page = [](void (*opener)()) {
-            testing::seams().shell->opened.clear();
-            opener();
-            return testing::seams().shell->opened.value(0);
-        };
+        const auto page = testing::pageOpenedBy;
         QTest::newRow("help") << "mnuHelp" << page(shell::OpenHelpPage);
         QTest::newRow("online") << "mnuOnline" << page(shell::OpenHomePage);
         QTest::newRow("update") << "mnuUpdate" << page(shell::OpenDownloadPage);
@@ -134,12 +130,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, page);
         tarot::frmTarotFront* front = road.querent();
-        testing::seams().shell->opened.clear();
-        if (action == QLatin1String("Label6"))
-            QTest::mouseClick(front->Label6, Qt::LeftButton);
-        else
-            front->findChild<QAction*>(action)->trigger();
-        QCOMPARE(testing::seams().shell->opened, QStringList{page});
+        QVERIFY(front);
+        QCOMPARE(testing::pagesOpenedFrom(front, front->Label6, action), QStringList{page});
     }
 
     void aboutBoxFromTheMenu()

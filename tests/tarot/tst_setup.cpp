@@ -209,11 +209,7 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("page");
-        const auto page = [](void (*opener)()) {
-            testing::seams().shell->opened.clear();
-            opener();
-            return testing::seams().shell->opened.value(0);
-        };
+        const auto page = testing::pageOpenedBy;
         QTest::newRow("online help") << "mnuOnline" << page(shell::OpenHelpPage);
         QTest::newRow("visit") << "mnuVisit" << page(shell::OpenHomePage);
         QTest::newRow("update") << "mnuUpdate" << page(shell::OpenDownloadPage);
@@ -226,12 +222,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, page);
         tarot::frmTarot* setUp = road.setUp();
-        testing::seams().shell->opened.clear();
-        if (action == QLatin1String("Label6"))
-            QTest::mouseClick(setUp->Label6, Qt::LeftButton);
-        else
-            setUp->findChild<QAction*>(action)->trigger();
-        QCOMPARE(testing::seams().shell->opened, QStringList{page});
+        QVERIFY(setUp);
+        QCOMPARE(testing::pagesOpenedFrom(setUp, setUp->Label6, action), QStringList{page});
     }
 
     void showSpreadInfo_data()

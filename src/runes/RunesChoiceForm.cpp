@@ -1,5 +1,6 @@
 #include "runes/RunesChoiceForm.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
@@ -26,10 +27,9 @@ constexpr double kPictureWidth = 945, kPictureHeight = 1260;
 
 QGroupBox* CellFrame(QWidget* parent, const QString& name, const char* caption, int gridIndex)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
-    frame->setObjectName(name);
-    frame->setFont(Verdana(9.75, true));
-    setGeometryTw(frame, kColumnLefts[gridIndex % 2], kRowTops[gridIndex / 2], kFrameWidth, kFrameHeight);
+    QGroupBox* frame = platform::MakeFrame(
+        parent, name, QString::fromLatin1(caption),
+        {kColumnLefts[gridIndex % 2], kRowTops[gridIndex / 2], kFrameWidth, kFrameHeight}, Verdana(9.75, true));
     // The highlight stays while the pointer is over a frame: its moves do not reach the window's surface.
     frame->setAttribute(Qt::WA_NoMousePropagation);
     return frame;
@@ -45,7 +45,8 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
     SetClientSizeTw(8025, 6720);
     setMouseTracking(true);
 
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), kChoiceBanner, 540, 120, 6690, 465, Verdana(9.75, true, true));
+    Label1 = platform::MakeLabel(this, QStringLiteral("Label1"), kChoiceBanner, {540, 120, 6690, 465},
+                                 Verdana(9.75, true, true));
     Label1->setAlignment(Qt::AlignCenter);
     platform::setBackColor(Label1, Qt::white);
     platform::setForeColor(Label1, Qt::red);
@@ -53,8 +54,8 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
     new MouseRelay(Label1, [this] { Label1_Click(); });
 
     fraInstruction = CellFrame(this, QStringLiteral("fraInstruction"), design.instructionCaption, 0);
-    Label2 = MakeLabel(fraInstruction, QStringLiteral("Label2"), QString::fromLatin1(design.instruction), 90,
-                       design.instructionTop, 3435, design.instructionHeight, Verdana(9.75));
+    Label2 = platform::MakeLabel(fraInstruction, QStringLiteral("Label2"), QString::fromLatin1(design.instruction),
+                                 {90, design.instructionTop, 3435, design.instructionHeight}, Verdana(9.75));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setAttribute(Qt::WA_NoMousePropagation);
@@ -65,9 +66,8 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
         QGroupBox* frame = CellFrame(this, QStringLiteral("fraChoice(%1)").arg(cell.index), cell.caption, g + 1);
         fraChoice[i] = frame;
 
-        auto* picture = new platform::PictureBox(frame);
-        picture->setObjectName(QStringLiteral("picCatagory(%1)").arg(cell.index));
-        setGeometryTw(picture, cell.pictureLeft, cell.pictureTop, kPictureWidth, kPictureHeight);
+        auto* picture = platform::MakePicture(frame, QStringLiteral("picCatagory(%1)").arg(cell.index),
+                                              {cell.pictureLeft, cell.pictureTop, kPictureWidth, kPictureHeight});
         platform::setBackColor(picture, Qt::white);
         picture->setPicture(platform::BuiltInPicture(QString::fromLatin1(design.picturePattern).arg(cell.index),
                                                      QSize(63, 84)));
@@ -75,9 +75,10 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
             picture, [this, n = cell.index] { picCatagory_Click(n); }, [this, n = cell.index] { picCatagory_MouseMove(n); });
         picCatagory[i] = picture;
 
-        QLabel* info = MakeLabel(frame, QStringLiteral("lblInfo(%1)").arg(cell.index), QString::fromLatin1(cell.info),
-                                 cell.infoLeft, cell.infoTop, cell.infoWidth, cell.infoHeight,
-                                 Verdana(design.infoPointSize));
+        QLabel* info = platform::MakeLabel(frame, QStringLiteral("lblInfo(%1)").arg(cell.index),
+                                           QString::fromLatin1(cell.info),
+                                           {cell.infoLeft, cell.infoTop, cell.infoWidth, cell.infoHeight},
+                                           Verdana(design.infoPointSize));
         info->setWordWrap(true);
         info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         info->setAutoFillBackground(true);
@@ -86,9 +87,7 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
         lblInfo[i] = info;
     }
 
-    Picture1 = new platform::PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    setGeometryTw(Picture1, 7380, 120, 510, 510);
+    Picture1 = platform::MakePicture(this, QStringLiteral("Picture1"), {7380, 120, 510, 510});
     Picture1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/cursor/hand.png"), QSize(32, 32)));
     Picture1->hide();
 }

@@ -49,31 +49,11 @@ private:
 
 } // namespace
 
-QFont Verdana(double points, bool bold, bool underline)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
-
 QCursor HandCursor()
 {
     if (!QFile::exists(kHandPicture))
         return QCursor(Qt::PointingHandCursor);
     return QCursor(platform::BuiltInPicture(kHandPicture, QSize(32, 32)), 13, 1);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, double left, double top, double width,
-                  double height, const QFont& font)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
-    platform::setGeometryTw(label, left, top, width, height);
-    return label;
 }
 
 void SetOuterSizeTw(platform::Form* form, double width, double height)

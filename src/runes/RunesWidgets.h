@@ -1,7 +1,8 @@
 #pragma once
-// What the runes windows share on the screen side: fonts, the hand pointer, the mouse relay that turns
+// What the runes windows share on the screen side: the hand pointer, the mouse relay that turns
 // clicks and hovers on a control into the window's handlers, the user's close of a window, and the
 // writing of text pieces into a rich text box.
+#include "platform/Controls.h"
 #include "runes/StoneGrid.h"
 
 #include <QColor>
@@ -21,13 +22,10 @@ class Form;
 
 namespace runes {
 
-QFont Verdana(double points, bool bold = false, bool underline = false);
+using platform::Verdana;
 
 // The pointing hand of the banners and the choices, its hot spot at the fingertip.
 QCursor HandCursor();
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, double left, double top, double width,
-                  double height, const QFont& font);
 
 // The window's outer size (frame included), in twips.
 void SetOuterSizeTw(platform::Form* form, double width, double height);

@@ -1,5 +1,6 @@
 #include "runes/frmRunesReadingEntry.h"
 
+#include "platform/Controls.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "runes/RuneTables.h"
@@ -30,34 +31,6 @@ namespace {
 const QString kEntryBanner = QStringLiteral("Free rune guides at %1")
                                  .arg(QString::fromLatin1(shell::kSiteDisplayAddress));
 
-QGroupBox* Frame(QWidget* parent, const char* name, const QString& caption, double l, double t, double w, double h)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setFont(Verdana(9, true));
-    setGeometryTw(frame, l, t, w, h);
-    return frame;
-}
-
-QComboBox* DateBox(QWidget* parent, const char* name, double l, double t, double w, double h)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(Verdana(8.25));
-    box->setEditable(false);
-    setGeometryTw(box, l, t, w, h);
-    return box;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, double l)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(Verdana(8.25));
-    setGeometryTw(b, l, 6150, 1245, 405);
-    return b;
-}
-
 // The number-to-text conversion of the design leaves a blank where a sign would stand.
 QString Numbered(int n) { return QStringLiteral(" ") + QString::number(n); }
 
@@ -75,7 +48,8 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     SetCaption(QStringLiteral("Keldamar"));
     SetClientSizeTw(7995, 6810);
 
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), kEntryBanner, 652, 180, 6690, 465, Verdana(9.75, true, true));
+    Label1 = platform::MakeLabel(this, QStringLiteral("Label1"), kEntryBanner, {652, 180, 6690, 465},
+                                 Verdana(9.75, true, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setAutoFillBackground(true);
     platform::setBackColor(Label1, Qt::white);
@@ -83,17 +57,19 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     Label1->setCursor(HandCursor());
     new MouseRelay(Label1, [this] { Label1_Click(); });
 
-    Frame1 = Frame(this, "Frame1", QStringLiteral("Name && Date Of Birth Of Person"), 300, 990, 7485, 1215);
+    Frame1 = platform::MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Name && Date Of Birth Of Person"),
+                                 {300, 990, 7485, 1215}, Verdana(9, true));
     txtName = new QLineEdit(QString::fromLatin1(kNamePlaceholder), Frame1);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(Verdana(8.25));
     setGeometryTw(txtName, 90, 270, 7245, 315);
     txtName->installEventFilter(this);
-    cboDate = DateBox(Frame1, "cboDate", 1830, 750, 1065, 315);
-    cboMonth = DateBox(Frame1, "cboMonth", 3030, 750, 1935, 315);
-    cboYear = DateBox(Frame1, "cboYear", 5130, 750, 2235, 315);
+    cboDate = platform::MakeDropDown(Frame1, QStringLiteral("cboDate"), {1830, 750, 1065, 315}, Verdana(8.25));
+    cboMonth = platform::MakeDropDown(Frame1, QStringLiteral("cboMonth"), {3030, 750, 1935, 315}, Verdana(8.25));
+    cboYear = platform::MakeDropDown(Frame1, QStringLiteral("cboYear"), {5130, 750, 2235, 315}, Verdana(8.25));
 
-    Frame2 = Frame(this, "Frame2", QStringLiteral("Question that needs to be answered"), 300, 2370, 7485, 1665);
+    Frame2 = platform::MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Question that needs to be answered"),
+                                 {300, 2370, 7485, 1665}, Verdana(9, true));
     txtQuestion = new QPlainTextEdit(Frame2);
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
     txtQuestion->setFont(Verdana(8.25));
@@ -102,8 +78,10 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     setGeometryTw(txtQuestion, 150, 270, 7215, 1245);
     txtQuestion->installEventFilter(this);
 
-    Frame3 = Frame(this, "Frame3", QStringLiteral("Type Of Rune"), 300, 4200, 7485, 795);
-    Frame4 = Frame(this, "Frame4", QStringLiteral("Type Of  Spread"), 300, 5160, 7485, 795);
+    Frame3 = platform::MakeFrame(this, QStringLiteral("Frame3"), QStringLiteral("Type Of Rune"),
+                                 {300, 4200, 7485, 795}, Verdana(9, true));
+    Frame4 = platform::MakeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Type Of  Spread"),
+                                 {300, 5160, 7485, 795}, Verdana(9, true));
     runeGroup_ = new QButtonGroup(this);
     spreadGroup_ = new QButtonGroup(this);
     const char* const runeCaptions[6] = {"Gold", "Ice", "Jade", "Spirit", "Stone", "Select Later"};
@@ -138,9 +116,12 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
             optSpread_Click(id);
     });
 
-    Command2 = Button(this, "Command2", QStringLiteral("Exit"), 3870);
-    Command1 = Button(this, "Command1", QStringLiteral("Reset"), 5205);
-    cmdNext = Button(this, "cmdNext", QStringLiteral("&Next"), 6540);
+    Command2 = platform::MakeButton(this, QStringLiteral("Command2"), QStringLiteral("Exit"), {3870, 6150, 1245, 405},
+                                    Verdana(8.25));
+    Command1 = platform::MakeButton(this, QStringLiteral("Command1"), QStringLiteral("Reset"), {5205, 6150, 1245, 405},
+                                    Verdana(8.25));
+    cmdNext = platform::MakeButton(this, QStringLiteral("cmdNext"), QStringLiteral("&Next"), {6540, 6150, 1245, 405},
+                                   Verdana(8.25));
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });

@@ -1,5 +1,6 @@
 #include "runes/frmRunesReadingResult.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -43,15 +44,6 @@ QPixmap BlankPlacePicture()
     return white;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, double left)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(Verdana(9));
-    setGeometryTw(b, left, 6420, 1305, 405);
-    return b;
-}
-
 } // namespace
 
 frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormName))
@@ -60,31 +52,29 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
     platform::setBackColor(this, Qt::white);
     SetClientSizeTw(11265, 6975);
 
-    Picture1 = new platform::PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    setGeometryTw(Picture1, 240, 30, 5085, 6825);
+    Picture1 = platform::MakePicture(this, QStringLiteral("Picture1"), {240, 30, 5085, 6825});
     platform::setBackColor(Picture1, Qt::white);
 
     const QPixmap blank = BlankPlacePicture();
     const auto& places = GridPlaces();
     for (int n = 0; n < GridPlaceCount; ++n) {
         const GridPlace& g = places[static_cast<size_t>(n)];
-        auto* place = new platform::PictureBox(Picture1);
-        place->setObjectName(QStringLiteral("picResult(%1)").arg(n));
-        setGeometryTw(place, g.left, g.top, PlaceWidth, PlaceHeight);
+        auto* place = platform::MakePicture(Picture1, QStringLiteral("picResult(%1)").arg(n),
+                                            {g.left, g.top, PlaceWidth, PlaceHeight});
         place->setPicture(blank);
         place->hide();
         picResult[static_cast<size_t>(n)] = place;
 
-        QLabel* name = MakeLabel(place, QStringLiteral("lblStoneName(%1)").arg(n), QStringLiteral("Berkano"),
-                                 g.nameLeft, g.nameTop, 825, 195, Verdana(8.25, true));
+        QLabel* name = platform::MakeLabel(place, QStringLiteral("lblStoneName(%1)").arg(n), QStringLiteral("Berkano"),
+                                           {g.nameLeft, g.nameTop, 825, 195}, Verdana(8.25, true));
         platform::setBackColor(name, Qt::black);
         platform::setForeColor(name, Qt::white);
         name->hide();
         lblStoneName[static_cast<size_t>(n)] = name;
 
-        QLabel* facing = MakeLabel(place, QStringLiteral("lblFacing(%1)").arg(n), QStringLiteral("Markstaved"),
-                                   g.facingLeft, g.facingTop, 1140, 195, Verdana(8.25, true));
+        QLabel* facing = platform::MakeLabel(place, QStringLiteral("lblFacing(%1)").arg(n),
+                                             QStringLiteral("Markstaved"), {g.facingLeft, g.facingTop, 1140, 195},
+                                             Verdana(8.25, true));
         platform::setBackColor(facing, Qt::black);
         platform::setForeColor(facing, QColor(255, 192, 128));
         lblFacing[static_cast<size_t>(n)] = facing;
@@ -97,7 +87,8 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
     RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setGeometryTw(RichTextBox1, 5460, 960, 5625, 5355);
 
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), kResultBanner, 5700, 90, 4920, 765, Verdana(9.75, true, true));
+    Label1 = platform::MakeLabel(this, QStringLiteral("Label1"), kResultBanner, {5700, 90, 4920, 765},
+                                 Verdana(9.75, true, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     platform::setBackColor(Label1, Qt::white);
@@ -112,8 +103,10 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
     setGeometryTw(Check1, 6570, 6420, 1305, 405);
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
 
-    Command3 = Button(this, "Command3", QStringLiteral("Exit"), 8175);
-    Command1 = Button(this, "Command1", QStringLiteral("Start Again"), 9780);
+    Command3 = platform::MakeButton(this, QStringLiteral("Command3"), QStringLiteral("Exit"), {8175, 6420, 1305, 405},
+                                    Verdana(9));
+    Command1 = platform::MakeButton(this, QStringLiteral("Command1"), QStringLiteral("Start Again"),
+                                    {9780, 6420, 1305, 405}, Verdana(9));
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

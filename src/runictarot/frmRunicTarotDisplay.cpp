@@ -1,5 +1,6 @@
 #include "runictarot/frmRunicTarotDisplay.h"
 
+#include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -23,7 +24,10 @@ namespace runictarot {
 
 namespace {
 
-using parts::verdana;
+using platform::Look;
+using platform::Verdana;
+
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 const QColor kGreen(192, 255, 192);
 const QColor kOrange(255, 192, 128);
@@ -35,34 +39,34 @@ const QColor kName(0, 0, 255);
 
 QLabel* title(QWidget* parent, const char* name, const char* text, double l, double t)
 {
-    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(text), l, t, 5000, 210,
-                        verdana(8.25, true, true), kTitle, false);
+    return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), {l, t, 5000, 210},
+                               Look(Verdana(8.25, true, true)).Fore(kTitle).Align(kTopLeft).Wrap(false));
 }
 
 QLabel* heading(QWidget* parent, const char* name, const char* text, double l, double t)
 {
-    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(text), l, t, 2925, 210,
-                        verdana(8.25, true, true), kHeading, false);
+    return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), {l, t, 2925, 210},
+                               Look(Verdana(8.25, true, true)).Fore(kHeading).Align(kTopLeft).Wrap(false));
 }
 
 QLabel* field(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w, double h)
 {
-    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), l, t, w, h,
-                        verdana(8.25, true), kField);
+    return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), {l, t, w, h},
+                               Look(Verdana(8.25, true)).Fore(kField).Align(kTopLeft).Wrap());
 }
 
 QLabel* nameField(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w,
                   double h)
 {
-    return parts::label(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), l, t, w, h,
-                        verdana(9, true), kName, false);
+    return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), {l, t, w, h},
+                               Look(Verdana(9, true)).Fore(kName).Align(kTopLeft).Wrap(false));
 }
 
 GuardedTextBox* longText(QWidget* parent, const char* name, double l, double t, double w, double h)
 {
     auto* box = new GuardedTextBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFont(verdana(8.25, true));
+    box->setFont(Verdana(8.25, true));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     platform::setBackColor(box, kGreen);
@@ -73,9 +77,7 @@ GuardedTextBox* longText(QWidget* parent, const char* name, double l, double t, 
 
 platform::PictureBox* picture(QWidget* parent, const char* name, double l, double t, double w, double h)
 {
-    auto* box = new platform::PictureBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    platform::setGeometryTw(box, l, t, w, h);
+    auto* box = platform::MakePicture(parent, QString::fromLatin1(name), {l, t, w, h});
     return box;
 }
 
@@ -93,14 +95,14 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     SetClientSizeTw(9135, 8175);
     platform::setBackColor(this, kGreen);
 
-    QFrame* top = parts::frame(this, QStringLiteral("fraTop"), 0, 0, 9135, 615, kOrange);
-    Label61 = parts::label(top, QStringLiteral("Label61"), ForumAdvert(), 120, 120, 8880, 585,
-                           verdana(9, true, true), kField);
+    QFrame* top = platform::MakePanel(this, QStringLiteral("fraTop"), {0, 0, 9135, 615}, Look().Back(kOrange));
+    Label61 = platform::MakeLabel(top, QStringLiteral("Label61"), ForumAdvert(), {120, 120, 8880, 585},
+                                  Look(Verdana(9, true, true)).Fore(kField).Align(kTopLeft).Wrap());
     parts::makeLink(Label61, [this] { Label61_Click(); });
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setFont(verdana(8.25, true));
+    SSTab1->setFont(Verdana(8.25, true));
     platform::setGeometryTw(SSTab1, 0, 645, 9135, 6690);
     auto* page0 = new QWidget;
     page0->setObjectName(QStringLiteral("tabSunSign"));
@@ -110,7 +112,7 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     SSTab1->addTab(page1, QStringLiteral("Runic Tarot Reading for Favorable Planet"));
 
     // Tab 0.
-    QFrame* f0 = parts::frame(page0, QStringLiteral("fraSunSign"), 0, 0, 9135, 6315, kGreen);
+    QFrame* f0 = platform::MakePanel(page0, QStringLiteral("fraSunSign"), {0, 0, 9135, 6315}, Look().Back(kGreen));
     title(f0, "Label13", "Rune Stone Reading for Sun Sign", 2640, 120);
     heading(f0, "Label3", "Corresponding Rune Stone", 240, 480);
     lblCorrespondingRuneStone = nameField(f0, "lblCorrespondingRuneStone", "lblRuneStone", 3240, 480, 1305, 210);
@@ -133,7 +135,8 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     picTarotCard = picture(f0, "picTarotCard", 6840, 2520, 2130, 3750);
 
     // Tab 1.
-    QFrame* f1 = parts::frame(page1, QStringLiteral("fraFavorablePlanet"), 0, 0, 9135, 6315, kGreen);
+    QFrame* f1 = platform::MakePanel(page1, QStringLiteral("fraFavorablePlanet"), {0, 0, 9135, 6315},
+                                     Look().Back(kGreen));
     title(f1, "Label20", "Rune Stone Reading for Favorable Planet", 2040, 120);
     heading(f1, "Label7", "Stone Associated With Planet", 240, 420);
     lblStoneWithPlanet = nameField(f1, "lblStoneWithPlanet", "lblStoneWithPlanet", 3240, 420, 1905, 210);
@@ -164,19 +167,19 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     lblAboutYourTarotCard->setText(defaultCardText);
     lblAboutYourTarotCardWithPlanet->setText(defaultCardText);
 
-    QFrame* bottom = parts::frame(this, QStringLiteral("fraBottom"), 0, 7320, 9135, 855, kOrange);
-    cmdPrint = parts::button(bottom, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 6360, 240, 1260, 465,
-                             verdana(8.25, true));
-    cmdBack = parts::button(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"), 7680, 240, 1260, 465,
-                            verdana(8.25, true));
+    QFrame* bottom = platform::MakePanel(this, QStringLiteral("fraBottom"), {0, 7320, 9135, 855}, Look().Back(kOrange));
+    cmdPrint = platform::MakeButton(bottom, QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
+                                    {6360, 240, 1260, 465}, Verdana(8.25, true));
+    cmdBack = platform::MakeButton(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"), {7680, 240, 1260, 465},
+                                   Verdana(8.25, true));
     for (QPushButton* b : {cmdPrint, cmdBack})
         platform::setBackColor(b, kGrey);
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    lblFullBrand = parts::label(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), 120, 160, 5745, 615,
-                                verdana(8.25, true, true), kName);
-    lblCobrand = parts::label(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), 120, 160, 5745, 615,
-                              verdana(8.25, true, true), kName);
+    lblFullBrand = platform::MakeLabel(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), {120, 160, 5745, 615},
+                                       Look(Verdana(8.25, true, true)).Fore(kName).Align(kTopLeft).Wrap());
+    lblCobrand = platform::MakeLabel(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), {120, 160, 5745, 615},
+                                     Look(Verdana(8.25, true, true)).Fore(kName).Align(kTopLeft).Wrap());
     platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
     lblCobrand->raise();
     parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });

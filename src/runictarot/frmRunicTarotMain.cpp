@@ -6,6 +6,7 @@
 #include "runes/RuneTables.h"
 #include "runictarot/CopyGuard.h"
 #include "runictarot/DetailsFile.h"
+#include "platform/Controls.h"
 #include "runictarot/FormParts.h"
 #include "runictarot/RunicTarotState.h"
 #include "runictarot/RunicTarotTexts.h"
@@ -29,7 +30,10 @@ namespace runictarot {
 
 namespace {
 
-using parts::verdana;
+using platform::Look;
+using platform::Verdana;
+
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 using platform::bgr;
 
 const QColor kGreen(192, 255, 192);
@@ -47,13 +51,8 @@ QStringList picturePaths(const char* stem, int count)
 
 QComboBox* dateList(QWidget* parent, const char* name, double l, double w)
 {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(false);
-    box->setFont(verdana(8.25));
-    platform::setBackColor(box, kGreen);
-    platform::setForeColor(box, kEntryText);
-    platform::setGeometryTw(box, l, 960, w, 315);
+    QComboBox* box = platform::MakeDropDown(parent, QString::fromLatin1(name), {l, 960, w, 315},
+                                            Look(Verdana(8.25)).Back(kGreen).Fore(kEntryText));
     return box;
 }
 
@@ -90,63 +89,58 @@ frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
     SetClientSizeTw(7335, 4695);
     platform::setBackColor(this, kGreen);
 
-    QFrame* top = parts::frame(this, QStringLiteral("fraTop"), 0, 0, 7335, 615, kOrange);
-    Label61 = parts::label(top, QStringLiteral("Label61"), ForumAdvert(), 75, 120, 7140, 585, verdana(9, true, true),
-                           QColor(0, 64, 0));
+    QFrame* top = platform::MakePanel(this, QStringLiteral("fraTop"), {0, 0, 7335, 615}, Look().Back(kOrange));
+    Label61 = platform::MakeLabel(top, QStringLiteral("Label61"), ForumAdvert(), {75, 120, 7140, 585},
+                                  Look(Verdana(9, true, true)).Fore(QColor(0, 64, 0)).Align(kTopLeft).Wrap());
     parts::makeLink(Label61, [this] { Label61_Click(); });
 
-    QFrame* middle = parts::frame(this, QStringLiteral("fraMiddle"), 0, 600, 7335, 2415, kGreen);
-    Label7 = parts::label(middle, QStringLiteral("Label7"), WelcomeText(), 600, 120, 6375, 615, verdana(8.25, true),
-                          QColor(0, 0, 255));
-    cmdOpen = parts::wrappingButton(middle, QStringLiteral("cmdOpen"),
-                                    QStringLiteral("Click Here To Open Previously Saved Runic Tarot Interpretation"),
-                                    120, 840, 1575, 1455, verdana(9, true));
+    QFrame* middle = platform::MakePanel(this, QStringLiteral("fraMiddle"), {0, 600, 7335, 2415}, Look().Back(kGreen));
+    Label7 = platform::MakeLabel(middle, QStringLiteral("Label7"), WelcomeText(), {600, 120, 6375, 615},
+                                 Look(Verdana(8.25, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap());
+    cmdOpen = platform::MakeWrappingButton(
+        middle, QStringLiteral("cmdOpen"),
+        QStringLiteral("Click Here To Open Previously Saved Runic Tarot Interpretation"), {120, 840, 1575, 1455},
+        Verdana(9, true));
     platform::setBackColor(cmdOpen, kGrey);
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
 
-    fraDetails = new QGroupBox(QStringLiteral("Enter Your Details"), middle);
-    fraDetails->setObjectName(QStringLiteral("fraDetails"));
-    fraDetails->setFont(verdana(8.25));
-    platform::setBackColor(fraDetails, kOrange);
-    platform::setGeometryTw(fraDetails, 1800, 840, 5415, 1455);
+    fraDetails = platform::MakeFrame(middle, QStringLiteral("fraDetails"), QStringLiteral("Enter Your Details"),
+                                     {1800, 840, 5415, 1455}, Look(Verdana(8.25)).Back(kOrange));
 
-    Label1 = parts::label(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name:-"), 120, 360, 705, 195,
-                          verdana(8.25, true), Qt::black, false);
-    txtName = new QLineEdit(fraDetails);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setFont(verdana(8.25));
-    platform::setBackColor(txtName, kGreen);
-    platform::setForeColor(txtName, kEntryText);
-    platform::setGeometryTw(txtName, 1680, 240, 3615, 375);
+    Label1 = platform::MakeLabel(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name:-"), {120, 360, 705, 195},
+                                 Look(Verdana(8.25, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
+    txtName = platform::MakeTextBox(fraDetails, QStringLiteral("txtName"), {}, {1680, 240, 3615, 375},
+                                    Look(Verdana(8.25)).Back(kGreen).Fore(kEntryText));
     txtName->installEventFilter(this);
 
-    Label3 = parts::label(fraDetails, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"), 120, 1080, 1395,
-                          195, verdana(8.25, true), Qt::black, false);
-    Label4 = parts::label(fraDetails, QStringLiteral("Label4"), QStringLiteral("Date"), 1680, 720, 735, 195,
-                          verdana(8.25, false, true), Qt::black, false);
-    Label5 = parts::label(fraDetails, QStringLiteral("Label5"), QStringLiteral("Month"), 2520, 720, 1575, 195,
-                          verdana(8.25, false, true), Qt::black, false);
-    Label6 = parts::label(fraDetails, QStringLiteral("Label6"), QStringLiteral("Year"), 4200, 720, 1095, 195,
-                          verdana(8.25, false, true), Qt::black, false);
+    Label3 = platform::MakeLabel(fraDetails, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"),
+                                 {120, 1080, 1395, 195},
+                                 Look(Verdana(8.25, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
+    Label4 = platform::MakeLabel(fraDetails, QStringLiteral("Label4"), QStringLiteral("Date"), {1680, 720, 735, 195},
+                                 Look(Verdana(8.25, false, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
+    Label5 = platform::MakeLabel(fraDetails, QStringLiteral("Label5"), QStringLiteral("Month"), {2520, 720, 1575, 195},
+                                 Look(Verdana(8.25, false, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
+    Label6 = platform::MakeLabel(fraDetails, QStringLiteral("Label6"), QStringLiteral("Year"), {4200, 720, 1095, 195},
+                                 Look(Verdana(8.25, false, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
     cmbDate = dateList(fraDetails, "cmbDate", 1680, 735);
     cmbMonth = dateList(fraDetails, "cmbMonth", 2520, 1575);
     cmbYear = dateList(fraDetails, "cmbYear", 4200, 1095);
 
-    cmdRunicAstrology = parts::button(this, QStringLiteral("cmdRunicAstrology"),
-                                      QStringLiteral("Generate My &Runic Tarot Reading"), 10, 3195, 4935, 585,
-                                      verdana(8.25, true));
-    cmdExit = parts::button(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"), 5100, 3195, 2220, 585,
-                            verdana(8.25, true));
+    cmdRunicAstrology = platform::MakeButton(this, QStringLiteral("cmdRunicAstrology"),
+                                             QStringLiteral("Generate My &Runic Tarot Reading"), {10, 3195, 4935, 585},
+                                             Verdana(8.25, true));
+    cmdExit = platform::MakeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"), {5100, 3195, 2220, 585},
+                                   Verdana(8.25, true));
     for (QPushButton* b : {cmdRunicAstrology, cmdExit})
         platform::setBackColor(b, kGrey);
     connect(cmdRunicAstrology, &QPushButton::clicked, this, [this] { cmdRunicAstrology_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
-    QFrame* bottom = parts::frame(this, QStringLiteral("fraBottom"), 0, 3840, 7335, 855, kOrange);
-    lblFullBrand = parts::label(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), 120, 165, 7065, 615,
-                                verdana(8.25, true, true), QColor(0, 0, 255));
-    lblCobrand = parts::label(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), 120, 165, 7065, 615,
-                              verdana(8.25, true, true), QColor(0, 0, 255));
+    QFrame* bottom = platform::MakePanel(this, QStringLiteral("fraBottom"), {0, 3840, 7335, 855}, Look().Back(kOrange));
+    lblFullBrand = platform::MakeLabel(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), {120, 165, 7065, 615},
+                                       Look(Verdana(8.25, true, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap());
+    lblCobrand = platform::MakeLabel(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), {120, 165, 7065, 615},
+                                     Look(Verdana(8.25, true, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap());
     platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
     lblCobrand->raise();
     parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });

@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "runes/RuneTables.h"
 #include "runictarot/CopyGuard.h"
+#include "platform/Controls.h"
 #include "runictarot/FormParts.h"
 #include "platform/Printing.h"
 #include "runictarot/RunicTarotState.h"
@@ -24,7 +25,10 @@ namespace runictarot {
 
 namespace {
 
-using parts::verdana;
+using platform::Look;
+using platform::Verdana;
+
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 const QColor kLabelColour(0, 0, 0);
 const QColor kValueColour(0, 128, 0);
@@ -33,8 +37,8 @@ const QString kTwoLineEnds = QStringLiteral("\r\n\r\n");
 
 QLabel* link(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h)
 {
-    QLabel* lbl = parts::label(parent, QString::fromLatin1(name), text, l, t, w, h, verdana(8.25, true, true),
-                               QColor(0, 64, 0));
+    QLabel* lbl = platform::MakeLabel(parent, QString::fromLatin1(name), text, {l, t, w, h},
+                                      Look(Verdana(8.25, true, true)).Fore(QColor(0, 64, 0)).Align(kTopLeft).Wrap());
     lbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return lbl;
 }
@@ -54,7 +58,7 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
     SetCaption(QString::fromLatin1(kWindowCaption));
     SetClientSizeTw(7665, 7560);
     platform::setBackColor(this, QColor(192, 255, 192));
-    setFont(verdana(8.25));
+    setFont(Verdana(8.25));
 
     Label14 = link(this, "Label14", ForumTagline(), 1440, 0, 4830, 195);
     Label1 = link(this, "Label1", VisitSiteCaption(), 1620, 180, 4470, 195);
@@ -64,17 +68,17 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
 
     RTB = new GuardedTextBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setFont(verdana(9.75));
+    RTB->setFont(Verdana(9.75));
     platform::setBackColor(RTB, QColor(255, 224, 192));
     platform::setForeColor(RTB, Qt::black);
     platform::setGeometryTw(RTB, 0, 390, 7665, 6135);
     connectGuardHandlers(RTB, {[this] { RTB_Change(); }, [this] { RTB_Click(); }, [this] { RTB_MouseDown(); },
                                [this] { RTB_MouseMove(); }, [this] { RTB_MouseUp(); }});
 
-    cmdSave = parts::button(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"), 5400, 6570, 1125, 345,
-                            verdana(8.25));
-    cmdPrint = parts::button(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 6540, 6570, 1125, 345,
-                             verdana(8.25));
+    cmdSave = platform::MakeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"), {5400, 6570, 1125, 345},
+                                   Verdana(8.25));
+    cmdPrint = platform::MakeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
+                                    {6540, 6570, 1125, 345}, Verdana(8.25));
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
@@ -22,17 +23,9 @@ namespace {
 QLabel* aboutLabel(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h,
                    bool bold, const QColor& colour)
 {
-    auto* lbl = new QLabel(text, parent);
-    lbl->setObjectName(QString::fromLatin1(name));
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(8.25);
-    f.setBold(bold);
-    lbl->setFont(f);
-    lbl->setWordWrap(true);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::setForeColor(lbl, colour);
-    setGeometryTw(lbl, l, t, w, h);
-    return lbl;
+    return platform::MakeLabel(
+        parent, QString::fromLatin1(name), text, {l, t, w, h},
+        platform::Look(platform::Verdana(8.25, bold)).Fore(colour).Align(Qt::AlignLeft | Qt::AlignTop).Wrap());
 }
 } // namespace
 
@@ -45,9 +38,7 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
     platform::setBackColor(this, Qt::black);
     SetClientSizeTw(6810, 3870);
 
-    Picture1 = new platform::PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    setGeometryTw(Picture1, 120, 120, 480, 480);
+    Picture1 = platform::MakePicture(this, QStringLiteral("Picture1"), {120, 120, 480, 480});
     Picture1->setPicture(icon);
 
     const QColor white(Qt::white), cyan(Qt::cyan);
@@ -78,9 +69,7 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
     line->setStyleSheet(QStringLiteral("color: #c0c0c0; background-color: #c0c0c0;"));
     setGeometryTw(line, 0, 3240, 6900, 15);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    setGeometryTw(cmdOK, 5400, 3360, 1260, 345);
+    cmdOK = platform::MakeButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), {5400, 3360, 1260, 345});
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

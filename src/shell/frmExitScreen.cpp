@@ -1,5 +1,6 @@
 #include "shell/frmExitScreen.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
@@ -20,6 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using platform::Look;
+using platform::Verdana;
 using platform::setGeometryTw;
 
 namespace shell {
@@ -32,36 +35,18 @@ constexpr const char* kFriendNamePlaceholder = "Friend's Name";
 constexpr const char* kFriendEmailPlaceholder = "Friend's Email Address";
 constexpr const char* kMessagePlaceholder = "Your Message";
 
-QFont verdana(double points, bool bold = false)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-template <class T> T* control(QWidget* parent, const char* name, double l, double t, double w, double h)
-{
-    auto* c = new T(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setFont(verdana(8.25));
-    setGeometryTw(c, l, t, w, h);
-    return c;
-}
-
 QLineEdit* textBox(QWidget* parent, const char* name, const char* text, double l, double t, double w, double h)
 {
-    auto* box = control<QLineEdit>(parent, name, l, t, w, h);
-    box->setText(QString::fromLatin1(text));
-    return box;
+    return platform::MakeTextBox(parent, QString::fromLatin1(name), QString::fromLatin1(text), {l, t, w, h},
+                                 Verdana(8.25));
 }
 
 // A frame of the design: navy, its caption in white. Only the window roles change, so the boxes and the
 // button inside keep their usual colours.
 QGroupBox* navyFrame(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
 {
-    auto* frame = control<QGroupBox>(parent, name, l, t, w, h);
-    frame->setTitle(QString::fromLatin1(caption));
+    QGroupBox* frame = platform::MakeFrame(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                                           {l, t, w, h}, Verdana(8.25));
     QPalette p = frame->palette();
     p.setColor(QPalette::Window, platform::bgr(0x800000));
     p.setColor(QPalette::WindowText, Qt::white);
@@ -121,22 +106,20 @@ frmExitScreen::frmExitScreen() : Form(QString::fromLatin1(kFormName), Kind::TopL
     setAutoFillBackground(true);
     SetClientSizeTw(11115, 4725);
 
-    picExitIcon = control<platform::PictureBox>(this, "picExitIcon", 360, 120, 540, 540);
-    lblExitCaption = control<QLabel>(this, "lblExitCaption", 1080, 240, 720, 435);
-    lblExitCaption->setFont(verdana(18));
-    Label2 = control<QLabel>(this, "Label2", 120, 840, 6975, 1095);
-    Label2->setFont(verdana(8.25, true));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picExitIcon = platform::MakePicture(this, QStringLiteral("picExitIcon"), {360, 120, 540, 540});
+    lblExitCaption = platform::MakeLabel(this, QStringLiteral("lblExitCaption"), {}, {1080, 240, 720, 435},
+                                         Verdana(18));
+    Label2 = platform::MakeLabel(this, QStringLiteral("Label2"), {}, {120, 840, 6975, 1095},
+                                 Look(Verdana(8.25, true)).Align(Qt::AlignLeft | Qt::AlignTop).Wrap());
 
-    Check1 = control<QCheckBox>(this, "Check1", 30, 2040, 7185, 555);
-    Check1->setText(QStringLiteral("Click Here To Visit ") + forum() + QStringLiteral(" Now"));
+    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit ") + forum() + QStringLiteral(" Now"), this);
+    platform::Dress(Check1, QStringLiteral("Check1"), {30, 2040, 7185, 555}, Verdana(8.25));
     Check1->setCursor(Qt::PointingHandCursor);
     // Only the user's tick: unticking in code raises toggled, not clicked.
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
 
-    cmdClose = control<QPushButton>(this, "cmdClose", 6000, 2760, 1245, 375);
-    cmdClose->setText(QStringLiteral("E&xit"));
+    cmdClose = platform::MakeButton(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), {6000, 2760, 1245, 375},
+                                    Verdana(8.25));
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 
     Frame2 = navyFrame(this, "Frame2", "Refer A Friend", 120, 3240, 7065, 1455);
@@ -144,26 +127,23 @@ frmExitScreen::frmExitScreen() : Form(QString::fromLatin1(kFormName), Kind::TopL
     txtEmail = textBox(Frame2, "txtEmail", kEmailPlaceholder, 3600, 360, 3375, 285);
     txtFriendName = textBox(Frame2, "txtFriendName", kFriendNamePlaceholder, 85, 720, 3375, 285);
     txtFriendEmail = textBox(Frame2, "txtFriendEmail", kFriendEmailPlaceholder, 3600, 720, 3375, 285);
-    cmdSubmit = control<QPushButton>(Frame2, "cmdSubmit", 1920, 1080, 3375, 285);
-    cmdSubmit->setText(QStringLiteral("Refer A Friend &Now"));
+    cmdSubmit = platform::MakeButton(Frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
+                                     {1920, 1080, 3375, 285}, Verdana(8.25));
     connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
     // Placed beyond the frame's edge, out of sight, yet still reached by Tab (a hidden box would not be).
-    txtMessage = control<QPlainTextEdit>(Frame2, "txtMessage", 4800, 3600, 1815, 495);
+    txtMessage = new QPlainTextEdit(Frame2);
+    platform::Dress(txtMessage, QStringLiteral("txtMessage"), {4800, 3600, 1815, 495}, Verdana(8.25));
     txtMessage->setTabChangesFocus(true);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetMessageText(QStringLiteral("Your Message\r\n"));
 
     Frame6 = navyFrame(this, "Frame6", "Download Quendra Softwares", 7320, 120, 3735, 4575);
-    Label3 = control<QLabel>(Frame6, "Label3", 120, 360, 3495, 3855);
-    // Plain text: rich text would fold the run of spaces into one.
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3->setText(SoftwarePromotionText());
-    platform::setForeColor(Label3, Qt::white);
-    lblGoToHome = control<QLabel>(Frame6, "lblGoToHome", 75, 4250, 3585, 210);
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quendra Softwares"));
-    platform::setForeColor(lblGoToHome, Qt::yellow);
+    // Plain text, as every label's: rich text would fold the run of spaces into one.
+    Label3 = platform::MakeLabel(Frame6, QStringLiteral("Label3"), SoftwarePromotionText(), {120, 360, 3495, 3855},
+                                 Look(Verdana(8.25)).Fore(Qt::white).Align(Qt::AlignLeft | Qt::AlignTop).Wrap());
+    lblGoToHome = platform::MakeLabel(Frame6, QStringLiteral("lblGoToHome"),
+                                      QStringLiteral("Click Here To Visit Quendra Softwares"), {75, 4250, 3585, 210},
+                                      Look(Verdana(8.25)).Fore(Qt::yellow));
     lblGoToHome->setCursor(Qt::PointingHandCursor);
     lblGoToHome->installEventFilter(this);
 

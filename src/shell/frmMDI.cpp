@@ -1,5 +1,6 @@
 #include "shell/frmMDI.h"
 
+#include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -33,22 +34,17 @@
 #include <QVBoxLayout>
 
 using platform::bgr;
+using platform::Look;
+using platform::MakeButton;
+using platform::MakeLabel;
+using platform::MakeTextBox;
+using platform::Verdana;
 using platform::px;
 using platform::setGeometryTw;
 
 namespace shell {
 
 namespace {
-
-const QString kVerdana = QStringLiteral("Verdana");
-
-QFont verdana(double points, bool bold = false)
-{
-    QFont f(kVerdana);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 QWidget* panel(QWidget* parent, const char* name, double heightTw, const QColor& back = QColor())
 {
@@ -59,34 +55,6 @@ QWidget* panel(QWidget* parent, const char* name, double heightTw, const QColor&
     if (back.isValid())
         platform::setBackColor(w, back);
     return w;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, double l, double t, double w, double h)
-{
-    auto* lbl = new QLabel(text, parent);
-    lbl->setObjectName(name);
-    lbl->setFont(verdana(8.25));
-    setGeometryTw(lbl, l, t, w, h);
-    return lbl;
-}
-
-QLineEdit* textBox(QWidget* parent, const char* name, double l, double t, double w, double h)
-{
-    auto* box = new QLineEdit(QStringLiteral("aa"), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(verdana(8.25));
-    setGeometryTw(box, l, t, w, h);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, double l, double t, double w,
-                    double h, bool bold = false)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFont(verdana(8.25, bold));
-    setGeometryTw(b, l, t, w, h);
-    return b;
 }
 
 // The banner: one line for the maker's forum, ending with the site's address.
@@ -130,17 +98,14 @@ void frmMDI::buildPanels()
     // Banner strip.
     Picture6 = panel(this, "Picture6", 560, bgr(0xFFC0C0));
     Picture6->setCursor(Qt::PointingHandCursor);
-    lblQuendravaleBanner = label(Picture6, QStringLiteral("lblQuendravaleBanner"), bannerText(), 960, 0, 9480, 465);
-    lblQuendravaleBanner->setAlignment(Qt::AlignCenter);
+    lblQuendravaleBanner = MakeLabel(Picture6, QStringLiteral("lblQuendravaleBanner"), bannerText(),
+                                     {960, 0, 9480, 465},
+                                     Look(Verdana(9.75, true)).Fore(bgr(0x800000)).Align(Qt::AlignCenter));
     lblQuendravaleBanner->setCursor(Qt::PointingHandCursor);
-    lblQuendravaleBanner->setFont(verdana(9.75, true));
-    platform::setForeColor(lblQuendravaleBanner, bgr(0x800000));
 
     // Tool bar.
     Picture1 = panel(this, "Picture1", 900);
-    picButtonContainer = new QFrame(Picture1);
-    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
-    setGeometryTw(picButtonContainer, 473, 0, 10935, 800);
+    picButtonContainer = platform::MakePanel(Picture1, QStringLiteral("picButtonContainer"), {473, 0, 10935, 800});
     struct ToolButton {
         int index;
         const char* caption;
@@ -151,13 +116,12 @@ void frmMDI::buildPanels()
                                 {0, "Keldamar", 4455, ":/pictures/icons/tool-runes.png"},
                                 {2, "Runic Tarot", 7935, ":/pictures/icons/tool-runic.png"}};
     for (const ToolButton& t : tools) {
-        auto* b = button(picButtonContainer, QStringLiteral("cmdSelectOption(%1)").arg(t.index),
-                         QString::fromLatin1(t.caption), t.left, 188, 2610, 495, true);
+        auto* b = MakeButton(picButtonContainer, QStringLiteral("cmdSelectOption(%1)").arg(t.index),
+                             QString::fromLatin1(t.caption), {t.left, 188, 2610, 495}, Verdana(8.25, true));
         connect(b, &QPushButton::clicked, this, [this, i = t.index] { cmdSelectOption_Click(i); });
         cmdSelectOption[static_cast<size_t>(t.index)] = b;
-        auto* icon = new platform::PictureBox(picButtonContainer);
-        icon->setObjectName(QStringLiteral("picToolIcon(%1)").arg(t.index));
-        setGeometryTw(icon, t.left - 600, 180, 510, 510);
+        auto* icon = platform::MakePicture(picButtonContainer, QStringLiteral("picToolIcon(%1)").arg(t.index),
+                                           {t.left - 600, 180, 510, 510});
         icon->setPicture(platform::BuiltInPicture(QString::fromLatin1(t.icon), QSize(32, 32)));
         picToolIcon[static_cast<size_t>(t.index)] = icon;
     }
@@ -172,25 +136,30 @@ void frmMDI::buildPanels()
                            {">>", 5790, 540},     {"Runes", 6360, 1080}, {">>", 7470, 540},
                            {"Spread", 8040, 1245}, {">>", 9315, 540},  {"Result", 9885, 1110}};
     for (int i = 0; i < 9; ++i) {
-        QLabel* l = label(picRunesReadingTop, QStringLiteral("lblScreenInfo(%1)").arg(i),
-                          QString::fromLatin1(steps[i].caption), steps[i].left, 30, steps[i].width, 375);
-        l->setFont(verdana(9.75, true));
-        platform::setForeColor(l, Qt::white);
+        QLabel* l = MakeLabel(picRunesReadingTop, QStringLiteral("lblScreenInfo(%1)").arg(i),
+                              QString::fromLatin1(steps[i].caption), {steps[i].left, 30, steps[i].width, 375},
+                              Look(Verdana(9.75, true)).Fore(Qt::white));
         lblScreenInfo[static_cast<size_t>(i)] = l;
     }
 
     // Querent bar.
     picTop = panel(this, "picTop", 915);
-    lblName = label(picTop, QStringLiteral("lblName"), QStringLiteral("Name"), 120, 90, 960, 255);
-    lblDOB = label(picTop, QStringLiteral("lblDOB"), QStringLiteral("Date of Birth"), 3990, 60, 1395, 255);
-    lblCountry = label(picTop, QStringLiteral("lblCountry"), QStringLiteral("Country"), 7380, 60, 975, 255);
-    lblQ = label(picTop, QStringLiteral("lblQ"), QStringLiteral("Question"), 90, 450, 990, 255);
-    txtName = textBox(picTop, "txtName", 1110, 90, 2655, 285);
-    txtDOB = textBox(picTop, "txtDOB", 5430, 60, 1935, 285);
-    txtCountry = textBox(picTop, "txtCountry", 8400, 60, 2445, 285);
-    txtQ = textBox(picTop, "txtQ", 1110, 420, 7485, 375);
-    cmdPrint = button(picTop, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 11520, 420, 1695, 375);
-    cmdSave = button(picTop, QStringLiteral("cmdSave"), QStringLiteral("&Save"), 9720, 420, 1695, 375);
+    lblName = MakeLabel(picTop, QStringLiteral("lblName"), QStringLiteral("Name"), {120, 90, 960, 255}, Verdana(8.25));
+    lblDOB = MakeLabel(picTop, QStringLiteral("lblDOB"), QStringLiteral("Date of Birth"), {3990, 60, 1395, 255},
+                       Verdana(8.25));
+    lblCountry = MakeLabel(picTop, QStringLiteral("lblCountry"), QStringLiteral("Country"), {7380, 60, 975, 255},
+                           Verdana(8.25));
+    lblQ = MakeLabel(picTop, QStringLiteral("lblQ"), QStringLiteral("Question"), {90, 450, 990, 255}, Verdana(8.25));
+    txtName = MakeTextBox(picTop, QStringLiteral("txtName"), QStringLiteral("aa"), {1110, 90, 2655, 285},
+                          Verdana(8.25));
+    txtDOB = MakeTextBox(picTop, QStringLiteral("txtDOB"), QStringLiteral("aa"), {5430, 60, 1935, 285}, Verdana(8.25));
+    txtCountry = MakeTextBox(picTop, QStringLiteral("txtCountry"), QStringLiteral("aa"), {8400, 60, 2445, 285},
+                             Verdana(8.25));
+    txtQ = MakeTextBox(picTop, QStringLiteral("txtQ"), QStringLiteral("aa"), {1110, 420, 7485, 375}, Verdana(8.25));
+    cmdPrint = MakeButton(picTop, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), {11520, 420, 1695, 375},
+                          Verdana(8.25));
+    cmdSave = MakeButton(picTop, QStringLiteral("cmdSave"), QStringLiteral("&Save"), {9720, 420, 1695, 375},
+                         Verdana(8.25));
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
 
@@ -215,13 +184,13 @@ void frmMDI::buildPanels()
         {"Runic Tarot", 3600, 2415, 285, true, true}};
     for (int i = 0; i < 6; ++i) {
         const Caption& c = captions[i];
-        QLabel* l = label(picMain, QStringLiteral("lblCaption(%1)").arg(i), QString::fromLatin1(c.text), 0, c.top,
-                          c.width, c.height);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setWordWrap(i == 1);
-        l->setFont(verdana(c.bold && !c.link ? 12 : 9.75, c.bold));
-        platform::setForeColor(l, c.link ? QColor(120, 200, 255) : i == 1 ? QColor(225, 225, 225)
-                                                                         : QColor(240, 205, 110));
+        QLabel* l = MakeLabel(picMain, QStringLiteral("lblCaption(%1)").arg(i), QString::fromLatin1(c.text),
+                              {0, c.top, c.width, c.height},
+                              Look(Verdana(c.bold && !c.link ? 12 : 9.75, c.bold))
+                                  .Fore(c.link ? QColor(120, 200, 255) : i == 1 ? QColor(225, 225, 225)
+                                                                                : QColor(240, 205, 110))
+                                  .Align(Qt::AlignHCenter | Qt::AlignTop)
+                                  .Wrap(i == 1));
         l->setMouseTracking(true);
         l->installEventFilter(this);
         if (c.link)
@@ -242,7 +211,8 @@ void frmMDI::buildPanels()
     platform::setWidthTw(picLeft, 3285);
     platform::setBackColor(picLeft, bgr(0x800000));
     picLeft->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/panels/side-panel.jpg"), QSize(219, 700)));
-    Check1 = button(picLeft, QStringLiteral("Check1"), QStringLiteral("Donate"), 420, 6060, 2565, 585, true);
+    Check1 = MakeButton(picLeft, QStringLiteral("Check1"), QStringLiteral("Donate"), {420, 6060, 2565, 585},
+                        Verdana(8.25, true));
     Check1->setCheckable(true);
     Check1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: #000080; }"));
     connect(Check1, &QPushButton::toggled, this, [this] { Check1_Click(); });
@@ -262,7 +232,7 @@ void frmMDI::buildPanels()
     rightColumn->addWidget(RTB);
     rtb1 = new platform::RichTextBox(picRight);
     rtb1->setObjectName(QStringLiteral("rtb1"));
-    rtb1->setFont(verdana(9.75));
+    rtb1->setFont(Verdana(9.75));
     rtb1->hide();
     picRight->hide();
 
@@ -272,13 +242,14 @@ void frmMDI::buildPanels()
 
     // Bottom strip.
     PicCoBrand = panel(this, "PicCoBrand", 735, bgr(0xFFC0C0));
-    cmdMdiExit = button(PicCoBrand, QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), 17745, 120, 1335, 495, true);
+    cmdMdiExit = MakeButton(PicCoBrand, QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), {17745, 120, 1335, 495},
+                            Verdana(8.25, true));
     connect(cmdMdiExit, &QPushButton::clicked, this, [this] { cmdMdiExit_Click(); });
-    Label7 = label(PicCoBrand, QStringLiteral("Label7"),
-                   QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                                  "Get this software fully branded for your website. Click here for more details."),
-                   120, 0, 6975, 615);
-    Label7->setWordWrap(true);
+    Label7 = MakeLabel(PicCoBrand, QStringLiteral("Label7"),
+                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                      "online. Get this software fully branded for your website. Click here for "
+                                      "more details."),
+                       {120, 0, 6975, 615}, Look(Verdana(8.25)).Wrap());
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->installEventFilter(this);
 

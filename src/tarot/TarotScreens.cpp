@@ -1,5 +1,6 @@
 #include "tarot/TarotScreens.h"
 
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "tarot/ReadingTexts.h"
 
@@ -38,16 +39,12 @@ QString ForumBannerText()
 QLabel* MakeForumBanner(QWidget* parent, double left, double top, double width, double height,
                         std::function<void()> onClick)
 {
-    auto* label = new QLabel(ForumBannerText(), parent);
-    label->setObjectName(QStringLiteral("Label6"));
-    label->setAlignment(Qt::AlignCenter);
+    QFont font = parent->font();
+    font.setBold(true);
+    font.setPointSizeF(8);
+    QLabel* label = platform::MakeLabel(parent, QStringLiteral("Label6"), ForumBannerText(), {left, top, width, height},
+                                        platform::Look(font).Fore(platform::bgr(0x800000)).Align(Qt::AlignCenter));
     label->setCursor(Qt::PointingHandCursor);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(8);
-    label->setFont(f);
-    platform::setForeColor(label, platform::bgr(0x800000));
-    platform::setGeometryTw(label, left, top, width, height);
     label->installEventFilter(new ClickFilter(label, std::move(onClick)));
     return label;
 }

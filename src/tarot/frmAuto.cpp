@@ -1,5 +1,6 @@
 #include "tarot/frmAuto.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -85,9 +86,8 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
     scrClient->setWidget(picClient);
 
     const QPixmap placeholder = FramedPicture(PlaceholderPicture());
-    QFont labelFont(QStringLiteral("Arial Black"));
-    labelFont.setPointSizeF(14.25);
-    labelFont.setBold(true);
+    const platform::Look labelLook =
+        platform::Look(platform::DesignFont(QStringLiteral("Arial Black"), 14.25, true)).Fore(QColor(255, 0, 255));
     for (int i = 0; i < kPlaceCount; ++i) {
         auto* place = new platform::PictureBox(picClient);
         place->setObjectName(QStringLiteral("p(%1)").arg(i));
@@ -96,12 +96,9 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
         place->hide();
         p[static_cast<size_t>(i)] = place;
 
-        auto* label = new QLabel(QString::number(i + 1), place);
-        label->setObjectName(QStringLiteral("lbl(%1)").arg(i));
-        label->setFont(labelFont);
-        platform::setForeColor(label, QColor(255, 0, 255));
+        QLabel* label = platform::MakeLabel(place, QStringLiteral("lbl(%1)").arg(i), QString::number(i + 1),
+                                            {i == 6 ? kLabelSixLeft : 0.0, 0, kLabelWidth, kLabelHeight}, labelLook);
         label->setAttribute(Qt::WA_TranslucentBackground);
-        platform::setGeometryTw(label, i == 6 ? kLabelSixLeft : 0, 0, kLabelWidth, kLabelHeight);
         label->setEnabled(false);
         // The design leaves label 8 visible; it shows only once its place does.
         label->setVisible(i == 8);

@@ -1,5 +1,6 @@
 #include "tarot/frmTarot.h"
 
+#include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -28,31 +29,6 @@
 namespace tarot {
 
 namespace {
-
-QLabel* label(QWidget* parent, const QString& name, const char* caption, double l, double t, double w, double h)
-{
-    auto* lbl = new QLabel(QString::fromLatin1(caption), parent);
-    lbl->setObjectName(name);
-    platform::setGeometryTw(lbl, l, t, w, h);
-    return lbl;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
-{
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    platform::setGeometryTw(b, l, t, w, h);
-    return b;
-}
-
-QLineEdit* readOnlyBox(QWidget* parent, const char* name, double l, double t, double w, double h)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    platform::setGeometryTw(box, l, t, w, h);
-    return box;
-}
 
 // The spread items of the File menu and the list text each one selects (compared without regard to case).
 struct SpreadItem {
@@ -86,13 +62,18 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     Label6 = MakeForumBanner(this, 120, 60, 11400, 285, [this] { Label6_Click(); });
 
     // The querent's details, as the querent screen's Next wrote them.
-    lblName = label(this, QStringLiteral("lblName"), "Name", 120, 510, 1080, 255);
-    txtName = readOnlyBox(this, "txtName", 1260, 480, 3480, 315);
-    lblDOB = label(this, QStringLiteral("lblDOB"), "Date of Birth", 4920, 510, 1320, 255);
-    txtDOB = readOnlyBox(this, "txtDOB", 6300, 480, 2400, 315);
-    lblCountry = label(this, QStringLiteral("lblCountry"), "Country", 120, 930, 1080, 255);
-    txtCountry = readOnlyBox(this, "txtCountry", 1260, 900, 3480, 315);
-    lblQ = label(this, QStringLiteral("lblQ"), "Question", 4920, 930, 1320, 255);
+    lblName = platform::MakeLabel(this, QStringLiteral("lblName"), QStringLiteral("Name"), {120, 510, 1080, 255});
+    txtName = platform::MakeTextBox(this, QStringLiteral("txtName"), {}, {1260, 480, 3480, 315});
+    txtName->setReadOnly(true);
+    lblDOB = platform::MakeLabel(this, QStringLiteral("lblDOB"), QStringLiteral("Date of Birth"),
+                                 {4920, 510, 1320, 255});
+    txtDOB = platform::MakeTextBox(this, QStringLiteral("txtDOB"), {}, {6300, 480, 2400, 315});
+    txtDOB->setReadOnly(true);
+    lblCountry = platform::MakeLabel(this, QStringLiteral("lblCountry"), QStringLiteral("Country"),
+                                     {120, 930, 1080, 255});
+    txtCountry = platform::MakeTextBox(this, QStringLiteral("txtCountry"), {}, {1260, 900, 3480, 315});
+    txtCountry->setReadOnly(true);
+    lblQ = platform::MakeLabel(this, QStringLiteral("lblQ"), QStringLiteral("Question"), {4920, 930, 1320, 255});
     txtQ = new QPlainTextEdit(this);
     txtQ->setObjectName(QStringLiteral("txtQ"));
     txtQ->setReadOnly(true);
@@ -100,21 +81,22 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     txtQ->setTabChangesFocus(true);
     platform::setGeometryTw(txtQ, 6300, 900, 5220, 600);
 
-    Label4[0] = label(this, QStringLiteral("Label4(0)"), "Select Deck", 120, 1680, 3600, 255);
+    Label4[0] = platform::MakeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Select Deck"),
+                                    {120, 1680, 3600, 255});
     cboCards = new QComboBox(this);
     cboCards->setObjectName(QStringLiteral("cboCards"));
     cboCards->setEditable(false);
     platform::setGeometryTw(cboCards, 120, 1950, 3600, 315);
 
-    Label4[1] = label(this, QStringLiteral("Label4(1)"), "Select Spread", 120, 2400, 3600, 255);
+    Label4[1] = platform::MakeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Select Spread"),
+                                    {120, 2400, 3600, 255});
     lstOption = new QListWidget(this);
     lstOption->setObjectName(QStringLiteral("lstOption"));
     lstOption->setSelectionMode(QAbstractItemView::SingleSelection);
     platform::setGeometryTw(lstOption, 120, 2670, 3600, 3030);
 
-    frmArcane = new QGroupBox(QStringLiteral("Select One Option"), this);
-    frmArcane->setObjectName(QStringLiteral("frmArcane"));
-    platform::setGeometryTw(frmArcane, 120, 5820, 3600, 780);
+    frmArcane = platform::MakeFrame(this, QStringLiteral("frmArcane"), QStringLiteral("Select One Option"),
+                                    {120, 5820, 3600, 780});
     chkLA = new QCheckBox(QStringLiteral("Minor Arcana"), frmArcane);
     chkLA->setObjectName(QStringLiteral("chkLA"));
     platform::setGeometryTw(chkLA, 120, 330, 1680, 315);
@@ -126,11 +108,10 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     chkRev->setObjectName(QStringLiteral("chkRev"));
     chkRev->setChecked(true);
     platform::setGeometryTw(chkRev, 120, 6720, 315, 315);
-    Label3 = label(this, QStringLiteral("Label3"), "Allow Reverse Cards", 480, 6750, 3240, 255);
+    Label3 = platform::MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("Allow Reverse Cards"),
+                                 {480, 6750, 3240, 255});
 
-    pctCard = new platform::PictureBox(this);
-    pctCard->setObjectName(QStringLiteral("pctCard"));
-    platform::setGeometryTw(pctCard, 3900, 1680, 3840, 4800);
+    pctCard = platform::MakePicture(this, QStringLiteral("pctCard"), {3900, 1680, 3840, 4800});
 
     txtDisp = new QPlainTextEdit(this);
     txtDisp->setObjectName(QStringLiteral("txtDisp"));
@@ -139,10 +120,13 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     txtDisp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     platform::setGeometryTw(txtDisp, 7920, 1680, 3600, 4800);
 
-    cmdAuto = button(this, "cmdAuto", "AutoCast", 3900, 6720, 1800, 420);
-    cmdManual = button(this, "cmdManual", "Manual", 5880, 6720, 1800, 420);
-    cmdBack = button(this, "cmdBack", "Back", 7860, 6720, 1740, 420);
-    cmdCancel = button(this, "cmdCancel", "Exit", 9780, 6720, 1740, 420);
+    cmdAuto = platform::MakeButton(this, QStringLiteral("cmdAuto"), QStringLiteral("AutoCast"),
+                                   {3900, 6720, 1800, 420});
+    cmdManual = platform::MakeButton(this, QStringLiteral("cmdManual"), QStringLiteral("Manual"),
+                                     {5880, 6720, 1800, 420});
+    cmdBack = platform::MakeButton(this, QStringLiteral("cmdBack"), QStringLiteral("Back"), {7860, 6720, 1740, 420});
+    cmdCancel = platform::MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Exit"),
+                                     {9780, 6720, 1740, 420});
 
     picMessage = new QFrame(this);
     picMessage->setObjectName(QStringLiteral("picMessage"));
@@ -150,9 +134,10 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     picMessage->setAutoFillBackground(true);
     platform::setBackColor(picMessage, platform::bgr(0xFFC0C0));
     platform::setGeometryTw(picMessage, 3900, 3300, 7620, 1260);
-    Label1 = label(picMessage, QStringLiteral("Label1"), "Please Wait ...", 120, 180, 7380, 375);
-    Label2 = label(picMessage, QStringLiteral("Label2"), "Ostrevan is generating the Tarot result....", 120, 660,
-                   7380, 375);
+    Label1 = platform::MakeLabel(picMessage, QStringLiteral("Label1"), QStringLiteral("Please Wait ..."),
+                                 {120, 180, 7380, 375});
+    Label2 = platform::MakeLabel(picMessage, QStringLiteral("Label2"),
+                                 QStringLiteral("Ostrevan is generating the Tarot result...."), {120, 660, 7380, 375});
     for (QLabel* l : {Label1, Label2}) {
         l->setAlignment(Qt::AlignCenter);
         QFont f = l->font();

@@ -1,5 +1,6 @@
 #include "tarot/frmTarotFront.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
@@ -30,36 +31,6 @@
 
 namespace tarot {
 
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
-{
-    auto* lbl = new QLabel(QString::fromLatin1(caption), parent);
-    lbl->setObjectName(QString::fromLatin1(name));
-    platform::setGeometryTw(lbl, l, t, w, h);
-    return lbl;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
-{
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    platform::setGeometryTw(b, l, t, w, h);
-    return b;
-}
-
-QComboBox* dropDownList(QWidget* parent, const char* name, double l, double t, double w, double h)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setEditable(false);
-    c->setMaxVisibleItems(12);
-    platform::setGeometryTw(c, l, t, w, h);
-    return c;
-}
-
-} // namespace
-
 frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
 {
     SetCaption(QString::fromLatin1(kToolCaption));
@@ -73,32 +44,36 @@ frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
     Image1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/tarot/front.jpg"), QSize(320, 240)));
     platform::setGeometryTw(Image1, 120, 480, 3600, 2700);
 
-    lblName = label(this, "lblName", "Name", 3960, 510, 1380, 255);
-    txtName = new QLineEdit(this);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    platform::setGeometryTw(txtName, 5400, 480, 3600, 315);
+    lblName = platform::MakeLabel(this, QStringLiteral("lblName"), QStringLiteral("Name"), {3960, 510, 1380, 255});
+    txtName = platform::MakeTextBox(this, QStringLiteral("txtName"), {}, {5400, 480, 3600, 315});
 
-    lblCountry = label(this, "lblCountry", "Country", 3960, 930, 1380, 255);
-    txtCountry = new QLineEdit(this);
-    txtCountry->setObjectName(QStringLiteral("txtCountry"));
-    platform::setGeometryTw(txtCountry, 5400, 900, 3600, 315);
+    lblCountry = platform::MakeLabel(this, QStringLiteral("lblCountry"), QStringLiteral("Country"),
+                                     {3960, 930, 1380, 255});
+    txtCountry = platform::MakeTextBox(this, QStringLiteral("txtCountry"), {}, {5400, 900, 3600, 315});
 
-    lblAge = label(this, "lblAge", "Date of Birth", 3960, 1350, 1380, 255);
-    cmbDate = dropDownList(this, "cmbDate", 5400, 1320, 840, 315);
-    cmbMonth = dropDownList(this, "cmbMonth", 6300, 1320, 1560, 315);
-    cmbYear = dropDownList(this, "cmbYear", 7920, 1320, 1080, 315);
+    lblAge = platform::MakeLabel(this, QStringLiteral("lblAge"), QStringLiteral("Date of Birth"),
+                                 {3960, 1350, 1380, 255});
+    cmbDate = platform::MakeDropDown(this, QStringLiteral("cmbDate"), {5400, 1320, 840, 315});
+    cmbMonth = platform::MakeDropDown(this, QStringLiteral("cmbMonth"), {6300, 1320, 1560, 315});
+    cmbYear = platform::MakeDropDown(this, QStringLiteral("cmbYear"), {7920, 1320, 1080, 315});
+    for (QComboBox* list : {cmbDate, cmbMonth, cmbYear})
+        list->setMaxVisibleItems(12);
 
-    lblQuestion = label(this, "lblQuestion", "Question", 3960, 1770, 1380, 255);
+    lblQuestion = platform::MakeLabel(this, QStringLiteral("lblQuestion"), QStringLiteral("Question"),
+                                      {3960, 1770, 1380, 255});
     txtQuestion = new QPlainTextEdit(this);
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
     txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtQuestion->setTabChangesFocus(true);
     platform::setGeometryTw(txtQuestion, 5400, 1740, 3600, 1440);
 
-    cmdOpen = button(this, "cmdOpen", "&Open Previous Record", 120, 3480, 3600, 420);
-    cmdNext = button(this, "cmdNext", "&Next", 5400, 3480, 1120, 420);
-    cmdReset = button(this, "cmdReset", "&Reset", 6640, 3480, 1120, 420);
-    cmdCancel = button(this, "cmdCancel", "&Exit", 7880, 3480, 1120, 420);
+    cmdOpen = platform::MakeButton(this, QStringLiteral("cmdOpen"), QStringLiteral("&Open Previous Record"),
+                                   {120, 3480, 3600, 420});
+    cmdNext = platform::MakeButton(this, QStringLiteral("cmdNext"), QStringLiteral("&Next"), {5400, 3480, 1120, 420});
+    cmdReset = platform::MakeButton(this, QStringLiteral("cmdReset"), QStringLiteral("&Reset"),
+                                    {6640, 3480, 1120, 420});
+    cmdCancel = platform::MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Exit"),
+                                     {7880, 3480, 1120, 420});
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });

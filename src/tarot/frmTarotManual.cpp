@@ -1,5 +1,6 @@
 #include "tarot/frmTarotManual.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -52,14 +53,6 @@ constexpr int kMinorBacks = 56;
 constexpr int kFlatBack = 1;  // the one back drawn without its raised edge
 
 constexpr const char* kBackIndexProperty = "backIndex";
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, double l, double t, double w, double h)
-{
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    platform::setGeometryTw(b, l, t, w, h);
-    return b;
-}
 
 // The card back as a back place shows it: raised, with a light upper-left and a dark lower-right edge,
 // or flat with no edge at all.
@@ -120,8 +113,9 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     // Tall enough for the longest prompt, a caption and a meaning of some two hundred characters.
     platform::setGeometryTw(txtDisp, 2640, 420, 7080, 1800);
 
-    cmdBack = button(this, "cmdBack", "Back", 2640, 2400, 1500, 420);
-    cmdCancel = button(this, "cmdCancel", "Exit", 4260, 2400, 1500, 420);
+    cmdBack = platform::MakeButton(this, QStringLiteral("cmdBack"), QStringLiteral("Back"), {2640, 2400, 1500, 420});
+    cmdCancel = platform::MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Exit"),
+                                     {4260, 2400, 1500, 420});
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 
@@ -151,14 +145,12 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     picMessage->setAutoFillBackground(true);
     platform::setGeometryTw(picMessage, 2400, 5700, 5040, 1200);
     for (size_t k = 0; k < Label1.size(); ++k) {
-        auto* label = new QLabel(QStringLiteral("Please Wait ...\nOstrevan is generating the Tarot result...."),
-                                 picMessage);
-        label->setObjectName(QStringLiteral("Label1(%1)").arg(k));
-        label->setAlignment(Qt::AlignCenter);
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-        platform::setGeometryTw(label, 120, 120, 4800, 960);
+        QFont bold = picMessage->font();
+        bold.setBold(true);
+        QLabel* label = platform::MakeLabel(
+            picMessage, QStringLiteral("Label1(%1)").arg(k),
+            QStringLiteral("Please Wait ...\nOstrevan is generating the Tarot result...."), {120, 120, 4800, 960},
+            platform::Look(bold).Align(Qt::AlignCenter));
         Label1[k] = label;
     }
     picMessage->hide();

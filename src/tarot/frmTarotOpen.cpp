@@ -1,5 +1,6 @@
 #include "tarot/frmTarotOpen.h"
 
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
@@ -32,15 +33,12 @@ frmTarotOpen::frmTarotOpen() : Form(QString::fromLatin1(kFormName))
     SetCaption(QString::fromLatin1(kToolCaption));
     SetClientSizeTw(7485, 5010);
 
-    Image1 = new platform::PictureBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = platform::MakePicture(this, QStringLiteral("Image1"), {0, 0, 7500, 5010});
     Image1->setStretch(true);
     Image1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/tarot/title.jpg"), QSize(500, 334)));
-    platform::setGeometryTw(Image1, 0, 0, 7500, 5010);
 
-    cmdContd = new QPushButton(QStringLiteral("Continue...."), this);
-    cmdContd->setObjectName(QStringLiteral("cmdContd"));
-    platform::setGeometryTw(cmdContd, 5880, 4560, 1455, 375);
+    cmdContd = platform::MakeButton(this, QStringLiteral("cmdContd"), QStringLiteral("Continue...."),
+                                    {5880, 4560, 1455, 375});
     cmdContd->raise();
     connect(cmdContd, &QPushButton::clicked, this, [this] { cmdContd_Click(); });
 

@@ -1,0 +1,72 @@
+#pragma once
+// The one place that makes the controls of the windows: labels, buttons, frames, panels, picture places,
+// text boxes and drop-down lists, each with its design name, its rectangle in twips, its font and its
+// colours. Whatever every control of a kind must do on this desktop lives here, not in the windows.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace platform {
+
+class PictureBox;
+
+// A rectangle of the design, in twips.
+struct TwRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+// The font a control of the design asks for, by the design's family name; where the machine lacks that
+// family, the toolkit's fallback serves.
+QFont DesignFont(const QString& family, double points, bool bold = false, bool underline = false);
+// The family nearly every window of the design uses.
+QFont Verdana(double points, bool bold = false, bool underline = false);
+
+// How a control looks. What is left unset, the control takes from its parent or its style. A font alone
+// stands for a look: MakeLabel(..., Verdana(8.25)); the rest is added in a chain:
+// Look(Verdana(9, true)).Fore(Qt::white).Wrap().
+struct Look {
+    std::optional<QFont> font;
+    QColor fore;               // caption or text colour
+    QColor back;               // face or background colour
+    Qt::Alignment align = {};  // labels: where the text sits; none gives the label's own default
+    bool wrap = false;         // labels: words wrap onto further lines
+
+    Look() = default;
+    Look(const QFont& f) : font(f) {}  // a font alone is a look
+    Look& Fore(const QColor& c) { fore = c; return *this; }
+    Look& Back(const QColor& c) { back = c; return *this; }
+    Look& Align(Qt::Alignment a) { align = a; return *this; }
+    Look& Wrap(bool on = true) { wrap = on; return *this; }
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look = {});
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
+                        const Look& look = {});
+// A button whose caption wraps over several lines.
+QPushButton* MakeWrappingButton(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
+                                const Look& look = {});
+// A frame with a caption around a group of controls.
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
+                     const Look& look = {});
+// A plain panel without a border or caption.
+QFrame* MakePanel(QWidget* parent, const QString& name, const TwRect& at, const Look& look = {});
+PictureBox* MakePicture(QWidget* parent, const QString& name, const TwRect& at);
+QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text, const TwRect& at,
+                       const Look& look = {});
+// A list to choose from, not to type in.
+QComboBox* MakeDropDown(QWidget* parent, const QString& name, const TwRect& at, const Look& look = {});
+
+// Gives a control made elsewhere its name, place, font and colours, as the makers above do.
+void Dress(QWidget* control, const QString& name, const TwRect& at, const Look& look);
+
+} // namespace platform

@@ -147,11 +147,18 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     picMessage->hide();
 
     connect(cboCards, &QComboBox::currentIndexChanged, this, [this] { cboCards_Click(); });
-    connect(lstOption, &QListWidget::currentRowChanged, this, [this] { lstOption_Click(); });
-    // One spread is always chosen: a Ctrl+click on the chosen entry must not leave the list without one.
+    // The choice follows the highlighted entry. A mouse press moves the current entry before it selects,
+    // so the current-row signal comes while the old entry is still the selected one: only the selection
+    // change tells that the choice has moved, whatever moved it (press, drag, keys, the spread menu).
     connect(lstOption, &QListWidget::itemSelectionChanged, this, [this] {
-        if (lstOption->selectedItems().isEmpty() && lstOption->currentItem())
-            lstOption->currentItem()->setSelected(true);
+        if (lstOption->selectedItems().isEmpty()) {
+            // One spread is always chosen: a Ctrl+click on the chosen entry must not leave the list
+            // without one. Selecting it again comes back here.
+            if (QListWidgetItem* current = lstOption->currentItem())
+                current->setSelected(true);
+            return;
+        }
+        lstOption_Click();
     });
     connect(chkLA, &QCheckBox::toggled, this, [this] { chkLA_Click(); });
     connect(chkHA, &QCheckBox::toggled, this, [this] { chkHA_Click(); });
@@ -253,9 +260,18 @@ void frmTarot::loadSpreadPicture(int index)
         pctCard->setPicture(QPixmap());
 }
 
+int frmTarot::selectedSpreadRow() const
+{
+    for (int row = 0; row < lstOption->count(); ++row) {
+        if (lstOption->item(row)->isSelected())
+            return row;
+    }
+    return -1;
+}
+
 void frmTarot::lstOption_Click()
 {
-    State().TarotSpreadIndex = lstOption->currentRow();
+    State().TarotSpreadIndex = selectedSpreadRow();
     for (i = 0; i < lstOption->count(); ++i) {
         if (lstOption->item(i)->isSelected()) {
             loadSpreadPicture(i);
@@ -303,11 +319,28 @@ void frmTarot::chkRev_Click() {}
 
 void frmTarot::captureChoice()
 {
-    QListWidgetItem* selected = lstOption->currentItem();
-    card = selected ? selected->text() : QString();
+    const int row = selectedSpreadRow();
+    card = row >= 0 ? lstOption->item(row)->text() : QString();
     rboo = chkRev->isChecked();
     lboo = chkLA->isChecked();
     hboo = chkHA->isChecked();
+}
+
+bool frmTarot::choiceIsWhole() const
+{
+    // The name, the count and the index that travel on must name one spread, the one on view: a reading
+    // dealt with the name of one spread and the count of another lays out and saves wrongly.
+    const int index = catalogue::FindSpread(card);
+    return index >= 0 && index == MaxCardInSet && index == State().TarotSpreadIndex &&
+           index == selectedSpreadRow() && no == catalogue::SpreadCards(index);
+}
+
+bool frmTarot::refuseBrokenChoice()
+{
+    if (choiceIsWhole())
+        return false;
+    platform::MsgBox(QString::fromLatin1(kBrokenChoiceMessage), platform::MsgIcon::Exclamation);
+    return true;
 }
 
 void frmTarot::writeHandOver(bool manual)
@@ -336,8 +369,10 @@ void frmTarot::startAutoCast(bool unloadAfter)
 {
     if (shell::IsBusy() || handingOver_ || isUnloading())
         return;
-    handingOver_ = true;
     captureChoice();
+    if (refuseBrokenChoice())
+        return;
+    handingOver_ = true;
     picMessage->show();
     picMessage->raise();
     picMessage->repaint();
@@ -390,8 +425,10 @@ void frmTarot::cmdManual_Click()
 {
     if (shell::IsBusy() || handingOver_ || isUnloading())
         return;
-    handingOver_ = true;
     captureChoice();
+    if (refuseBrokenChoice())
+        return;
+    handingOver_ = true;
     writeHandOver(true);
     const QString manualName = QString::fromLatin1(kManualForm);
     QPointer<platform::Form> manual =

@@ -31,6 +31,10 @@ class frmTarot : public platform::Form {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "frmTarot";
+    // Shown, and nothing dealt, when AutoCast or Manual finds that the spread's name, count and index
+    // do not describe one spread.
+    static constexpr const char* kBrokenChoiceMessage =
+        "The chosen spread could not be read back from the list. Please choose the spread again.";
     frmTarot();
     ~frmTarot() override;
 
@@ -98,6 +102,9 @@ public:
 private:
     void buildMenus();
     void captureChoice();
+    int selectedSpreadRow() const;
+    bool choiceIsWhole() const;
+    bool refuseBrokenChoice();
     void writeHandOver(bool manual);
     void startAutoCast(bool unloadAfter);
     void finishAutoCast(bool unloadAfter);

@@ -207,9 +207,6 @@ void frmTarotManual::Form_Load()
     ReversedAllowed = s.AllowReversed;
     MinorOnly = s.MinorArcanaOnly;
     MajorOnly = s.MajorArcanaOnly;
-    // The set-up screen's list index, its list text and the shared index name the same spread.
-    Q_ASSERT(!s.ManualChosen ||
-             (SpreadIndexOf(ChosenSpreadName) == ChosenSpreadIndex && s.TarotSpreadIndex == ChosenSpreadIndex));
 
     const int offered = MajorOnly ? kMajorBacks : MinorOnly ? kMinorBacks : kBackCount;
     for (int i = offered; i < kBackCount; ++i) {

@@ -3,6 +3,7 @@
 // shape, the reading written and shown, and the ways of leaving.
 #include "CardFixture.h"
 #include "TarotRoad.h"
+#include "UserInput.h"
 
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -201,11 +202,13 @@ class TestManual : public QObject {
         setUp = platform::Forms::Peek<tarot::frmTarot>();
         if (!setUp)
             return nullptr;
-        setUp->cboCards->setCurrentIndex(deck);
-        setUp->lstOption->setCurrentRow(spread);
-        setUp->chkLA->setChecked(o.minor);
-        setUp->chkHA->setChecked(o.major);
-        setUp->chkRev->setChecked(o.reversed);
+        if (!testing::chooseEntry(setUp->cboCards, deck))
+            return nullptr;
+        if (!testing::clickEntry(setUp->lstOption, spread))
+            return nullptr;
+        testing::setTicked(setUp->chkLA, o.minor);
+        testing::setTicked(setUp->chkHA, o.major);
+        testing::setTicked(setUp->chkRev, o.reversed);
         if (beforeManual)
             beforeManual();
         QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);

@@ -1,6 +1,7 @@
 // The querent screen: its lists and menus, the letters-only rule of the name and country boxes, and Next,
 // Reset and Exit.
 #include "TarotRoad.h"
+#include "UserInput.h"
 
 #include "platform/Twips.h"
 #include "shell/modHelp.h"
@@ -302,9 +303,9 @@ private slots:
         front->txtName->setText(name);
         front->txtCountry->setText(country);
         front->txtQuestion->setPlainText(question);
-        front->cmbDate->setCurrentIndex(day);
-        front->cmbMonth->setCurrentIndex(month);
-        front->cmbYear->setCurrentIndex(year);
+        QVERIFY(testing::chooseEntry(front->cmbDate, day));
+        QVERIFY(testing::chooseEntry(front->cmbMonth, month));
+        QVERIFY(testing::chooseEntry(front->cmbYear, year));
         tarot::State().TarotSpreadName = QStringLiteral("X");
 
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
@@ -342,8 +343,8 @@ private slots:
         tarot::frmTarotFront* front = road.querent();
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
         tarot::frmTarot* setUp = platform::Forms::Peek<tarot::frmTarot>();
-        setUp->cboCards->setCurrentIndex(1);
-        setUp->lstOption->setCurrentRow(5);
+        QVERIFY(testing::chooseEntry(setUp->cboCards, 1));
+        QVERIFY(testing::clickEntry(setUp->lstOption, 5));
         QTest::mouseClick(setUp->cmdBack, Qt::LeftButton);
         QVERIFY(TarotRoad::onView(front));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -354,8 +355,8 @@ private slots:
         QCOMPARE(setUp->lstOption->currentRow(), 0);
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));
 
-        setUp->cboCards->setCurrentIndex(1);
-        setUp->lstOption->setCurrentRow(5);
+        QVERIFY(testing::chooseEntry(setUp->cboCards, 1));
+        QVERIFY(testing::clickEntry(setUp->lstOption, 5));
         QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);
         // The manual reading's Back: the querent screen again, the set-up screen still loaded and hidden.
         front->Show();
@@ -378,9 +379,9 @@ private slots:
         QTest::keyClicks(front->txtName, QStringLiteral("Ann1"));
         front->txtCountry->setText(QStringLiteral("Wales"));
         front->txtQuestion->setPlainText(QStringLiteral("Why?"));
-        front->cmbDate->setCurrentIndex(4);
-        front->cmbMonth->setCurrentIndex(4);
-        front->cmbYear->setCurrentIndex(4);
+        QVERIFY(testing::chooseEntry(front->cmbDate, 4));
+        QVERIFY(testing::chooseEntry(front->cmbMonth, 4));
+        QVERIFY(testing::chooseEntry(front->cmbYear, 4));
         front->cmdCancel->setFocus();
         QTest::mouseClick(front->cmdReset, Qt::LeftButton);
         QVERIFY(front->txtName->text().isEmpty());

@@ -2,6 +2,7 @@
 // arcana options, the spread menu, the hand-over of AutoCast and Manual with the AutoCast pause, and the
 // ways of leaving it.
 #include "TarotRoad.h"
+#include "UserInput.h"
 
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -42,12 +43,6 @@ QStringList actionNames(const QList<QAction*>& actions)
     return out;
 }
 
-void setTicked(QCheckBox* box, bool ticked)
-{
-    if (box->isChecked() != ticked)
-        QTest::mouseClick(box, Qt::LeftButton);
-}
-
 QAction* action(QWidget* form, const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
 
 bool writePicture(const QString& file, QSize size)
@@ -74,9 +69,12 @@ class TestSetUp : public QObject {
         front->txtName->setText(name);
         front->txtCountry->setText(country);
         front->txtQuestion->setPlainText(question);
-        front->cmbDate->setCurrentIndex(8);
-        front->cmbMonth->setCurrentIndex(2);
-        front->cmbYear->setCurrentIndex(101);
+        if (!testing::chooseEntry(front->cmbDate, 8))
+            return nullptr;
+        if (!testing::chooseEntry(front->cmbMonth, 2))
+            return nullptr;
+        if (!testing::chooseEntry(front->cmbYear, 101))
+            return nullptr;
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
         return platform::Forms::Peek<tarot::frmTarot>();
     }
@@ -255,7 +253,7 @@ private slots:
     void chakraDescriptionKeepsItsDoubleSpace()
     {
         tarot::frmTarot* setUp = road.setUp();
-        setUp->lstOption->setCurrentRow(6);
+        QVERIFY(testing::clickEntry(setUp->lstOption, 6));
         QVERIFY(setUp->txtDisp->toPlainText().contains(QLatin1String("top.  This spread is very useful")));
     }
 
@@ -268,9 +266,9 @@ private slots:
         platform::setAppPath(root);
         tarot::frmTarot* setUp = road.setUp();
         QCOMPARE(setUp->pctCard->picture().size(), QSize(40, 50));
-        setUp->lstOption->setCurrentRow(4);
+        QVERIFY(testing::clickEntry(setUp->lstOption, 4));
         QCOMPARE(setUp->pctCard->picture().size(), QSize(60, 70));
-        setUp->lstOption->setCurrentRow(5);
+        QVERIFY(testing::clickEntry(setUp->lstOption, 5));
         QVERIFY(setUp->pctCard->picture().isNull());  // not the wheel's picture left over
         QCOMPARE(setUp->no, 5);
         QCOMPARE(setUp->MaxCardInSet, std::int16_t(5));
@@ -289,7 +287,7 @@ private slots:
         QVERIFY(setUp);
         QVERIFY(testing::seams().messages->shown.isEmpty());
         for (int k = 0; k < tarot::catalogue::SpreadCount; ++k) {
-            setUp->lstOption->setCurrentRow(k);
+            QVERIFY(testing::clickEntry(setUp->lstOption, k));
             QVERIFY2(!setUp->pctCard->picture().isNull(), qPrintable(QString::number(k)));
         }
     }
@@ -334,7 +332,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(int, index);
         tarot::frmTarot* setUp = road.setUp();
-        setUp->lstOption->setCurrentRow(index == 1 ? 2 : 1);
+        QVERIFY(testing::clickEntry(setUp->lstOption, index == 1 ? 2 : 1));
         setUp->findChild<QAction*>(item)->trigger();
         QCOMPARE(setUp->lstOption->currentRow(), index);
         QCOMPARE(tarot::State().TarotSpreadIndex, index);
@@ -385,11 +383,11 @@ private slots:
         shell::frmMDI* mdi = this->road.main();
         tarot::frmTarot* setUp = setUpFor(QStringLiteral("Ann Lee"), QStringLiteral("Wales"), QStringLiteral("Love?"));
         QVERIFY(setUp);
-        setUp->cboCards->setCurrentIndex(deck);
-        setUp->lstOption->setCurrentRow(spread);
-        setTicked(setUp->chkLA, minor);
-        setTicked(setUp->chkHA, major);
-        setTicked(setUp->chkRev, reverse);
+        QVERIFY(testing::chooseEntry(setUp->cboCards, deck));
+        QVERIFY(testing::clickEntry(setUp->lstOption, spread));
+        testing::setTicked(setUp->chkLA, minor);
+        testing::setTicked(setUp->chkHA, major);
+        testing::setTicked(setUp->chkRev, reverse);
         // What an opened reading may have left behind.
         tarot::TarotState& s = tarot::State();
         s.DrawnCards.ReDim(9);
@@ -469,7 +467,7 @@ private slots:
         testing::seams().scheduler->immediate = false;
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
-        setTicked(setUp->chkRev, false);
+        testing::setTicked(setUp->chkRev, false);
         QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
 
         QCOMPARE(testing::seams().scheduler->requestedDelays, QList<int>{3000});
@@ -517,7 +515,7 @@ private slots:
         testing::seams().scheduler->immediate = false;
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
-        setTicked(setUp->chkRev, false);
+        testing::setTicked(setUp->chkRev, false);
         action(setUp, "mnuCast")->trigger();
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
         testing::seams().scheduler->runPending();
@@ -531,7 +529,7 @@ private slots:
     {
         testing::seams().scheduler->immediate = false;
         tarot::frmTarot* setUp = road.setUp();
-        setTicked(setUp->chkRev, false);
+        testing::setTicked(setUp->chkRev, false);
         QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
         QVERIFY(shell::IsBusy());
         road.log.clear();

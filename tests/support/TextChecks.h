@@ -1,0 +1,33 @@
+#pragma once
+// Checks shared by the tests of the program's texts: the words that would make a text speak of a
+// picture, and the whole body of interpretations against which a pinned phrase must be unique.
+#include <QList>
+#include <QString>
+
+namespace testing {
+
+// Words and phrases that point at a picture: a figure, what it holds, where it stands, what is "here"
+// or "behind you". The two tarot decks draw every card differently (the pip cards show only their
+// suit signs, the court cards a bust) and one text serves both, while a rune stone shows only its
+// sign, so no interpretation may speak of what a picture shows. Returns the first such word found in
+// text, or an empty string.
+QString PictureWordIn(const QString& text);
+
+struct Interpretation {
+    QString where; // "The Fool reversed", "rune Isa merkstave", "runic tarot Aries rune"
+    QString text;
+};
+
+// Every interpretation the program can show: the 156 card texts, the rune meanings in each facing and
+// the runic tarot's own texts. A text shown in two places (a merkstave cell reading as reversed, a
+// runic tarot text that is a card's or a rune's own) is listed once.
+QList<Interpretation> AllInterpretations();
+
+// Where phrase occurs among AllInterpretations() outside the text `own`. A text that begins with the
+// whole of `own` (Perthro merkstave is its reversed text and one word more) does not count.
+QStringList OtherTextsWith(const QString& phrase, const QString& own);
+
+// A phrase that can pin a text: three words or more.
+bool IsPinPhrase(const QString& phrase);
+
+} // namespace testing

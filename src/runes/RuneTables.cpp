@@ -14,7 +14,9 @@ struct StoneTexts {
     const char* merkstave; // kAsReversed, "" or a text of its own
 };
 
-// One row per stone in StoneNumber order, so row n - 1 is stone n.
+// One row per stone in StoneNumber order, so row n - 1 is stone n. A meaning tells what the rune means,
+// never what a picture would show; tests/runes/RuneTextPins.h pins each text to its stone and facing by
+// a phrase of its own, to be chosen anew when a text is rewritten.
 constexpr std::array<StoneTexts, StoneCount> kStones = {{
     {"Algiz",
      "This rune means 'defense' and 'protection'. This is the rune of the elk, whose antlers ward off "
@@ -44,7 +46,7 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
      kAsReversed},
     {"Blank",
      "The Blank Rune denotes fate or destiny. It is the rune of Wyrd, the web that the Norns weave for "
-     "each life, and it is the most powerful stone of the set because it holds the unknowable. What is "
+     "each life, and it is the most powerful stone of the set because it keeps the unknowable. What is "
      "to come is still hidden from you, and the gods do not wish to show it yet. Its blankness is not "
      "empty: it is full of every possibility. Something of your past, your karma, is working itself "
      "out, and you may soon face a change you cannot foresee. Let go of the need to control the "
@@ -113,10 +115,10 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
      "This signifies a period of hard labor and work. You may toil without result and be stuck. Rest "
      "now, and your strength will return."},
     {"Isa",
-     "This is the 'ice' rune. It means that everything stands still for a while, frozen like a river "
-     "in winter. Your plans may be on hold and you may feel blocked or frustrated, but this is a time "
-     "to wait and not to force. Hold off big decisions. Look inward and use the stillness to see "
-     "things clearly. A friendship may cool, or you may need to be alone for a while. Be patient: ice "
+     "This is the 'ice' rune. It means that everything is still for a while, frozen like a river in "
+     "winter. Your plans may be on hold and you may feel blocked or frustrated, but this is a time to "
+     "wait and not to force. Hold off big decisions. Look inward and use the stillness to see things "
+     "clearly. A friendship may cool, or you may need to be alone for a while. Be patient: the ice "
      "always melts when the spring returns, and then you can move on.",
      "",
      "There may be some dullness in your life. Do not let pride blind you to the truth."},
@@ -205,7 +207,7 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
      "you may need to break through a barrier in the way. Think before you act: this is not a time to "
      "rush into new things. Use your strength with care and for the right reasons. It may also "
      "indicate a catharsis, a cleansing that clears away the old to make room for the new. A gateway "
-     "is before you; pass through it only when you are ready. Good news may also come from a distance.",
+     "is before you; pass through it only when you are ready. Defend your own, but never strike first.",
      "When reversed it shows end of good times and beginning of bad ones. You may be in danger or "
      "without defense, and others may act against you out of spite. Avoid quarrels; do not act out of "
      "anger.",

@@ -19,22 +19,24 @@ constexpr TextRef rune(runes::StoneNumber stone) { return {TextRef::Source::Rune
 constexpr TextRef card(int number) { return {TextRef::Source::CardUpright, number, nullptr}; }
 constexpr TextRef own(const char* text) { return {TextRef::Source::Own, 0, text}; }
 
-// The texts shown by this reading alone. Aries keeps its two paragraphs apart with CR LF.
+// The texts shown by this reading alone, each pinned by a phrase of its own in the sign table's test.
+// Aries keeps its two paragraphs apart with CR LF.
 constexpr const char* kAriesRune =
-    "The meaning of the rune is 'cattle' or moveable wealth, the herd that a household drove from pasture"
-    " to pasture and counted as its riches. Fehu speaks of prosperity that is earned and kept moving: "
-    "money that circulates, energy that is spent well, and the reward of work begun with courage. For one"
-    " born under Aries it promises that your drive will be fed and repaid, but it also warns that wealth "
-    "hoarded turns stale. Share what you gain and the herd will keep growing."
+    "The meaning of the rune is 'cattle' or moveable wealth, the herd that a household drove from "
+    "pasture to pasture and counted as its riches. Fehu speaks of prosperity that is earned and kept "
+    "moving: money that circulates, energy that is spent well, and the reward of work begun with "
+    "courage. Born under Aries, you can expect your drive to be fed and repaid, but Fehu also warns "
+    "you that hoarded wealth soon turns stale. Share what you gain and the herd will keep growing."
     "\r\n"
     "It also sharpens your intuition: trust the quick inner voice that tells you when to move and when to"
     " guard what you have won.";
 constexpr const char* kTaurusRune =
-    "The rune represents 'aurochs' or wild bison like creatures, the great horned cattle that once roamed"
-    " the northern forests and could not be tamed. It stands for raw strength, stamina and good health, "
-    "the vital force behind every new beginning. For one born under Taurus it shows an earthy power that "
-    "grows slowly and lasts long. An opportunity may come that asks you to test that strength; meet it "
-    "with patience and courage. Uruz also brings harmony between body and spirit, so tend to both.";
+    "The rune represents 'aurochs' or wild bison like creatures, the great horned cattle that once "
+    "roamed the northern forests and could not be tamed. It stands for raw strength, stamina and good "
+    "health, the vital force behind every new beginning. Under the sign of Taurus, it shows an earthy "
+    "power that grows slowly and lasts long. An opportunity may come that asks you to test that "
+    "strength; meet it with patience and courage. Uruz also brings harmony between body and spirit, so "
+    "tend to both.";
 constexpr const char* kVirgoRune =
     "This is the 'birch rune'. It signifies growth, birth and renewal, since the birch is the first tree "
     "to turn green after winter. It asks you to nurture your plans and the people close to you with quiet"
@@ -45,11 +47,11 @@ constexpr const char* kLibraRune =
     " cause and keeps faith with others. Stay loyal to your word, weigh both sides before you act and let"
     " your principles guide you.";
 constexpr const char* kSagittariusRune =
-    "This rune represents the 'wheel of life'. It is the rune of the rider and the road, of every journey"
-    " that carries you from one place or stage of life to another. It speaks of rhythm and right order: "
-    "move in step with the turning of the seasons and your travels will go well. For one born under "
-    "Sagittarius a journey of the body or of the spirit is near. Plan it well, keep your own counsel and "
-    "the road will take you where you need to be.";
+    "This rune represents the 'wheel of life'. It is the rune of the rider and the road, of every "
+    "journey that carries you from one place or stage of life to another. It speaks of rhythm and "
+    "right order: move in step with the turning of the seasons and your travels will go well. With "
+    "Sagittarius as your sign, a journey of the body or of the spirit is near. Plan it well, keep your "
+    "own counsel and the road will take you where you need to be.";
 constexpr const char* kCapricornRune =
     "This is the 'need' rune. It also is the rune of the need-fire, kindled by friction in times of "
     "hardship. It speaks of limits and delays that test your resolve. Meet all resistance with patience "

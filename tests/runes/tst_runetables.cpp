@@ -1,3 +1,6 @@
+#include "RuneTextPins.h"
+#include "TextChecks.h"
+
 #include "runes/RuneTables.h"
 
 #include <QSet>
@@ -199,6 +202,54 @@ private slots:
         const int fehu = StoneTextIndex(Fehu);
         QCOMPARE(QString(RuneReversed(fehu)).replace(QStringLiteral("When reversed"), QStringLiteral("When merkstaved")),
                  RuneMerkstave(fehu));
+    }
+
+    // Each text is pinned to its stone and facing by a phrase that no other text of the program uses, so
+    // a text filed under another stone, or under another facing, fails.
+    void everyTextKeepsItsPhrase_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("phrase"); // null: the stone has no text in this facing
+        QCOMPARE(int(std::size(kRuneTextPins)), StoneCount);
+        for (int i = 0; i < StoneCount; ++i) {
+            const RuneTextPin& pin = kRuneTextPins[i];
+            QCOMPARE(RuneName(i), QString::fromLatin1(pin.name));
+            const struct {
+                const char* facing;
+                QString text;
+                const char* phrase;
+            } facings[] = {{"upright", RuneMeaning(i), pin.upright},
+                           {"reversed", RuneReversed(i), pin.reversed},
+                           {"merkstave", RuneMerkstave(i), pin.merkstave}};
+            for (const auto& f : facings)
+                QTest::addRow("%s %s", pin.name, f.facing) << f.text << (f.phrase ? QString::fromLatin1(f.phrase) : QString());
+        }
+    }
+
+    void everyTextKeepsItsPhrase()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, phrase);
+        if (phrase.isNull()) {
+            QVERIFY2(text.isEmpty(), qPrintable(text));
+            return;
+        }
+        QVERIFY2(testing::IsPinPhrase(phrase), qPrintable(phrase));
+        QVERIFY2(text.contains(phrase), qPrintable(QStringLiteral("\"%1\" is not in: %2").arg(phrase, text)));
+        const QStringList others = testing::OtherTextsWith(phrase, text);
+        QVERIFY2(others.isEmpty(), qPrintable(QStringLiteral("\"%1\" also in %2").arg(phrase, others.join(", "))));
+    }
+
+    // A stone shows its sign and nothing else: a meaning tells what the rune means, never what a picture
+    // would show.
+    void noTextDescribesAPicture()
+    {
+        for (int i = 0; i < StoneCount; ++i) {
+            for (const QString& text : {RuneMeaning(i), RuneReversed(i), RuneMerkstave(i)}) {
+                const QString word = testing::PictureWordIn(text);
+                QVERIFY2(word.isEmpty(), qPrintable(QStringLiteral("%1: \"%2\" in %3").arg(RuneName(i), word, text)));
+            }
+        }
     }
 
     void colours_data()

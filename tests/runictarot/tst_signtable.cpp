@@ -1,3 +1,5 @@
+#include "TextChecks.h"
+
 #include "runes/RuneTables.h"
 #include "runictarot/SignTable.h"
 #include "runictarot/SunSign.h"
@@ -11,14 +13,15 @@
 using namespace runictarot;
 
 namespace {
-// A long text as the table must hold it: its length, its opening words, and the constant it is
-// (empty for a text of the runic tarot's own).
+// A long text as the table must hold it: its length, its opening words, and the constant it is; a text
+// of the runic tarot's own is pinned instead by a phrase that no other text of the program uses.
 struct Expected {
     int length;
     const char* opening;
     QString shared;
+    const char* phrase = nullptr;
 };
-Expected own(int length, const char* opening) { return {length, opening, {}}; }
+Expected own(int length, const char* opening, const char* phrase) { return {length, opening, {}, phrase}; }
 Expected rune(runes::StoneNumber stone, int length, const char* opening)
 {
     return {length, opening, runes::UprightMeaningText(stone)};
@@ -197,13 +200,13 @@ void TestSignTable::reading_data()
         {"Fehu", "Wealth, Mobility, Fulfillment, Intuition", "Faihu, Foeh, Fe", "Light Red", "Aesir", "Tower", "Mars"},
         mars, {1, 15, 6, 3},
         {"fehu", "15Tower.jpg", "thurisaz.jpg", "3Emperor.jpg"},
-        {own(596, "The meaning of the rune is 'cattle' or"), card(19, 209, "There may be a sudden change or disruption"),
+        {own(596, "The meaning of the rune is 'cattle' or", "hoarded wealth soon turns stale"), card(19, 209, "There may be a sudden change or disruption"),
          rune(runes::Thurisaz, 662, "This is also known as the troll or"), card(9, 299, "This is the time to organize yourself and")});
     row("Taurus",
         {"Uruz", "Beginnings, Spirituality, Opportunity, Harmony", "Uraz, Uros, Ur", "Dark Green", "Vanir", "High Priestess", "Venus"},
         venus, {2, 7, 1, 1},
         {"uruz", "7HighPriestess.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(490, "The rune represents 'aurochs' or wild bison like"), card(13, 227, "Your intuition will play a very important part"),
+        {own(490, "The rune represents 'aurochs' or wild bison like", "great horned cattle"), card(13, 227, "Your intuition will play a very important part"),
          rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
     row("Gemini",
         {"Ehwaz", "Duality, Movement, Partnership, Interaction, Harmony", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol", "White", "Freya,Freyr,Aclis", "Lovers", "Mercury"},
@@ -227,13 +230,13 @@ void TestSignTable::reading_data()
         {"Berkano", "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry", "Berkana, Bercna, Bjarkan, Beroc", "Dark Green", "Frigg,Nerthus,Hel", "Empress", "Mercury"},
         mercury, {6, 4, 1, 1},
         {"berkano", "4Empress.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(276, "This is the 'birch rune'. It signifies growth"), own(242, "Execution of your decisions are in you own"),
+        {own(276, "This is the 'birch rune'. It signifies growth", "first tree to turn green after winter"), own(242, "Execution of your decisions are in you own", "your creative and caring nature"),
          rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
     row("Libra",
         {"Tiwaz", "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Tys, Tyr, Tir, Tiw, Ty", "Bright Red", "Tyr,Mani", "Justice", "Venus"},
         venus, {7, 8, 1, 1},
         {"tiwaz", "8Justice.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(325, "This is the rune of the 'warrior'. The"), card(3, 228, "You may get involved in legal issues. Seek"),
+        {own(325, "This is the rune of the 'warrior'. The", "bind the wolf Fenrir"), card(3, 228, "You may get involved in legal issues. Seek"),
          rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
     row("Scorpio",
         {"Eihwaz", "Communication, Death, Regeneration, Knowledge, Dreaming", "Ezck, Yr, Eo", "Dark Blue", "Idhunna,Ullr", "Hanged Man", "Pluto and Mars"},
@@ -245,19 +248,19 @@ void TestSignTable::reading_data()
         {"Raidho", "Rhythm, Movement, Travel, Spiritual", "Raidha, Rad, Raid", "Bright Red", "Forseti", "Hierophant", "Jupiter"},
         jupiter, {9, 6, 4, 10},
         {"raidho", "6Hierophant.jpg", "mannaz.jpg", "10Magician.jpg"},
-        {own(438, "This rune represents the 'wheel of life'. It"), card(12, 204, "You may be more worried about your social"),
+        {own(438, "This rune represents the 'wheel of life'. It", "rune of the rider and the road"), card(12, 204, "You may be more worried about your social"),
          rune(runes::Mannaz, 306, "This is the 'man' rune, as an individual"), card(15, 253, "This card signifies a strong personality with willpower,")});
     row("Capricorn",
         {"Nauthiz", "Need, Help, Resistance, Love", "Noicz, Naud, Naudr, Nied", "Black", "Nornir,Etins", "Devil", "Saturn"},
         saturn, {10, 2, 5, 16},
         {"nauthiz", "2Devil.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
-        {own(279, "This is the 'need' rune. It also is"), card(8, 247, "Your dark side may be trying to take"),
+        {own(279, "This is the 'need' rune. It also is", "rune of the need-fire"), card(8, 247, "Your dark side may be trying to take"),
          rune(runes::Perthro, 368, "This means a sudden dash of luck. It"), card(21, 196, "You may have some special gains. Your destiny")});
     row("Aquarius",
         {"Hagalaz", "Transformation, Change, Evolution, Protection", "Haal, Hagall, Hagl", "Light Blue", "Ymir", "World", "Uranus and Saturn"},
         saturn, {11, 17, 5, 16},
         {"hagalaz", "17World.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
-        {own(452, "This rune means 'hail' with respect to hailstones."), card(20, 272, "Trust people who mean well. Look at both"),
+        {own(452, "This rune means 'hail' with respect to hailstones.", "Hail falls from a clear sky"), card(20, 272, "Trust people who mean well. Look at both"),
          rune(runes::Perthro, 368, "This means a sudden dash of luck. It"), card(21, 196, "You may have some special gains. Your destiny")});
     row("Pisces",
         {"Gebo", "Gift, Exchange, Interaction, Balance", "Geuua, Gipt, Giof, Geofu, Gjof", "Deep Blue", "Odin,Freya", "Lovers", "Neptune and Jupiter"},
@@ -302,6 +305,13 @@ void TestSignTable::reading()
             QCOMPARE(gotTexts[i], e.shared);
         QCOMPARE(gotTexts[i].size(), e.length);
         QVERIFY2(gotTexts[i].startsWith(QLatin1StringView(e.opening)), qPrintable(gotTexts[i].left(60)));
+        if (e.phrase) {
+            const QString phrase = QString::fromLatin1(e.phrase);
+            QVERIFY2(testing::IsPinPhrase(phrase), e.phrase);
+            QVERIFY2(gotTexts[i].contains(phrase), qPrintable(QStringLiteral("\"%1\" is not in: %2").arg(phrase, gotTexts[i])));
+            const QStringList others = testing::OtherTextsWith(phrase, gotTexts[i]);
+            QVERIFY2(others.isEmpty(), qPrintable(QStringLiteral("\"%1\" also in %2").arg(phrase, others.join(", "))));
+        }
     }
 }
 
@@ -350,6 +360,8 @@ void TestSignTable::ownTexts()
                      qPrintable(QStringLiteral("%1 at %2").arg(o.where).arg(i)));
         }
         QVERIFY2(o.text.trimmed() == o.text && o.text.endsWith(u'.'), qPrintable(o.where));
+        const QString word = testing::PictureWordIn(o.text);
+        QVERIFY2(word.isEmpty(), qPrintable(QStringLiteral("%1: \"%2\"").arg(o.where, word)));
     }
 
     // No two are the same, and none is a text of the runes or tarot readings, not even of the stone

@@ -1,9 +1,9 @@
 #include "runictarot/DetailsFile.h"
 
+#include "platform/RegularFile.h"
 #include "runictarot/SunSign.h"
 #include "shell/Codec.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <array>
@@ -41,9 +41,12 @@ bool hasDetailsFileSuffix(QStringView path) { return path.endsWith(u"brn", Qt::C
 
 bool nameFitsDetailsFile(QStringView name) { return shell::fitsStoredFormat(name); }
 
+bool nameLengthFitsDetailsFile(QStringView name) { return name.size() <= MaxNameLength; }
+
 std::optional<QByteArray> composeDetailsFile(const BirthDetails& details)
 {
-    if (!nameFitsDetailsFile(details.name) || !isDateInLists(details.day, details.month, details.year))
+    if (!nameFitsDetailsFile(details.name) || !nameLengthFitsDetailsFile(details.name) ||
+        !isDateInLists(details.day, details.month, details.year))
         return std::nullopt;
     QByteArray out;
     appendLine(out, shell::toAnsi(details.name));
@@ -78,14 +81,27 @@ std::optional<BirthDetails> parseDetailsFile(QByteArrayView bytes)
     const std::optional<int> year = listNumber(lines[3]);
     if (!day || !year || !isDateInLists(*day, month, *year))
         return std::nullopt;
-    return BirthDetails{shell::fromAnsi(lines[0]), *day, month, *year};
+    // A longer name than the name box holds would come back cut, and its file could pass the cap when
+    // saved again.
+    const QString name = shell::fromAnsi(lines[0]);
+    if (!nameLengthFitsDetailsFile(name))
+        return std::nullopt;
+    return BirthDetails{name, *day, month, *year};
+}
+
+std::optional<QByteArray> composeCheckedDetailsFile(const BirthDetails& details)
+{
+    std::optional<QByteArray> bytes = composeDetailsFile(details);
+    if (!bytes || parseDetailsFile(*bytes) != details)
+        return std::nullopt;
+    return bytes;
 }
 
 SaveResult saveDetailsFile(const QString& path, const BirthDetails& details)
 {
     if (!nameFitsDetailsFile(details.name))
         return SaveResult::NameNotStorable;
-    const std::optional<QByteArray> bytes = composeDetailsFile(details);
+    const std::optional<QByteArray> bytes = composeCheckedDetailsFile(details);
     if (!bytes)
         return SaveResult::InvalidDetails;
     QSaveFile file(path);
@@ -100,14 +116,10 @@ SaveResult saveDetailsFile(const QString& path, const BirthDetails& details)
 
 std::optional<BirthDetails> loadDetailsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = platform::readRegularFile(path, MaxDetailsFileSize);
+    if (!bytes)
         return std::nullopt;
-    // One byte past the limit tells an oversized file from one that just fits, whatever size() says.
-    const QByteArray bytes = file.read(MaxDetailsFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parseDetailsFile(bytes);
+    return parseDetailsFile(*bytes);
 }
 
 } // namespace runictarot

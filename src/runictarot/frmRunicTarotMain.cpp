@@ -111,6 +111,8 @@ frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
                                  Look(Verdana(8.25, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
     txtName = platform::MakeTextBox(fraDetails, QStringLiteral("txtName"), {}, {1680, 240, 3615, 375},
                                     Look(Verdana(8.25)).Back(kGreen).Fore(kEntryText));
+    // Every name the box holds fits a details file, and every name a details file holds fits the box.
+    txtName->setMaxLength(MaxNameLength);
     txtName->installEventFilter(this);
 
     Label3 = platform::MakeLabel(fraDetails, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"),
@@ -240,6 +242,8 @@ bool frmRunicTarotMain::eventFilter(QObject* watched, QEvent* event)
         for (QChar c : text)
             if (const int code = txtName_KeyPress(c.unicode()))
                 taken.append(QChar(code));
+        if (!nameBoxHasRoomFor(taken))
+            return true;
         if (taken == text)
             return false;  // the box handles the key itself, Backspace and Enter included
         if (!taken.isEmpty())
@@ -257,6 +261,8 @@ bool frmRunicTarotMain::eventFilter(QObject* watched, QEvent* event)
         for (QChar c : text)
             if (const int code = txtName_KeyPress(c.unicode()))
                 taken.append(QChar(code));
+        if (!nameBoxHasRoomFor(taken))
+            return true;
         if (taken == text)
             return false;
         if (!taken.isEmpty())
@@ -264,6 +270,23 @@ bool frmRunicTarotMain::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return Form::eventFilter(watched, event);
+}
+
+bool frmRunicTarotMain::nameBoxHasRoomFor(const QString& typed)
+{
+    qsizetype adds = 0;
+    for (QChar c : typed)
+        if (c.unicode() >= 32)  // Backspace and Enter type nothing
+            ++adds;
+    if (adds == 0)
+        return true;
+    const qsizetype kept = txtName->text().size() - txtName->selectedText().size();
+    if (kept + adds <= txtName->maxLength())
+        return true;
+    // Told like the key rule tells a refused key: the box would otherwise just stop taking letters.
+    platform::MsgBox(QStringLiteral("Please Enter A Name Of At Most %1 Letters !").arg(MaxNameLength),
+                     platform::MsgIcon::Information);
+    return false;
 }
 
 bool frmRunicTarotMain::ValidateDetails()

@@ -67,6 +67,8 @@ protected:
 
 private:
     void buildMenus();
+    // Whether the name box has room for what a key types; when it has not, the user is told.
+    bool nameBoxHasRoomFor(const QString& typed);
 };
 
 } // namespace runictarot

@@ -189,6 +189,15 @@ void frmRunicTarotSave::cmdPrint_Click()
 
 void frmRunicTarotSave::cmdSave_Click()
 {
+    // Details that could not be opened again are refused before a file name is asked for.
+    if (!nameFitsDetailsFile(details_.name)) {
+        platform::MsgBox(QString::fromLatin1(kMsgNameNotStorable), platform::MsgIcon::Critical);
+        return;
+    }
+    if (!composeCheckedDetailsFile(details_)) {
+        platform::MsgBox(QString::fromLatin1(kMsgNotSaved), platform::MsgIcon::Critical);
+        return;
+    }
     platform::FileDialogRequest request;
     request.title = QString::fromLatin1(kWindowCaption);
     request.filter = QStringLiteral("Brannoch (*.brn)");

@@ -422,6 +422,13 @@ void frmMDI::cmdSave_Click()
         platform::MsgBox(QStringLiteral("There is no tarot reading on show to save."), platform::MsgIcon::Information);
         return;
     }
+    // What Open would refuse is never written: the user would keep a file that cannot be opened again.
+    const std::optional<QByteArray> bytes = tarot::ComposeCheckedReadingFile(reading);
+    if (!bytes) {
+        platform::MsgBox(QStringLiteral("The reading could not be saved: its file would not open again."),
+                         platform::MsgIcon::Critical);
+        return;
+    }
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Selvanthe");
     request.filter = QStringLiteral("Selvanthe (*.slv)");
@@ -434,7 +441,7 @@ void frmMDI::cmdSave_Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".slv");
     QString whyNot;
-    if (!tarot::WriteReadingFile(path, tarot::ComposeReadingFile(reading), &whyNot))
+    if (!tarot::WriteReadingFile(path, *bytes, &whyNot))
         platform::MsgBox(QStringLiteral("The reading could not be saved to ") + QDir::toNativeSeparators(path) +
                              QStringLiteral(".\n") + whyNot,
                          platform::MsgIcon::Critical);

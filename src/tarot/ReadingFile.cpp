@@ -4,7 +4,8 @@
 #include "tarot/CardTable.h"
 #include "tarot/SpreadLayouts.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -50,6 +51,8 @@ QByteArray ComposeReadingFile(const ShownReading& reading)
 std::optional<OpenedReading> ParseReadingFile(QByteArrayView bytes, const QString& keptSpreadName,
                                               const QString& keptDeckLetter)
 {
+    if (bytes.size() > kMaxReadingFileSize)
+        return std::nullopt;
     OpenedReading r;
     r.spreadName = keptSpreadName;
     r.deckLetter = keptDeckLetter;
@@ -80,20 +83,29 @@ std::optional<OpenedReading> ParseReadingFile(QByteArrayView bytes, const QStrin
     r.layout = SelectSpreadLayout(static_cast<int>(r.cards.size()), r.spreadName);
     if (r.layout < 0)
         return std::nullopt;
+    // Save writes lines with CR LF and numbers without padding, so a file read here may come out longer
+    // when it is saved back: a reading whose own file would pass the cap is no reading that opens again.
+    if (ComposeReadingFile(ShownReading{true, r.spreadName, r.deckLetter, r.cards, r.reversed}).size() >
+        kMaxReadingFileSize)
+        return std::nullopt;
     return r;
+}
+
+std::optional<QByteArray> ComposeCheckedReadingFile(const ShownReading& reading)
+{
+    QByteArray bytes = ComposeReadingFile(reading);
+    const std::optional<OpenedReading> back = ParseReadingFile(bytes, QString(), QString());
+    if (!back || back->spreadName != reading.spreadName || back->deckLetter != reading.deckLetter ||
+        back->cards != reading.cards || back->reversed != reading.reversed)
+        return std::nullopt;
+    return bytes;
 }
 
 bool HasReadingFileSuffix(const QString& path) { return path.endsWith(QLatin1String("slv"), Qt::CaseSensitive); }
 
 std::optional<QByteArray> ReadReadingFileBytes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(kMaxReadingFileSize + 1);
-    if (bytes.size() > kMaxReadingFileSize || file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return platform::readRegularFile(path, kMaxReadingFileSize);
 }
 
 bool WriteReadingFile(const QString& path, const QByteArray& bytes, QString* whyNot)

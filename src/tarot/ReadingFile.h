@@ -31,15 +31,21 @@ struct OpenedReading {
 };
 
 // Reads the bytes of a saved reading. An item missing from the file keeps the value given. Empty when the
-// bytes are no reading that can be laid out: a deck other than "o" or "m", a card number outside 0..77,
-// more cards than any spread, or a count that fits no layout of the named spread.
+// bytes are no reading that can be laid out: more bytes than the cap, a deck other than "o" or "m", a card
+// number outside 0..77, more cards than any spread, a count that fits no layout of the named spread, or a
+// reading whose file, as Save writes it, would pass the cap.
 std::optional<OpenedReading> ParseReadingFile(QByteArrayView bytes, const QString& keptSpreadName,
                                               const QString& keptDeckLetter);
+
+// The bytes Save writes for the reading, or nothing when Open would refuse them or read back another
+// reading.
+std::optional<QByteArray> ComposeCheckedReadingFile(const ShownReading& reading);
 
 // Whether the file's name ends in "slv", exactly.
 bool HasReadingFileSuffix(const QString& path);
 
-// The file's bytes, or nothing when it cannot be read or is larger than a saved reading can be.
+// The file's bytes, or nothing when it is no regular file (a pipe or a device is never waited on), cannot
+// be read, or is larger than a saved reading can be.
 std::optional<QByteArray> ReadReadingFileBytes(const QString& path);
 
 // Writes the file whole or not at all. False, with the reason, when it could not be written.

@@ -61,6 +61,9 @@ private slots:
     void saveThenLoad();
     void failedSaveKeepsTheOldFile();
     void loadRefusesWhatIsNotADetailsFile();
+    void savedBackStaysOpenable_data();
+    void savedBackStaysOpenable();
+    void saveRefusesWhatOpenRefuses();
 };
 
 void TestDetailsFile::workedExample()
@@ -133,10 +136,11 @@ void TestDetailsFile::acceptedLayouts_data()
     QTest::newRow("stray low bytes") << QByteArray("\x96\x20\xA3\xA3\r\n") + kAnnFile.mid(5) << ann;
     QTest::newRow("empty name") << fileOf({"", "7", "May", "1990"}) << BirthDetails{"", 7, "May", 1990};
     QTest::newRow("31 April is a list item") << fileOf({"ANN", "31", "April", "1990"}) << BirthDetails{"ANN", 31, "April", 1990};
-    const QByteArray date = fileOf({"", "7", "May", "1990"}).mid(2);
-    const qsizetype nameLength = MaxDetailsFileSize - 2 - date.size();
-    QTest::newRow("exactly the size limit") << encodedLine(QByteArray(nameLength, 'A')) + date
-                                             << BirthDetails{QString(nameLength, u'A'), 7, "May", 1990};
+    const QByteArray longest = fileOf({QByteArray(MaxNameLength, 'A'), "7", "May", "1990"});
+    const qsizetype padding = MaxDetailsFileSize - longest.size() - 2;
+    QTest::newRow("exactly the size limit, the longest name")
+        << longest + encodedLine(QByteArray(padding, 'X'))
+        << BirthDetails{QString(MaxNameLength, u'A'), 7, "May", 1990};
 }
 
 void TestDetailsFile::acceptedLayouts()
@@ -248,6 +252,59 @@ void TestDetailsFile::loadRefusesWhatIsNotADetailsFile()
     const QString shortFile = dir.filePath("short.brn");
     QVERIFY(writeBytes(shortFile, fileOf({"ANN", "7"})));
     QVERIFY(!loadDetailsFile(shortFile));
+}
+
+// Whatever Open accepts comes back out of Save as a file that Open accepts again: lines that end in LF
+// alone gain a CR when saved, so a name that fills the cap is refused when it is read.
+void TestDetailsFile::savedBackStaysOpenable_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("opens");
+    auto lfFile = [](const QByteArray& name) {
+        QByteArray out;
+        for (const QByteArray& line : {name, QByteArray("7"), QByteArray("May"), QByteArray("1990")})
+            out += encodedLine(line).chopped(2) + "\n";
+        return out;
+    };
+    const qsizetype rest = lfFile(QByteArray()).size();
+    QTest::newRow("LF lines filling the cap") << lfFile(QByteArray(MaxDetailsFileSize - rest, 'A')) << false;
+    QTest::newRow("the longest name the box takes, LF lines")
+        << lfFile(QByteArray(MaxNameLength, 'A')) << true;
+    QTest::newRow("one letter more than the box takes")
+        << fileOf({QByteArray(MaxNameLength + 1, 'A'), "7", "May", "1990"}) << false;
+}
+
+void TestDetailsFile::savedBackStaysOpenable()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, opens);
+    QVERIFY(bytes.size() <= MaxDetailsFileSize);
+    const std::optional<BirthDetails> read = parseDetailsFile(bytes);
+    QCOMPARE(bool(read), opens);
+    if (!read)
+        return;
+    const std::optional<QByteArray> saved = composeCheckedDetailsFile(*read);
+    QVERIFY(saved);
+    QVERIFY(saved->size() <= MaxDetailsFileSize);
+    QCOMPARE(parseDetailsFile(*saved), read);
+}
+
+// A name longer than a file may hold is refused with nothing written, the longest one the box takes saved.
+void TestDetailsFile::saveRefusesWhatOpenRefuses()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("long.brn");
+    const BirthDetails longest{QString(MaxNameLength, QLatin1Char('A')), 31, "September", 2050};
+    QCOMPARE(saveDetailsFile(path, longest), SaveResult::Saved);
+    QCOMPARE(loadDetailsFile(path), std::optional<BirthDetails>(longest));
+
+    const QString over = dir.filePath("over.brn");
+    for (int length : {MaxNameLength + 1, 4078}) {
+        QCOMPARE(saveDetailsFile(over, {QString(length, QLatin1Char('A')), 7, "May", 1990}),
+                 SaveResult::InvalidDetails);
+        QVERIFY(!QFile::exists(over));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDetailsFile)

@@ -8,7 +8,10 @@
 #include "shell/modHelp.h"
 #include "tarot/CardTable.h"
 
+#include "SpecialFiles.h"
+
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -151,6 +154,9 @@ private slots:
     void openFile();
     void openRefusesAndChangesNothing_data();
     void openRefusesAndChangesNothing();
+    void openRefusesSpecialFilesAtOnce_data();
+    void openRefusesSpecialFilesAtOnce();
+    void nameBoxStopsAtItsLength();
 
     void copyBlocking_data();
     void copyBlocking();
@@ -578,6 +584,65 @@ void TestRunicWindows::openRefusesAndChangesNothing()
     QVERIFY(m->isVisible());
     QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
     QCOMPARE(State().SunSign, QString());
+}
+
+// A path that is no regular file is refused at once: a pipe nobody writes to would otherwise keep the
+// window from painting until something did.
+void TestRunicWindows::openRefusesSpecialFilesAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"pipe", "socket", "device", "folder"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestRunicWindows::openRefusesSpecialFilesAtOnce()
+{
+    QFETCH(QString, kind);
+    frmRunicTarotMain* m = openTool();
+    const QString path = dir.filePath(kind + QStringLiteral(".brn"));
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    if (!testing::makeSpecialFile(kind, path))
+        QSKIP("this kind of file cannot be made here");
+    testing::seams().files->answers.enqueue(path);
+    {
+        testing::PipeUnblocker unblocker(path);
+        QTest::mouseClick(m->cmdOpen, Qt::LeftButton);
+        QVERIFY2(!unblocker.hadToUnblock(), "Open waited on the file");
+    }
+    QCOMPARE(messageTexts(), QStringLiteral("Please Check The File."));
+    QVERIFY(m->isVisible());
+    QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
+}
+
+// The box takes as many letters as a details file holds, and says so, in the key rule's way, when it is
+// full; what it holds is saved and opened again whole.
+void TestRunicWindows::nameBoxStopsAtItsLength()
+{
+    frmRunicTarotMain* m = openTool();
+    const QString full(runictarot::MaxNameLength, QLatin1Char('A'));
+    m->txtName->setText(full.chopped(1));
+    m->txtName->setCursorPosition(m->txtName->text().size());
+    QTest::keyClicks(m->txtName, QStringLiteral("bc"));
+    QCOMPARE(m->txtName->text(), full.chopped(1) + QLatin1Char('B'));
+    const auto& shown = testing::seams().messages->shown;
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("Please Enter A Name Of At Most 255 Letters !"));
+    QCOMPARE(shown[0].icon, platform::MsgIcon::Information);
+    // A letter typed over a selection replaces it, and Backspace still works.
+    m->txtName->setSelection(0, 1);
+    QTest::keyClick(m->txtName, Qt::Key_Z);
+    QCOMPARE(m->txtName->text(), QLatin1Char('Z') + full.mid(1).chopped(1) + QLatin1Char('B'));
+    QTest::keyClick(m->txtName, Qt::Key_Backspace);
+    QCOMPARE(m->txtName->text().size(), runictarot::MaxNameLength - 1);
+    QCOMPARE(shown.size(), 1);
+
+    // A file holding the longest name opens with it whole.
+    const QString path = dir.filePath(QStringLiteral("longest.brn"));
+    QCOMPARE(runictarot::saveDetailsFile(path, {full, 7, "May", 1990}), runictarot::SaveResult::Saved);
+    testing::seams().files->answers.enqueue(path);
+    QTest::mouseClick(m->cmdOpen, Qt::LeftButton);
+    QCOMPARE(runes::QuerentName(), full);
 }
 
 void TestRunicWindows::copyBlocking_data()

@@ -141,6 +141,70 @@ private slots:
         QVERIFY(!ParseReadingFile(file(lines), QString(), keptDeck));
     }
 
+    // Save writes CR LF and plain numbers, so a file read here may grow when it is saved back; whatever
+    // Open accepts must come back out of Save as a file that Open accepts again, as the same reading.
+    void savedBackStaysOpenable_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opens");
+        auto lfFile = [](const QStringList& lines) {
+            QByteArray out;
+            for (const QString& l : lines)
+                out += shell::EncodeString(shell::toAnsi(l)) + "\n";
+            return out;
+        };
+        // One Card is chosen by its count alone, so the spread line may be long.
+        auto oneCard = [&](qsizetype size, const char* end) {
+            QByteArray tail = lfFile({QStringLiteral("do"), QStringLiteral("c5")});
+            if (QByteArrayView(end) == "\r\n")
+                tail = file({QStringLiteral("do"), QStringLiteral("c5")});
+            const qsizetype nameLength = size - tail.size() - 1 - qsizetype(qstrlen(end));
+            return shell::EncodeString(QByteArray("s") + QByteArray(nameLength, 'A')) + end + tail;
+        };
+        QTest::newRow("LF lines filling the cap") << oneCard(kMaxReadingFileSize, "\n") << false;
+        QTest::newRow("LF lines that fit once they end in CR LF")
+            << oneCard(kMaxReadingFileSize - 3, "\n") << true;
+        QTest::newRow("CR LF lines filling the cap") << oneCard(kMaxReadingFileSize, "\r\n") << true;
+        QStringList manyReversed = {QStringLiteral("sOne Card"), QStringLiteral("do"), QStringLiteral("c5")};
+        while (lfFile(manyReversed).size() + 3 <= kMaxReadingFileSize)
+            manyReversed << QStringLiteral("r5");
+        QTest::newRow("LF reversed lines filling the cap") << lfFile(manyReversed) << false;
+        QStringList emptyCards = {QStringLiteral("sOne Card"), QStringLiteral("do")};
+        emptyCards << QStringLiteral("c");
+        QTest::newRow("a card with no number") << lfFile(emptyCards) << true;
+    }
+    void savedBackStaysOpenable()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        QVERIFY(bytes.size() <= kMaxReadingFileSize);
+        const auto r = ParseReadingFile(bytes, QString(), QString());
+        QCOMPARE(bool(r), opens);
+        if (!r)
+            return;
+        const std::optional<QByteArray> saved =
+            ComposeCheckedReadingFile(reading(r->spreadName, r->deckLetter, r->cards, r->reversed));
+        QVERIFY(saved);
+        QVERIFY(saved->size() <= kMaxReadingFileSize);
+        const auto again = ParseReadingFile(*saved, QString(), QString());
+        QVERIFY(again);
+        QCOMPARE(again->spreadName, r->spreadName);
+        QCOMPARE(again->cards, r->cards);
+        QCOMPARE(again->reversed, r->reversed);
+    }
+
+    // Save refuses what Open would refuse: nothing is written that cannot be opened again.
+    void saveRefusesWhatOpenRefuses()
+    {
+        QVERIFY(ComposeCheckedReadingFile(reading(QStringLiteral("One Card"), QStringLiteral("o"), {12})));
+        QVERIFY(!ComposeCheckedReadingFile(reading(QStringLiteral("One Card"), QStringLiteral("x"), {12})));
+        QVERIFY(!ComposeCheckedReadingFile(reading(QStringLiteral("Celtic Cross"), QStringLiteral("o"), {1, 2, 3, 4})));
+        QVERIFY(!ComposeCheckedReadingFile(
+            reading(QString(kMaxReadingFileSize, QLatin1Char('A')), QStringLiteral("o"), {12})));
+        // A name the codec cannot hold would come back shorter.
+        QVERIFY(!ComposeCheckedReadingFile(reading(QStringLiteral("One Card \u00e9"), QStringLiteral("o"), {12})));
+    }
+
     void fileNamesAndSizes()
     {
         QVERIFY(HasReadingFileSuffix(QStringLiteral("/tmp/a.slv")));

@@ -14,6 +14,9 @@
 #include "tarot/frmAuto.h"
 #include "tarot/modInfo.h"
 
+#include "SpecialFiles.h"
+
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -483,6 +486,66 @@ private slots:
         QCOMPARE(mdi->RTB->toHtml(), html);
         QCOMPARE(mdi->txtName->text(), QStringLiteral("Earlier Querent"));
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
+    }
+
+    // A path that is no regular file is refused at once with the same message: a pipe nobody writes to
+    // would otherwise keep the window from painting until something did.
+    void specialFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"pipe", "socket", "device", "folder"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void specialFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, kind);
+        const QString file = path(kind + QStringLiteral(".slv"));
+        QFile::remove(file);
+        QDir(file).removeRecursively();
+        if (!testing::makeSpecialFile(kind, file))
+            QSKIP("this kind of file cannot be made here");
+        {
+            testing::PipeUnblocker unblocker(file);
+            QVERIFY(!open(file));
+            QVERIFY2(!unblocker.hadToUnblock(), "Open waited on the file");
+        }
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(seams().messages->shown[0].text, QStringLiteral("Please Check The File."));
+        QVERIFY(!tarot::State().ReadingOpenedFromFile);
+        QVERIFY(!tarot::State().Shown.complete);
+    }
+
+    // A file Open takes is one Save can write back and Open take again: lines that end in LF alone gain a
+    // CR when saved, so a file that fills the cap that way is refused when it is opened.
+    void savedBackFileOpensAgain_data()
+    {
+        QTest::addColumn<qsizetype>("size");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("filling the cap") << qsizetype(tarot::kMaxReadingFileSize) << false;
+        QTest::newRow("room for the CRs") << qsizetype(tarot::kMaxReadingFileSize - 3) << true;
+    }
+    void savedBackFileOpensAgain()
+    {
+        QFETCH(qsizetype, size);
+        QFETCH(bool, opens);
+        QByteArray tail;
+        for (const char* line : {"do", "c5"})
+            tail += shell::EncodeString(line) + "\n";
+        const QByteArray bytes = shell::EncodeString("s" + QByteArray(size - tail.size() - 2, 'A')) + "\n" + tail;
+        QCOMPARE(bytes.size(), size);
+        frmAuto* w = openBytes(bytes, QStringLiteral("lf.slv"));
+        if (!opens) {
+            QVERIFY(!w);
+            QCOMPARE(seams().messages->shown.size(), 1);
+            QCOMPARE(seams().messages->shown[0].text, QStringLiteral("Please Check The File."));
+            return;
+        }
+        checkOpenedWindow(w);
+        QVERIFY(save(path(QStringLiteral("saved-back.slv"))));
+        QCOMPARE(readAll(path(QStringLiteral("saved-back.slv"))).size(), tarot::kMaxReadingFileSize);
+        QVERIFY(seams().messages->shown.isEmpty());
+        QVERIFY(open(path(QStringLiteral("saved-back.slv"))));
+        QVERIFY(seams().messages->shown.isEmpty());
     }
 
     // Cancel does nothing, and nothing is asked while a deal or its pause runs.

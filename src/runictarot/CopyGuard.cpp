@@ -4,27 +4,55 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 
-#include <memory>
+#include <algorithm>
+#include <array>
 
 namespace runictarot {
 
 namespace {
 
-QString markFormat() { return QString::fromLatin1(kCopyMarkFormat); }
+// What the guarded boxes put on the clipboard, learnt from their own copies and the clipboard's change
+// signals, never by reading the clipboard: reading it asks the program that owns it, and one that does
+// not answer would freeze the window for seconds on every mouse move.
+class Tracker final : public QObject {
+public:
+    explicit Tracker(QClipboard* clipboard) : QObject(clipboard)
+    {
+        connect(clipboard, &QClipboard::changed, this, &Tracker::changed);
+    }
 
-bool holdsMark(QClipboard::Mode mode)
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
-    return data && data->hasFormat(markFormat());
-}
+    // Made by a guarded box and not yet seen on a clipboard (it may be meant for a drag instead).
+    QPointer<QMimeData> fresh;
+    // Ours on the clipboard and on the selection clipboard. The clipboard deletes what it holds when
+    // anything else takes its place, this program's or another's, and the pointer then reads null.
+    std::array<QPointer<QMimeData>, 2> placed;
 
-QList<QClipboard::Mode> clipboardModes()
+private:
+    void changed(QClipboard::Mode mode)
+    {
+        if (mode != QClipboard::Clipboard && mode != QClipboard::Selection)
+            return;
+        // Which object stands there, not what it holds: the object of another program's content asks
+        // that program nothing until its formats are read.
+        const QMimeData* now = QGuiApplication::clipboard()->mimeData(mode);
+        QPointer<QMimeData>& slot = placed[static_cast<size_t>(mode)];
+        if (fresh && now == fresh.data()) {
+            slot = fresh;
+            fresh = nullptr;
+        } else if (slot && now != slot.data()) {
+            slot = nullptr;
+        }
+    }
+};
+
+Tracker& tracker()
 {
-    QList<QClipboard::Mode> modes{QClipboard::Clipboard};
-    if (QGuiApplication::clipboard()->supportsSelection())
-        modes << QClipboard::Selection;
-    return modes;
+    static QPointer<Tracker> t;
+    if (!t)
+        t = new Tracker(QGuiApplication::clipboard());
+    return *t;
 }
 
 class MouseEvents final : public QObject {
@@ -71,33 +99,27 @@ GuardedTextBox::GuardedTextBox(QWidget* parent) : RichTextBox(parent)
 {
     setReadOnly(true);
     viewport()->setMouseTracking(true);
+    tracker();  // listening before the first copy
 }
 
 QMimeData* GuardedTextBox::createMimeDataFromSelection() const
 {
-    // The box's own data lists only some of its formats until it is read, and would hide the mark, so
-    // its contents are copied into plain data first.
-    const std::unique_ptr<QMimeData> own(RichTextBox::createMimeDataFromSelection());
-    auto* data = new QMimeData;
-    if (own)
-        for (const QString& format : own->formats())
-            data->setData(format, own->data(format));
-    data->setData(markFormat(), QByteArrayLiteral("1"));
+    QMimeData* data = RichTextBox::createMimeDataFromSelection();
+    tracker().fresh = data;
     return data;
 }
 
 bool clipboardHoldsGuardedCopy()
 {
-    for (QClipboard::Mode mode : clipboardModes())
-        if (holdsMark(mode))
-            return true;
-    return false;
+    const Tracker& t = tracker();
+    return std::any_of(t.placed.begin(), t.placed.end(), [](const QPointer<QMimeData>& p) { return !p.isNull(); });
 }
 
 void clearGuardedCopy()
 {
-    for (QClipboard::Mode mode : clipboardModes())
-        if (holdsMark(mode))
+    Tracker& t = tracker();
+    for (QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection})
+        if (t.placed[static_cast<size_t>(mode)])
             QGuiApplication::clipboard()->clear(mode);
 }
 

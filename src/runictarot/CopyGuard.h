@@ -1,8 +1,10 @@
 #pragma once
 // The long runic texts are guarded against copying: every change of such a box, and every click, press,
-// move or release of the mouse in it, takes from the clipboard what was copied out of these boxes. The
-// boxes mark what they put on the clipboard, and only marked content is ever taken away, so whatever
-// another program (or another part of this one) placed there survives.
+// move or release of the mouse in it, takes from the clipboard what was copied out of these boxes. Only
+// what a guarded box put there is ever taken away, so whatever another program (or another part of this
+// one) placed there survives. What the boxes put there is known from their own copies and the
+// clipboard's change signals: the clipboard's contents are never read, so a program that owns the
+// clipboard and does not answer can never hold the window up.
 #include "platform/RichTextBox.h"
 
 #include <QObject>
@@ -11,10 +13,7 @@
 
 namespace runictarot {
 
-// The private format that marks a copy out of a guarded box.
-inline constexpr const char* kCopyMarkFormat = "application/x-selvanthe-guarded-copy";
-
-// A read-only text box whose copies carry the mark.
+// A read-only text box whose copies the guard keeps track of.
 class GuardedTextBox : public platform::RichTextBox {
     Q_OBJECT
 public:
@@ -24,9 +23,9 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 };
 
-// Whether the clipboard (or the selection clipboard, where the desktop has one) holds a marked copy.
+// Whether the clipboard (or the selection clipboard, where the desktop has one) holds a guarded copy.
 bool clipboardHoldsGuardedCopy();
-// Empties the clipboard, and the selection clipboard, of a marked copy; anything else stays.
+// Empties the clipboard, and the selection clipboard, of a guarded copy; anything else stays.
 void clearGuardedCopy();
 
 // The five events of a guarded box, as the window's handlers receive them.

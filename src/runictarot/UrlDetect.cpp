@@ -5,31 +5,15 @@
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QUrl>
 
 namespace runictarot {
 
 namespace {
-
-// An address starts at a scheme or "www." that is not itself part of a longer word or address, so the
-// "www." inside "ftp://www..." or "file:///www..." is not taken for a link of its own.
-const QRegularExpression& linkPattern()
-{
-    static const QRegularExpression re(QStringLiteral(R"((?<![\w.@/:\-])(?:https?://|mailto:|www\.)[^\s<>"]+)"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re;
-}
-
-bool closesSentence(QChar c)
-{
-    return QStringView(u".,;:!?'\")]}").contains(c);
-}
 
 // Underlines the links without touching the document: the format lives in the layout only, so the text,
 // its formats and its change notifications stay what the box's owner made them.
@@ -151,43 +135,6 @@ QPointer<Detector>& current()
 }
 
 } // namespace
-
-QList<LinkSpan> findLinks(QStringView line)
-{
-    QList<LinkSpan> out;
-    QRegularExpressionMatchIterator it = linkPattern().globalMatch(line);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        int length = static_cast<int>(m.capturedLength());
-        const int start = static_cast<int>(m.capturedStart());
-        while (length > 0 && closesSentence(line[start + length - 1]))
-            --length;
-        // "www." with nothing after it, or a bare scheme, is no address.
-        const QStringView text = line.sliced(start, length);
-        if (text.endsWith(u"://") || text.compare(u"mailto:", Qt::CaseInsensitive) == 0 ||
-            text.compare(u"www.", Qt::CaseInsensitive) == 0)
-            continue;
-        out.append({start, length});
-    }
-    return out;
-}
-
-std::optional<QString> linkTarget(QStringView linkText)
-{
-    if (linkText.isEmpty() || linkText.size() > MaxLinkLength)
-        return std::nullopt;
-    QString address = linkText.toString();
-    if (address.startsWith(u"www.", Qt::CaseInsensitive))
-        address.prepend(QStringLiteral("http://"));
-    const QUrl url(address, QUrl::TolerantMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("https") && scheme != QLatin1String("mailto")))
-        return std::nullopt;
-    if (scheme != QLatin1String("mailto") && url.host().isEmpty())
-        return std::nullopt;
-    return QString::fromLatin1(url.toEncoded());
-}
 
 void EnableUrlDetect(QTextEdit* box)
 {

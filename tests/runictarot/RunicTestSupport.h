@@ -69,12 +69,13 @@ inline frmRunicTarotSave* openReport(const QString& name, int day, const QString
 }
 
 // Puts content on the clipboard as a copy out of a guarded box would, or as another program would.
+// A copy out of a guarded box, as the user makes one.
 inline void putGuardedCopy(const QString& text)
 {
-    auto* data = new QMimeData;
-    data->setText(text);
-    data->setData(QString::fromLatin1(runictarot::kCopyMarkFormat), "1");
-    QGuiApplication::clipboard()->setMimeData(data);
+    runictarot::GuardedTextBox box;
+    box.SetText(text);
+    box.selectAll();
+    box.copy();
 }
 inline void putForeignCopy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 inline QString clipboardText() { return QGuiApplication::clipboard()->text(); }

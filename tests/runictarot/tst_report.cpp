@@ -497,6 +497,16 @@ void TestReport::linkKindsAndLengths_data()
     QTest::newRow("1024 characters") << base + QString(1024 - base.size(), QLatin1Char('x'))
                                      << base + QString(1024 - base.size(), QLatin1Char('x'));
     QTest::newRow("1025 characters") << base + QString(1025 - base.size(), QLatin1Char('x')) << "";
+    // A mail link opens the address alone, whatever fields a crafted name put after it.
+    QTest::newRow("mailto with fields") << "mailto:a@b.example?attach=/etc/passwd&subject=x"
+                                        << "mailto:a@b.example";
+    QTest::newRow("up to a no-break space") << QStringLiteral("www.a.example%1more").arg(QChar(0xA0))
+                                            << "http://www.a.example";
+    QTest::newRow("www and a colon") << "www.:" << "";
+    QTest::newRow("www in brackets") << "(www.)" << "";
+    QTest::newRow("mailto and a full stop") << "mailto:." << "";
+    QTest::newRow("www and a plus") << "www.+" << "";
+    QTest::newRow("mailto without an address") << "mailto:nobody" << "";
 }
 
 void TestReport::linkKindsAndLengths()
@@ -509,8 +519,14 @@ void TestReport::linkKindsAndLengths()
     box.show();
     runictarot::EnableUrlDetect(&box);
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, pointAt(&box, 1));
+    // Underlined exactly when a click opens something, once the underlining has been laid over the text.
+    QCoreApplication::processEvents();
+    bool underlined = false;
+    for (const QTextLayout::FormatRange& r : box.document()->begin().layout()->formats())
+        underlined |= r.format.fontUnderline();
     runictarot::DisableUrlDetect();
     QCOMPARE(testing::seams().shell->opened, opened.isEmpty() ? QStringList() : QStringList{opened});
+    QCOMPARE(underlined, !opened.isEmpty());
 }
 
 void TestReport::detectionOnAndOff()
@@ -551,6 +567,11 @@ void TestReport::findLinksInLine_data()
     QTest::newRow("two") << "see www.a.example, or https://b.example/x)." << QList<int>{4, 13, 22, 19};
     QTest::newRow("inside a word") << "xwww.a.example" << QList<int>{};
     QTest::newRow("bare scheme") << "https:// and www." << QList<int>{};
+    QTest::newRow("bare prefixes before punctuation") << "www.: (www.) mailto:. www.+" << QList<int>{};
+    QTest::newRow("ends at any blank")
+        << QStringLiteral("www.a.example%1x www.b.example%2y").arg(QChar(0xA0)).arg(QChar(0x2003))
+        << QList<int>{0, 13, 16, 13};
+    QTest::newRow("a mail address without its fields") << "(mailto:a@b.example?attach=x)" << QList<int>{1, 18};
 }
 
 void TestReport::findLinksInLine()
@@ -558,8 +579,10 @@ void TestReport::findLinksInLine()
     QFETCH(QString, line);
     QFETCH(QList<int>, spans);
     QList<int> found;
-    for (const runictarot::LinkSpan& s : runictarot::findLinks(line))
+    for (const runictarot::LinkSpan& s : runictarot::findLinks(line)) {
         found << s.start << s.length;
+        QVERIFY(runictarot::linkTarget(QStringView(line).sliced(s.start, s.length)));
+    }
     QCOMPARE(found, spans);
 }
 

@@ -161,6 +161,7 @@ private slots:
     void copyBlocking_data();
     void copyBlocking();
     void keyboardCopyIsMarked();
+    void copyGuardNeverAsksTheClipboardOwner();
     void linksAndMenus();
 };
 
@@ -695,6 +696,45 @@ void TestRunicWindows::keyboardCopyIsMarked()
     QVERIFY(clipboardText().startsWith(QStringLiteral("The rune represents")));
     mouse(d->txtAboutYourRuneStoneWithPlanet->viewport(), QEvent::MouseMove, Qt::NoButton);
     QCOMPARE(clipboardText(), QString());
+}
+
+namespace {
+// What another program's clipboard content looks like from inside this one: every question about its
+// formats or data goes to that program, which here never answers (each question is only counted).
+class UnansweringOwner final : public QMimeData {
+public:
+    mutable int questions = 0;
+    bool hasFormat(const QString&) const override { ++questions; return false; }
+    QStringList formats() const override { ++questions; return {}; }
+
+protected:
+    QVariant retrieveData(const QString&, QMetaType) const override { ++questions; return {}; }
+};
+} // namespace
+
+// Moving the mouse over the guarded texts, or anything else they do, never asks the clipboard's owner a
+// question: on a desktop an owner that does not answer would freeze the window each time.
+void TestRunicWindows::copyGuardNeverAsksTheClipboardOwner()
+{
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    auto* owner = new UnansweringOwner;
+    QGuiApplication::clipboard()->setMimeData(owner);
+    for (runictarot::GuardedTextBox* t : {d->txtAboutYourRuneStone, d->txtAboutYourRuneStoneWithPlanet}) {
+        for (int i = 0; i < 5; ++i)
+            mouse(t->viewport(), QEvent::MouseMove, Qt::NoButton);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        t->repaint();
+    }
+    QTest::mouseClick(d->cmdPrint, Qt::LeftButton);
+    auto* report = platform::Forms::Peek<frmRunicTarotSave>();
+    QVERIFY(report);
+    for (int i = 0; i < 5; ++i)
+        mouse(report->RTB->viewport(), QEvent::MouseMove, Qt::NoButton);
+    report->RTB->repaint();
+    QCOMPARE(owner->questions, 0);
+    // And it is still there.
+    QCOMPARE(QGuiApplication::clipboard()->mimeData(), static_cast<const QMimeData*>(owner));
+    report->close();
 }
 
 void TestRunicWindows::linksAndMenus()

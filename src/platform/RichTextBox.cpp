@@ -9,7 +9,12 @@
 
 namespace platform {
 
-RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) { setAcceptRichText(false); }
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    // Tab and Shift+Tab move on to the next control, as from every box of the program.
+    setTabChangesFocus(true);
+}
 
 QString RichTextBox::toDocumentText(const QString& crlfText)
 {

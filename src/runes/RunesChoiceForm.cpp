@@ -72,7 +72,8 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
         picture->setPicture(platform::BuiltInPicture(QString::fromLatin1(design.picturePattern).arg(cell.index),
                                                      QSize(63, 84)));
         new MouseRelay(
-            picture, [this, n = cell.index] { picCatagory_Click(n); }, [this, n = cell.index] { picCatagory_MouseMove(n); });
+            picture, [this, n = cell.index] { picCatagory_Click(n); }, [this, n = cell.index] { picCatagory_MouseMove(n); },
+            platform::ClickKeys::SpaceAndEnter);
         picCatagory[i] = picture;
 
         QLabel* info = platform::MakeLabel(frame, QStringLiteral("lblInfo(%1)").arg(cell.index),

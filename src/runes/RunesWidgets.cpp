@@ -87,9 +87,12 @@ QColor ResolveColour(quint32 colour)
     return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
 }
 
-MouseRelay::MouseRelay(QWidget* control, std::function<void()> onClick, std::function<void()> onMove)
-    : QObject(control), onClick_(std::move(onClick)), onMove_(std::move(onMove))
+MouseRelay::MouseRelay(QWidget* control, std::function<void()> onClick, std::function<void()> onMove,
+                       platform::ClickKeys keys)
+    : QObject(control), onMove_(std::move(onMove))
 {
+    if (onClick)
+        platform::OnClick(control, std::move(onClick), keys);
     control->installEventFilter(this);
     if (onMove_)
         control->setMouseTracking(true);
@@ -104,13 +107,10 @@ bool MouseRelay::eventFilter(QObject*, QEvent* event)
             return true;
         }
         return false;
-    case QEvent::MouseButtonPress:
-        return onClick_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    case QEvent::MouseButtonRelease:
-        if (onClick_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            onClick_();
-            return true;
-        }
+    case QEvent::FocusIn:
+        // A choice reached with the keyboard lights up as one under the pointer does.
+        if (onMove_)
+            onMove_();
         return false;
     default: return false;
     }

@@ -74,6 +74,8 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
     txtQuestion->setFont(Verdana(8.25));
     txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the rune-set choice; it is never part of the question.
+    txtQuestion->setTabChangesFocus(true);
     txtQuestion->setPlainText(platform::RichTextBox::toDocumentText(QString::fromLatin1(kQuestionPlaceholder)));
     setGeometryTw(txtQuestion, 150, 270, 7215, 1245);
     txtQuestion->installEventFilter(this);

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "platform/Input.h"
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
@@ -58,10 +59,10 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
                         240, 2280, 6105, 675, true, white);
     lblCobrand = aboutLabel(this, "lblCobrand", QStringLiteral("Click here for more details."), 4320, 2880, 2355, 195,
                             false, cyan);
-    for (QLabel* link : {lblHomePage, lblCobrand}) {
+    for (QLabel* link : {lblHomePage, lblCobrand})
         link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
-    }
+    platform::OnClick(lblHomePage, [this] { lblHomePage_Click(); });
+    platform::OnClick(lblCobrand, [this] { lblCobrand_Click(); });
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -82,22 +83,6 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
 void frmAbout::cmdOK_Click() { platform::Forms::Unload(this); }
 void frmAbout::lblHomePage_Click() { OpenHomePage(); }
 void frmAbout::lblCobrand_Click() { OpenFullBrandPage(); }
-
-bool frmAbout::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == lblHomePage) {
-            lblHomePage_Click();
-            return true;
-        }
-        if (watched == lblCobrand) {
-            lblCobrand_Click();
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, event);
-}
 
 void ShowAbout()
 {

@@ -28,9 +28,6 @@ public:
     QLabel* lblHomePage = nullptr;
     QLabel* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // Shows the about box modally over the window on view.

@@ -1,5 +1,6 @@
 #include "shell/frmExitScreen.h"
 
+#include "platform/Input.h"
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
@@ -145,7 +146,7 @@ frmExitScreen::frmExitScreen() : Form(QString::fromLatin1(kFormName), Kind::TopL
                                       QStringLiteral("Click Here To Visit Quendra Softwares"), {75, 4250, 3585, 210},
                                       Look(Verdana(8.25)).Fore(Qt::yellow));
     lblGoToHome->setCursor(Qt::PointingHandCursor);
-    lblGoToHome->installEventFilter(this);
+    platform::OnClick(lblGoToHome, [this] { lblGoToHome_Click(); });
 
     for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
                          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),
@@ -320,12 +321,6 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
             txtFriendEmail_KeyPress(keyAscii);
         return keyAscii == 0;
     }
-    case QEvent::MouseButtonRelease:
-        if (watched == lblGoToHome && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            lblGoToHome_Click();
-            return true;
-        }
-        break;
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #include "shell/frmMDI.h"
 
 #include "platform/Controls.h"
+#include "platform/Input.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -193,6 +194,7 @@ void frmMDI::buildPanels()
                                   .Wrap(i == 1));
         l->setMouseTracking(true);
         l->installEventFilter(this);
+        platform::OnClick(l, [this, i] { lblCaption_Click(i); });
         if (c.link)
             l->setCursor(Qt::PointingHandCursor);
         lblCaption[static_cast<size_t>(i)] = l;
@@ -251,10 +253,10 @@ void frmMDI::buildPanels()
                                       "more details."),
                        {120, 0, 6975, 615}, Look(Verdana(8.25)).Wrap());
     Label7->setCursor(Qt::PointingHandCursor);
-    Label7->installEventFilter(this);
+    platform::OnClick(Label7, [this] { Label7_Click(); });
 
-    Picture6->installEventFilter(this);
-    lblQuendravaleBanner->installEventFilter(this);
+    platform::OnClick(Picture6, [this] { Picture6_Click(); });
+    platform::OnClick(lblQuendravaleBanner, [this] { lblQuendravaleBanner_Click(); });
 
     column->addWidget(Picture6);
     column->addWidget(Picture1);
@@ -502,37 +504,16 @@ const platform::ImageList& frmMDI::imlStones(int t)
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+    if (event->type() != QEvent::MouseMove)
         return Form::eventFilter(watched, event);
-    const bool release = type == QEvent::MouseButtonRelease;
-    if (release && static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-        return false;
     for (int i = 0; i < 6; ++i) {
         if (watched == lblCaption[static_cast<size_t>(i)]) {
-            if (release)
-                lblCaption_Click(i);
-            else
-                lblCaption_MouseMove(i);
+            lblCaption_MouseMove(i);
             return true;  // the panel beneath must not see it and clear the underline
         }
     }
-    if (watched == picMain && !release) {
+    if (watched == picMain)
         picMain_MouseMove();
-        return false;
-    }
-    if (release && watched == lblQuendravaleBanner) {
-        lblQuendravaleBanner_Click();
-        return true;
-    }
-    if (release && watched == Picture6) {
-        Picture6_Click();
-        return true;
-    }
-    if (release && watched == Label7) {
-        Label7_Click();
-        return true;
-    }
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "tarot/TarotScreens.h"
 
+#include "platform/Input.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "tarot/ReadingTexts.h"
@@ -9,26 +10,6 @@
 #include <QMouseEvent>
 
 namespace tarot {
-
-namespace {
-class ClickFilter : public QObject {
-public:
-    ClickFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            if (onClick_)
-                onClick_();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> onClick_;
-};
-} // namespace
 
 QString ForumBannerText()
 {
@@ -45,7 +26,7 @@ QLabel* MakeForumBanner(QWidget* parent, double left, double top, double width, 
     QLabel* label = platform::MakeLabel(parent, QStringLiteral("Label6"), ForumBannerText(), {left, top, width, height},
                                         platform::Look(font).Fore(platform::bgr(0x800000)).Align(Qt::AlignCenter));
     label->setCursor(Qt::PointingHandCursor);
-    label->installEventFilter(new ClickFilter(label, std::move(onClick)));
+    platform::OnClick(label, std::move(onClick));
     return label;
 }
 

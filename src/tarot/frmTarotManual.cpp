@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
+#include "platform/Input.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -23,6 +24,7 @@
 #include "tarot/modInfo.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +37,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cstdlib>
 #include <span>
 
 namespace tarot {
@@ -133,9 +136,17 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
         platform::setGeometryTw(back, kBackMargin + (i % kBackColumns) * kBackStepX,
                                 kBackMargin + (i / kBackColumns) * kBackStepY, kBackWidth, kBackHeight);
         back->setPicture(i == kFlatBack ? flat : raised);
+        platform::OnClick(back, [this, i] { p_Click(i); }, platform::ClickKeys::SpaceAndEnter);
         back->installEventFilter(this);
         p[static_cast<size_t>(i)] = back;
     }
+    // The backs are one stop for Tab; the arrow keys move among them.
+    for (int i = 1; i < kBackCount; ++i)
+        p[static_cast<size_t>(i)]->setFocusPolicy(Qt::NoFocus);
+    // The prompt is read, not worked in.
+    txtDisp->setFocusPolicy(Qt::NoFocus);
+    QWidget::setTabOrder(p[0], cmdCancel);
+    QWidget::setTabOrder(cmdCancel, cmdBack);
 
     // The waiting panel covers the middle of the backs while the reading is being dealt.
     picMessage = new QFrame(this);
@@ -213,6 +224,9 @@ void frmTarotManual::Form_Load()
         p[static_cast<size_t>(i)]->setEnabled(false);
         p[static_cast<size_t>(i)]->hide();
     }
+    // The backs take the focus as the window opens: picking is what it is for.
+    takeTabStop(0);
+    p[0]->setFocus(Qt::OtherFocusReason);
 
     // A spread picture that cannot be read leaves the place empty.
     if (!picManual->loadPicture(catalogue::SpreadPictureFile(platform::AppPath(), ChosenSpreadIndex)))
@@ -235,17 +249,91 @@ bool frmTarotManual::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const QVariant index = watched->property(kBackIndexProperty);
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* back = qobject_cast<QWidget*>(watched);
-        if (index.isValid() && back && mouse->button() == Qt::LeftButton &&
-            back->rect().contains(mouse->position().toPoint())) {
-            p_Click(index.toInt());
-            return true;
+    const QVariant index = watched->property(kBackIndexProperty);
+    if (index.isValid() && watched->parent() == fraPictures) {
+        if (event->type() == QEvent::FocusIn) {
+            takeTabStop(index.toInt());
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+                const int to = backToward(index.toInt(), key->key());
+                if (to != -2) {
+                    if (to >= 0)
+                        p[static_cast<size_t>(to)]->setFocus(Qt::TabFocusReason);
+                    return true;
+                }
+            }
         }
     }
     return Form::eventFilter(watched, event);
+}
+
+bool frmTarotManual::onOffer(int index) const
+{
+    if (index < 0 || index >= kBackCount)
+        return false;
+    const platform::PictureBox* back = p[static_cast<size_t>(index)];
+    return !back->isHidden() && back->isEnabled();
+}
+
+int frmTarotManual::backToward(int from, int key) const
+{
+    const int row = from / kBackColumns;
+    const int column = from % kBackColumns;
+    switch (key) {
+    case Qt::Key_Right:
+        for (int i = from + 1; i < kBackCount; ++i)
+            if (onOffer(i))
+                return i;
+        return -1;
+    case Qt::Key_Left:
+        for (int i = from - 1; i >= 0; --i)
+            if (onOffer(i))
+                return i;
+        return -1;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        // The nearest back on offer in the next row that has one.
+        const int step = key == Qt::Key_Down ? 1 : -1;
+        const int rows = (kBackCount + kBackColumns - 1) / kBackColumns;
+        for (int r = row + step; r >= 0 && r < rows; r += step) {
+            int best = -1;
+            for (int c = 0; c < kBackColumns; ++c) {
+                const int i = r * kBackColumns + c;
+                if (onOffer(i) && (best < 0 || std::abs(c - column) < std::abs(best % kBackColumns - column)))
+                    best = i;
+            }
+            if (best >= 0)
+                return best;
+        }
+        return -1;
+    }
+    case Qt::Key_Home:
+        for (int i = 0; i < kBackCount; ++i)
+            if (onOffer(i))
+                return i;
+        return -1;
+    case Qt::Key_End:
+        for (int i = kBackCount - 1; i >= 0; --i)
+            if (onOffer(i))
+                return i;
+        return -1;
+    default:
+        return -2;  // not a key that moves among the backs
+    }
+}
+
+void frmTarotManual::takeTabStop(int index)
+{
+    // Exactly one back on offer is reached by Tab: the one the user was last at.
+    if (index < 0 || index >= kBackCount || tabStop_ == index)
+        return;
+    if (tabStop_ >= 0)
+        p[static_cast<size_t>(tabStop_)]->setFocusPolicy(Qt::NoFocus);
+    tabStop_ = index;
+    platform::PictureBox* back = p[static_cast<size_t>(index)];
+    back->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(back, cmdCancel);
 }
 
 void frmTarotManual::closeEvent(QCloseEvent* event)
@@ -288,6 +376,18 @@ void frmTarotManual::p_Click(int Index)
     // A back that was picked, or is not on offer, is not there to be picked.
     if (back->isHidden() || !back->isEnabled())
         return;
+    // The focus, and the stop Tab comes to, pass on to a neighbouring back before this one goes.
+    if (tabStop_ == Index) {
+        int next = backToward(Index, Qt::Key_Right);
+        if (next < 0)
+            next = backToward(Index, Qt::Key_Left);
+        const bool hadFocus = back->hasFocus();
+        if (next >= 0) {
+            takeTabStop(next);
+            if (hadFocus)
+                p[static_cast<size_t>(next)]->setFocus(Qt::OtherFocusReason);
+        }
+    }
     back->hide();
     back->setEnabled(false);
 

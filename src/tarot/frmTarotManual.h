@@ -109,8 +109,16 @@ private:
     void DrawManualCard(int Position);
     void placeCard(int spreadIndex, int PicIndex);
     void setPrompt(const QString& text);
+    // Whether back index is there to be picked.
+    bool onOffer(int index) const;
+    // The back on offer that an arrow, Home or End key moves to from back from: -1 for none that way,
+    // -2 for a key that does not move among the backs.
+    int backToward(int from, int key) const;
+    // Makes back index the one back that Tab reaches.
+    void takeTabStop(int index);
 
     Phase phase_ = Phase::Picking;
+    int tabStop_ = -1;
     QString prompt_;
     std::unique_ptr<InputHold> hold_;
 };

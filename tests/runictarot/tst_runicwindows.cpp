@@ -1,5 +1,6 @@
 // The runic tarot's details and reading windows, driven through the main window's tool switch.
 #include "RunicTestSupport.h"
+#include "UserInput.h"
 
 #include "platform/PictureBox.h"
 #include "runictarot/DetailsFile.h"
@@ -767,6 +768,7 @@ void TestRunicWindows::linksAndMenus()
                                        "  -", "  &Check for Software Update", "  -", "  &About Software",
                                        "&Donate"}));
     opened.clear();
+    QVERIFY(testing::clickTab(d->SSTab1, 1));  // the tarot card's heading is on the planet's page
     QTest::mouseClick(d->Label19, Qt::LeftButton);
     QTest::mouseClick(d->lblCobrand, Qt::LeftButton);
     QCOMPARE(opened, (QStringList{shell::PageAddress("co-brand"), shell::PageAddress("co-brand")}));

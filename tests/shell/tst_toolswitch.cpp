@@ -75,10 +75,15 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("first");
         const QStringList firsts = {"frmRunesReadingEntry", "frmTarotOpen", "frmRunicTarotMain"};
-        for (int control = 0; control < 6; ++control)
-            for (const char* situation : {"nothing open", "tarot reading on screen", "step bar left by runes exit"})
+        // The welcome panel's links can be clicked only while the panel is on show.
+        for (int control = 0; control < 6; ++control) {
+            for (const char* situation : {"nothing open", "tarot reading on screen", "step bar left by runes exit"}) {
+                if (control >= 3 && situation[0] == 't')
+                    continue;
                 QTest::addRow("%s %d, %s", control < 3 ? "button" : "link", control, situation)
                     << control << QString::fromLatin1(situation) << firsts[control % 3];
+            }
+        }
     }
     void opensTheChosenToolAfresh()
     {

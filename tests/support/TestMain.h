@@ -4,6 +4,7 @@
 #include "Seams.h"
 
 #include "platform/Forms.h"
+#include "platform/Input.h"
 #include "platform/Services.h"
 #include "shell/Quit.h"
 #include "shell/Registry.h"
@@ -34,6 +35,7 @@ inline void freshProgram()
         app.setQuitOnLastWindowClosed(false);                                                            \
         testing::installSeams();                                                                         \
         platform::setAppPath(QStringLiteral(SELVANTHE_RUNTIME_DIR));                                     \
+        platform::InstallInputRules();                                                                   \
         shell::RegisterAllForms();                                                                       \
         TestObject tc;                                                                                   \
         return QTest::qExec(&tc, argc, argv);                                                            \

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSpontaneKeyEvent>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -102,6 +104,16 @@ inline bool chooseEntry(QComboBox* box, int index)
     return !view->isVisible() && box->currentIndex() == index;
 }
 
+// Brings a tab page to the front with a click on its tab.
+inline bool clickTab(QTabWidget* tabs, int index)
+{
+    QTabBar* bar = tabs ? tabs->findChild<QTabBar*>() : nullptr;
+    if (!bar || index < 0 || index >= bar->count())
+        return false;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    return tabs->currentIndex() == index;
+}
+
 // Ticks or unticks a check box with a click, when it is not as wanted.
 inline void setTicked(QAbstractButton* box, bool ticked)
 {
@@ -115,6 +127,20 @@ inline void chooseWithKeys(QComboBox* box, int index)
     QTest::keyClick(box, Qt::Key_Home);
     for (int i = 0; i < index; ++i)
         QTest::keyClick(box, Qt::Key_Down);
+}
+
+// Presses Tab (or Shift+Tab) until the control has the focus; false when it never comes to it.
+inline bool tabTo(QWidget* control, bool backwards = false)
+{
+    for (int i = 0; i < 200; ++i) {
+        if (QApplication::focusWidget() == control)
+            return true;
+        QWidget* w = QApplication::focusWidget();
+        if (!w)
+            return false;
+        QTest::keyClick(w, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    return false;
 }
 
 // The widget that has the keyboard focus, or null.

@@ -1,0 +1,392 @@
+// A click is a press and a release on the same control, and a double-click ends at the screen its first
+// click opened: the second press lands on whatever that screen put under the pointer, and presses nothing.
+#include "TestMain.h"
+#include "UserInput.h"
+
+#include "platform/PictureBox.h"
+#include "runes/RuneTables.h"
+#include "runes/RunesChoiceForm.h"
+#include "runes/frmRunesReadingEntry.h"
+#include "runes/frmRunesReadingResult.h"
+#include "runes/frmRunesReadingSelect.h"
+#include "runes/frmRunesReadingSpread.h"
+#include "runictarot/RunicTarotState.h"
+#include "runictarot/frmRunicTarotDisplay.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "shell/frmMDI.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotManual.h"
+#include "tarot/frmTarotOpen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using testing::seams;
+
+namespace {
+
+shell::frmMDI* openMain()
+{
+    auto* mdi = platform::Forms::Get<shell::frmMDI>();
+    mdi->Show();
+    // Big enough that every tool window lies inside it, as on a desktop.
+    mdi->resize(1600, 1400);
+    QApplication::setActiveWindow(mdi);
+    return mdi;
+}
+
+platform::Form* form(const char* name) { return platform::Forms::Peek(QString::fromLatin1(name)); }
+
+// Tool windows loaded, by name.
+QStringList toolWindows()
+{
+    QStringList out;
+    for (platform::Form* f : platform::Forms::Loaded())
+        if (f->kind() == platform::Form::Kind::MdiChild && !f->isUnloading())
+            out << f->formName();
+    return out;
+}
+
+bool onView(const char* name)
+{
+    platform::Form* f = form(name);
+    return f && !f->isUnloading() && f->frame() && f->frame()->isVisible();
+}
+
+runes::frmRunesReadingEntry* runesEntry()
+{
+    testing::click(openMain()->cmdSelectOption[0]);
+    return platform::Forms::Peek<runes::frmRunesReadingEntry>();
+}
+
+runes::frmRunesReadingSelect* runeSetScreen()
+{
+    runes::frmRunesReadingEntry* entry = runesEntry();
+    if (!entry)
+        return nullptr;
+    testing::click(entry->cmdNext);
+    return platform::Forms::Peek<runes::frmRunesReadingSelect>();
+}
+
+runes::frmRunesReadingSpread* runeSpreadScreen()
+{
+    runes::frmRunesReadingSelect* set = runeSetScreen();
+    if (!set)
+        return nullptr;
+    testing::click(set->picCatagory[2]);
+    return platform::Forms::Peek<runes::frmRunesReadingSpread>();
+}
+
+tarot::frmTarotOpen* tarotEntry()
+{
+    testing::click(openMain()->cmdSelectOption[1]);
+    return platform::Forms::Peek<tarot::frmTarotOpen>();
+}
+
+tarot::frmTarotFront* tarotQuerent()
+{
+    tarot::frmTarotOpen* open = tarotEntry();
+    if (!open)
+        return nullptr;
+    open->Timer1_Timer();  // the three seconds have passed
+    testing::click(open->cmdContd);
+    return platform::Forms::Peek<tarot::frmTarotFront>();
+}
+
+tarot::frmTarotManual* tarotManual()
+{
+    tarot::frmTarotFront* front = tarotQuerent();
+    if (!front)
+        return nullptr;
+    testing::click(front->cmdNext);
+    auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
+    if (!setUp)
+        return nullptr;
+    testing::click(setUp->cmdManual);
+    return platform::Forms::Peek<tarot::frmTarotManual>();
+}
+
+runictarot::frmRunicTarotMain* runicDetails()
+{
+    testing::click(openMain()->cmdSelectOption[2]);
+    return platform::Forms::Peek<runictarot::frmRunicTarotMain>();
+}
+
+// A control that acts on a click, another control of the same window, and what tells that it acted.
+struct Clickable {
+    QWidget* control = nullptr;
+    QWidget* other = nullptr;
+    std::function<bool()> acted;
+};
+using ClickableMaker = std::function<Clickable()>;
+
+ClickableMaker runeChoice(bool spreadScreen, bool picture)
+{
+    return [=]() -> Clickable {
+        runes::RunesChoiceForm* screen = spreadScreen ? static_cast<runes::RunesChoiceForm*>(runeSpreadScreen())
+                                                      : static_cast<runes::RunesChoiceForm*>(runeSetScreen());
+        if (!screen)
+            return {};
+        QWidget* control = picture ? static_cast<QWidget*>(screen->picCatagory[1]) : screen->lblInfo[1];
+        QWidget* other = picture ? static_cast<QWidget*>(screen->picCatagory[3]) : screen->lblInfo[3];
+        const QStringList before = toolWindows();
+        return {control, other, [before] { return toolWindows() != before; }};
+    };
+}
+
+ClickableMaker manualBack()
+{
+    return []() -> Clickable {
+        tarot::frmTarotManual* manual = tarotManual();
+        if (!manual)
+            return {};
+        QPointer<tarot::frmTarotManual> w(manual);
+        return {manual->p[5], manual->p[6], [w] { return !w || w->PickCount != 0 || w->p[5]->isHidden(); }};
+    };
+}
+
+ClickableMaker banner()
+{
+    return []() -> Clickable {
+        tarot::frmTarotFront* front = tarotQuerent();
+        if (!front)
+            return {};
+        seams().shell->opened.clear();
+        return {front->Label6, front->cmdNext, [] { return !seams().shell->opened.isEmpty(); }};
+    };
+}
+
+ClickableMaker welcomeLink()
+{
+    return []() -> Clickable {
+        shell::frmMDI* mdi = openMain();
+        return {mdi->lblCaption[4], mdi->lblCaption[5], [] { return !toolWindows().isEmpty(); }};
+    };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ClickableMaker)
+
+class TestClicks : public QObject {
+    Q_OBJECT
+    QTemporaryDir programFolder;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(programFolder.isValid());
+        QVERIFY(QDir(programFolder.path()).mkpath(QStringLiteral("cards")));
+        QVERIFY(QDir(programFolder.path()).mkpath(QStringLiteral("pic")));
+    }
+
+    void init()
+    {
+        testing::freshProgram();
+        tarot::ResetStateForTests();
+        runes::ResetRunesState();
+        runictarot::ResetRunicTarotState();
+        platform::setAppPath(programFolder.path());
+    }
+
+    void cleanup() { platform::setAppPath(QStringLiteral(SELVANTHE_RUNTIME_DIR)); }
+
+    void clickIsAPressAndAReleaseOnTheControl_data()
+    {
+        QTest::addColumn<ClickableMaker>("make");
+        QTest::newRow("rune set picture") << runeChoice(false, true);
+        QTest::newRow("rune set description") << runeChoice(false, false);
+        QTest::newRow("rune spread picture") << runeChoice(true, true);
+        QTest::newRow("rune spread description") << runeChoice(true, false);
+        QTest::newRow("face-down card") << manualBack();
+        QTest::newRow("banner") << banner();
+        QTest::newRow("welcome link") << welcomeLink();
+    }
+    void clickIsAPressAndAReleaseOnTheControl()
+    {
+        QFETCH(ClickableMaker, make);
+
+        // Pressed on the control, let go over another: the release comes to the control that was pressed,
+        // outside it.
+        Clickable c = make();
+        QVERIFY(c.control && c.other);
+        const QPoint over = c.control->mapFromGlobal(c.other->mapToGlobal(c.other->rect().center()));
+        QVERIFY(!c.control->rect().contains(over));
+        QTest::mousePress(c.control, Qt::LeftButton);
+        QTest::mouseRelease(c.control, Qt::LeftButton, {}, over);
+        QVERIFY(!c.acted());
+
+        // A release that ends no press of its own (the pressed control went away under the pointer).
+        QTest::mouseRelease(c.control, Qt::LeftButton);
+        QVERIFY(!c.acted());
+
+        // Another button's click.
+        QTest::mousePress(c.control, Qt::RightButton);
+        QTest::mouseRelease(c.control, Qt::RightButton);
+        QVERIFY(!c.acted());
+
+        // Press and release on it.
+        QTest::mousePress(c.control, Qt::LeftButton);
+        QTest::mouseRelease(c.control, Qt::LeftButton);
+        QVERIFY(c.acted());
+    }
+
+    // Each rune set double-clicked, on its picture and on its description: the spread screen opens and
+    // stays; no spread is chosen and no result window opens.
+    void doubleClickOnARuneSetStopsAtTheSpreadScreen_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<bool>("picture");
+        const char* const kSets[] = {"Gold", "Ice", "Jade", "Spirit", "Stone"};
+        for (int set = 0; set < 5; ++set)
+            for (bool picture : {true, false})
+                QTest::addRow("%s, %s", kSets[set], picture ? "picture" : "description")
+                    << set << picture;
+    }
+    void doubleClickOnARuneSetStopsAtTheSpreadScreen()
+    {
+        QFETCH(int, set);
+        QFETCH(bool, picture);
+        runes::frmRunesReadingSelect* screen = runeSetScreen();
+        QVERIFY(screen);
+        QWidget* choice = picture ? static_cast<QWidget*>(screen->picCatagory[static_cast<size_t>(set)])
+                                  : screen->lblInfo[static_cast<size_t>(set)];
+        testing::doubleClick(choice);
+        QCOMPARE(runes::RuneType(), qint16(set));
+        QCOMPARE(runes::RuneSpread(), 5);
+        QCOMPARE(toolWindows(), QStringList{QStringLiteral("frmRunesReadingSpread")});
+        QVERIFY(onView("frmRunesReadingSpread"));
+    }
+
+    // The first click of a double-click puts another button under the pointer: the second press and its
+    // release press nothing.
+    void doubleClickPressesNothingOnTheNewScreen()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        QPushButton first(QStringLiteral("Next"), &window);
+        QPushButton second(QStringLiteral("Choose"), &window);
+        for (QPushButton* b : {&first, &second})
+            b->setGeometry(100, 80, 100, 30);
+        second.hide();
+        int chosen = 0;
+        QObject::connect(&first, &QPushButton::clicked, [&] {
+            first.hide();
+            second.show();
+        });
+        QObject::connect(&second, &QPushButton::clicked, [&] { ++chosen; });
+        window.show();
+        testing::doubleClick(&first);
+        QVERIFY(second.isVisible());
+        QCOMPARE(chosen, 0);
+        // A click of its own presses it.
+        testing::click(&second);
+        QCOMPARE(chosen, 1);
+        // A double-click on one button is two clicks on it, as the desktop has it.
+        testing::doubleClick(&second);
+        QCOMPARE(chosen, 3);
+    }
+
+    // A button that replaces its screen, double-clicked: the new screen stays, nothing on it is pressed.
+    void doubleClickStopsAtTheScreenItOpens_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("runes Next") << "runes Next" << "frmRunesReadingSelect";
+        QTest::newRow("tarot Continue") << "tarot Continue" << "frmTarotFront";
+        QTest::newRow("tarot Next") << "tarot Next" << "frmTarot";
+        QTest::newRow("runic tarot Generate") << "runic Generate" << "frmRunicTarotDisplay";
+        QTest::newRow("set-up Back") << "set-up Back" << "frmTarotFront";
+        QTest::newRow("manual Back") << "manual Back" << "frmTarotFront";
+        QTest::newRow("runic Back") << "runic Back" << "frmRunicTarotMain";
+        QTest::newRow("runes Start Again") << "runes Start Again" << "frmRunesReadingEntry";
+    }
+    void doubleClickStopsAtTheScreenItOpens()
+    {
+        QFETCH(QString, road);
+        QFETCH(QString, opens);
+        QWidget* button = nullptr;
+        if (road == QLatin1String("runes Next")) {
+            runes::frmRunesReadingEntry* entry = runesEntry();
+            QVERIFY(entry);
+            button = entry->cmdNext;
+        } else if (road == QLatin1String("tarot Continue")) {
+            tarot::frmTarotOpen* open = tarotEntry();
+            QVERIFY(open);
+            open->Timer1_Timer();
+            button = open->cmdContd;
+        } else if (road == QLatin1String("tarot Next")) {
+            tarot::frmTarotFront* front = tarotQuerent();
+            QVERIFY(front);
+            button = front->cmdNext;
+        } else if (road == QLatin1String("set-up Back")) {
+            tarot::frmTarotFront* front = tarotQuerent();
+            QVERIFY(front);
+            testing::click(front->cmdNext);
+            button = platform::Forms::Peek<tarot::frmTarot>()->cmdBack;
+        } else if (road == QLatin1String("manual Back")) {
+            button = tarotManual()->cmdBack;
+        } else if (road == QLatin1String("runic Back")) {
+            runictarot::frmRunicTarotMain* details = runicDetails();
+            testing::click(details->txtName);
+            QVERIFY(testing::type(QStringLiteral("ann")));
+            testing::click(details->cmdRunicAstrology);
+            button = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>()->cmdBack;
+        } else if (road == QLatin1String("runes Start Again")) {
+            runes::frmRunesReadingEntry* entry = runesEntry();
+            testing::click(entry->optRune[1]);
+            testing::click(entry->optSpread[1]);
+            testing::click(entry->cmdNext);
+            button = platform::Forms::Peek<runes::frmRunesReadingResult>()->Command1;
+        } else {
+            runictarot::frmRunicTarotMain* details = runicDetails();
+            QVERIFY(details);
+            testing::click(details->txtName);
+            QVERIFY(testing::type(QStringLiteral("ann")));
+            button = details->cmdRunicAstrology;
+        }
+        const QStringList before = toolWindows();
+        testing::doubleClick(button);
+        QVERIFY(onView(opens.toLatin1().constData()));
+        // Nothing beyond the new screen: no further window loaded, none of the new one's buttons pressed.
+        QStringList expected = before;
+        expected << opens;
+        QStringList now = toolWindows();
+        QCOMPARE(QSet<QString>(now.begin(), now.end()) - QSet<QString>(expected.begin(), expected.end()), QSet<QString>());
+        QVERIFY(seams().messages->shown.isEmpty());
+        QVERIFY(seams().shell->opened.isEmpty());
+    }
+
+    // Enter and Return press the button that has the focus, as Space does.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        tarot::frmTarotFront* front = tarotQuerent();
+        QVERIFY(front);
+        testing::click(front->txtName);
+        QVERIFY(testing::tabTo(front->cmdNext));
+        const Qt::KeyboardModifiers mods = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(front->cmdNext, Qt::Key(key), mods);
+        QVERIFY(onView("frmTarot"));
+        QVERIFY(!onView("frmTarotFront"));
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestClicks)
+#include "tst_clicks.moc"

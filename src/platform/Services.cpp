@@ -124,6 +124,20 @@ class PrimaryScreen final : public IScreenMetrics {
 public:
     double widthTwips() const override { return size().width() * kTwipsPerPixel; }
     double heightTwips() const override { return size().height() * kTwipsPerPixel; }
+    QRect availablePixels() const override
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+    }
+    QMargins windowFrame(const QWidget* window) const override
+    {
+        const QRect outer = window->frameGeometry();
+        const QRect inner = window->geometry();
+        const QMargins real(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                            outer.bottom() - inner.bottom());
+        // Before the window manager has framed the window: a title bar and thin borders, as most draw them.
+        return real.isNull() ? QMargins(4, 28, 4, 4) : real;
+    }
 
 private:
     static QSize size()

@@ -4,6 +4,8 @@
 // Each is an interface with one production implementation; a test installs its own once per process.
 #include <QByteArray>
 #include <QDateTime>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -67,6 +69,11 @@ public:
     virtual ~IScreenMetrics() = default;
     virtual double widthTwips() const = 0;
     virtual double heightTwips() const = 0;
+    // The part of the screen a window may take (without the desktop's panels), in pixels.
+    virtual QRect availablePixels() const = 0;
+    // The frame the window manager puts around a top-level window: the real one once it is there, a likely
+    // one before.
+    virtual QMargins windowFrame(const QWidget* window) const = 0;
 };
 
 class IClock {

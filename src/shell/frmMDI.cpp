@@ -4,6 +4,7 @@
 #include "platform/Input.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
+#include "platform/ScreenFit.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "runes/RuneTables.h"
@@ -47,9 +48,16 @@ namespace shell {
 
 namespace {
 
+// A panel of the design's height that may give up empty space at its foot down to what its controls need.
+class Panel final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return QSize(0, maximumHeight()); }
+};
+
 QWidget* panel(QWidget* parent, const char* name, double heightTw, const QColor& back = QColor())
 {
-    auto* w = new QWidget(parent);
+    auto* w = new Panel(parent);
     w->setObjectName(QString::fromLatin1(name));
     w->setFixedHeight(px(heightTw));
     platform::setHeightTw(w, heightTw);
@@ -77,8 +85,10 @@ frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
     setWindowIcon(QIcon(platform::BuiltInPicture(QStringLiteral(":/pictures/icons/program.png"), QSize(32, 32))));
     buildPanels();
     buildMenus();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    // The panels never make the window larger than the screen: they give up space instead.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(px(9600), px(6000));
+    platform::FitOnScreen(this);
 }
 
 frmMDI::~frmMDI()
@@ -199,6 +209,11 @@ void frmMDI::buildPanels()
             l->setCursor(Qt::PointingHandCursor);
         lblCaption[static_cast<size_t>(i)] = l;
     }
+    // Below its links the welcome panel is empty: that part goes first where the screen is short.
+    int captionsBottom = 0;
+    for (const QLabel* l : lblCaption)
+        captionsBottom = std::max(captionsBottom, l->geometry().bottom() + 1);
+    picMain->setMinimumHeight(captionsBottom + px(240));
 
     // The middle row: side panel, work area, reading panel.
     auto* middle = new QWidget(this);
@@ -221,6 +236,9 @@ void frmMDI::buildPanels()
 
     mdiArea = new QMdiArea(middle);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // Whatever a tool window holds stays within reach, however little room the screen leaves.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     platform::Forms::SetMdiArea(mdiArea);
 
     picRight = new QWidget(middle);
@@ -354,6 +372,15 @@ void frmMDI::resizeEvent(QResizeEvent* event)
     MDIForm_Resize();
 }
 
+void frmMDI::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        platform::KeepFrameOnScreenWhenShown(this);
+    }
+}
+
 void frmMDI::closeEvent(QCloseEvent* event)
 {
     if (IsBusy() && !isUnloading()) {
@@ -480,13 +507,13 @@ void frmMDI::settleLayout()
 double frmMDI::ScaleWidth()
 {
     settleLayout();
-    return platform::tw(mdiArea->width());
+    return platform::tw(mdiArea->contentsRect().width());
 }
 
 double frmMDI::ScaleHeight()
 {
     settleLayout();
-    return platform::tw(mdiArea->height());
+    return platform::tw(mdiArea->contentsRect().height());
 }
 
 const platform::ImageList& frmMDI::imlStones(int t)

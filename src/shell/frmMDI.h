@@ -48,7 +48,7 @@ public:
     void Label7_Click();
     void Check1_Click();
 
-    // The work area's size in twips, as the docked panels now leave it.
+    // The work area's size in twips, as the docked panels now leave it (without its scroll bars).
     double ScaleWidth();
     double ScaleHeight();
 
@@ -94,6 +94,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -103,6 +104,7 @@ private:
     void settleLayout();
     void setLinkUnderline(int index, bool on);
 
+    bool shownOnce_ = false;
     QList<QAction*> ownBarActions_;
     QList<QAction*> shownBarActions_;
     std::array<std::optional<platform::ImageList>, 5> stones_;

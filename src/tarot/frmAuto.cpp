@@ -18,7 +18,9 @@
 #include "tarot/modInfo.h"
 
 #include <QLabel>
+#include <QEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollArea>
 #include <QStyle>
@@ -105,13 +107,9 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
         lbl[static_cast<size_t>(i)] = label;
     }
 
-    // Wide enough for the designed inside and the scroll bar beside it; as tall as the work area allows.
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    double height = 9000;
-    if (QMdiArea* area = platform::Forms::MdiArea(); area && area->height() > 0)
-        height = platform::tw(area->height()) - 600;
-    height = std::clamp(height, 3000.0, static_cast<double>(kClientHeight));
-    SetClientSizeTw(kClientWidth + platform::tw(scrollBar + 2), height);
+    SetClientSizeTw(kClientWidth + platform::tw(DesignScrollBar()), 9000);
+    if (QMdiArea* area = platform::Forms::MdiArea())
+        area->installEventFilter(this);
 
     QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
     AddMenuItem(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"), [this] { mnuStart_Click(); });
@@ -137,11 +135,10 @@ void frmAuto::Form_Load()
     TarotState& s = State();
     shell::frmMDI* mdi = shell::MDI();
 
-    const double areaWidth = mdi ? mdi->ScaleWidth() : platform::ScreenWidth();
-    Move(std::max(0.0, (areaWidth - Width()) / 2), 0);
     Show();
     if (mdi && mdi->picTop)
         mdi->picTop->show();
+    FitInWorkArea();
 
     // A new reading starts: nothing is on show until it has been laid out.
     s.Shown = ShownReading();
@@ -154,6 +151,47 @@ void frmAuto::Form_Load()
         RunDeal(row->number, s.SpreadCardCount);
     if (s.ManualChosen && row)
         Clear_PicBox();
+}
+
+void frmAuto::FitInWorkArea()
+{
+    shell::frmMDI* mdi = shell::MDI();
+    QMdiSubWindow* frame = subWindow();
+    if (isUnloading() || !mdi || !frame)
+        return;
+    const int areaWidth = platform::px(mdi->ScaleWidth());  // the panels settled first
+    const int areaHeight = platform::px(mdi->ScaleHeight());
+    // The frame's own edges and title bar, as the work area draws them now.
+    const int edgeWidth = frame->width() - width();
+    const int edgeHeight = frame->height() - height();
+    const int designWidth = platform::px(kClientWidth) + DesignScrollBar() + edgeWidth;
+    const int outerWidth = std::min(designWidth, areaWidth);
+    const int outerHeight = std::min(areaHeight, platform::px(kClientHeight) + edgeHeight);
+    // The inside follows the frame: no fixed size of its own may hold the frame larger than the room.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Scroll bars the area showed while the window was larger would stay, each keeping the other
+    // needed; the area decides afresh once the window fits.
+    QMdiArea* area = mdi->mdiArea;
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frame->resize(outerWidth, outerHeight);
+    Move(platform::tw(std::max(0, (areaWidth - frame->width()) / 2)), 0);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+int frmAuto::DesignScrollBar() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2; }
+
+bool frmAuto::eventFilter(QObject* watched, QEvent* event)
+{
+    const QMdiArea* area = platform::Forms::MdiArea();
+    if (event->type() == QEvent::Resize && area && watched == area && !fitting_) {
+        fitting_ = true;
+        FitInWorkArea();
+        fitting_ = false;
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void frmAuto::Form_Unload()

@@ -31,6 +31,11 @@ public:
     frmAuto();
 
     void Form_Load() override;
+
+    // Sizes and places the window in the part of the work area the user sees, left of the reading pane:
+    // as tall as that part, as wide as the design where there is room, centred, top edge 0. The window
+    // does so again whenever the work area changes size (a panel shown or hidden).
+    void FitInWorkArea();
     void Form_Unload() override;
 
     // The six automatic deals, each for the spread's card count: whole deck, minor arcana, major arcana,
@@ -80,7 +85,12 @@ public:
     // The card of the last draw of the last deal.
     std::int32_t DrawnCard = 0;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    int DesignScrollBar() const;  // the inner scroll bar and its edge, in pixels
+    bool fitting_ = false;
     void RunDeal(int dealNumber, int no);
 };
 

@@ -420,8 +420,8 @@ private slots:
         QCOMPARE(screen->Left(), 0.0);
         QCOMPARE(screen->Top(), 0.0);
         QApplication::processEvents();
-        QCOMPARE(screen->Width(), platform::tw(mdi->mdiArea->width()));
-        QCOMPARE(screen->Height(), platform::tw(mdi->mdiArea->height()));
+        QCOMPARE(screen->Width(), platform::tw(mdi->mdiArea->contentsRect().width()));
+        QCOMPARE(screen->Height(), platform::tw(mdi->mdiArea->contentsRect().height()));
         const double lefts[2] = {210, 4110}, tops[3] = {780, 2745, 4710};
         QCOMPARE(platform::leftTw(screen->fraInstruction), 210.0);
         QCOMPARE(platform::topTw(screen->fraInstruction), 780.0);

@@ -245,8 +245,8 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(result->Left(), 0.0);
         QCOMPARE(result->Top(), 0.0);
-        QCOMPARE(result->Width(), platform::tw(mdi->mdiArea->width()));
-        QCOMPARE(result->Height(), platform::tw(mdi->mdiArea->height()));
+        QCOMPARE(result->Width(), platform::tw(mdi->mdiArea->contentsRect().width()));
+        QCOMPARE(result->Height(), platform::tw(mdi->mdiArea->contentsRect().height()));
         QCOMPARE(StepLabels(mdi), QStringLiteral("111111111"));
         QCOMPARE(result->windowTitle(), QStringLiteral("Keldamar"));
         QCOMPARE(result->Command1->text(), QStringLiteral("Start Again"));

@@ -86,8 +86,15 @@ class FakeScreen : public platform::IScreenMetrics {
 public:
     double widthTwips() const override { return width; }
     double heightTwips() const override { return height; }
+    QRect availablePixels() const override
+    {
+        return available.isValid() ? available : QRect(0, 0, qRound(width / 15), qRound(height / 15));
+    }
+    QMargins windowFrame(const QWidget*) const override { return frame; }
     double width = 19200;
     double height = 15360;
+    QRect available;  // none: the whole screen
+    QMargins frame;   // the window manager's frame around a top-level window
 };
 
 class FakeClock : public platform::IClock {

@@ -1,6 +1,7 @@
 // Reopening a saved tarot reading from the querent screen: the round trip through Save and Open, what is
 // refused and left untouched, the layouts chosen by the count alone, and how the reopened cards lie.
 #include "CardFixture.h"
+#include "ScreenCheck.h"
 #include "TarotRoad.h"
 
 #include "platform/PictureBox.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPainter>
 #include <QPointer>
 
@@ -190,11 +192,8 @@ class TestReopen : public QObject {
         return QFile::exists(file);
     }
 
-    double areaWidthAtOpen = 0;  // the work area's width when the card-layout window loaded
-
     frmAuto* open(const QString& file)
     {
-        areaWidthAtOpen = mdi->ScaleWidth();
         seams().files->answers.enqueue(file);
         QTest::mouseClick(front->cmdOpen, Qt::LeftButton);
         return platform::Forms::Peek<frmAuto>();
@@ -230,7 +229,8 @@ class TestReopen : public QObject {
         return box.Text();
     }
 
-    // After every Open that showed a reading: the caret at the end, the window where its load put it,
+    // After every Open that showed a reading: the caret at the end, the window centred in the work area
+    // left of the pane and as tall as that area,
     // the pane and an empty querent bar on view, the querent screen still open behind.
     void checkOpenedWindow(frmAuto* w)
     {
@@ -238,7 +238,8 @@ class TestReopen : public QObject {
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
         QCOMPARE(mdi->RTB->SelStart(), mdi->RTB->TextLength());
         QCOMPARE(w->Top(), 0.0);
-        QCOMPARE(w->Left(), (areaWidthAtOpen - w->Width()) / 2);
+        QCOMPARE(w->frame()->x(), std::max(0, (mdi->mdiArea->contentsRect().width() - w->frame()->width()) / 2));
+        QCOMPARE(w->Height(), mdi->ScaleHeight());
         QVERIFY(!mdi->picRight->isHidden());
         QVERIFY(!mdi->picTop->isHidden());
         QVERIFY(mdi->picMain->isHidden());
@@ -689,6 +690,53 @@ private slots:
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(one->p[static_cast<size_t>(i)]->isHidden());
         QCOMPARE(mdi->RTB->Text(), readingOf(QStringLiteral("One Card"), {12}, {}));
+    }
+
+    // On every real screen, with a window manager's frame: the main window fits before and after a
+    // reading, and every Open, the second too, gives a card-layout window as tall as the work area, inside
+    // it and clear of the reading pane, whose inside holds every card of the layout.
+    void cardWindowFitsEveryScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("spread");
+        QTest::addColumn<int>("count");
+        for (const QSize& size : testing::RealScreenSizes()) {
+            const QByteArray at = QByteArray::number(size.width()) + "x" + QByteArray::number(size.height());
+            QTest::newRow(at + " Celtic Cross") << size << QStringLiteral("Celtic Cross") << 10;
+            QTest::newRow(at + " Romany") << size << QStringLiteral("The Romany/ Gypsy Spread") << 21;
+            QTest::newRow(at + " Zodiac") << size << QStringLiteral("Zodiac Spread") << 12;
+        }
+    }
+
+    void cardWindowFitsEveryScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, spread);
+        QFETCH(int, count);
+        road.start();
+        testing::UseScreen(screen);
+        tarot::RegisterTarotForms();
+        platform::setAppPath(folder.path());
+        front = road.querent();
+        QVERIFY(front);
+        mdi = shell::MDI();
+        QApplication::processEvents();
+        QCOMPARE(testing::MainWindowFaults(mdi), QStringList());
+
+        QList<int> cards;
+        for (int i = 0; i < count; ++i)
+            cards << i + 20;
+        for (const char* time : {"first", "second"}) {
+            frmAuto* w = openBytes(fileOf(readingLines(spread, QStringLiteral("o"), cards)));
+            QVERIFY2(w, time);
+            QApplication::processEvents();
+            QCOMPARE(testing::MainWindowFaults(mdi), QStringList());
+            QCOMPARE(testing::ToolWindowFaults(mdi, w), QStringList());
+            QCOMPARE(w->frame()->height(), mdi->mdiArea->contentsRect().height());
+            for (platform::PictureBox* place : w->p)
+                if (!place->isHidden())
+                    QVERIFY2(w->picClient->rect().contains(place->geometry()), qPrintable(place->objectName()));
+        }
     }
 };
 

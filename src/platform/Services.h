@@ -154,7 +154,8 @@ QDateTime Now();
 
 // The program's title, used as the default title of its message boxes.
 QString AppTitle();
-// The folder of the running program; the picture folders lie beside it. A test may point it elsewhere.
+// The folder of the running program, where the picture folders are looked for first
+// (tarot/PictureFolders.h). A test may point it elsewhere.
 QString AppPath();
 void setAppPath(const QString& path);
 

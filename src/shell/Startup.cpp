@@ -8,10 +8,15 @@
 
 namespace shell {
 
+QString ApplicationName() { return QStringLiteral("Selvanthe"); }
+
+QString DesktopFileName() { return QStringLiteral(SELVANTHE_APP_ID); }
+
 bool StartProgram()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Selvanthe"));
-    QCoreApplication::setApplicationName(QStringLiteral("Selvanthe"));
+    QCoreApplication::setOrganizationName(ApplicationName());
+    QCoreApplication::setApplicationName(ApplicationName());
+    QGuiApplication::setDesktopFileName(DesktopFileName());
     // Closing the main window leads to the exit screen; the program ends only through QuitApplication.
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         app->setQuitOnLastWindowClosed(false);

@@ -118,24 +118,24 @@ QStringList DeckNames() { return {DeckName(0), DeckName(1)}; }
 
 QString DeckLetterOf(int deckIndex) { return deckIndex == 0 ? QStringLiteral("o") : QStringLiteral("m"); }
 
-QString CardFolder(const QString& programFolder) { return QDir(programFolder).filePath(QStringLiteral("cards")); }
+QString CardFolder(const QString& root) { return QDir(root).filePath(QStringLiteral("cards")); }
 
-QString PictureFolder(const QString& programFolder) { return QDir(programFolder).filePath(QStringLiteral("pic")); }
+QString PictureFolder(const QString& root) { return QDir(root).filePath(QStringLiteral("pic")); }
 
-QString SpreadPictureFile(const QString& programFolder, int index)
+QString SpreadPictureFile(const QString& root, int index)
 {
     if (!isSpreadIndex(index))
         return {};
-    return QDir(programFolder).filePath(QStringLiteral("pic/c%1.jpg").arg(index));
+    return QDir(root).filePath(QStringLiteral("pic/c%1.jpg").arg(index));
 }
 
-QString CardPictureFile(const QString& programFolder, const QString& deckLetter, int cardNumber)
+QString CardPictureFile(const QString& root, const QString& deckLetter, int cardNumber)
 {
     if (!IsCardNumber(cardNumber))
         return {};
     if (deckLetter != QLatin1String("o") && deckLetter != QLatin1String("m"))
         return {};
-    return QDir(programFolder).filePath(QStringLiteral("cards/%1%2.jpg").arg(deckLetter).arg(cardNumber));
+    return QDir(root).filePath(QStringLiteral("cards/%1%2.jpg").arg(deckLetter).arg(cardNumber));
 }
 
 } // namespace tarot::catalogue

@@ -30,13 +30,14 @@ QStringList DeckNames();
 // The prefix of the deck's card pictures: "o" for deck 0, "m" for every other index.
 QString DeckLetterOf(int deckIndex);
 
-// The two picture folders beside the program. Both must exist before the tarot tool opens.
-QString CardFolder(const QString& programFolder);
-QString PictureFolder(const QString& programFolder);
-// <programFolder>/pic/c<index>.jpg for spread 0..12; empty for any other index.
-QString SpreadPictureFile(const QString& programFolder, int index);
-// <programFolder>/cards/<deckLetter><cardNumber>.jpg. The letter may come from a saved file, so only
+// The two picture folders under the folder that holds them (tarot/PictureFolders.h finds it). Both must
+// exist before the tarot tool opens.
+QString CardFolder(const QString& root);
+QString PictureFolder(const QString& root);
+// <root>/pic/c<index>.jpg for spread 0..12; empty for any other index.
+QString SpreadPictureFile(const QString& root, int index);
+// <root>/cards/<deckLetter><cardNumber>.jpg. The letter may come from a saved file, so only
 // "o" and "m" reach a path; any other letter, or a number outside 0..77, gives an empty name.
-QString CardPictureFile(const QString& programFolder, const QString& deckLetter, int cardNumber);
+QString CardPictureFile(const QString& root, const QString& deckLetter, int cardNumber);
 
 } // namespace tarot::catalogue

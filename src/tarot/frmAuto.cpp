@@ -12,6 +12,7 @@
 #include "shell/modHelp.h"
 #include "shell/modRotate90.h"
 #include "tarot/Deal.h"
+#include "tarot/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 #include "tarot/TarotState.h"
@@ -40,7 +41,7 @@ constexpr int kClearedPlaces = 10;  // the manual reading fills p(0) to p(9)
 // The card's own picture, or a null picture when its file is missing, unreadable or not allowed.
 QPixmap CardPicture(const QString& deckLetter, int card)
 {
-    const QString file = catalogue::CardPictureFile(platform::AppPath(), deckLetter, card);
+    const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
     if (file.isEmpty())
         return {};
     return QPixmap(file);

@@ -9,6 +9,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "tarot/HandOver.h"
+#include "tarot/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/TarotScreens.h"
 #include "tarot/TarotState.h"
@@ -256,7 +257,7 @@ void frmTarot::loadSpreadPicture(int index)
 {
     // The description, the count and the hand-over do not depend on the picture: one that cannot be read
     // leaves the place empty rather than showing the previous spread.
-    if (!pctCard->loadPicture(catalogue::SpreadPictureFile(platform::AppPath(), index)))
+    if (!pctCard->loadPicture(catalogue::SpreadPictureFile(PictureRoot(), index)))
         pctCard->setPicture(QPixmap());
 }
 

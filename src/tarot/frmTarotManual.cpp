@@ -15,6 +15,7 @@
 #include "tarot/ManualDeal.h"
 #include "tarot/PlacementPrompts.h"
 #include "tarot/PositionTexts.h"
+#include "tarot/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 #include "tarot/TarotScreens.h"
@@ -86,7 +87,7 @@ QPixmap BackPicture(bool raised)
 
 QPixmap CardPicture(const QString& deckLetter, int card)
 {
-    const QString file = catalogue::CardPictureFile(platform::AppPath(), deckLetter, card);
+    const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
     return file.isEmpty() ? QPixmap() : QPixmap(file);
 }
 
@@ -229,7 +230,7 @@ void frmTarotManual::Form_Load()
     p[0]->setFocus(Qt::OtherFocusReason);
 
     // A spread picture that cannot be read leaves the place empty.
-    if (!picManual->loadPicture(catalogue::SpreadPictureFile(platform::AppPath(), ChosenSpreadIndex)))
+    if (!picManual->loadPicture(catalogue::SpreadPictureFile(PictureRoot(), ChosenSpreadIndex)))
         picManual->setPicture(QPixmap());
 
     PickCount = 0;

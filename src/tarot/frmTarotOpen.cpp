@@ -8,10 +8,9 @@
 #include "shell/Quit.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "tarot/SpreadCatalogue.h"
+#include "tarot/PictureFolders.h"
 #include "tarot/TarotScreens.h"
 
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -20,12 +19,6 @@ namespace tarot {
 QString MissingFoldersMessage()
 {
     return QStringLiteral("Cards or Spread Pictures are missing.\nPlease Reinstall Software.");
-}
-
-bool PictureFoldersPresent(const QString& programFolder)
-{
-    return QFileInfo(catalogue::CardFolder(programFolder)).isDir() &&
-           QFileInfo(catalogue::PictureFolder(programFolder)).isDir();
 }
 
 frmTarotOpen::frmTarotOpen() : Form(QString::fromLatin1(kFormName))
@@ -57,7 +50,9 @@ void frmTarotOpen::Form_Load()
     shell::AskForUpdate();
     cmdContd->setVisible(false);
     cmdContd->setEnabled(false);
-    if (!PictureFoldersPresent(platform::AppPath())) {
+    // The folder found is checked: beside the program, in the installation's data folder or in a data
+    // folder of the desktop; when none holds both, the check fails beside the program.
+    if (!PictureFoldersPresent(PictureRoot())) {
         platform::MsgBox(MissingFoldersMessage(), platform::MsgIcon::Information);
         shell::QuitApplication();
         return;

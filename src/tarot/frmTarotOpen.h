@@ -31,7 +31,5 @@ public:
 
 // The text shown when a picture folder is missing.
 QString MissingFoldersMessage();
-// Whether both picture folders exist beside the program (empty ones count).
-bool PictureFoldersPresent(const QString& programFolder);
 
 } // namespace tarot

@@ -141,6 +141,10 @@ int main(int argc, char** argv)
     for (int size : {16, 48, 256})
         w.Resource(DrawProgramIcon(size), QStringLiteral("icons/program-%1.png").arg(size), QStringLiteral("icon"),
                    QString::number(size), QStringLiteral("Program"));
+    // The program's icon for the desktop's icon theme, one picture for each size folder of the theme. An
+    // installation puts them in place; they are not compiled in.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        w.Save(DrawProgramIcon(size), w.resources + QStringLiteral("/desktop/icon-%1.png").arg(size));
     static const std::array<const char*, 3> tools = {"tarot", "runes", "runic"};
     static const std::array<const char*, 3> toolNames = {"Tarot Reading", "Keldamar", "Runic Tarot"};
     for (int i = 0; i < 3; ++i)

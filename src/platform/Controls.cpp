@@ -3,6 +3,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -33,6 +34,23 @@ protected:
         p.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     }
 };
+
+// A button's face and caption come from the desktop's palette, not from the window it stands on (a
+// window whose background is black would otherwise blacken the face under a black caption). A face of
+// the design's own colour gets a caption that reads on it.
+void keepReadable(QPushButton* button, const Look& look)
+{
+    QPalette p = button->palette();
+    const QPalette desktop = QApplication::palette(button);
+    const QColor face = look.back.isValid() ? look.back : desktop.color(QPalette::Button);
+    QColor caption = look.fore;
+    if (!caption.isValid())
+        caption = look.back.isValid() ? (qGray(face.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black))
+                                      : desktop.color(QPalette::ButtonText);
+    p.setColor(QPalette::Button, face);
+    p.setColor(QPalette::ButtonText, caption);
+    button->setPalette(p);
+}
 
 template <class T> T* dressed(T* control, const QString& name, const TwRect& at, const Look& look)
 {
@@ -81,13 +99,17 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
                         const Look& look)
 {
-    return dressed(new QPushButton(caption, parent), name, at, look);
+    QPushButton* button = dressed(new QPushButton(caption, parent), name, at, look);
+    keepReadable(button, look);
+    return button;
 }
 
 QPushButton* MakeWrappingButton(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
                                 const Look& look)
 {
-    return dressed<QPushButton>(new WrappingButton(caption, parent), name, at, look);
+    QPushButton* button = dressed<QPushButton>(new WrappingButton(caption, parent), name, at, look);
+    keepReadable(button, look);
+    return button;
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const TwRect& at, const Look& look)

@@ -1,5 +1,7 @@
 #include "platform/RichTextBox.h"
 
+#include <QScrollBar>
+
 #include "platform/Twips.h"
 
 #include <QTextBlock>
@@ -39,6 +41,12 @@ void RichTextBox::SetText(const QString& text)
 {
     setPlainText(toDocumentText(text));
     SetSelStart(TextLength());
+}
+
+void RichTextBox::ShowFromStart()
+{
+    SetSelStart(0);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
 int RichTextBox::TextLength() const

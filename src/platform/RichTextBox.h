@@ -21,6 +21,8 @@ public:
 
     int SelStart() const;
     void SetSelStart(int position);  // collapses the selection there
+    // Puts the caret before the first character and shows the first line whole.
+    void ShowFromStart();
     int SelLength() const;
     void SetSelLength(int length);
     QString SelText() const;

@@ -325,6 +325,7 @@ void frmRunicTarotMain::FillSunSignReading()
     d->lblKeywards->setText(r->keywords);
     d->lblAlternativeName->setText(r->alternativeNames);
     d->txtAboutYourRuneStone->SetText(r->runeText);
+    d->txtAboutYourRuneStone->ShowFromStart();  // a reading is read from its first line
     d->lblFavorableColor->setText(r->favourableColour);
     d->lblNordicGod->setText(r->nordicGod);
     d->picStone->setPicture(IMGStoneList.ListImage(r->stonePicture));
@@ -337,6 +338,7 @@ void frmRunicTarotMain::FillSunSignReading()
     d->lblAlternativeNameWithPlanet->setText(r->planetAlternativeNames);
     d->lblKeywardsWithPlanet->setText(r->planetKeywords);
     d->txtAboutYourRuneStoneWithPlanet->SetText(r->planetRuneText);
+    d->txtAboutYourRuneStoneWithPlanet->ShowFromStart();
     d->lblGodWithPlanet->setText(r->planetGod);
     d->lblColorWithPlanet->setText(r->planetColour);
     d->lblTarotCardWithPlant->setText(r->planetTarotCard);

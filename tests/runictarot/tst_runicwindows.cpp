@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -420,6 +422,15 @@ void TestRunicWindows::readingOfEverySign()
     QCOMPARE(d->txtAboutYourRuneStone->Text(), r.runeText);
     QCOMPARE(d->txtAboutYourRuneStoneWithPlanet->Text(), r.planetRuneText);
     QVERIFY(d->txtAboutYourRuneStone->isReadOnly());
+    // Both long texts open at their first line, whichever tab the user looks at.
+    for (int tab : {0, 1}) {
+        QTest::mouseClick(d->SSTab1->tabBar(), Qt::LeftButton, {}, d->SSTab1->tabBar()->tabRect(tab).center());
+        QApplication::processEvents();
+        runictarot::GuardedTextBox* box = tab == 0 ? d->txtAboutYourRuneStone : d->txtAboutYourRuneStoneWithPlanet;
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->SelStart(), 0);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+    }
 
     frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
     QCOMPARE(d->picStone->picture().cacheKey(), m->IMGStoneList.ListImage(s.stonePicture).cacheKey());

@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "shell/Quit.h"
 #include "shell/ShellForms.h"
+#include "ScreenCheck.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 
@@ -286,6 +287,8 @@ private slots:
             QCOMPARE(about->lblHomePage->text(), QStringLiteral("Click here to visit www.selvanthe.example"));
             QVERIFY(about->Label3->text().endsWith(QStringLiteral("website. ")));
             QCOMPARE(about->lblCobrand->text(), QStringLiteral("Click here for more details."));
+            QCOMPARE(about->cmdOK->text(), QStringLiteral("&OK"));
+            QCOMPARE(testing::UnreadableButtons(about), QStringList());
             QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
             QTest::mouseClick(about->lblCobrand, Qt::LeftButton);
             QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmAbout")));

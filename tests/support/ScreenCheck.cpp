@@ -90,7 +90,7 @@ QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* for
     return faults;
 }
 
-QStringList ReadabilityFaults(const QWidget* root)
+QStringList CutLabels(const QWidget* root)
 {
     QStringList faults;
     for (const QLabel* label : root->findChildren<QLabel*>()) {
@@ -108,6 +108,12 @@ QStringList ReadabilityFaults(const QWidget* root)
                           .arg(inside.width())
                           .arg(inside.height());
     }
+    return faults;
+}
+
+QStringList UnreadableButtons(const QWidget* root)
+{
+    QStringList faults;
     for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
         if (!button->isVisibleTo(root) || button->text().isEmpty())
             continue;

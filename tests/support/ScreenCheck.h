@@ -33,8 +33,9 @@ QStringList MainWindowFaults(const shell::frmMDI* mdi);
 // pane: frame, title bar buttons and scroll bars included.
 QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* form);
 
-// Every visible label under root shows its whole text; every visible button's caption contrasts with
-// its face.
-QStringList ReadabilityFaults(const QWidget* root);
+// Every visible label under root shows its whole text.
+QStringList CutLabels(const QWidget* root);
+// Every visible button's caption under root contrasts with its face.
+QStringList UnreadableButtons(const QWidget* root);
 
 } // namespace testing

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -163,10 +164,13 @@ protected:
             }
             return false;
         case QEvent::KeyPress: {
+            auto* e = static_cast<QKeyEvent*>(event);
+            if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) && !moving_ &&
+                (e->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier)
+                return tabOutOfChildWindow(static_cast<QWidget*>(watched), e);
             auto* button = qobject_cast<QPushButton*>(watched);
             if (!button)
                 return false;
-            auto* e = static_cast<QKeyEvent*>(event);
             if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
                 return false;
             if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !button->hasFocus())
@@ -181,6 +185,69 @@ protected:
     }
 
 private:
+    // Tab and Shift+Tab go round the controls of a child window and, past its last (or first) one, on to
+    // the main window's own controls, so that the tool buttons and the reading pane stay within reach.
+    bool tabOutOfChildWindow(QWidget* from, QKeyEvent* event)
+    {
+        QMdiSubWindow* child = enclosingChildWindow(from);
+        if (!child)
+            return false;
+        const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        // The control and the toolkit move the focus as they always do...
+        moving_ = true;
+        QCoreApplication::sendEvent(from, event);
+        moving_ = false;
+        QWidget* to = QApplication::focusWidget();
+        if (!to || !child->isAncestorOf(to))
+            return true;
+        // ...unless that went round the child window.
+        const QList<QWidget*> order = chainWithin(child);
+        const qsizetype before = order.indexOf(from);
+        const qsizetype after = order.indexOf(to);
+        const bool wentRound =
+            to == from || (before >= 0 && after >= 0 && (forward ? after < before : after > before));
+        if (!wentRound)
+            return true;
+        if (QWidget* outside = nextOutside(from, forward))
+            outside->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+
+    static QMdiSubWindow* enclosingChildWindow(QWidget* w)
+    {
+        for (; w && !w->isWindow(); w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+                return sub;
+        return nullptr;
+    }
+
+    static QList<QWidget*> chainWithin(QWidget* root)
+    {
+        QList<QWidget*> out;
+        for (QWidget* w = root->nextInFocusChain(); w && w != root && out.size() < 10000; w = w->nextInFocusChain())
+            if (root->isAncestorOf(w))
+                out << w;
+        return out;
+    }
+
+    // The next control, in the focus order of the whole window, that Tab may stop at and that lies outside
+    // every child window.
+    static QWidget* nextOutside(QWidget* from, bool forward)
+    {
+        QWidget* top = from->window();
+        int guard = 0;
+        for (QWidget* w = forward ? from->nextInFocusChain() : from->previousInFocusChain(); w && w != from && guard++ < 10000;
+             w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
+            if (w->window() != top || enclosingChildWindow(w) || qobject_cast<QMdiSubWindow*>(w))
+                continue;
+            if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled() &&
+                !w->focusProxy())
+                return w;
+        }
+        return nullptr;
+    }
+
+    bool moving_ = false;
     QPointer<QWidget> pressed_;
     quint64 pressTime_ = ~quint64(0);
     quint64 doubleTime_ = ~quint64(0);
@@ -188,6 +255,12 @@ private:
 };
 
 } // namespace
+
+bool IsCommandChord(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers m = key.modifiers();
+    return (m & (Qt::AltModifier | Qt::MetaModifier)) && !(m & Qt::ControlModifier);
+}
 
 void OnClick(QWidget* control, std::function<void()> handler, ClickKeys keys)
 {

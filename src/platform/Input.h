@@ -5,6 +5,7 @@
 // keyboard where the window asks for it.
 #include <functional>
 
+class QKeyEvent;
 class QWidget;
 
 namespace platform {
@@ -20,10 +21,16 @@ enum class ClickKeys {
 // are no click. The handler may take the control, or its whole window, away.
 void OnClick(QWidget* control, std::function<void()> handler, ClickKeys keys = ClickKeys::None);
 
+// A key pressed with Alt or Meta held (and not Ctrl): a menu or command key that matched no mnemonic. It
+// types no character into a box, whatever text the keyboard reports for it.
+bool IsCommandChord(const QKeyEvent& key);
+
 // Installs, once for the whole program, the rules every window follows:
 // - a double-click whose second press lands on another control than its first press (the first click put
 //   a new screen under the pointer) is swallowed with its release: it presses nothing on the new screen;
-// - Enter and Return press the push button that has the focus, as Space does.
+// - Enter and Return press the push button that has the focus, as Space does;
+// - Tab and Shift+Tab past the last or first control of a child window go on to the main window's own
+//   controls instead of going round the child window.
 void InstallInputRules();
 
 } // namespace platform

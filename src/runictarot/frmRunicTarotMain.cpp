@@ -1,5 +1,6 @@
 #include "runictarot/frmRunicTarotMain.h"
 
+#include "platform/Input.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -225,9 +226,10 @@ bool frmRunicTarotMain::eventFilter(QObject* watched, QEvent* event)
 
     if (event->type() == QEvent::KeyPress) {
         auto* e = static_cast<QKeyEvent*>(event);
-        // Menu keys, focus moves and keys that type nothing are not characters for the rule.
-        if (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
-            return false;
+        // Menu keys that found no mnemonic type nothing; focus moves and keys that type nothing are not
+        // characters for the rule.
+        if (platform::IsCommandChord(*e))
+            return !e->text().isEmpty();
         if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
             return false;
         if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {

@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
@@ -162,7 +163,21 @@ void frmRunicTarotSave::composeReport()
     RTB->SetSelText(ReportSiteLine() + QStringLiteral("\r\n"));
 }
 
-void frmRunicTarotSave::ShowOverReading() { Show(); }
+void frmRunicTarotSave::ShowOverReading()
+{
+    // The report opens on its text, to be read and scrolled from the keyboard.
+    RTB->setFocus(Qt::OtherFocusReason);
+    Show();
+}
+
+void frmRunicTarotSave::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
 
 void frmRunicTarotSave::Form_Unload()
 {

@@ -47,6 +47,10 @@ public:
     QPushButton* cmdPrint = nullptr;
     QLabel* Label8 = nullptr;
 
+protected:
+    // Escape closes the report, as the close box does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void composeReport();
 

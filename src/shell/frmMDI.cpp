@@ -173,6 +173,8 @@ void frmMDI::buildPanels()
                          Verdana(8.25));
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    // Tab follows the bar from left to right: Save stands before Print.
+    setTabOrder(cmdSave, cmdPrint);
 
     // Welcome panel.
     picMain = panel(this, "picMain", 8605, Qt::black);

@@ -121,6 +121,11 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     txtDisp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     platform::setGeometryTw(txtDisp, 7920, 1680, 3600, 4800);
 
+    // The boxes that only show what was chosen elsewhere can be read and copied from with the mouse; Tab
+    // goes past them to the choices of this screen.
+    for (QWidget* shown : std::initializer_list<QWidget*>{txtName, txtDOB, txtCountry, txtQ, txtDisp})
+        shown->setFocusPolicy(Qt::ClickFocus);
+
     cmdAuto = platform::MakeButton(this, QStringLiteral("cmdAuto"), QStringLiteral("AutoCast"),
                                    {3900, 6720, 1800, 420});
     cmdManual = platform::MakeButton(this, QStringLiteral("cmdManual"), QStringLiteral("Manual"),
@@ -233,6 +238,8 @@ void frmTarot::Form_Load()
         lstOption->setCurrentRow(0);
     }
     lstOption_Click();
+    // The screen opens on its first choice, the deck; the boxes above it only show.
+    cboCards->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTarot::Form_Unload()

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
+#include "platform/Input.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -152,6 +153,9 @@ bool frmTarotFront::filterTyping(QLineEdit* box, QEvent* event)
     QInputMethodEvent* composed = nullptr;
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Alt with a letter or digit is a menu key that found no mnemonic, never a typed character.
+        if (platform::IsCommandChord(*key))
+            return !key->text().isEmpty();
         codes = KeyPressCodes(key->key(), key->modifiers(), key->text());
     } else if (event->type() == QEvent::InputMethod) {
         composed = static_cast<QInputMethodEvent*>(event);

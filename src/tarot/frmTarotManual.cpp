@@ -146,8 +146,6 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
         p[static_cast<size_t>(i)]->setFocusPolicy(Qt::NoFocus);
     // The prompt is read, not worked in.
     txtDisp->setFocusPolicy(Qt::NoFocus);
-    QWidget::setTabOrder(p[0], cmdCancel);
-    QWidget::setTabOrder(cmdCancel, cmdBack);
 
     // The waiting panel covers the middle of the backs while the reading is being dealt.
     picMessage = new QFrame(this);
@@ -335,6 +333,7 @@ void frmTarotManual::takeTabStop(int index)
     platform::PictureBox* back = p[static_cast<size_t>(index)];
     back->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(back, cmdCancel);
+    QWidget::setTabOrder(cmdCancel, cmdBack);
 }
 
 void frmTarotManual::closeEvent(QCloseEvent* event)

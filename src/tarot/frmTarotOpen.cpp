@@ -62,8 +62,12 @@ void frmTarotOpen::Form_Load()
 
 void frmTarotOpen::Timer1_Timer()
 {
+    const bool appearing = cmdContd->isHidden();
     cmdContd->setEnabled(true);
     cmdContd->setVisible(true);
+    // The one thing to do on this screen takes the focus as it appears, once: the timer goes on ticking.
+    if (appearing)
+        cmdContd->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTarotOpen::cmdContd_Click()

@@ -139,6 +139,7 @@ inline bool tabTo(QWidget* control, bool backwards = false)
         if (!w)
             return false;
         QTest::keyClick(w, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::processEvents();
     }
     return false;
 }
@@ -153,6 +154,7 @@ inline bool key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
     if (!w)
         return false;
     QTest::keyClick(w, k, modifiers);
+    QApplication::processEvents();  // as the event loop runs between one key and the next
     return true;
 }
 
@@ -162,7 +164,10 @@ inline bool type(const QString& text)
     QWidget* w = QApplication::focusWidget();
     if (!w)
         return false;
-    QTest::keyClicks(w, text);
+    for (QChar c : text) {
+        QTest::keyClicks(w, QString(c));
+        QApplication::processEvents();
+    }
     return true;
 }
 

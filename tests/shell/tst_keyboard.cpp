@@ -1,0 +1,539 @@
+// The keyboard: the order Tab takes through every window and on to the main window's own controls, Tab
+// out of every box of several lines, the name boxes' rules under Alt and Ctrl, and each reading done from
+// start to end with the keyboard alone.
+#include "TestMain.h"
+#include "UserInput.h"
+
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "runes/RuneTables.h"
+#include "runes/RunesChoiceForm.h"
+#include "runes/frmRunesReadingEntry.h"
+#include "runes/frmRunesReadingResult.h"
+#include "runes/frmRunesReadingSelect.h"
+#include "runes/frmRunesReadingSpread.h"
+#include "runictarot/RunicTarotState.h"
+#include "runictarot/frmRunicTarotDisplay.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "runictarot/frmRunicTarotSave.h"
+#include "shell/Codec.h"
+#include "shell/frmMDI.h"
+#include "tarot/SpreadCatalogue.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmAuto.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotManual.h"
+#include "tarot/frmTarotOpen.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <functional>
+#include <random>
+
+using testing::seams;
+
+namespace {
+
+QString nameOf(const QWidget* w)
+{
+    if (!w)
+        return QStringLiteral("<none>");
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+// A key to whatever has the focus, or to the active window when nothing has.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget* w = QApplication::focusWidget();
+    if (!w)
+        w = QApplication::activeWindow();
+    if (w)
+        QTest::keyClick(w, key, modifiers);
+    QApplication::processEvents();  // as the event loop runs between one key and the next
+}
+
+// Tab pressed until the focus comes back where it started: the names of the controls on the way, the
+// first one included.
+QStringList tabCycle(bool backwards = false)
+{
+    QWidget* start = QApplication::focusWidget();
+    QStringList out{nameOf(start)};
+    for (int i = 0; i < 80; ++i) {
+        press(backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || now == start)
+            break;
+        out << nameOf(now);
+    }
+    return out;
+}
+
+shell::frmMDI* openMain()
+{
+    auto* mdi = platform::Forms::Get<shell::frmMDI>();
+    mdi->Show();
+    mdi->resize(1600, 1400);
+    QApplication::setActiveWindow(mdi);
+    return mdi;
+}
+
+// The main window's own stops while a tool window is open, in the order Tab meets them.
+const QStringList kToolButtons = {"cmdSelectOption(1)", "cmdSelectOption(0)", "cmdSelectOption(2)"};
+QStringList mainStops(bool runesPanel = false)
+{
+    QStringList out = kToolButtons;
+    if (runesPanel)
+        out << QStringLiteral("Check1");
+    out << QStringLiteral("cmdMdiExit");
+    return out;
+}
+
+tarot::frmTarotFront* tarotQuerent()
+{
+    testing::click(openMain()->cmdSelectOption[1]);
+    auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
+    if (!open)
+        return nullptr;
+    open->Timer1_Timer();  // the three seconds have passed
+    testing::click(open->cmdContd);
+    return platform::Forms::Peek<tarot::frmTarotFront>();
+}
+
+tarot::frmTarot* tarotSetUp()
+{
+    tarot::frmTarotFront* front = tarotQuerent();
+    if (!front)
+        return nullptr;
+    testing::click(front->cmdNext);
+    return platform::Forms::Peek<tarot::frmTarot>();
+}
+
+runes::frmRunesReadingEntry* runesEntry()
+{
+    testing::click(openMain()->cmdSelectOption[0]);
+    return platform::Forms::Peek<runes::frmRunesReadingEntry>();
+}
+
+runictarot::frmRunicTarotMain* runicDetails()
+{
+    testing::click(openMain()->cmdSelectOption[2]);
+    return platform::Forms::Peek<runictarot::frmRunicTarotMain>();
+}
+
+runictarot::frmRunicTarotDisplay* runicReading()
+{
+    runictarot::frmRunicTarotMain* details = runicDetails();
+    if (!details)
+        return nullptr;
+    testing::click(details->txtName);
+    testing::type(QStringLiteral("ann"));
+    testing::click(details->cmdRunicAstrology);
+    return platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
+}
+
+void scriptRandomValues(unsigned seed)
+{
+    std::mt19937_64 engine(seed);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    seams().random->values.clear();
+    for (int i = 0; i < 4000; ++i)
+        seams().random->values.enqueue(uniform(engine));
+}
+
+// Opens a window state the way a user reaches it; the window whose boxes are looked at.
+using Road = std::function<QWidget*()>;
+
+struct FocusRow {
+    const char* name;
+    Road road;
+    QStringList order;  // from the control that has the focus as the state is reached
+};
+
+QList<FocusRow> focusRows()
+{
+    return {
+        {"main window", [] { return static_cast<QWidget*>(openMain()); },
+         QStringList{"cmdSelectOption(1)", "cmdSelectOption(0)", "cmdSelectOption(2)", "cmdMdiExit"}},
+        {"runes entry", [] { return static_cast<QWidget*>(runesEntry()); },
+         QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "txtQuestion", "optRune(5)", "optSpread(5)",
+                     "Command2", "Command1", "cmdNext"} +
+             mainStops(true)},
+        {"rune set screen",
+         [] {
+             runes::frmRunesReadingEntry* entry = runesEntry();
+             testing::click(entry->cmdNext);
+             return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingSelect>());
+         },
+         QStringList{"picCatagory(4)", "picCatagory(1)", "picCatagory(0)", "picCatagory(2)", "picCatagory(3)"} +
+             mainStops(true)},
+        {"rune spread screen",
+         [] {
+             runes::frmRunesReadingEntry* entry = runesEntry();
+             testing::click(entry->optRune[2]);
+             testing::click(entry->cmdNext);
+             return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingSpread>());
+         },
+         QStringList{"picCatagory(4)", "picCatagory(3)", "picCatagory(2)", "picCatagory(1)", "picCatagory(0)"} +
+             mainStops(true)},
+        {"runes result",
+         [] {
+             runes::frmRunesReadingEntry* entry = runesEntry();
+             testing::click(entry->optRune[2]);
+             testing::click(entry->optSpread[4]);
+             scriptRandomValues(5);
+             testing::click(entry->cmdNext);
+             return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingResult>());
+         },
+         QStringList{"RichTextBox1", "Check1", "Command3", "Command1"} + kToolButtons +
+             QStringList{"cmdMdiExit"}},
+        {"tarot entry",
+         [] {
+             testing::click(openMain()->cmdSelectOption[1]);
+             auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
+             open->Timer1_Timer();
+             return static_cast<QWidget*>(open);
+         },
+         QStringList{"cmdContd"} + mainStops()},
+        {"tarot querent", [] { return static_cast<QWidget*>(tarotQuerent()); },
+         QStringList{"txtName", "txtCountry", "cmbDate", "cmbMonth", "cmbYear", "txtQuestion", "cmdOpen", "cmdNext",
+                     "cmdReset", "cmdCancel"} +
+             mainStops()},
+        {"tarot set-up", [] { return static_cast<QWidget*>(tarotSetUp()); },
+         QStringList{"cboCards", "lstOption", "chkLA", "chkHA", "chkRev", "cmdAuto", "cmdManual", "cmdBack",
+                     "cmdCancel"} +
+             mainStops()},
+        {"manual reading",
+         [] {
+             tarot::frmTarot* setUp = tarotSetUp();
+             testing::click(setUp->cmdManual);
+             return static_cast<QWidget*>(platform::Forms::Peek<tarot::frmTarotManual>());
+         },
+         QStringList{"p(0)", "cmdCancel", "cmdBack"} + mainStops()},
+        {"tarot reading on show",
+         [] {
+             tarot::frmTarot* setUp = tarotSetUp();
+             scriptRandomValues(3);
+             testing::click(setUp->cmdAuto);
+             return static_cast<QWidget*>(shell::MDI());
+         },
+         QStringList{"scrClient"} + kToolButtons +
+             QStringList{"txtName", "txtDOB", "txtCountry", "txtQ", "cmdSave", "cmdPrint", "RTB", "cmdMdiExit"}},
+        {"runic tarot details", [] { return static_cast<QWidget*>(runicDetails()); },
+         QStringList{"txtName", "cmbDate", "cmbMonth", "cmbYear", "cmdRunicAstrology", "cmdOpen", "cmdExit"} +
+             mainStops()},
+        {"runic tarot reading", [] { return static_cast<QWidget*>(runicReading()); },
+         QStringList{"qt_tabwidget_tabbar", "txtAboutYourRuneStone", "cmdPrint", "cmdBack"} + mainStops()},
+        {"runic tarot report",
+         [] {
+             runictarot::frmRunicTarotDisplay* d = runicReading();
+             if (!testing::tabTo(d->cmdPrint))
+                 return static_cast<QWidget*>(nullptr);
+             press(Qt::Key_Return);
+             auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
+             if (report)
+                 (void)QTest::qWaitForWindowActive(report);
+             return static_cast<QWidget*>(report);
+         },
+         QStringList{"RTB", "cmdSave", "cmdPrint"}},
+    };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Road)
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+    QTemporaryDir files;
+
+private slots:
+    void initTestCase() { QVERIFY(files.isValid()); }
+
+    void init()
+    {
+        testing::freshProgram();
+        tarot::ResetStateForTests();
+        runes::ResetRunesState();
+        runictarot::ResetRunicTarotState();
+    }
+
+    // Tab goes through each window in its order and on through the main window's own controls, back to
+    // where it began; Shift+Tab goes the same way back.
+    void focusOrder_data()
+    {
+        QTest::addColumn<Road>("road");
+        QTest::addColumn<QStringList>("order");
+        for (const FocusRow& row : focusRows())
+            QTest::newRow(row.name) << row.road << row.order;
+    }
+    void focusOrder()
+    {
+        QFETCH(Road, road);
+        QFETCH(QStringList, order);
+        QVERIFY(road());
+        QCOMPARE(tabCycle(), order);
+        QStringList back = order;
+        std::reverse(back.begin() + 1, back.end());
+        QCOMPARE(tabCycle(true), back);
+    }
+
+    // Every box of several lines, on every screen: Tab and Shift+Tab leave it, and put nothing into it.
+    void tabLeavesEveryBoxOfSeveralLines_data() { focusOrder_data(); }
+    void tabLeavesEveryBoxOfSeveralLines()
+    {
+        QFETCH(Road, road);
+        QWidget* window = road();
+        QVERIFY(window);
+        QList<QAbstractScrollArea*> boxes;
+        for (QTextEdit* box : window->findChildren<QTextEdit*>())
+            boxes << box;
+        for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
+            boxes << box;
+        for (QAbstractScrollArea* box : boxes) {
+            if (!box->isVisible() || box->focusPolicy() == Qt::NoFocus)
+                continue;
+            for (bool backwards : {false, true}) {
+                testing::click(box->viewport());
+                QVERIFY2(box->hasFocus(), qPrintable(box->objectName()));
+                auto* rich = qobject_cast<QTextEdit*>(box);
+                const QString before = rich ? rich->toPlainText() : static_cast<QPlainTextEdit*>(box)->toPlainText();
+                press(backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+                QVERIFY2(!box->hasFocus(), qPrintable(box->objectName()));
+                const QString after = rich ? rich->toPlainText() : static_cast<QPlainTextEdit*>(box)->toPlainText();
+                QCOMPARE(after, before);
+            }
+        }
+    }
+
+    // The runes question takes no TAB: Next stores the question as typed around the Tab.
+    void runesQuestionStoresNoTab()
+    {
+        runes::frmRunesReadingEntry* entry = runesEntry();
+        QVERIFY(entry);
+        QVERIFY(entry->txtName->hasFocus());
+        QVERIFY(testing::tabTo(entry->txtQuestion));  // its placeholder selected, to be typed over
+        QVERIFY(testing::type(QStringLiteral("Will it rain")));
+        press(Qt::Key_Tab);
+        QVERIFY(entry->optRune[5]->hasFocus());
+        testing::click(entry->optRune[1]);
+        testing::click(entry->optSpread[4]);
+        scriptRandomValues(9);
+        testing::click(entry->cmdNext);
+        QVERIFY(!runes::Question().contains(QLatin1Char('\t')));
+        QCOMPARE(runes::Question(), QStringLiteral("Will it rain"));
+    }
+
+    // Alt with a letter or digit is a menu key: it types nothing into a name box and shows nothing.
+    // Ctrl with a letter is a control character, refused by the box's rule with its message.
+    void nameBoxesTakeNoCharacterFromAltOrCtrl_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("tarot name") << "tarot name";
+        QTest::newRow("tarot country") << "tarot country";
+        QTest::newRow("runic tarot name") << "runic name";
+    }
+    void nameBoxesTakeNoCharacterFromAltOrCtrl()
+    {
+        QFETCH(QString, box);
+        QLineEdit* edit = nullptr;
+        QString message;
+        if (box.startsWith(QLatin1String("tarot"))) {
+            tarot::frmTarotFront* front = tarotQuerent();
+            QVERIFY(front);
+            edit = box.endsWith(QLatin1String("name")) ? front->txtName : front->txtCountry;
+            message = box.endsWith(QLatin1String("name")) ? QStringLiteral("Name cannot contain Numbers and Special Characters")
+                                                          : QStringLiteral("Country cannot contain Numbers and Special Characters");
+        } else {
+            runictarot::frmRunicTarotMain* details = runicDetails();
+            QVERIFY(details);
+            edit = details->txtName;
+            message = QStringLiteral("Please Enter Only Alphabet !");
+        }
+        testing::click(edit);
+        QVERIFY(edit->hasFocus());
+        for (const QString& c : {QStringLiteral("7"), QStringLiteral("q"), QStringLiteral("1"), QStringLiteral(".")}) {
+            QTest::keyClick(edit, c.at(0).toLatin1(), Qt::AltModifier);
+        }
+        QCOMPARE(edit->text(), QString());
+        QVERIFY(seams().messages->shown.isEmpty());
+
+        QTest::keyClick(edit, 'v', Qt::ControlModifier);
+        QTest::keyClick(edit, 'c', Qt::ControlModifier);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(seams().messages->shown.size(), 2);
+        for (const testing::ShownMessage& m : seams().messages->shown)
+            QCOMPARE(m.text, message);
+    }
+
+    // The tarot entry screen's Continue takes the focus as it appears, and keeps to it as the timer ticks on.
+    void continueTakesTheFocusWhenItAppears()
+    {
+        testing::click(openMain()->cmdSelectOption[1]);
+        auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
+        QVERIFY(open);
+        QVERIFY(!open->cmdContd->hasFocus());
+        open->Timer1_Timer();
+        QVERIFY(open->cmdContd->hasFocus());
+        press(Qt::Key_Tab);
+        QCOMPARE(nameOf(QApplication::focusWidget()), kToolButtons[0]);
+        open->Timer1_Timer();
+        QCOMPARE(nameOf(QApplication::focusWidget()), kToolButtons[0]);
+    }
+
+    // A tarot reading from the main window to the saved file, AutoCast or Manual, with the keyboard alone.
+    void tarotReadingByKeyboard_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<int>("spread");
+        QTest::newRow("AutoCast, Three Cards") << false << 3;
+        QTest::newRow("Manual, Tree of Life") << true << 11;
+    }
+    void tarotReadingByKeyboard()
+    {
+        QFETCH(bool, manual);
+        QFETCH(int, spread);
+        shell::frmMDI* mdi = openMain();
+        QVERIFY(testing::tabTo(mdi->cmdSelectOption[1]));
+        press(Qt::Key_Space);
+        auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
+        QVERIFY(open);
+        open->Timer1_Timer();
+        press(Qt::Key_Return);
+
+        auto* front = platform::Forms::Peek<tarot::frmTarotFront>();
+        QVERIFY(front && front->txtName->hasFocus());
+        QVERIFY(testing::type(QStringLiteral("Ann Lee")));
+        press(Qt::Key_Tab);
+        QVERIFY(testing::type(QStringLiteral("Wales")));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Down);  // the 2nd
+        QVERIFY(testing::tabTo(front->txtQuestion));
+        QVERIFY(testing::type(QStringLiteral("Shall I travel?")));
+        QVERIFY(testing::tabTo(front->cmdNext));
+        press(Qt::Key_Return);
+
+        auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setUp && setUp->cboCards->hasFocus());
+        press(Qt::Key_Tab);
+        QVERIFY(setUp->lstOption->hasFocus());
+        for (int i = 0; i < spread; ++i)
+            press(Qt::Key_Down);
+        QCOMPARE(setUp->no, tarot::catalogue::SpreadCards(spread));
+        QVERIFY(testing::tabTo(manual ? setUp->cmdManual : setUp->cmdAuto));
+        scriptRandomValues(static_cast<unsigned>(spread));
+        seams().scheduler->immediate = true;
+        press(Qt::Key_Return);
+
+        if (manual) {
+            auto* w = platform::Forms::Peek<tarot::frmTarotManual>();
+            QVERIFY(w && w->p[0]->hasFocus());
+            // Space picks the back with the focus, the arrows move on, Enter picks too.
+            const int n = tarot::catalogue::SpreadCards(spread);
+            for (int k = 0; k < n; ++k) {
+                if (k % 2) {
+                    press(Qt::Key_Right);
+                    press(Qt::Key_Return);
+                } else {
+                    press(Qt::Key_Space);
+                }
+            }
+            QCOMPARE(w->phase(), tarot::frmTarotManual::Phase::Done);
+        }
+
+        const tarot::TarotState& s = tarot::State();
+        QVERIFY(s.Shown.complete);
+        QCOMPARE(s.Shown.spreadName, tarot::catalogue::SpreadText(spread));
+        QCOMPARE(s.Shown.cards.size(), tarot::catalogue::SpreadCards(spread));
+        QCOMPARE(mdi->txtName->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(mdi->txtDOB->text(), QStringLiteral("2 January 1980"));
+
+        // The reading pane is reached and scrolled from the keyboard, and Save is pressed with Enter.
+        QVERIFY(testing::tabTo(mdi->RTB));
+        press(Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(mdi->RTB->textCursor().position(), mdi->RTB->document()->characterCount() - 1);
+        const QString file = files.filePath(QStringLiteral("keyboard-%1.slv").arg(spread));
+        seams().files->answers.enqueue(file);
+        QVERIFY(testing::tabTo(mdi->cmdSave));
+        press(Qt::Key_Return);
+        QVERIFY(QFile::exists(file));
+    }
+
+    // A runes reading through the rune-set and spread screens with the keyboard alone.
+    void runesReadingByKeyboard()
+    {
+        shell::frmMDI* mdi = openMain();
+        QVERIFY(testing::tabTo(mdi->cmdSelectOption[0]));
+        press(Qt::Key_Return);
+        auto* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
+        QVERIFY(entry && entry->txtName->hasFocus());
+        QVERIFY(testing::type(QStringLiteral("Ann")));
+        QVERIFY(testing::tabTo(entry->cmdNext));
+        press(Qt::Key_Return);
+
+        auto* set = platform::Forms::Peek<runes::frmRunesReadingSelect>();
+        QVERIFY(set);
+        QVERIFY(set->picCatagory[4]->hasFocus());
+        QVERIFY(testing::tabTo(set->picCatagory[2]));  // Jade
+        QCOMPARE(set->lblInfo[2]->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        press(Qt::Key_Space);
+        QCOMPARE(runes::RuneType(), qint16(2));
+
+        auto* spread = platform::Forms::Peek<runes::frmRunesReadingSpread>();
+        QVERIFY(spread && spread->picCatagory[4]->hasFocus());
+        QVERIFY(testing::tabTo(spread->picCatagory[3]));  // Norn
+        scriptRandomValues(11);
+        press(Qt::Key_Return);
+        QCOMPARE(runes::RuneSpread(), 3);
+        auto* result = platform::Forms::Peek<runes::frmRunesReadingResult>();
+        QVERIFY(result);
+        QVERIFY(result->RichTextBox1->Text().contains(QStringLiteral("Ann")));
+        QVERIFY(result->RichTextBox1->hasFocus());
+    }
+
+    // A runic tarot reading and its report with the keyboard alone; Escape closes the report.
+    void runicTarotReadingByKeyboard()
+    {
+        shell::frmMDI* mdi = openMain();
+        QVERIFY(testing::tabTo(mdi->cmdSelectOption[2]));
+        press(Qt::Key_Space);
+        auto* details = platform::Forms::Peek<runictarot::frmRunicTarotMain>();
+        QVERIFY(details && details->txtName->hasFocus());
+        QVERIFY(testing::type(QStringLiteral("ann")));
+        press(Qt::Key_Tab);
+        for (int i = 0; i < 6; ++i)
+            press(Qt::Key_Down);  // the 7th
+        press(Qt::Key_Tab);
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Down);  // May
+        QVERIFY(testing::tabTo(details->cmdRunicAstrology));
+        press(Qt::Key_Return);
+
+        auto* reading = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
+        QVERIFY(reading && reading->isVisible());
+        QCOMPARE(runictarot::State().SunSign, QStringLiteral("Taurus"));
+        QVERIFY(testing::tabTo(reading->cmdPrint));
+        press(Qt::Key_Return);
+        auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
+        QVERIFY(report);
+        QVERIFY(QTest::qWaitForWindowActive(report));
+        QVERIFY(report->isAncestorOf(QApplication::focusWidget()));
+        press(Qt::Key_Escape);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmRunicTarotSave")) ||
+                platform::Forms::Peek<runictarot::frmRunicTarotSave>()->isUnloading());
+        QVERIFY(reading->isVisible());
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

@@ -264,7 +264,8 @@ void frmMDI::buildPanels()
 
     // Bottom strip.
     PicCoBrand = panel(this, "PicCoBrand", 735, bgr(0xFFC0C0));
-    cmdMdiExit = MakeButton(PicCoBrand, QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), {17745, 120, 1335, 495},
+    // Its access key is x: every tool window has an "&Exit" of its own, which Alt+E must reach alone.
+    cmdMdiExit = MakeButton(PicCoBrand, QStringLiteral("cmdMdiExit"), QStringLiteral("E&xit"), {17745, 120, 1335, 495},
                             Verdana(8.25, true));
     connect(cmdMdiExit, &QPushButton::clicked, this, [this] { cmdMdiExit_Click(); });
     Label7 = MakeLabel(PicCoBrand, QStringLiteral("Label7"),

@@ -40,12 +40,12 @@ struct SpreadItem {
 constexpr SpreadItem kSpreadItems[] = {
     {"mnuCeltic", "&Celtic Cross", "Celtic Cross"},
     {"mnuOne", "&One Card", "One Card"},
-    {"mnuTwo", "&Two Cards", "Two Cards"},
+    {"mnuTwo", "T&wo Cards", "Two Cards"},
     {"mnyThree", "T&hree Cards", "Three Cards"},
     {"mnuAldric", "&Aldric Fenn Wheel Spread(Tamsett)", "Aldric Fenn Wheel Spread(Tamsett)"},
     {"mnuLine", "The &Line Spread", "The Line Spread"},
     {"mnuSeven", "&Seven card chakra layout", "Seven card chakra layout"},
-    {"mnuFour", "F&our Seasons Spread(Verloni/Ashby)", "Four Seasons Spread(Verloni/Ashby)"},
+    {"mnuFour", "&Four Seasons Spread(Verloni/Ashby)", "Four Seasons Spread(Verloni/Ashby)"},
     {"mnuRelationship", "&Relationship Spread", "Relationship Spread"},
     {"mnuRomany", "The Romany/ &Gypsy Spread", "The Romany/ Gypsy Spread"},
     {"mnuZodiac", "&Zodiac Spread", "Zodiac Spread"},
@@ -182,7 +182,8 @@ frmTarot::~frmTarot() = default;
 void frmTarot::buildMenus()
 {
     QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    auto* spreads = new QMenu(QStringLiteral("&Choose Scenario"), file);
+    // Each item of a menu answers a key of its own: C is AutoCast's, T the Tree of Life's, O One Card's.
+    auto* spreads = new QMenu(QStringLiteral("Choose &Scenario"), file);
     spreads->setObjectName(QStringLiteral("mnuSpread"));
     spreads->menuAction()->setObjectName(QStringLiteral("mnuSpread"));
     file->addMenu(spreads);

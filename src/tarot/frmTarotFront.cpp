@@ -97,7 +97,8 @@ frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
     AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
     AddMenuItem(help, QStringLiteral("mnuSoftware"), QStringLiteral("About &Software"), [] { shell::ShowAbout(); });
     AddBarCommand(QStringLiteral("mnuDon"), QStringLiteral("Donate"), [] { shell::OpenDonatePage(); });
-    AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
+    // Alt+O belongs to the screen's own Open Previous Record.
+    AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make &Money Online"),
                   [] { shell::OpenFullBrandPage(); });
 }
 

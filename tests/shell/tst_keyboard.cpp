@@ -17,7 +17,9 @@
 #include "runictarot/frmRunicTarotMain.h"
 #include "runictarot/frmRunicTarotSave.h"
 #include "shell/Codec.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "tarot/ReadingFile.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/TarotState.h"
 #include "tarot/frmAuto.h"
@@ -28,15 +30,20 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <functional>
 #include <random>
@@ -44,6 +51,8 @@
 using testing::seams;
 
 namespace {
+
+QStringList aboutClashes;  // what the modal about box showed, read while it was up
 
 QString nameOf(const QWidget* w)
 {
@@ -85,6 +94,8 @@ shell::frmMDI* openMain()
     mdi->Show();
     mdi->resize(1600, 1400);
     QApplication::setActiveWindow(mdi);
+    mdi->activateWindow();
+    (void)QTest::qWaitForWindowActive(mdi);
     return mdi;
 }
 
@@ -249,6 +260,82 @@ QList<FocusRow> focusRows()
     };
 }
 
+// The access key a caption gives, upper case; none for a caption without one ("&&" shows an ampersand).
+QChar mnemonicOf(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper();
+    }
+    return {};
+}
+
+// Access keys that more than one control answers at once in the window: its buttons, frames, labels
+// with a partner, tabs and menu bar entries that are on view. Each clash as "key: caption, caption".
+QStringList clashesIn(QWidget* window)
+{
+    QMap<QChar, QStringList> byKey;
+    auto note = [&](const QString& caption) {
+        const QChar key = mnemonicOf(caption);
+        if (!key.isNull())
+            byKey[key] << caption;
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled())
+            continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            note(b->text());
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            note(g->title());
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            note(l->text());
+        else if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                note(t->tabText(i));
+        else if (auto* bar = qobject_cast<QMenuBar*>(w))
+            for (QAction* a : bar->actions())
+                if (a->isVisible() && a->isEnabled())
+                    note(a->text());
+    }
+    QStringList out;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
+        if (it.value().size() > 1)
+            out << QString(it.key()) + QStringLiteral(": ") + it.value().join(QStringLiteral(", "));
+    return out;
+}
+
+// The same within every menu that the window's menu bar opens, each menu on its own.
+QStringList clashesInMenus(QWidget* window)
+{
+    QStringList out;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        QMap<QChar, QStringList> byKey;
+        for (QAction* a : menu->actions()) {
+            if (!a->isVisible() || !a->isEnabled() || a->isSeparator())
+                continue;
+            const QChar key = mnemonicOf(a->text());
+            if (!key.isNull())
+                byKey[key] << a->text();
+            if (a->menu())
+                walk(a->menu());
+        }
+        for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
+            if (it.value().size() > 1)
+                out << menu->title() + QStringLiteral(" ") + QString(it.key()) + QStringLiteral(": ") +
+                           it.value().join(QStringLiteral(", "));
+    };
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (QAction* a : bar->actions())
+            if (a->isVisible() && a->isEnabled() && a->menu())
+                walk(a->menu());
+    return out;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Road)
@@ -314,6 +401,82 @@ private slots:
                 QCOMPARE(after, before);
             }
         }
+    }
+
+    // No two controls on view at once answer the same access key, in any window state; nor two items of
+    // one menu.
+    void noAccessKeyIsShared_data()
+    {
+        focusOrder_data();
+        QTest::newRow("reading reopened, querent screen behind") << Road([] {
+            tarot::frmTarotFront* front = tarotQuerent();
+            tarot::ShownReading reading;
+            reading.complete = true;
+            reading.spreadName = QStringLiteral("Three Cards");
+            reading.deckLetter = QStringLiteral("o");
+            reading.cards = {4, 40, 70};
+            const QString path = QDir::temp().filePath(QStringLiteral("mnemonics.slv"));
+            QFile f(path);
+            if (!f.open(QIODevice::WriteOnly) || f.write(tarot::ComposeReadingFile(reading)) < 0)
+                return static_cast<QWidget*>(nullptr);
+            f.close();
+            seams().files->answers.enqueue(path);
+            testing::click(front->cmdOpen);
+            return platform::Forms::IsLoaded(QStringLiteral("frmAuto")) ? static_cast<QWidget*>(front) : nullptr;
+        }) << QStringList();
+        QTest::newRow("about box") << Road([] {
+            openMain();
+            QTimer::singleShot(0, [] {
+                if (QWidget* about = platform::Forms::Peek(QStringLiteral("frmAbout")))
+                    aboutClashes = clashesIn(about) + clashesInMenus(about);
+                platform::Forms::Unload(QStringLiteral("frmAbout"));
+            });
+            shell::ShowAbout();
+            return static_cast<QWidget*>(shell::MDI());
+        }) << QStringList();
+        QTest::newRow("exit screen") << Road([] {
+            shell::frmMDI* mdi = openMain();
+            platform::Forms::Get(QStringLiteral("frmExitScreen"))->Show();
+            (void)mdi;
+            return platform::Forms::Peek(QStringLiteral("frmExitScreen"))->window();
+        }) << QStringList();
+    }
+    void noAccessKeyIsShared()
+    {
+        QFETCH(Road, road);
+        aboutClashes.clear();
+        QWidget* shown = road();
+        QVERIFY(shown);
+        QWidget* window = shown->window();
+        const QStringList clashes = clashesIn(window) + aboutClashes + clashesInMenus(window);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+    }
+
+    // Alt+E on a tool window presses that window's Exit alone: the tool closes, the welcome panel comes
+    // back, and the program goes on; pressed again, it closes nothing more.
+    void altEPressesTheToolsOwnExit_data()
+    {
+        QTest::addColumn<Road>("road");
+        QTest::newRow("tarot querent") << Road([] { return static_cast<QWidget*>(tarotQuerent()); });
+        QTest::newRow("runic tarot details") << Road([] { return static_cast<QWidget*>(runicDetails()); });
+    }
+    void altEPressesTheToolsOwnExit()
+    {
+        QFETCH(Road, road);
+        QPointer<QWidget> tool = road();
+        QVERIFY(tool);
+        const QString name = tool->objectName();
+        shell::frmMDI* mdi = shell::MDI();
+        // A button pressed by its access key shows itself pressed for a moment before it acts.
+        press(Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!platform::Forms::IsLoaded(name) || static_cast<platform::Form*>(tool.data())->isUnloading());
+        QVERIFY(mdi->picMain->isVisible());
+        press(Qt::Key_E, Qt::AltModifier);
+        QTest::qWait(300);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
+        QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmMDI")) && mdi->isVisible());
+        // The main window's Exit answers Alt+X.
+        QCOMPARE(mnemonicOf(mdi->cmdMdiExit->text()), QLatin1Char('X'));
     }
 
     // The runes question takes no TAB: Next stores the question as typed around the Tab.

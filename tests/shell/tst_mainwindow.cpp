@@ -113,7 +113,7 @@ private slots:
             QCOMPARE(find<QLineEdit>(mdi, box)->text(), QStringLiteral("aa"));
         QCOMPARE(mdi->cmdPrint->text(), QStringLiteral("&Print"));
         QCOMPARE(mdi->cmdSave->text(), QStringLiteral("&Save"));
-        QCOMPARE(mdi->cmdMdiExit->text(), QStringLiteral("&Exit"));
+        QCOMPARE(mdi->cmdMdiExit->text(), QStringLiteral("E&xit"));
         QCOMPARE(mdi->Check1->text(), QStringLiteral("Donate"));
         QStringList steps;
         for (QLabel* l : mdi->lblScreenInfo)

@@ -104,7 +104,7 @@ private slots:
         QVERIFY(front->Label6->text().contains(QString::fromLatin1(shell::kForumHost)));
 
         QCOMPARE(actionNames(front->menuBarActions()),
-                 (QStringList{"mnuFile=File", "mnuHelpMenu=Help", "mnuDon=Donate", "mnuMakeMoney=Make Money &Online"}));
+                 (QStringList{"mnuFile=File", "mnuHelpMenu=Help", "mnuDon=Donate", "mnuMakeMoney=Make &Money Online"}));
         QCOMPARE(actionNames(front->menuBarActions()[0]->menu()->actions()),
                  (QStringList{"mnuReset=&Reset", "mnuNext=N&ext", "mnuFileSep=-", "mnuExit=E&xit"}));
         QCOMPARE(actionNames(front->menuBarActions()[1]->menu()->actions()),

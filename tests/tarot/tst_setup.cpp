@@ -188,13 +188,13 @@ private slots:
                               "mnuMakeMoney=Make Money &Online"}));
         QMenu* file = setUp->menuBarActions()[0]->menu();
         QCOMPARE(actionNames(file->actions()),
-                 (QStringList{"mnuSpread=&Choose Scenario", "mnuFileSep1=-", "mnuManual=&Manual", "mnuCast=Auto&Cast",
+                 (QStringList{"mnuSpread=Choose &Scenario", "mnuFileSep1=-", "mnuManual=&Manual", "mnuCast=Auto&Cast",
                               "mnuBack=Back", "mnuFileSep2=-", "mnuExit=&Exit"}));
         QCOMPARE(actionNames(file->actions()[0]->menu()->actions()),
-                 (QStringList{"mnuCeltic=&Celtic Cross", "mnuOne=&One Card", "mnuTwo=&Two Cards",
+                 (QStringList{"mnuCeltic=&Celtic Cross", "mnuOne=&One Card", "mnuTwo=T&wo Cards",
                               "mnyThree=T&hree Cards", "mnuAldric=&Aldric Fenn Wheel Spread(Tamsett)",
                               "mnuLine=The &Line Spread", "mnuSeven=&Seven card chakra layout",
-                              "mnuFour=F&our Seasons Spread(Verloni/Ashby)", "mnuRelationship=&Relationship Spread",
+                              "mnuFour=&Four Seasons Spread(Verloni/Ashby)", "mnuRelationship=&Relationship Spread",
                               "mnuRomany=The Romany/ &Gypsy Spread", "mnuZodiac=&Zodiac Spread",
                               "mnuTree=&Tree of Life", "mnuNumerology=&Numerology Spread"}));
         QCOMPARE(actionNames(setUp->menuBarActions()[1]->menu()->actions()),

@@ -45,13 +45,34 @@ namespace tarot {
 
 namespace {
 
-// Places in twips. The backs stand in 13 columns and 6 rows inside their frame, each at a fixed spot, so
-// taking one away never moves another.
-constexpr int kBackWidth = 660;
-constexpr int kBackHeight = 1095;
-constexpr int kBackStepX = 720;
-constexpr int kBackStepY = 1155;
-constexpr int kBackMargin = 120;
+// Places in twips. The spread's picture stands at the left, at its own size, and the backs at its right,
+// in 13 columns and 6 rows inside their frame, each at a fixed spot, so taking one away never moves
+// another. The prompt runs across the width below both, and Exit and Back stand side by side at the
+// bottom right. So arranged, the window with its frame fits the work area of a 1366 x 768 screen.
+constexpr int kMargin = 120;
+constexpr int kTop = 420;  // below the banner
+constexpr int kSpreadWidth = 3840;
+constexpr int kSpreadHeight = 4800;
+constexpr int kBackWidth = 540;
+constexpr int kBackHeight = 870;
+constexpr int kBackStepX = 600;
+constexpr int kBackStepY = 930;
+constexpr int kBackMargin = 90;
+constexpr int kBackRows = (frmTarotManual::kBackCount + frmTarotManual::kBackColumns - 1) / frmTarotManual::kBackColumns;
+constexpr int kFrameLeft = kMargin + kSpreadWidth + kMargin;
+constexpr int kFrameWidth = 2 * kBackMargin + (frmTarotManual::kBackColumns - 1) * kBackStepX + kBackWidth;
+constexpr int kFrameHeight = 2 * kBackMargin + (kBackRows - 1) * kBackStepY + kBackHeight;
+constexpr int kClientWidth = kFrameLeft + kFrameWidth + kMargin;
+constexpr int kPromptTop = kTop + std::max(kSpreadHeight, kFrameHeight) + kMargin;
+// Four lines: the longest prompt, a caption and a meaning of some two hundred and fifty characters, takes three.
+constexpr int kPromptHeight = 1080;
+constexpr int kButtonTop = kPromptTop + kPromptHeight + kMargin;
+constexpr int kButtonWidth = 1500;
+constexpr int kButtonHeight = 420;
+constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
+// The waiting panel lies across the middle, over the lower part of the spread picture and a band of backs.
+constexpr int kMessageWidth = 8400;
+constexpr int kMessageHeight = 1200;
 constexpr int kMajorBacks = 22;
 constexpr int kMinorBacks = 56;
 constexpr int kFlatBack = 1;  // the one back drawn without its raised edge
@@ -59,29 +80,30 @@ constexpr int kFlatBack = 1;  // the one back drawn without its raised edge
 constexpr const char* kBackIndexProperty = "backIndex";
 
 // The card back as a back place shows it: raised, with a light upper-left and a dark lower-right edge,
-// or flat with no edge at all.
+// or flat with no edge at all. Drawn at the density of the back picture, so it stays sharp where the
+// screen has more pixels than points.
 QPixmap BackPicture(bool raised)
 {
-    const QPixmap back =
-        platform::BuiltInPicture(QStringLiteral(":/pictures/cards/back.jpg"), QSize(40, 69));
-    QPixmap out(platform::px(kBackWidth), platform::px(kBackHeight));
+    const QPixmap back = platform::BuiltInPicture(QStringLiteral(":/pictures/cards/back.jpg"),
+                                                  QSize(platform::px(kBackWidth) - 4, platform::px(kBackHeight) - 4));
+    const qreal ratio = back.devicePixelRatio();
+    const int w = platform::px(kBackWidth), h = platform::px(kBackHeight);
+    QPixmap out(QSize(w, h) * ratio);
+    out.setDevicePixelRatio(ratio);
     out.fill(QColor(212, 208, 200));
     QPainter painter(&out);
     if (!raised) {
         painter.drawPixmap(0, 0, back);
         return out;
     }
-    const int w = out.width(), h = out.height();
     painter.drawPixmap(2, 2, back);
-    painter.setPen(Qt::white);
-    painter.drawLine(0, 0, w - 1, 0);
-    painter.drawLine(0, 0, 0, h - 1);
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(0, h - 1, w - 1, h - 1);
-    painter.drawLine(w - 1, 0, w - 1, h - 1);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(1, h - 2, w - 2, h - 2);
-    painter.drawLine(w - 2, 1, w - 2, h - 2);
+    // Edges as rectangles of whole points, so they are as crisp at any density.
+    painter.fillRect(QRect(0, 0, w, 1), Qt::white);
+    painter.fillRect(QRect(0, 0, 1, h), Qt::white);
+    painter.fillRect(QRect(0, h - 1, w, 1), QColor(64, 64, 64));
+    painter.fillRect(QRect(w - 1, 0, 1, h), QColor(64, 64, 64));
+    painter.fillRect(QRect(1, h - 2, w - 2, 1), QColor(128, 128, 128));
+    painter.fillRect(QRect(w - 2, 1, 1, h - 2), QColor(128, 128, 128));
     return out;
 }
 
@@ -99,34 +121,33 @@ frmAuto* CardLayout() { return qobject_cast<frmAuto*>(platform::Forms::Peek(QStr
 frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
 {
     SetCaption(QString::fromLatin1(kToolCaption));
-    SetClientSizeTw(9840, 10860);
+    SetClientSizeTw(kClientWidth, kClientHeight);
 
-    Label6 = MakeForumBanner(this, 120, 60, 9600, 285, [this] { Label6_Click(); });
+    Label6 = MakeForumBanner(this, kMargin, 60, kClientWidth - 2 * kMargin, 285, [this] { Label6_Click(); });
 
-    picManual = new platform::PictureBox(this);
-    picManual->setObjectName(QStringLiteral("picManual"));
+    picManual = platform::MakePicture(this, QStringLiteral("picManual"), {kMargin, kTop, kSpreadWidth, kSpreadHeight});
     picManual->setStretch(true);
-    platform::setGeometryTw(picManual, 120, 420, 2400, 3000);
+
+    fraPictures = platform::MakePanel(this, QStringLiteral("fraPictures"), {kFrameLeft, kTop, kFrameWidth, kFrameHeight});
+    fraPictures->setFrameShape(QFrame::Box);
 
     txtDisp = new QPlainTextEdit(this);
-    txtDisp->setObjectName(QStringLiteral("txtDisp"));
+    platform::Dress(txtDisp, QStringLiteral("txtDisp"), {kMargin, kPromptTop, kClientWidth - 2 * kMargin, kPromptHeight},
+                    {});
     txtDisp->setReadOnly(true);
     txtDisp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtDisp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtDisp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Tall enough for the longest prompt, a caption and a meaning of some two hundred characters.
-    platform::setGeometryTw(txtDisp, 2640, 420, 7080, 1800);
 
-    cmdBack = platform::MakeButton(this, QStringLiteral("cmdBack"), QStringLiteral("Back"), {2640, 2400, 1500, 420});
+    const int backLeft = kClientWidth - kMargin - kButtonWidth;
+    const int exitLeft = backLeft - kMargin - kButtonWidth;
     cmdCancel = platform::MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Exit"),
-                                     {4260, 2400, 1500, 420});
+                                     {exitLeft, kButtonTop, kButtonWidth, kButtonHeight});
+    cmdBack = platform::MakeButton(this, QStringLiteral("cmdBack"), QStringLiteral("Back"),
+                                   {backLeft, kButtonTop, kButtonWidth, kButtonHeight});
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 
-    fraPictures = new QFrame(this);
-    fraPictures->setObjectName(QStringLiteral("fraPictures"));
-    fraPictures->setFrameShape(QFrame::Box);
-    platform::setGeometryTw(fraPictures, 120, 3540, 9600, 7200);
     const QPixmap raised = BackPicture(true);
     const QPixmap flat = BackPicture(false);
     for (int i = 0; i < kBackCount; ++i) {
@@ -147,27 +168,26 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     // The prompt is read, not worked in.
     txtDisp->setFocusPolicy(Qt::NoFocus);
 
-    // The waiting panel covers the middle of the backs while the reading is being dealt.
-    picMessage = new QFrame(this);
-    picMessage->setObjectName(QStringLiteral("picMessage"));
+    // The waiting panel, shown while the reading is being dealt.
+    picMessage = platform::MakePanel(this, QStringLiteral("picMessage"),
+                                     {(kClientWidth - kMessageWidth) / 2.0, (kClientHeight - kMessageHeight) / 2.0,
+                                      kMessageWidth, kMessageHeight});
     picMessage->setFrameShape(QFrame::Panel);
     picMessage->setFrameShadow(QFrame::Raised);
     picMessage->setAutoFillBackground(true);
-    platform::setGeometryTw(picMessage, 2400, 5700, 5040, 1200);
     for (size_t k = 0; k < Label1.size(); ++k) {
         QFont bold = picMessage->font();
         bold.setBold(true);
         QLabel* label = platform::MakeLabel(
             picMessage, QStringLiteral("Label1(%1)").arg(k),
-            QStringLiteral("Please Wait ...\nOstrevan is generating the Tarot result...."), {120, 120, 4800, 960},
-            platform::Look(bold).Align(Qt::AlignCenter));
+            QStringLiteral("Please Wait ...\nOstrevan is generating the Tarot result...."),
+            {120, 120, kMessageWidth - 240, kMessageHeight - 240}, platform::Look(bold).Align(Qt::AlignCenter));
         Label1[k] = label;
     }
     picMessage->hide();
 
     QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     AddMenuItem(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"), [this] { mnuStart_Click(); });
-    AddMenuSeparator(file, QStringLiteral("mnuFileSep"));
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
     QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); });
@@ -188,7 +208,12 @@ frmTarotManual::~frmTarotManual() = default;
 void frmTarotManual::Form_Load()
 {
     TarotState& s = State();
-    Move(std::max(0.0, (platform::ScreenWidth() - Width()) / 2), 0);
+    // Centred on the screen, top edge 0; where the main window is narrower than the screen, no further
+    // right than keeps the window inside the work area.
+    double left = std::max(0.0, (platform::ScreenWidth() - Width()) / 2);
+    if (shell::frmMDI* mdi = shell::MDI())
+        left = std::clamp(mdi->ScaleWidth() - Width(), 0.0, left);
+    Move(left, 0);
     s.ManualMode = true;
 
     // The spread as the set-up screen chose it; that screen stays loaded, hidden, behind this one.

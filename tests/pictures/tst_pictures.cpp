@@ -170,7 +170,7 @@ void TestPictures::builtInPictures_data()
     QTest::newRow("title") << QStringList{QStringLiteral(":/pictures/tarot/title.jpg")} << QSize(500, 334) << false;
     QTest::newRow("placeholder") << QStringList{QStringLiteral(":/pictures/cards/placeholder.jpg")} << QSize(144, 250)
                                  << false;
-    QTest::newRow("card back") << QStringList{QStringLiteral(":/pictures/cards/back.jpg")} << QSize(40, 69) << false;
+    QTest::newRow("card back") << QStringList{QStringLiteral(":/pictures/cards/back.jpg")} << QSize(32, 54) << false;
 }
 
 void TestPictures::builtInPictures()

@@ -2,6 +2,7 @@
 // the last pick's pause with everything held still, the deal onto the card-layout window in the spread's
 // shape, the reading written and shown, and the ways of leaving.
 #include "CardFixture.h"
+#include "ScreenCheck.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
 
@@ -28,10 +29,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QComboBox>
 
 #include <cmath>
@@ -167,6 +171,82 @@ QList<int> offeredBacks(frmTarotManual* w)
         if (!w->p[static_cast<size_t>(i)]->isHidden() && w->p[static_cast<size_t>(i)]->isEnabled())
             out << i;
     return out;
+}
+
+// Where a control lies in its window's inside.
+QRect placeIn(const QWidget* w, const QWidget* control) { return QRect(control->mapTo(w, QPoint(0, 0)), control->size()); }
+
+QString rectText(const QRect& r) { return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+// The window's arrangement as the user sees it: the faults found, one line each.
+QStringList arrangementFaults(frmTarotManual* w)
+{
+    QStringList faults;
+    auto fault = [&faults](bool bad, const QString& what) {
+        if (bad)
+            faults << what;
+    };
+    const QRect inside = w->rect();
+    const QRect banner = placeIn(w, w->Label6), picture = placeIn(w, w->picManual),
+                backs = placeIn(w, w->fraPictures), prompt = placeIn(w, w->txtDisp),
+                exit = placeIn(w, w->cmdCancel), back = placeIn(w, w->cmdBack);
+    const QList<std::pair<const char*, QRect>> parts = {{"banner", banner}, {"spread picture", picture},
+                                                        {"backs", backs},   {"prompt", prompt},
+                                                        {"Exit", exit},     {"Back", back}};
+    for (const auto& [name, r] : parts) {
+        fault(!inside.contains(r), QStringLiteral("%1 %2 not inside the window %3").arg(name, rectText(r), rectText(inside)));
+        for (const auto& [other, o] : parts)
+            if (QByteArray(name) < QByteArray(other) && r.intersects(o))
+                faults << QStringLiteral("%1 %2 overlaps %3 %4").arg(name, rectText(r), other, rectText(o));
+    }
+    fault(banner.bottom() >= std::min(picture.top(), backs.top()), QStringLiteral("the banner is not at the top"));
+    fault(picture.right() >= backs.left(), QStringLiteral("the spread picture is not left of the backs"));
+    fault(picture.top() != backs.top(), QStringLiteral("the spread picture and the backs do not start on one line"));
+    fault(prompt.top() <= std::max(picture.bottom(), backs.bottom()), QStringLiteral("the prompt is not below them"));
+    fault(prompt.left() > picture.left() || prompt.right() < backs.right(),
+          QStringLiteral("the prompt %1 does not run across the width").arg(rectText(prompt)));
+    fault(exit.top() != back.top() || exit.right() >= back.left(),
+          QStringLiteral("Exit %1 and Back %2 not side by side, Exit first").arg(rectText(exit), rectText(back)));
+    fault(exit.top() <= prompt.bottom(), QStringLiteral("the buttons are not below the prompt"));
+    fault(back.right() < backs.right() - 8 || exit.left() < inside.center().x(),
+          QStringLiteral("the buttons are not at the bottom right"));
+    // Every back inside the frame, none over another.
+    const QRect well = w->fraPictures->contentsRect();
+    for (int i = 0; i < frmTarotManual::kBackCount; ++i) {
+        const QRect r = w->p[static_cast<size_t>(i)]->geometry();
+        fault(!well.contains(r), QStringLiteral("back %1 %2 outside its frame").arg(i).arg(rectText(r)));
+        if (i + 1 < frmTarotManual::kBackCount && (i + 1) % frmTarotManual::kBackColumns != 0)
+            fault(r.intersects(w->p[static_cast<size_t>(i + 1)]->geometry()), QStringLiteral("back %1 overlaps the next").arg(i));
+        if (i + frmTarotManual::kBackColumns < frmTarotManual::kBackCount)
+            fault(r.intersects(w->p[static_cast<size_t>(i + frmTarotManual::kBackColumns)]->geometry()),
+                  QStringLiteral("back %1 overlaps the one below").arg(i));
+    }
+    return faults;
+}
+
+// The waiting panel across the middle of the window, over the lower part of the spread picture and a band
+// of the backs, inside the window.
+QStringList waitingPanelFaults(frmTarotManual* w)
+{
+    QStringList faults;
+    const QRect panel = placeIn(w, w->picMessage), picture = placeIn(w, w->picManual),
+                backs = placeIn(w, w->fraPictures);
+    if (!w->picMessage->isVisible())
+        faults << QStringLiteral("the waiting panel is not on view");
+    if (!w->rect().contains(panel))
+        faults << QStringLiteral("the waiting panel %1 is not inside the window").arg(rectText(panel));
+    if (!panel.contains(w->rect().center()))
+        faults << QStringLiteral("the waiting panel %1 is not across the middle").arg(rectText(panel));
+    const QRect lowerPicture = picture.adjusted(0, picture.height() / 2, 0, 0);
+    if (!panel.intersects(lowerPicture) || panel.top() < picture.top())
+        faults << QStringLiteral("the waiting panel does not lie over the lower part of the spread picture");
+    if (panel.left() > backs.left() || panel.right() < backs.center().x() || panel.top() <= backs.top() ||
+        panel.bottom() >= backs.bottom())
+        faults << QStringLiteral("the waiting panel does not lie over a band of the backs");
+    for (QLabel* label : w->picMessage->findChildren<QLabel*>())
+        if (!w->picMessage->rect().contains(label->geometry()))
+            faults << QStringLiteral("%1 sticks out of the waiting panel").arg(label->objectName());
+    return faults;
 }
 
 QString readingOf(const QString& spread, const tarot::CardList& cards, const tarot::CardList& reversed)
@@ -938,6 +1018,62 @@ private slots:
         }
     }
 
+    // The arrangement the user sees, on every real screen with a window manager's frame: banner at the top,
+    // the spread picture left of the backs, the prompt across the width below them, Exit and Back side by
+    // side at the bottom right, nothing over anything else; the whole window inside the work area, and the
+    // waiting panel across the middle once the last back is picked.
+    void arrangement_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (const QSize& size : testing::RealScreenSizes())
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
+    }
+    void arrangement()
+    {
+        QFETCH(QSize, screen);
+        testing::UseScreen(screen);
+        frmTarotManual* w = openManual(0, {false, false, false});
+        QVERIFY(w);
+        QApplication::processEvents();
+        QStringList faults = arrangementFaults(w);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        QCOMPARE(testing::ToolWindowFaults(mdi, w), QStringList());
+        // It fits whole, no scrolling needed: the work area of a 768-pixel-high screen holds it.
+        const QRect at(w->frame()->mapTo(mdi->mdiArea, QPoint(0, 0)), w->frame()->size());
+        QVERIFY2(mdi->mdiArea->contentsRect().contains(at),
+                 qPrintable(rectText(at) + QStringLiteral(" in ") + rectText(mdi->mdiArea->contentsRect())));
+        QCOMPARE(w->Top(), 0.0);
+
+        pick(w, 10);
+        faults = waitingPanelFaults(w);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        seams().scheduler->runPending();
+    }
+
+    // Every prompt of every spread shows whole in its box, from its first line to its last, as the picks
+    // bring it.
+    void promptShowsWhole()
+    {
+        for (int spread = 0; spread < tarot::catalogue::SpreadCount; ++spread) {
+            frmTarotManual* w = openManual(spread, {false, false, false});
+            QVERIFY(w);
+            const int n = tarot::catalogue::SpreadCards(spread);
+            for (int k = 0; k < n; ++k) {
+                QApplication::processEvents();
+                QTextCursor end(w->txtDisp->document());
+                end.movePosition(QTextCursor::End);
+                const QRect last = w->txtDisp->cursorRect(end);
+                const QRect first = w->txtDisp->cursorRect(QTextCursor(w->txtDisp->document()));
+                const QString where = QStringLiteral("spread %1, position %2: %3").arg(spread).arg(k).arg(w->promptText());
+                QVERIFY2(!w->promptText().isEmpty(), qPrintable(where));
+                QVERIFY2(first.top() >= 0 && last.bottom() < w->txtDisp->viewport()->height(), qPrintable(where));
+                if (k + 1 < n)
+                    pick(w, 1);
+            }
+            QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+        }
+    }
+
     void menus()
     {
         frmTarotManual* w = openManual(0, {false, false, false});
@@ -947,8 +1083,16 @@ private slots:
             bar << a->text();
         QCOMPARE(bar, (QStringList{"&File", "&Help", "Donate", "Make Money &Online"}));
         QVERIFY(!action(w, "mnuMakeMoney")->isEnabled());
-        QCOMPARE(action(w, "mnuStart")->text(), QStringLiteral("&Start Again"));
-        QCOMPARE(action(w, "mnuExit")->text(), QStringLiteral("&Exit"));
+        // Each menu exactly as listed, separators included: "-" stands for one.
+        auto items = [w](const char* menu) {
+            QStringList out;
+            for (QAction* a : w->findChild<QMenu*>(QString::fromLatin1(menu))->actions())
+                out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            return out;
+        };
+        QCOMPARE(items("mnuFile"), (QStringList{"&Start Again", "&Exit"}));
+        QCOMPARE(items("mnuHelp"), (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                                                "-", "&About Software"}));
         const QList<std::pair<const char*, const char*>> pages = {{"mnuOnline", "help-web-page"},
                                                                   {"mnuVisit", "home-page"},
                                                                   {"mnuUpdate", "download-web-page"},

@@ -85,7 +85,7 @@ int main(int argc, char** argv)
 
     w.Resource(DrawCardBack(CardWidth, CardHeight), QStringLiteral("cards/placeholder.jpg"), QStringLiteral("back"),
                QStringLiteral("0"), QStringLiteral("Placeholder card"));
-    w.Resource(DrawCardBack(40, 69), QStringLiteral("cards/back.jpg"), QStringLiteral("back"), QStringLiteral("0"),
+    w.Resource(DrawCardBack(32, 54), QStringLiteral("cards/back.jpg"), QStringLiteral("back"), QStringLiteral("0"),
                QStringLiteral("Card back"));
     w.Resource(DrawTitlePicture(), QStringLiteral("tarot/title.jpg"), QStringLiteral("title"), QStringLiteral("0"),
                QStringLiteral("Tarot title"));

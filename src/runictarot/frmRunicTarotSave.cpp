@@ -165,7 +165,8 @@ void frmRunicTarotSave::composeReport()
 
 void frmRunicTarotSave::ShowOverReading()
 {
-    // The report opens on its text, to be read and scrolled from the keyboard.
+    // The report opens on its text, to be read and scrolled from the keyboard (its caret stays after the
+    // last line, where composing it left it).
     RTB->setFocus(Qt::OtherFocusReason);
     Show();
 }

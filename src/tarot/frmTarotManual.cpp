@@ -357,8 +357,11 @@ void frmTarotManual::takeTabStop(int index)
     tabStop_ = index;
     platform::PictureBox* back = p[static_cast<size_t>(index)];
     back->setFocusPolicy(Qt::StrongFocus);
-    QWidget::setTabOrder(back, cmdCancel);
-    QWidget::setTabOrder(cmdCancel, cmdBack);
+    // After the backs, the two buttons as they stand, left to right.
+    QPushButton* first = cmdBack->x() <= cmdCancel->x() ? cmdBack : cmdCancel;
+    QPushButton* second = first == cmdBack ? cmdCancel : cmdBack;
+    QWidget::setTabOrder(back, first);
+    QWidget::setTabOrder(first, second);
 }
 
 void frmTarotManual::closeEvent(QCloseEvent* event)

@@ -165,6 +165,15 @@ void scriptRandomValues(unsigned seed)
 // Opens a window state the way a user reaches it; the window whose boxes are looked at.
 using Road = std::function<QWidget*()>;
 
+QStringList manualButtonsLeftToRight()
+{
+    auto* w = platform::Forms::Peek<tarot::frmTarotManual>();
+    if (!w)
+        return {};
+    return w->cmdBack->x() <= w->cmdCancel->x() ? QStringList{"cmdBack", "cmdCancel"}
+                                                 : QStringList{"cmdCancel", "cmdBack"};
+}
+
 struct FocusRow {
     const char* name;
     Road road;
@@ -230,7 +239,8 @@ QList<FocusRow> focusRows()
              testing::click(setUp->cmdManual);
              return static_cast<QWidget*>(platform::Forms::Peek<tarot::frmTarotManual>());
          },
-         QStringList{"p(0)", "cmdCancel", "cmdBack"} + mainStops()},
+         // The backs are one stop; its two buttons follow as they stand, left to right.
+         QStringList{"p(0)", "<manual buttons>"} + mainStops()},
         {"tarot reading on show",
          [] {
              tarot::frmTarot* setUp = tarotSetUp();
@@ -369,6 +379,12 @@ private slots:
         QFETCH(Road, road);
         QFETCH(QStringList, order);
         QVERIFY(road());
+        if (const qsizetype at = order.indexOf(QStringLiteral("<manual buttons>")); at >= 0) {
+            order.removeAt(at);
+            const QStringList buttons = manualButtonsLeftToRight();
+            for (qsizetype i = 0; i < buttons.size(); ++i)
+                order.insert(at + i, buttons[i]);
+        }
         QCOMPARE(tabCycle(), order);
         QStringList back = order;
         std::reverse(back.begin() + 1, back.end());

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the runes tests: the main window, the roads into the wizard, and readers of the screen.
 #include "Seams.h"
+#include "UserInput.h"
 #include "platform/Forms.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -28,7 +29,7 @@ inline shell::frmMDI* OpenMain()
 // The runes tool opened from its button, as the user does.
 inline runes::frmRunesReadingEntry* OpenEntry()
 {
-    OpenMain()->cmdSelectOption_Click(0);
+    testing::click(OpenMain()->cmdSelectOption[0]);
     return platform::Forms::Peek<runes::frmRunesReadingEntry>();
 }
 
@@ -38,8 +39,8 @@ inline runes::frmRunesReadingResult* OpenResult(int runeSet, int spread)
     runes::frmRunesReadingEntry* entry = OpenEntry();
     if (!entry)
         return nullptr;
-    entry->optRune[static_cast<size_t>(runeSet)]->click();
-    entry->optSpread[static_cast<size_t>(spread)]->click();
+    testing::click(entry->optRune[static_cast<size_t>(runeSet)]);
+    testing::click(entry->optSpread[static_cast<size_t>(spread)]);
     QTest::mouseClick(entry->cmdNext, Qt::LeftButton);
     return platform::Forms::Peek<runes::frmRunesReadingResult>();
 }

@@ -1,5 +1,6 @@
 // The list of all runes: five pictures, the name and the meanings of every stone, sized to its content.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "RunesTestHelpers.h"
 #include "platform/Twips.h"
@@ -150,10 +151,10 @@ private slots:
     void toolSwitchUnloadsItOnlyWhenLoaded()
     {
         shell::frmMDI* mdi = OpenMain();
-        mdi->cmdSelectOption_Click(0);
+        testing::click(mdi->cmdSelectOption[0]);
         QVERIFY(!platform::Forms::IsLoaded(QString::fromLatin1(frmRunesReadingAll::kFormName)));
         platform::Forms::Get<frmRunesReadingAll>();
-        mdi->cmdSelectOption_Click(0);
+        testing::click(mdi->cmdSelectOption[0]);
         QVERIFY(!platform::Forms::IsLoaded(QString::fromLatin1(frmRunesReadingAll::kFormName)));
         QCOMPARE(LoadedToolWindows(), QStringList{"frmRunesReadingEntry"});
     }

@@ -1,5 +1,6 @@
 // The runes wizard: the entry step, the rune-set and spread screens, the roads between them and out.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "RunesTestHelpers.h"
 #include "platform/Twips.h"
@@ -34,12 +35,12 @@ platform::Form* ReachStep(const QString& name)
     if (name == QLatin1String(frmRunesReadingEntry::kFormName))
         return entry;
     if (name == QLatin1String(frmRunesReadingSpread::kFormName))
-        entry->optRune[2]->click();
+        testing::click(entry->optRune[2]);
     if (name == QLatin1String(frmRunesReadingResult::kFormName)) {
-        entry->optRune[2]->click();
-        entry->optSpread[4]->click();
+        testing::click(entry->optRune[2]);
+        testing::click(entry->optSpread[4]);
     }
-    entry->cmdNext_Click();
+    testing::click(entry->cmdNext);
     return Window(name);
 }
 
@@ -139,9 +140,9 @@ private slots:
             QTest::keyClicks(entry->txtName, typedName);
         if (!question.isEmpty())
             entry->txtQuestion->setPlainText(question);
-        entry->cboDate->setCurrentIndex(day);
-        entry->cboMonth->setCurrentIndex(month);
-        entry->cboYear->setCurrentIndex(year);
+        QVERIFY(testing::chooseEntry(entry->cboDate, day));
+        QVERIFY(testing::chooseEntry(entry->cboMonth, month));
+        QVERIFY(testing::chooseEntry(entry->cboYear, year));
         QTest::mouseClick(entry->cmdNext, Qt::LeftButton);
         QTEST(runes::QuerentName(), "name");
         QTEST(runes::Question(), "storedQuestion");
@@ -166,8 +167,8 @@ private slots:
         QFETCH(int, spread);
         QFETCH(QString, next);
         frmRunesReadingEntry* entry = OpenEntry();
-        entry->optRune[static_cast<size_t>(runeSet)]->click();
-        entry->optSpread[static_cast<size_t>(spread)]->click();
+        testing::click(entry->optRune[static_cast<size_t>(runeSet)]);
+        testing::click(entry->optSpread[static_cast<size_t>(spread)]);
         QCOMPARE(runes::RuneType(), qint16(runeSet));
         QCOMPARE(runes::RuneSpread(), spread);
         bool nextOnShowAtUnload = false;
@@ -217,11 +218,11 @@ private slots:
         runes::SetQuestion(QStringLiteral("Why?"));
         QTest::keyClicks(entry->txtName, QStringLiteral("Bea"));
         entry->txtQuestion->setPlainText(QStringLiteral("When?"));
-        entry->optRune[1]->click();
-        entry->optSpread[3]->click();
-        entry->cboDate->setCurrentIndex(9);
-        entry->cboMonth->setCurrentIndex(9);
-        entry->cboYear->setCurrentIndex(9);
+        testing::click(entry->optRune[1]);
+        testing::click(entry->optSpread[3]);
+        QVERIFY(testing::chooseEntry(entry->cboDate, 9));
+        QVERIFY(testing::chooseEntry(entry->cboMonth, 9));
+        QVERIFY(testing::chooseEntry(entry->cboYear, 9));
         QTest::mouseClick(entry->Command1, Qt::LeftButton);
         QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
         QCOMPARE(entry->txtName->selectedText(), QStringLiteral("Input Name"));
@@ -237,7 +238,7 @@ private slots:
         QCOMPARE(runes::BirthDate(), QStringLiteral(" 2 March  1990"));
         QCOMPARE(runes::Question(), QStringLiteral("Why?"));
         // A Next right after Reset stores both boxes as empty.
-        entry->cmdNext_Click();
+        testing::click(entry->cmdNext);
         QCOMPARE(runes::QuerentName(), QString());
         QCOMPARE(runes::Question(), QString());
     }
@@ -349,7 +350,7 @@ private slots:
         if (link)
             mdi->lblCaption_Click(control);
         else
-            mdi->cmdSelectOption_Click(control);
+            testing::click(mdi->cmdSelectOption[static_cast<size_t>(control)]);
         QVERIFY(!runes::ResultShown());
         const QStringList loaded = LoadedToolWindows();
         for (const char* name : {"frmRunesReadingAll", "frmRunesReadingResult", "frmRunesReadingSelect",
@@ -372,7 +373,7 @@ private slots:
         frmRunesReadingEntry* entry = OpenEntry();
         QTest::mouseClick(entry->Label1, Qt::LeftButton);
         QCOMPARE(testing::seams().shell->opened, QStringList{kHomePage});
-        entry->cmdNext_Click();
+        testing::click(entry->cmdNext);
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
         QCOMPARE(set->Label1->text(), QStringLiteral("Share your readings in our online forum"));
@@ -518,8 +519,8 @@ private slots:
         QFETCH(int, spreadChosenBefore);
         QFETCH(QString, next);
         frmRunesReadingEntry* entry = OpenEntry();
-        entry->optSpread[static_cast<size_t>(spreadChosenBefore)]->click();
-        entry->cmdNext_Click();
+        testing::click(entry->optSpread[static_cast<size_t>(spreadChosenBefore)]);
+        testing::click(entry->cmdNext);
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
         bool nextOnShowAtUnload = false;
@@ -554,13 +555,13 @@ private slots:
     {
         frmRunesReadingEntry* entry = OpenEntry();
         QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
-        entry->cmdNext_Click();
+        testing::click(entry->cmdNext);
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
-        set->picCatagory_Click(4);
+        testing::click(set->picCatagory[4]);
         auto* spread = platform::Forms::Peek<frmRunesReadingSpread>();
         QVERIFY(spread);
-        spread->lblInfo_Click(4);
+        testing::click(spread->lblInfo[4]);
         auto* result = platform::Forms::Peek<frmRunesReadingResult>();
         QVERIFY(result);
         QCOMPARE(runes::RuneType(), qint16(4));

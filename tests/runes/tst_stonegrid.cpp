@@ -1,6 +1,7 @@
 // The stone grid and the draw: the places of each spread, distinct stones with the facings each stone
 // allows, their pictures and labels, and the reading the result window writes.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "RunesTestHelpers.h"
 #include "platform/Twips.h"
@@ -331,10 +332,10 @@ private slots:
         runes::frmRunesReadingEntry* entry = OpenEntry();
         QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
         entry->txtQuestion->setPlainText(QStringLiteral("Will it rain?"));
-        entry->optRune[2]->click();
-        entry->optSpread[3]->click();
+        testing::click(entry->optRune[2]);
+        testing::click(entry->optSpread[3]);
         ScriptUprightStones(3);
-        entry->cmdNext_Click();
+        testing::click(entry->cmdNext);
         auto* result = platform::Forms::Peek<frmRunesReadingResult>();
         QVERIFY(result);
         platform::RichTextBox* box = result->RichTextBox1;
@@ -464,14 +465,14 @@ private slots:
         frmRunesReadingResult* result = OpenResult(0, runes::SingleSpread);
         QVERIFY(result);
         QCOMPARE(runes::DrawnStones()[4], 7);
-        result->Command1_Click();
+        testing::click(result->Command1);
         QVERIFY(!runes::ResultShown());
         runes::frmRunesReadingEntry* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
         QVERIFY(entry);
-        entry->optRune[0]->click();
-        entry->optSpread[4]->click();
+        testing::click(entry->optRune[0]);
+        testing::click(entry->optSpread[4]);
         Script({StoneU(9), 0.0});
-        entry->cmdNext_Click();
+        testing::click(entry->cmdNext);
         result = platform::Forms::Peek<frmRunesReadingResult>();
         QVERIFY(result);
         QCOMPARE(runes::DrawnStones(), (std::array<qint32, 9>{0, 0, 0, 0, 9, 0, 0, 0, 0}));

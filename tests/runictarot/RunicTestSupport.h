@@ -1,6 +1,7 @@
 #pragma once
 // Roads through the runic tarot windows shared by its window tests.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "runes/RuneTables.h"
 #include "runictarot/CopyGuard.h"
@@ -10,6 +11,8 @@
 #include "runictarot/frmRunicTarotMain.h"
 #include "runictarot/frmRunicTarotSave.h"
 #include "shell/frmMDI.h"
+
+#include <QPushButton>
 
 #include <QClipboard>
 #include <QComboBox>
@@ -35,18 +38,19 @@ inline void freshRunicTarot()
 inline frmRunicTarotMain* openTool()
 {
     platform::Forms::Get<shell::frmMDI>()->Show();
-    shell::MDI()->cmdSelectOption_Click(2);
+    testing::click(shell::MDI()->cmdSelectOption[2]);
     return platform::Forms::Peek<frmRunicTarotMain>();
 }
 
 inline int monthPosition(const QString& month) { return runictarot::monthIndex(month); }
 
-inline void enter(frmRunicTarotMain* m, const QString& name, int day, const QString& month, int year)
+// The name as it stands in the box (typed, pasted or opened: the key rule is tested on its own), the date
+// picked from the lists with the mouse.
+inline bool enter(frmRunicTarotMain* m, const QString& name, int day, const QString& month, int year)
 {
     m->txtName->setText(name);
-    m->cmbDate->setCurrentIndex(day - 1);
-    m->cmbMonth->setCurrentIndex(monthPosition(month));
-    m->cmbYear->setCurrentIndex(year - runictarot::FirstBirthYear);
+    return testing::chooseEntry(m->cmbDate, day - 1) && testing::chooseEntry(m->cmbMonth, monthPosition(month)) &&
+           testing::chooseEntry(m->cmbYear, year - runictarot::FirstBirthYear);
 }
 
 inline frmRunicTarotDisplay* generate(const QString& name, int day, const QString& month, int year)
@@ -54,8 +58,9 @@ inline frmRunicTarotDisplay* generate(const QString& name, int day, const QStrin
     frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
     if (!m)
         m = openTool();
-    enter(m, name, day, month, year);
-    m->cmdRunicAstrology_Click();
+    if (!enter(m, name, day, month, year))
+        return nullptr;
+    testing::click(m->cmdRunicAstrology);
     return platform::Forms::Peek<frmRunicTarotDisplay>();
 }
 
@@ -64,7 +69,7 @@ inline frmRunicTarotSave* openReport(const QString& name, int day, const QString
     frmRunicTarotDisplay* d = generate(name, day, month, year);
     if (!d)
         return nullptr;
-    d->cmdPrint_Click();
+    testing::click(d->cmdPrint);
     return platform::Forms::Peek<frmRunicTarotSave>();
 }
 

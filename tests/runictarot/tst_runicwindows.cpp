@@ -283,7 +283,7 @@ void TestRunicWindows::refusedEntries()
     frmRunicTarotMain* m = openTool();
     m->cmbYear->setFocus();
     runes::SetQuerentName(QStringLiteral("EARLIER"));
-    enter(m, name, day, month, 1990);
+    QVERIFY(enter(m, name, day, month, 1990));
     QTest::mouseClick(m->cmdRunicAstrology, Qt::LeftButton);
 
     const auto& shown = testing::seams().messages->shown;

@@ -2,6 +2,7 @@
 // The tarot tool's road for the tests: the real entry, querent and set-up screens over stand-ins of the
 // other tool windows, reached from the main window's tool switch as the user reaches them.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "FakeToolWindows.h"
 #include "platform/Forms.h"
@@ -68,7 +69,7 @@ public:
 
     tarot::frmTarotOpen* entry()
     {
-        main()->cmdSelectOption_Click(1);
+        testing::click(main()->cmdSelectOption[1]);
         return platform::Forms::Peek<tarot::frmTarotOpen>();
     }
 

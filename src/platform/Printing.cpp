@@ -1,80 +1,304 @@
 #include "platform/Printing.h"
 
+#include "platform/Services.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextFrame>
 
+#include <cups/cups.h>
+
+#include <cmath>
+
 namespace platform {
 
 namespace {
 
-class DesktopPrintDialog final : public IPrintDialog {
-public:
-    bool printerAvailable() override { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+// Where the printer dialog keeps the job settings it gathered for the queue (page set, pages per sheet,
+// the queue's own options), as name and value in turn.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-    bool choosePrinter(QWidget* parent, QPrinter& printer, bool offerSelection) override
+// The desktop's print system: the queues Qt lists, and jobs handed to CUPS, whose answer is read.
+class CupsPrintSystem final : public IPrintSystem {
+public:
+    QStringList printers() override { return QPrinterInfo::availablePrinterNames(); }
+    QString defaultPrinter() override { return QPrinterInfo::defaultPrinterName(); }
+    QPageLayout defaultLayout(const QString& printer) override
     {
-        QPrintDialog dialog(&printer, parent);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
-        return dialog.exec() == QDialog::Accepted;
+        const QPrinter device(QPrinterInfo::printerInfo(printer), QPrinter::HighResolution);
+        return device.pageLayout();
+    }
+
+    PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
+                          const QList<QPair<QByteArray, QByteArray>>& options) override
+    {
+        // A queue's name may carry an instance after a slash; the job goes to the queue itself.
+        const QByteArray queue = printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+        cups_option_t* cupsOptions = nullptr;
+        int count = 0;
+        for (const auto& [name, value] : options)
+            count = cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
+        const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(), QFile::encodeName(pdfFile).constData(),
+                                       title.toUtf8().constData(), count, cupsOptions);
+        cupsFreeOptions(count, cupsOptions);
+
+        PrintJobAnswer answer;
+        if (job <= 0) {
+            answer.reason = QString::fromUtf8(cupsLastErrorString());
+            if (answer.reason.isEmpty())
+                answer.reason = QStringLiteral("The print system did not take the job.");
+            return answer;
+        }
+        answer.accepted = true;
+        answer.jobId = job;
+
+        // Taken is not printed: a job the system gave up at once, or a queue that is stopped, is told.
+        cups_job_t* jobs = nullptr;
+        const int jobCount = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 1, CUPS_WHICHJOBS_ALL);
+        for (int i = 0; i < jobCount; ++i) {
+            if (jobs[i].id == job && (jobs[i].state == IPP_JSTATE_ABORTED || jobs[i].state == IPP_JSTATE_CANCELED)) {
+                answer.accepted = false;
+                answer.reason = QStringLiteral("The print system stopped the job.");
+            }
+        }
+        cupsFreeJobs(jobCount, jobs);
+        if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr)) {
+            const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+            if (answer.accepted && state && qstrcmp(state, "5") == 0) {
+                answer.note = QStringLiteral("The printer is stopped; the job waits until it is started again.");
+                const char* message = cupsGetOption("printer-state-message", dest->num_options, dest->options);
+                if (message && *message)
+                    answer.note += QStringLiteral(" (") + QString::fromUtf8(message) + QStringLiteral(")");
+            }
+            cupsFreeDests(1, dest);
+        }
+        return answer;
     }
 };
 
-std::unique_ptr<IPrintDialog>& current()
+PrintTarget targetOf(QPrinter& printer)
+{
+    PrintTarget t;
+    t.layout = printer.pageLayout();
+    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty()) {
+        t.fileName = printer.outputFileName();
+        return t;
+    }
+    t.printerName = printer.printerName();
+    t.copies = printer.copyCount();
+    t.collate = printer.collateCopies();
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone: t.sides = PrintTarget::Sides::OneSided; break;
+    case QPrinter::DuplexAuto:
+        t.sides = t.layout.orientation() == QPageLayout::Portrait ? PrintTarget::Sides::LongEdge
+                                                                  : PrintTarget::Sides::ShortEdge;
+        break;
+    case QPrinter::DuplexLongSide: t.sides = PrintTarget::Sides::LongEdge; break;
+    case QPrinter::DuplexShortSide: t.sides = PrintTarget::Sides::ShortEdge; break;
+    }
+    if (QPrintEngine* engine = printer.printEngine()) {
+        const QStringList pairs = engine->property(kCupsOptions).toStringList();
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+            t.jobOptions.append(qMakePair(pairs[i].toLocal8Bit(), pairs[i + 1].toLocal8Bit()));
+    }
+    return t;
+}
+
+class DesktopPrintDialog final : public IPrintDialog {
+public:
+    std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        PrintChoice choice;
+        choice.selectionOnly = printer.printRange() == QPrinter::Selection;
+        choice.target = targetOf(printer);
+        return choice;
+    }
+};
+
+// The job settings the queue is given, as the toolkit's own printing gives them.
+QList<QPair<QByteArray, QByteArray>> jobOptions(const PrintTarget& t)
+{
+    QList<QPair<QByteArray, QByteArray>> options;
+    auto add = [&options](const QByteArray& name, const QByteArray& value) { options.append(qMakePair(name, value)); };
+    const QByteArray media = t.layout.pageSize().key().toLocal8Bit();
+    if (!media.isEmpty())
+        add("media", media);
+    if (t.copies > 1) {
+        add("copies", QByteArray::number(t.copies));
+        if (t.collate)
+            add("Collate", "True");
+    }
+    switch (t.sides) {
+    case PrintTarget::Sides::OneSided: add("sides", "one-sided"); break;
+    case PrintTarget::Sides::LongEdge: add("sides", "two-sided-long-edge"); break;
+    case PrintTarget::Sides::ShortEdge: add("sides", "two-sided-short-edge"); break;
+    }
+    if (t.layout.orientation() == QPageLayout::Landscape)
+        add("landscape", "");
+    options.append(t.jobOptions);
+    return options;
+}
+
+// The document on the printer's pages as it stands: laid out for the device's resolution, within a
+// margin, and nothing drawn that is not the document's own.
+bool renderPages(const QTextDocument& source, QPrinter& printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const std::unique_ptr<QTextDocument> doc(source.clone());
+    doc->documentLayout()->setPaintDevice(painter.device());
+    const QSizeF body(printer.width(), printer.height());
+    // A margin of 2 cm, given at the screen's resolution: the layout scales it to the device's.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenDpi = screen ? std::round(screen->logicalDotsPerInchY()) : 96.0;
+    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+    frame.setMargin(2 / 2.54 * screenDpi);
+    doc->rootFrame()->setFrameFormat(frame);
+    doc->setPageSize(body);
+
+    const int pages = doc->pageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !printer.newPage())
+            return false;
+        painter.save();
+        const QRectF view(0, page * body.height(), body.width(), body.height());
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        doc->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+bool renderToPdf(const QTextDocument& document, const QPageLayout& layout, const QString& file,
+                 const QString& title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setDocName(title);
+    printer.setCreator(AppTitle());
+    if (layout.isValid())
+        printer.setPageLayout(layout);
+    if (!renderPages(document, printer))
+        return false;
+    const QFileInfo written(file);
+    return written.isFile() && written.size() > 0;
+}
+
+std::unique_ptr<IPrintDialog>& dialogSlot()
 {
     static std::unique_ptr<IPrintDialog> dialog;
     return dialog;
 }
 
+std::unique_ptr<IPrintSystem>& systemSlot()
+{
+    static std::unique_ptr<IPrintSystem> system;
+    return system;
+}
+
 } // namespace
 
-void setPrintDialog(std::unique_ptr<IPrintDialog> dialog) { current() = std::move(dialog); }
+void setPrintDialog(std::unique_ptr<IPrintDialog> dialog) { dialogSlot() = std::move(dialog); }
 
 IPrintDialog& printDialog()
 {
-    if (!current())
-        current() = std::make_unique<DesktopPrintDialog>();
-    return *current();
+    if (!dialogSlot())
+        dialogSlot() = makeDesktopPrintDialog();
+    return *dialogSlot();
 }
 
-bool printDocument(const QTextDocument& document, QPrinter& printer)
+std::unique_ptr<IPrintDialog> makeDesktopPrintDialog() { return std::make_unique<DesktopPrintDialog>(); }
+
+void setPrintSystem(std::unique_ptr<IPrintSystem> system) { systemSlot() = std::move(system); }
+
+IPrintSystem& printSystem()
 {
-    // The document lays itself out on the printer's pages; a printer that cannot be opened leaves it in
-    // its error state, which is what tells the user.
-    if (!printer.isValid())
-        return false;
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    if (!systemSlot())
+        systemSlot() = std::make_unique<CupsPrintSystem>();
+    return *systemSlot();
 }
 
-PrintOutcome printTextBox(QWidget* parent, const QTextEdit& box)
+PrintResult printDocument(const QTextDocument& document, const PrintTarget& target, const QString& title)
 {
-    IPrintDialog& dialog = printDialog();
-    if (!dialog.printerAvailable())
-        return PrintOutcome::NoPrinter;
+    if (!target.fileName.isEmpty()) {
+        if (!renderToPdf(document, target.layout, target.fileName, title))
+            return {PrintOutcome::Failed,
+                    QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(target.fileName)),
+                    {}};
+        return {PrintOutcome::Printed, {}, {}};
+    }
+    if (target.printerName.isEmpty())
+        return {PrintOutcome::Failed, QStringLiteral("No printer was chosen."), {}};
+
+    // The pages go to the queue as one PDF file, the way the toolkit itself prints on this desktop, but
+    // handed over here, so that the queue's answer is known.
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return {PrintOutcome::Failed, QStringLiteral("No temporary file could be made for the print."), {}};
+    const QString pdf = folder.filePath(QStringLiteral("print.pdf"));
+    if (!renderToPdf(document, target.layout, pdf, title))
+        return {PrintOutcome::Failed, QStringLiteral("The pages could not be made ready for the printer."), {}};
+    const PrintJobAnswer answer = printSystem().submit(target.printerName, pdf, title, jobOptions(target));
+    if (!answer.accepted)
+        return {PrintOutcome::Failed, answer.reason, {}};
+    return {PrintOutcome::Printed, {}, answer.note};
+}
+
+PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& title)
+{
+    IPrintSystem& system = printSystem();
+    PrintTarget target;
+    target.printerName = system.defaultPrinter();
+    if (target.printerName.isEmpty())
+        return {PrintOutcome::NoPrinter, QStringLiteral("No printer is installed."), {}};
+    target.layout = system.defaultLayout(target.printerName);
+    return printDocument(document, target, title);
+}
+
+PrintResult printTextBox(QWidget* parent, const QTextEdit& box, const QString& title)
+{
     const QTextCursor cursor = box.textCursor();
     const bool hasSelection = cursor.hasSelection();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
-    if (!dialog.choosePrinter(parent, printer, hasSelection))
-        return PrintOutcome::Cancelled;
+    const std::optional<PrintChoice> choice = printDialog().choose(parent, hasSelection);
+    if (!choice)
+        return {PrintOutcome::Cancelled, {}, {}};
 
     const QTextDocument* source = box.document();
     QTextDocument selectionOnly;
-    if (hasSelection && printer.printRange() == QPrinter::Selection) {
+    if (hasSelection && choice->selectionOnly) {
         selectionOnly.setDefaultFont(source->defaultFont());
         QTextCursor(&selectionOnly).insertFragment(cursor.selection());
         source = &selectionOnly;
     }
-    return printDocument(*source, printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return printDocument(*source, choice->target, title);
 }
 
 } // namespace platform

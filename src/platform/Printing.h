@@ -1,38 +1,92 @@
 #pragma once
-// Printing a text box through the printer dialog. The dialog is a seam of its own, so a test can answer
-// it and have the output land in a PDF file.
-#include <memory>
+// Printing a text document: on a printer through the desktop's print system, whose answer is checked,
+// or into a PDF file. The printer dialog and the print system are seams of their own, so a test can
+// answer the dialog and stand in for a print system that refuses a job.
+#include <QByteArray>
+#include <QList>
+#include <QPageLayout>
+#include <QPair>
+#include <QString>
 
-class QPrinter;
+#include <memory>
+#include <optional>
+
 class QTextDocument;
 class QTextEdit;
 class QWidget;
 
 namespace platform {
 
+// Where a print goes and how, as the printer dialog leaves it or the default printer gives it.
+struct PrintTarget {
+    QString fileName;     // a PDF file to write ("Print to File"); empty when a printer prints
+    QString printerName;  // the print queue, when no file is named
+    QPageLayout layout;   // page size, orientation and margins
+    int copies = 1;
+    bool collate = false;
+    enum class Sides { OneSided, LongEdge, ShortEdge } sides = Sides::OneSided;
+    // Further job settings the dialog gathered for the queue (name, value), passed on as they are.
+    QList<QPair<QByteArray, QByteArray>> jobOptions;
+};
+
+// What the print system said to a job handed to it.
+struct PrintJobAnswer {
+    bool accepted = false;
+    int jobId = 0;
+    QString reason;  // why it was refused, in the print system's words
+    QString note;    // accepted, but something the user should know (the queue is stopped)
+};
+
+class IPrintSystem {
+public:
+    virtual ~IPrintSystem() = default;
+    // The queues a print can go to; the default one, or empty when there is none.
+    virtual QStringList printers() = 0;
+    virtual QString defaultPrinter() = 0;
+    virtual QPageLayout defaultLayout(const QString& printer) = 0;
+    // Hands a PDF file to a queue as one job and reports whether the queue took it.
+    virtual PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
+                                  const QList<QPair<QByteArray, QByteArray>>& options) = 0;
+};
+
+struct PrintChoice {
+    PrintTarget target;
+    bool selectionOnly = false;  // the range stayed on the selection
+};
+
 class IPrintDialog {
 public:
     virtual ~IPrintDialog() = default;
-    // False when the desktop has no printer to offer.
-    virtual bool printerAvailable() = 0;
-    // Puts up the printer dialog for the printer, page ranges switched off and the selection offered
-    // only when there is one; the printer's range on entry is the one preset. False when cancelled; on
-    // true the printer stands as the user left it, range included.
-    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool offerSelection) = 0;
+    // Puts up the printer dialog, printer or not (printing to a PDF file is always offered), page ranges
+    // switched off, the selection offered and preset when there is one. Nothing when cancelled.
+    virtual std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection) = 0;
 };
 
-// Installing replaces the dialog for the rest of the process; the default is the desktop's own.
+// Installing replaces the seam for the rest of the process; the defaults are the desktop's own.
+void setPrintSystem(std::unique_ptr<IPrintSystem> system);
+IPrintSystem& printSystem();
 void setPrintDialog(std::unique_ptr<IPrintDialog> dialog);
 IPrintDialog& printDialog();
-
-// Lays the document out on the printer's pages and prints them all, with its formatting. False when
-// the printer could not be opened or failed.
-bool printDocument(const QTextDocument& document, QPrinter& printer);
+// The desktop's printer dialog, for a test that drives the real one.
+std::unique_ptr<IPrintDialog> makeDesktopPrintDialog();
 
 enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    QString reason;  // for Failed: what went wrong, for the user
+    QString note;    // for Printed: what the print system added (a stopped queue)
+};
 
-// The dialog, preset to the box's selection when it has one, then the print of what the user chose:
-// the selection when the range stayed on it, else the whole text.
-PrintOutcome printTextBox(QWidget* parent, const QTextEdit& box);
+// Lays the document out on the target's pages exactly as it stands, with its formatting and nothing
+// added (no page numbers), and prints them: writes the file, or hands them to the queue and checks that
+// the queue took the job.
+PrintResult printDocument(const QTextDocument& document, const PrintTarget& target, const QString& title);
+
+// The whole document on the default printer, with no dialog; NoPrinter when the desktop has none.
+PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& title);
+
+// The printer dialog, printer or not, preset to the box's selection when it has one, then the print of
+// what the user chose: the selection when the range stayed on it, else the whole text.
+PrintResult printTextBox(QWidget* parent, const QTextEdit& box, const QString& title);
 
 } // namespace platform

@@ -10,8 +10,6 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextDocument>
 #include <QScreen>
 #include <QSettings>
@@ -24,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <unistd.h>
 
 namespace platform {
 
@@ -201,11 +200,28 @@ public:
     {
         if (lock_ && lock_->isLocked())
             return false;
-        QDir().mkpath(QFileInfo(path_).absolutePath());
         lock_ = std::make_unique<QLockFile>(path_);
-        // A lock left by a crashed copy is taken over: its holder's process is gone.
+        // A lock is never taken over for its age: only when its holder's process is gone (a copy killed
+        // or crashed), which the lock file tells by the process id it keeps.
         lock_->setStaleLockTime(0);
-        return !lock_->tryLock(100);
+        if (lock_->tryLock(100))
+            return false;
+        if (lock_->error() == QLockFile::LockFailedError) {
+            qint64 pid = 0;
+            QString host, app;
+            if (lock_->getLockInfo(&pid, &host, &app))
+                return true;  // a live copy holds it
+            // A lock file that names no holder was never finished by its maker: nobody holds it.
+            lock_->removeStaleLockFile();
+            if (lock_->tryLock(100))
+                return false;
+            if (lock_->error() == QLockFile::LockFailedError)
+                return true;
+        }
+        // The lock cannot be made here at all (no such folder, no right to write): that must never keep
+        // the user out, so this copy runs without one.
+        lock_.reset();
+        return false;
     }
     void release() override
     {
@@ -229,54 +245,37 @@ public:
     }
 };
 
-bool printTo(QPrinter& printer, const QTextDocument& document, QString* whyNot)
-{
-    if (!printDocument(document, printer) || printer.printerState() == QPrinter::Error) {
-        if (whyNot)
-            *whyNot = QStringLiteral("The printer reported an error.");
-        return false;
-    }
-    return true;
-}
-
 class DefaultPrinter final : public IPrinting {
 public:
-    bool print(const QTextDocument& document, QString* whyNot) override
-    {
-        // Without a printer the toolkit would quietly print nowhere; say so instead.
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) {
-            if (whyNot)
-                *whyNot = QStringLiteral("No printer is installed.");
-            return false;
-        }
-        QPrinter printer(info);
-        return printTo(printer, document, whyNot);
-    }
+    PrintResult print(const QTextDocument& document) override { return printOnDefaultPrinter(document, AppTitle()); }
 };
 
 class PdfPrinting final : public IPrinting {
 public:
     explicit PdfPrinting(const QString& path) : path_(path) {}
-    bool print(const QTextDocument& document, QString* whyNot) override
+    PrintResult print(const QTextDocument& document) override
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path_);
-        return printTo(printer, document, whyNot);
+        PrintTarget target;
+        target.fileName = path_;
+        return printDocument(document, target, AppTitle());
     }
 
 private:
     QString path_;
 };
 
-QString defaultLockPath()
+} // namespace
+
+QString instanceLockPath()
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = QStringLiteral("user");
-    return QDir::tempPath() + QStringLiteral("/selvanthe-") + user + QStringLiteral(".lock");
+    // The desktop's folder for this user's running programs; it goes when the session ends.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
+        return QDir(runtime).filePath(QStringLiteral("selvanthe.lock"));
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("selvanthe-%1.lock").arg(::getuid()));
 }
+
+namespace {
 
 struct Registry {
     std::unique_ptr<IMessageBoxes> messages;
@@ -335,12 +334,13 @@ ISettingsStore& settingsStore()
 IProcessExit& processExit() { return lazy(reg().exit, [] { return std::make_unique<RealExit>(); }); }
 IInstanceGuard& instanceGuard()
 {
-    return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(defaultLockPath()); });
+    return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(instanceLockPath()); });
 }
 
 IPrinting& printing() { return lazy(reg().printing, [] { return std::make_unique<DefaultPrinter>(); }); }
 
 std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath) { return std::make_unique<PdfPrinting>(pdfPath); }
+std::unique_ptr<IPrinting> makeDefaultPrinting() { return std::make_unique<DefaultPrinter>(); }
 
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath)
 {

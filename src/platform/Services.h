@@ -2,6 +2,8 @@
 // The services the program takes from the desktop: message boxes, file dialogs, the browser, the
 // random sequence, timers, the screen size, the clock, the settings store and the end of the process.
 // Each is an interface with one production implementation; a test installs its own once per process.
+#include "platform/Printing.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QMargins>
@@ -101,15 +103,16 @@ public:
 class IPrinting {
 public:
     virtual ~IPrinting() = default;
-    // Prints the document on the default printer, with no dialog. False, with a reason for the user,
-    // when there is no printer or the printer failed.
-    virtual bool print(const QTextDocument& document, QString* whyNot) = 0;
+    // Prints the document on the default printer, with no dialog: no printer, a failure or a job the
+    // print system refused comes back with its reason for the user.
+    virtual PrintResult print(const QTextDocument& document) = 0;
 };
 
 class IInstanceGuard {
 public:
     virtual ~IInstanceGuard() = default;
-    // True when another copy of the program holds the guard. Otherwise this copy takes it for its run.
+    // True when another live copy of the program holds the guard. Otherwise this copy takes it for its
+    // run, or runs without it when it cannot be made.
     virtual bool previousInstance() = 0;
     virtual void release() = 0;
 };
@@ -162,7 +165,12 @@ void setAppPath(const QString& path);
 // Production implementations, for tests that want the real thing over a temporary file.
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath);
 std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QString& lockPath);
+// Where the program keeps its single-instance lock: in $XDG_RUNTIME_DIR, or in the temporary folder
+// where that is not set.
+QString instanceLockPath();
 // Prints into a PDF file instead of a printer: what a test reads back.
 std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath);
+// The default printer through the print system, as the program prints.
+std::unique_ptr<IPrinting> makeDefaultPrinting();
 
 } // namespace platform

@@ -26,7 +26,6 @@ inline constexpr const char* kMsgCorrectDate = "Please Enter Correct Date Of Bir
 inline constexpr const char* kMsgCheckFile = "Please Check The File.";
 inline constexpr const char* kMsgNotSaved = "The File Could Not Be Saved.";
 inline constexpr const char* kMsgNameNotStorable = "The Name Contains Characters That Cannot Be Saved.";
-inline constexpr const char* kMsgNoPrinter = "No Printer Is Available.";
 inline constexpr const char* kMsgNotPrinted = "The Report Could Not Be Printed.";
 
 // The caption of every runic tarot window.

@@ -191,14 +191,19 @@ void frmRunicTarotSave::Form_Unload()
 
 void frmRunicTarotSave::cmdPrint_Click()
 {
-    switch (platform::printTextBox(this, *RTB)) {
+    // The dialog opens printer or not: printing to a PDF file is always there.
+    const platform::PrintResult printed = platform::printTextBox(this, *RTB, QString::fromLatin1(kWindowCaption));
+    switch (printed.outcome) {
     case platform::PrintOutcome::NoPrinter:
-        platform::MsgBox(QString::fromLatin1(kMsgNoPrinter), platform::MsgIcon::Critical);
-        break;
     case platform::PrintOutcome::Failed:
-        platform::MsgBox(QString::fromLatin1(kMsgNotPrinted), platform::MsgIcon::Critical);
+        platform::MsgBox(QString::fromLatin1(kMsgNotPrinted) + QLatin1Char('\n') + printed.reason,
+                         platform::MsgIcon::Critical);
         break;
     case platform::PrintOutcome::Printed:
+        if (!printed.note.isEmpty())
+            platform::MsgBox(QStringLiteral("The Report Was Sent To The Printer.\n") + printed.note,
+                             platform::MsgIcon::Information);
+        break;
     case platform::PrintOutcome::Cancelled: break;
     }
 }

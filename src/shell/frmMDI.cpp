@@ -440,9 +440,13 @@ void frmMDI::cmdPrint_Click()
     rtb1->SetSelText(RTB->Text());
     rtb1->SetSelText(QStringLiteral("\r\n\r\n") + line);
     rtb1->SetSelLength(0);
-    QString whyNot;
-    if (!platform::printing().print(*rtb1->document(), &whyNot))
-        platform::MsgBox(QStringLiteral("The reading could not be printed. ") + whyNot, platform::MsgIcon::Critical);
+    const platform::PrintResult printed = platform::printing().print(*rtb1->document());
+    if (printed.outcome != platform::PrintOutcome::Printed)
+        platform::MsgBox(QStringLiteral("The reading could not be printed. ") + printed.reason,
+                         platform::MsgIcon::Critical);
+    else if (!printed.note.isEmpty())
+        platform::MsgBox(QStringLiteral("The reading was sent to the printer. ") + printed.note,
+                         platform::MsgIcon::Information);
 }
 
 void frmMDI::cmdSave_Click()

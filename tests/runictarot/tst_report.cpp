@@ -8,18 +8,26 @@
 #include "shell/modHelp.h"
 #include "tarot/CardTable.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <QWindow>
 
 #include <optional>
@@ -31,25 +39,26 @@ namespace {
 
 class FakePrintDialog final : public platform::IPrintDialog {
 public:
-    bool printerAvailable() override { return available; }
-    bool choosePrinter(QWidget*, QPrinter& printer, bool offerSelection) override
+    std::optional<platform::PrintChoice> choose(QWidget*, bool offerSelection) override
     {
         ++shown;
         offered = offerSelection;
-        preset = printer.printRange();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(output);
-        if (pick)
-            printer.setPrintRange(*pick);
-        return accept;
+        if (!accept)
+            return std::nullopt;
+        platform::PrintChoice choice;
+        choice.selectionOnly = offerSelection && !pickAll;
+        if (printer.isEmpty())
+            choice.target.fileName = output;
+        else
+            choice.target.printerName = printer;
+        return choice;
     }
-    bool available = true;
     bool accept = true;
-    std::optional<QPrinter::PrintRange> pick;  // the range the user picks; none keeps the preset
-    QString output;
+    bool pickAll = false;  // the user moves the range from the selection to the whole report
+    QString output;        // the PDF file chosen
+    QString printer;       // a queue chosen instead of a file
     int shown = 0;
     bool offered = false;
-    QPrinter::PrintRange preset = QPrinter::AllPages;
 };
 FakePrintDialog* g_print = nullptr;
 
@@ -155,6 +164,8 @@ private slots:
     void printing();
     void printingRefused_data();
     void printingRefused();
+    void printingHeldByAStoppedQueue();
+    void printingWithoutAPrinterThroughTheRealDialog();
 
     void saveGivesTheWorkedExample();
     void saveThenOpenRoundTrip();
@@ -262,17 +273,17 @@ void TestReport::closingAndTheToolSwitch()
 void TestReport::printing_data()
 {
     QTest::addColumn<bool>("select");
-    QTest::addColumn<int>("pick");  // -1: the user keeps the preset range
+    QTest::addColumn<bool>("pickAll");
     QTest::addColumn<bool>("selectionOnly");
-    QTest::newRow("selection kept") << true << -1 << true;
-    QTest::newRow("selection, user picks all") << true << int(QPrinter::AllPages) << false;
-    QTest::newRow("no selection") << false << -1 << false;
+    QTest::newRow("selection kept") << true << false << true;
+    QTest::newRow("selection, user picks all") << true << true << false;
+    QTest::newRow("no selection") << false << false << false;
 }
 
 void TestReport::printing()
 {
     QFETCH(bool, select);
-    QFETCH(int, pick);
+    QFETCH(bool, pickAll);
     QFETCH(bool, selectionOnly);
     frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     if (select) {
@@ -281,13 +292,11 @@ void TestReport::printing()
         report->RTB->setTextCursor(found);
     }
     g_print->output = QDir(dir.path()).filePath(QStringLiteral("report.pdf"));
-    if (pick >= 0)
-        g_print->pick = QPrinter::PrintRange(pick);
+    g_print->pickAll = pickAll;
     QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
     QCOMPARE(messages(), QStringList());
     QCOMPARE(g_print->shown, 1);
     QCOMPARE(g_print->offered, select);
-    QCOMPARE(g_print->preset, select ? QPrinter::Selection : QPrinter::AllPages);
     QVERIFY(QFile::exists(g_print->output));
     const QString printed = pdfText(g_print->output);
     QVERIFY(printed.contains(QStringLiteral("DateOfBirth:-May/7/1990")));
@@ -297,31 +306,114 @@ void TestReport::printing()
 
 void TestReport::printingRefused_data()
 {
-    QTest::addColumn<bool>("available");
     QTest::addColumn<bool>("accept");
-    QTest::addColumn<QString>("output");  // relative to the temporary folder
+    QTest::addColumn<QString>("printer");  // a queue, else a PDF file
+    QTest::addColumn<QString>("output");   // relative to the temporary folder
     QTest::addColumn<QString>("message");
-    QTest::newRow("cancel") << true << false << "report.pdf" << "";
-    QTest::newRow("no printer") << false << true << "report.pdf" << "No Printer Is Available.";
-    QTest::newRow("printer fails") << true << true << "no/such/folder/report.pdf" << "The Report Could Not Be Printed.";
+    const QString refusal = QStringLiteral("The printer or class is not currently accepting jobs.");
+    QTest::newRow("cancel") << false << "" << "report.pdf" << "";
+    QTest::newRow("file cannot be written")
+        << true << "" << "no/such/folder/report.pdf"
+        << "The Report Could Not Be Printed.\nThe file %1/no/such/folder/report.pdf could not be written.";
+    QTest::newRow("queue refuses the job") << true << "Office" << "" << "The Report Could Not Be Printed.\n" + refusal;
 }
 
 void TestReport::printingRefused()
 {
-    QFETCH(bool, available);
     QFETCH(bool, accept);
+    QFETCH(QString, printer);
     QFETCH(QString, output);
     QFETCH(QString, message);
     frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
-    g_print->available = available;
     g_print->accept = accept;
-    g_print->output = QDir(dir.path()).filePath(output);
-    report->cmdPrint_Click();
-    QCOMPARE(messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    g_print->printer = printer;
+    g_print->output = output.isEmpty() ? QString() : QDir(dir.path()).filePath(output);
+    testing::seams().print->queues = {QStringLiteral("Office")};
+    testing::seams().print->refusal = QStringLiteral("The printer or class is not currently accepting jobs.");
+    QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+    QCOMPARE(messages(), message.isEmpty() ? QStringList() : QStringList{message.arg(dir.path())});
     if (!message.isEmpty())
         QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Critical);
-    QCOMPARE(g_print->shown, available ? 1 : 0);
-    QVERIFY(!QFile::exists(g_print->output));
+    QCOMPARE(g_print->shown, 1);
+    if (!g_print->output.isEmpty())
+        QVERIFY(!QFile::exists(g_print->output));
+    // The queue was given the report and said no.
+    QCOMPARE(testing::seams().print->jobs.size(), printer.isEmpty() ? 0 : 1);
+    if (!printer.isEmpty()) {
+        QCOMPARE(testing::seams().print->jobs[0].printer, printer);
+        QVERIFY(testing::seams().print->jobs[0].pdf.startsWith("%PDF"));
+    }
+}
+
+// A queue that takes the job but is stopped: the user learns the report waits.
+void TestReport::printingHeldByAStoppedQueue()
+{
+    frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    g_print->printer = QStringLiteral("Office");
+    testing::seams().print->queues = {QStringLiteral("Office")};
+    testing::seams().print->note = QStringLiteral("The printer is stopped; the job waits until it is started again.");
+    QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+    QCOMPARE(messages(), QStringList{QStringLiteral("The Report Was Sent To The Printer.\n") +
+                                     testing::seams().print->note});
+    QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Information);
+    QCOMPARE(testing::seams().print->jobs.size(), 1);
+}
+
+// With no printer installed, Print still opens the desktop's own printer dialog: it offers printing to a
+// PDF file and no page range, and the file it writes holds the report.
+void TestReport::printingWithoutAPrinterThroughTheRealDialog()
+{
+    QVERIFY(testing::seams().print->printers().isEmpty());
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("this machine has a printer installed");
+    frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    platform::setPrintDialog(platform::makeDesktopPrintDialog());
+    const QString pdf = QDir(dir.path()).filePath(QStringLiteral("from-the-dialog.pdf"));
+    bool seen = false;
+    bool pageRangeOffered = true;
+    QString printerEntry;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll.stop();
+        seen = true;
+        if (auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange")))
+            pageRangeOffered = range->isVisible() && range->isEnabled();
+        if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers")))
+            printerEntry = printers->currentText();
+        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!file) {
+            dialog->reject();
+            return;
+        }
+        file->selectAll();
+        QTest::keyClicks(file, pdf);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        QPushButton* print = buttons ? qobject_cast<QPushButton*>(buttons->button(QDialogButtonBox::Ok)) : nullptr;
+        if (print)
+            QTest::mouseClick(print, Qt::LeftButton);
+        else
+            dialog->reject();
+    });
+    poll.start();
+    QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+    poll.stop();
+    // The fake dialog back for the other cases.
+    auto fake = std::make_unique<FakePrintDialog>();
+    g_print = fake.get();
+    platform::setPrintDialog(std::move(fake));
+
+    QVERIFY(seen);
+    QVERIFY(!pageRangeOffered);
+    QCOMPARE(printerEntry, QStringLiteral("Print to File (PDF)"));
+    QCOMPARE(messages(), QStringList());
+    QVERIFY(QFile::exists(pdf));
+    const QString printed = pdfText(pdf);
+    QVERIFY(printed.contains(QStringLiteral("ReportGeneratedBy")));
+    QVERIFY(printed.contains(QStringLiteral("DateOfBirth:-May/7/1990")));
 }
 
 void TestReport::saveGivesTheWorkedExample()

@@ -7,9 +7,18 @@
 #include "shell/frmStartup.h"
 #include "shell/modHelp.h"
 
+#include <QDir>
+
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testing::seams;
 
@@ -74,6 +83,93 @@ private slots:
         QVERIFY(!first->previousInstance());  // asking again does not lose the lock
         first->release();
         QVERIFY(!second->previousInstance());
+    }
+
+    // A lock that cannot be made never keeps the user out, and nothing is made on the way to it.
+    void lockThatCannotBeMadeLetsTheProgramStart_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("missing folder") << "missing/selvanthe.lock";
+        QTest::newRow("a file where the folder should be") << "file/selvanthe.lock";
+        QTest::newRow("read-only folder") << "readonly/selvanthe.lock";
+    }
+    void lockThatCannotBeMadeLetsTheProgramStart()
+    {
+        QFETCH(QString, where);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("readonly")));
+        QVERIFY(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("readonly"))).constData(), 0500) == 0);
+
+        seams().guard->real = platform::makeLockFileGuard(dir.filePath(where));
+        auto* startup = platform::Forms::Get<shell::frmStartup>();
+        QVERIFY(startup->continuesRunning());
+        QVERIFY(seams().messages->shown.isEmpty());
+        QVERIFY(shell::MDI() && shell::MDI()->isVisible());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("readonly"))).constData(), 0700) == 0);
+    }
+
+    // The lock lives in the desktop's runtime folder, else in the temporary folder, one per user.
+    void lockPath()
+    {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", "/run/user/4321");
+        QCOMPARE(platform::instanceLockPath(), QStringLiteral("/run/user/4321/selvanthe.lock"));
+        for (const char* unusable : {"", "relative/folder"}) {
+            qputenv("XDG_RUNTIME_DIR", unusable);
+            QCOMPARE(platform::instanceLockPath(),
+                     QDir(QDir::tempPath()).filePath(QStringLiteral("selvanthe-%1.lock").arg(::getuid())));
+        }
+        if (runtime.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+
+    // The program itself: a copy killed outright leaves its lock behind, and the next start takes it
+    // over; with no runtime folder and a temporary folder that is missing, it starts and makes nothing.
+    void programKilledNeverBlocksTheNextStart()
+    {
+        const QString program = QStringLiteral(SELVANTHE_RUNTIME_DIR "/selvanthe");
+        if (!QFileInfo(program).isExecutable())
+            QSKIP("the program is not built");
+        QTemporaryDir home;
+        QTemporaryDir runtime;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(program, {});
+        QVERIFY(first.waitForStarted());
+        const QString lock = runtime.filePath(QStringLiteral("selvanthe.lock"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lock), 20000);
+        auto next = platform::makeLockFileGuard(lock);
+        QVERIFY(next->previousInstance());  // the running copy holds it
+        ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFileInfo::exists(lock));
+        QVERIFY(!next->previousInstance());
+        next->release();
+
+        const QString missing = QStringLiteral("/selvanthe-missing-temporary-folder");
+        QVERIFY(!QFileInfo::exists(missing));
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        env.insert(QStringLiteral("TMPDIR"), missing);
+        QProcess alone;
+        alone.setProcessEnvironment(env);
+        alone.start(program, {});
+        QVERIFY(alone.waitForStarted());
+        QVERIFY(!alone.waitForFinished(2000));  // still running
+        alone.kill();
+        alone.waitForFinished();
+        QVERIFY(!QFileInfo::exists(missing));
     }
 
     void onlyCopyRemindsThenOpensTheMainWindow()

@@ -46,6 +46,27 @@ void FakeScheduler::runPending()
             p.fn();
 }
 
+QPageLayout FakePrintSystem::defaultLayout(const QString&)
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+}
+
+platform::PrintJobAnswer FakePrintSystem::submit(const QString& printer, const QString& pdfFile, const QString& title,
+                                                 const QList<QPair<QByteArray, QByteArray>>& options)
+{
+    QFile file(pdfFile);
+    jobs.append({printer, title, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), options});
+    platform::PrintJobAnswer answer;
+    if (!refusal.isEmpty()) {
+        answer.reason = refusal;
+        return answer;
+    }
+    answer.accepted = true;
+    answer.jobId = static_cast<int>(jobs.size());
+    answer.note = note;
+    return answer;
+}
+
 namespace {
 Seams* g_seams = nullptr;
 QTemporaryDir* g_temp = nullptr;
@@ -67,8 +88,9 @@ Seams& installSeams()
     auto clock = std::make_unique<FakeClock>();
     auto exit = std::make_unique<FakeExit>();
     auto guard = std::make_unique<FakeInstanceGuard>();
+    auto print = std::make_unique<FakePrintSystem>();
     *g_seams = {messages.get(), files.get(), shell.get(), random.get(), scheduler.get(), screen.get(),
-                clock.get(),    exit.get(),  guard.get(), QString(),    g_temp->path()};
+                clock.get(),    exit.get(),  guard.get(), print.get(),  QString(),    g_temp->path()};
     platform::setMessageBoxes(std::move(messages));
     platform::setFileDialogs(std::move(files));
     platform::setShell(std::move(shell));
@@ -78,6 +100,7 @@ Seams& installSeams()
     platform::setClock(std::move(clock));
     platform::setProcessExit(std::move(exit));
     platform::setInstanceGuard(std::move(guard));
+    platform::setPrintSystem(std::move(print));
     resetSeams();
     return *g_seams;
 }
@@ -105,6 +128,11 @@ void resetSeams()
     s.exit->exits = 0;
     s.guard->anotherRunning = false;
     s.guard->releases = 0;
+    s.guard->real.reset();
+    s.print->queues.clear();
+    s.print->refusal.clear();
+    s.print->note.clear();
+    s.print->jobs.clear();
     s.settingsFile = QDir(s.tempDir).filePath(QStringLiteral("settings-%1.ini").arg(++g_settingsSerial));
     platform::setSettingsStore(platform::makeIniSettingsStore(s.settingsFile));
 }

@@ -115,10 +115,36 @@ public:
 
 class FakeInstanceGuard : public platform::IInstanceGuard {
 public:
-    bool previousInstance() override { return anotherRunning; }
-    void release() override { ++releases; }
+    bool previousInstance() override { return real ? real->previousInstance() : anotherRunning; }
+    void release() override
+    {
+        ++releases;
+        if (real)
+            real->release();
+    }
     bool anotherRunning = false;
     int releases = 0;
+    std::unique_ptr<platform::IInstanceGuard> real;  // when set, answers in place of the flag
+};
+
+// The desktop's print system: queues to list, and every job handed over kept as the bytes of its PDF.
+class FakePrintSystem : public platform::IPrintSystem {
+public:
+    QStringList printers() override { return queues; }
+    QString defaultPrinter() override { return queues.isEmpty() ? QString() : queues.constFirst(); }
+    QPageLayout defaultLayout(const QString&) override;
+    platform::PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
+                                    const QList<QPair<QByteArray, QByteArray>>& options) override;
+    struct Job {
+        QString printer;
+        QString title;
+        QByteArray pdf;
+        QList<QPair<QByteArray, QByteArray>> options;
+    };
+    QStringList queues;      // none: no printer is installed
+    QString refusal;         // when set, every job is refused with this reason
+    QString note;            // when set, every job is taken with this note
+    QList<Job> jobs;         // the jobs taken or refused, in order
 };
 
 struct Seams {
@@ -131,6 +157,7 @@ struct Seams {
     FakeClock* clock;
     FakeExit* exit;
     FakeInstanceGuard* guard;
+    FakePrintSystem* print;
     QString settingsFile;
     QString tempDir;
 };

@@ -84,8 +84,10 @@ inline bool chooseEntry(QComboBox* box, int index)
 {
     if (!box)
         return false;
+    QApplication::processEvents();  // whatever the last action set going has settled
     const QPoint pressedAt = box->mapToGlobal(box->rect().center());
     QTest::mouseClick(box, Qt::LeftButton);
+    QApplication::processEvents();  // as the event loop runs between one action and the next
     QAbstractItemView* view = box->view();
     if (!view || !view->isVisible())
         return false;
@@ -100,7 +102,9 @@ inline bool chooseEntry(QComboBox* box, int index)
         (view->viewport()->mapToGlobal(at) - pressedAt).manhattanLength())
         at = other;
     movePointer(view->viewport(), at);
+    QApplication::processEvents();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();
     return !view->isVisible() && box->currentIndex() == index;
 }
 

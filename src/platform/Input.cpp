@@ -5,8 +5,10 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace platform {
@@ -190,7 +192,7 @@ private:
     bool tabOutOfChildWindow(QWidget* from, QKeyEvent* event)
     {
         QMdiSubWindow* child = enclosingChildWindow(from);
-        if (!child)
+        if (!child || takesTabAsText(from))
             return false;
         const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
         // The control and the toolkit move the focus as they always do...
@@ -211,6 +213,16 @@ private:
         if (QWidget* outside = nextOutside(from, forward))
             outside->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
+    }
+
+    // A box of several lines that types a TAB keeps the key for itself.
+    static bool takesTabAsText(QWidget* w)
+    {
+        if (auto* rich = qobject_cast<QTextEdit*>(w))
+            return !rich->tabChangesFocus() && !rich->isReadOnly();
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+            return !plain->tabChangesFocus() && !plain->isReadOnly();
+        return false;
     }
 
     static QMdiSubWindow* enclosingChildWindow(QWidget* w)

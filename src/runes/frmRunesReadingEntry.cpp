@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -233,7 +234,12 @@ void frmRunesReadingEntry::Label1_Click() { shell::OpenHomePage(); }
 bool frmRunesReadingEntry::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtName) {
-        if (event->type() == QEvent::KeyPress)
+        // Tab and Shift+Tab only pass through the box on their way to the next control: the window, not
+        // the box, takes them.
+        const bool focusKey = event->type() == QEvent::KeyPress &&
+                              (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab ||
+                               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab);
+        if (event->type() == QEvent::KeyPress && !focusKey)
             txtName_KeyDown();
         else if (event->type() == QEvent::FocusIn)
             // The line edit settles its own selection after the focus arrives; select once it has.

@@ -502,6 +502,8 @@ private slots:
         QVERIFY(entry);
         QVERIFY(entry->txtName->hasFocus());
         QVERIFY(testing::tabTo(entry->txtQuestion));  // its placeholder selected, to be typed over
+        // Tab only passed through the name box: its placeholder stays.
+        QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
         QVERIFY(testing::type(QStringLiteral("Will it rain")));
         press(Qt::Key_Tab);
         QVERIFY(entry->optRune[5]->hasFocus());

@@ -117,13 +117,32 @@ PrintTarget targetOf(QPrinter& printer)
     return t;
 }
 
+// Qt's printer dialog with page ranges really off: switching its option off leaves "Pages from" and
+// "Pages" working on this Qt, and they would print a range of pages the report knows nothing of.
+class PrinterDialog final : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (!visible || testOption(QAbstractPrintDialog::PrintPageRange))
+            return;
+        for (const char* name : {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(name))) {
+                w->setEnabled(false);
+                w->hide();
+            }
+        }
+    }
+};
+
 class DesktopPrintDialog final : public IPrintDialog {
 public:
     std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection) override
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
-        QPrintDialog dialog(&printer, parent);
+        PrinterDialog dialog(&printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -13,11 +13,32 @@ QByteArray durationKey() { return EncodeString("Duration"); }
 
 void storeNow()
 {
-    const QByteArray text = platform::Now().toString(QString::fromLatin1(kDateFormat)).toLatin1();
     platform::settingsStore().set(QString::fromLatin1(kSettingsProgram), QString::fromLatin1(kSettingsSection),
-                                  durationKey(), EncodeString(text));
+                                  durationKey(), StoredUpdateDateValue(platform::Now()));
 }
 } // namespace
+
+std::optional<QDateTime> ReadStoredUpdateDate(QByteArrayView stored)
+{
+    const QString last = QString::fromLatin1(DecodeString(stored));
+    if (last.isEmpty())
+        return std::nullopt;
+    const QDateTime when = QDateTime::fromString(last, QString::fromLatin1(kDateFormat));
+    if (!when.isValid())
+        return std::nullopt;
+    return when;
+}
+
+QByteArray StoredUpdateDateValue(const QDateTime& when)
+{
+    return EncodeString(when.toString(QString::fromLatin1(kDateFormat)).toLatin1());
+}
+
+bool UpdateQuestionIsDue(const QDateTime& lastAsked, const QDateTime& now)
+{
+    const qint64 d = now.date().daysTo(lastAsked.date());
+    return d < -14 || d > 14;
+}
 
 QString PageAddress(const char* pageKey)
 {
@@ -37,16 +58,14 @@ void AskForUpdate()
 {
     const QByteArray stored = platform::settingsStore().get(
         QString::fromLatin1(kSettingsProgram), QString::fromLatin1(kSettingsSection), durationKey());
-    const QString last = QString::fromLatin1(DecodeString(stored));
-    const QDateTime lastAsked = QDateTime::fromString(last, QString::fromLatin1(kDateFormat));
+    const std::optional<QDateTime> lastAsked = ReadStoredUpdateDate(stored);
     // A value that does not read as a date counts as none: the reminder starts afresh instead of
     // falling silent for good.
-    if (last.isEmpty() || !lastAsked.isValid()) {
+    if (!lastAsked) {
         storeNow();
         return;
     }
-    const qint64 d = platform::Now().date().daysTo(lastAsked.date());
-    if (d >= -14 && d <= 14)
+    if (!UpdateQuestionIsDue(*lastAsked, platform::Now()))
         return;
     const platform::MsgResult answer =
         platform::MsgBox(QStringLiteral("There maybe an update to this software available\n"

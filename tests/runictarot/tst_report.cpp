@@ -380,8 +380,12 @@ void TestReport::printingWithoutAPrinterThroughTheRealDialog()
             return;
         poll.stop();
         seen = true;
-        if (auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange")))
-            pageRangeOffered = range->isVisible() && range->isEnabled();
+        // Whether the options part is open or not: a range the user could pick is offered.
+        pageRangeOffered = false;
+        for (const char* name : {"printRange", "pagesRadioButton"}) {
+            auto* range = dialog->findChild<QRadioButton*>(QString::fromLatin1(name));
+            pageRangeOffered |= !range || !range->isHidden() || range->isEnabled();
+        }
         if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers")))
             printerEntry = printers->currentText();
         auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));

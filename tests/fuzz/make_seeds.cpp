@@ -48,12 +48,12 @@ int main(int argc, char** argv)
     bool ok = true;
 
     // Saved readings: every spread, both decks, with and without reversed cards.
-    for (int spread = 0; spread < tarot::SpreadCount; ++spread) {
+    for (int spread = 0; spread < tarot::catalogue::SpreadCount; ++spread) {
         tarot::ShownReading r;
         r.complete = true;
-        r.spreadName = tarot::SpreadText(spread);
+        r.spreadName = tarot::catalogue::SpreadText(spread);
         r.deckLetter = spread % 2 ? QStringLiteral("m") : QStringLiteral("o");
-        for (int i = 0; i < tarot::SpreadCards(spread); ++i)
+        for (int i = 0; i < tarot::catalogue::SpreadCards(spread); ++i)
             r.cards << (i * 7 + spread) % 78;
         if (spread % 3 == 0)
             r.reversed = {r.cards.constFirst(), r.cards.constLast()};

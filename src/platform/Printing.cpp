@@ -127,8 +127,13 @@ public:
         QPrintDialog::setVisible(visible);
         if (!visible || testOption(QAbstractPrintDialog::PrintPageRange))
             return;
+        auto* range = findChild<QWidget*>(QStringLiteral("printRange"));
+        QWidget* group = range ? range->parentWidget() : nullptr;
+        if (!group)
+            return;
+        // The range's own controls, the "to" between its two boxes among them.
         for (const char* name : {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"}) {
-            if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(name))) {
+            for (QWidget* w : group->findChildren<QWidget*>(QString::fromLatin1(name))) {
                 w->setEnabled(false);
                 w->hide();
             }

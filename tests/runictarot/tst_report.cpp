@@ -381,11 +381,12 @@ void TestReport::printingWithoutAPrinterThroughTheRealDialog()
         poll.stop();
         seen = true;
         // Whether the options part is open or not: a range the user could pick is offered.
-        pageRangeOffered = false;
-        for (const char* name : {"printRange", "pagesRadioButton"}) {
-            auto* range = dialog->findChild<QRadioButton*>(QString::fromLatin1(name));
-            pageRangeOffered |= !range || !range->isHidden() || range->isEnabled();
-        }
+        auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange"));
+        QWidget* group = range ? range->parentWidget() : nullptr;
+        pageRangeOffered = !group;
+        for (const char* name : {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"})
+            for (QWidget* w : group ? group->findChildren<QWidget*>(QString::fromLatin1(name)) : QList<QWidget*>())
+                pageRangeOffered |= !w->isHidden();
         if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers")))
             printerEntry = printers->currentText();
         auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));

@@ -1,5 +1,7 @@
 #include "platform/ImageList.h"
 
+#include "platform/PictureFiles.h"
+
 #include <QPainter>
 
 namespace platform {
@@ -19,7 +21,7 @@ QPixmap ImageList::ListImage(int n) const
 
 QPixmap BuiltInPicture(const QString& resourcePath, QSize standIn)
 {
-    QPixmap p(resourcePath);
+    QPixmap p = ReadPicture(resourcePath);
     if (!p.isNull() || standIn.isEmpty())
         return p;
     QPixmap s(standIn);

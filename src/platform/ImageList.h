@@ -20,8 +20,8 @@ private:
     QList<QPixmap> images_;
 };
 
-// A built-in picture by resource path. Until the build has drawn it, a plain stand-in of the given size
-// keeps every window usable.
+// A built-in picture by resource path, at the screen's density (see PictureFiles.h). Until the build has
+// drawn it, a plain stand-in of the given size keeps every window usable.
 QPixmap BuiltInPicture(const QString& resourcePath, QSize standIn);
 
 } // namespace platform

@@ -1,6 +1,10 @@
 #include "platform/PictureBox.h"
 
+#include "platform/PictureFiles.h"
+
 #include <QPainter>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -11,7 +15,7 @@ void PictureBox::setPicture(const QPixmap& picture)
     picture_ = picture;
     image_ = QPixmap();
     if (autoSize_ && !picture_.isNull())
-        resize(picture_.size());
+        resize(picture_.deviceIndependentSize().toSize());
     update();
 }
 
@@ -21,7 +25,7 @@ bool PictureBox::loadPicture(const QString& fileName)
         setPicture(QPixmap());
         return true;
     }
-    QPixmap p(fileName);
+    const QPixmap p = ReadPicture(fileName);
     if (p.isNull())
         return false;
     setPicture(p);
@@ -48,7 +52,10 @@ void PictureBox::setStretch(bool on)
 
 QPixmap PictureBox::shown() const
 {
-    QPixmap out(size());
+    // As many pixels to the point as what it shows has, so a turn of a sharp picture stays sharp.
+    const qreal ratio = std::max({qreal(1), picture_.devicePixelRatio(), image_.devicePixelRatio()});
+    QPixmap out(size() * ratio);
+    out.setDevicePixelRatio(ratio);
     out.fill(palette().color(QPalette::Window));
     QPainter painter(&out);
     if (!image_.isNull())

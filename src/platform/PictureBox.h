@@ -1,6 +1,7 @@
 #pragma once
 // A picture place: it shows its picture at its top-left corner, or, when a persistent image has been
-// drawn on it, that image. Places and sizes are in twips like every control.
+// drawn on it, that image. Places and sizes are in twips like every control; a picture of more pixels
+// than points (a twin for dense screens) shows at its size in points.
 #include <QPixmap>
 #include <QWidget>
 
@@ -30,7 +31,7 @@ public:
     bool stretch() const { return stretch_; }
     void setStretch(bool on);
 
-    // What the place shows now, at its own size.
+    // What the place shows now, at its own size in points and at the density of what it shows.
     QPixmap shown() const;
 
 protected:

@@ -210,8 +210,9 @@ void RichTextBox::InsertPicture(const QImage& picture)
     document()->addResource(QTextDocument::ImageResource, name, picture);
     QTextImageFormat f;
     f.setName(name.toString());
-    f.setWidth(picture.width());
-    f.setHeight(picture.height());
+    // Its size in points: a picture with more pixels than points shows at the same size, sharper.
+    f.setWidth(picture.deviceIndependentSize().width());
+    f.setHeight(picture.deviceIndependentSize().height());
     QTextCursor c = textCursor();
     c.removeSelectedText();
     c.insertImage(f);

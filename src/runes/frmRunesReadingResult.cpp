@@ -1,5 +1,6 @@
 #include "runes/frmRunesReadingResult.h"
 
+#include "platform/PictureFiles.h"
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
@@ -38,7 +39,7 @@ constexpr double kSelectionIndent = 100;  // twips, kept by every paragraph of t
 QPixmap BlankPlacePicture()
 {
     if (QFile::exists(kBlankPlace))
-        return QPixmap(kBlankPlace);
+        return platform::ReadPicture(kBlankPlace);
     QPixmap white(platform::px(PlaceWidth), platform::px(PlaceHeight));
     white.fill(Qt::white);
     return white;

@@ -21,8 +21,11 @@ void RotatePicture180(platform::PictureBox& box)
 {
     if (box.picture().isNull())
         return;
-    const QImage stretched =
-        box.picture().toImage().scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Stretched over the place at the picture's own density, so a sharp picture stays sharp.
+    const qreal ratio = box.picture().devicePixelRatio();
+    QImage stretched =
+        box.picture().toImage().scaled(box.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    stretched.setDevicePixelRatio(ratio);
     const bool autoSize = box.autoSize();
     box.setAutoSize(false);
     box.setPicture(QPixmap::fromImage(stretched.mirrored(true, true)));

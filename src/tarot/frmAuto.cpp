@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
+#include "platform/PictureFiles.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -44,7 +45,7 @@ QPixmap CardPicture(const QString& deckLetter, int card)
     const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
     if (file.isEmpty())
         return {};
-    return QPixmap(file);
+    return platform::ReadPicture(file);
 }
 
 platform::RichTextBox* Pane()
@@ -66,7 +67,10 @@ QPixmap frmAuto::FramedPicture(const QPixmap& picture)
 {
     if (picture.isNull())
         return {};
-    QPixmap framed(picture.width() + 2, picture.height() + 2);
+    // A line of one point round the picture, at the picture's density.
+    const qreal ratio = picture.devicePixelRatio();
+    QPixmap framed((picture.deviceIndependentSize().toSize() + QSize(2, 2)) * ratio);
+    framed.setDevicePixelRatio(ratio);
     framed.fill(QColor(64, 64, 64));
     QPainter painter(&framed);
     painter.drawPixmap(1, 1, picture);

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/Input.h"
+#include "platform/PictureFiles.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -110,7 +111,7 @@ QPixmap BackPicture(bool raised)
 QPixmap CardPicture(const QString& deckLetter, int card)
 {
     const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
-    return file.isEmpty() ? QPixmap() : QPixmap(file);
+    return file.isEmpty() ? QPixmap() : platform::ReadPicture(file);
 }
 
 // The card-layout window when it is loaded (and is the real one).

@@ -3,6 +3,7 @@
 // The program alone in its bin folder; its pictures found from there by the program's own search, and
 // from the desktop's data folders; a desktop entry, icons and metainfo that name one another and the
 // program as it names itself.
+#include "platform/PictureFiles.h"
 #include "shell/Startup.h"
 #include "tarot/CardTable.h"
 #include "tarot/PictureFolders.h"
@@ -88,24 +89,26 @@ private slots:
     }
 
     // From <prefix>/bin, where the installed program runs, its own search lands on the data folder, and
-    // every picture the tarot tool asks for is there and readable.
+    // every picture the tarot tool asks for is there and readable, with its twin for dense screens beside
+    // it at twice the size.
     void picturesFoundBesideTheProgram()
     {
         const QString root = tarot::FindPictureRoot(bin(), {});
         QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(data(QStringLiteral("selvanthe"))).canonicalFilePath());
         QVERIFY(tarot::PictureFoldersPresent(root));
-        QStringList unreadable;
+        QStringList files;
         for (int deck = 0; deck < tarot::catalogue::DeckCount; ++deck)
-            for (int n = 0; n < tarot::CardCount; ++n) {
-                const QString file =
-                    tarot::catalogue::CardPictureFile(root, tarot::catalogue::DeckLetterOf(deck), n);
-                if (QImage(file).isNull())
-                    unreadable << file;
-            }
-        for (int k = 0; k < tarot::catalogue::SpreadCount; ++k) {
-            const QString file = tarot::catalogue::SpreadPictureFile(root, k);
-            if (QImage(file).isNull())
+            for (int n = 0; n < tarot::CardCount; ++n)
+                files << tarot::catalogue::CardPictureFile(root, tarot::catalogue::DeckLetterOf(deck), n);
+        for (int k = 0; k < tarot::catalogue::SpreadCount; ++k)
+            files << tarot::catalogue::SpreadPictureFile(root, k);
+        QStringList unreadable;
+        for (const QString& file : files) {
+            const QImage picture(file);
+            if (picture.isNull())
                 unreadable << file;
+            else if (QImage(platform::TwinFile(file)).size() != picture.size() * 2)
+                unreadable << platform::TwinFile(file);
         }
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1Char('\n'))));
     }

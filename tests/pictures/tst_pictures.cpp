@@ -1,5 +1,6 @@
 // Every picture the program asks for: the folders beside the program and the built-in resources.
 // They must exist, decode at their sizes, show what the manifest says, and differ from their neighbours.
+#include "platform/PictureFiles.h"
 #include "tarot/CardTable.h"
 #include "tarot/SpreadLayouts.h"
 
@@ -82,6 +83,20 @@ double Difference(const QImage& a, const QImage& b)
 
 constexpr double ClearlyDifferent = 2.0;
 
+// How much a picture changes from one pixel to the next across, on average per channel: crisp edges
+// change at once, enlarged ones spread over several pixels.
+double Crispness(const QImage& a)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        for (int x = 1; x < a.width(); ++x)
+            sum += std::abs(qRed(p[x]) - qRed(p[x - 1])) + std::abs(qGreen(p[x]) - qGreen(p[x - 1])) +
+                   std::abs(qBlue(p[x]) - qBlue(p[x - 1]));
+    }
+    return a.width() > 1 ? sum / (3.0 * (a.width() - 1) * a.height()) : 0;
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -102,6 +117,7 @@ private slots:
     void stonesDiffer();
     void spreadPicturesDiffer();
     void spreadRectangles();
+    void twins();
 };
 
 void TestPictures::folderPictures_data()
@@ -434,6 +450,52 @@ void TestPictures::spreadRectangles()
         if (crossing)
             QVERIFY(rects[1].width() > rects[1].height());
     }
+}
+
+// Every picture but the pointer has a twin for dense screens: twice the pixels each way; the same picture
+// (made smaller again, it is nearer to its own picture than to the one before it of that size); and drawn
+// afresh rather than enlarged (its edges are crisper than an enlargement's).
+void TestPictures::twins()
+{
+    QStringList seen;
+    QHash<QSize, QImage> lastOfSize;  // the picture seen last of each size
+    for (const Entry& e : Manifest()) {
+        if (e.file == QLatin1String("-") || seen.contains(e.file))
+            continue;
+        seen << e.file;
+        const QString path = e.file.startsWith(QLatin1Char(':')) ? e.file : Folder(e.file);
+        const QString twinPath = platform::TwinFile(path);
+        if (e.kind == QLatin1String("cursor")) {
+            QVERIFY2(!QFile::exists(twinPath), qPrintable(twinPath));
+            continue;
+        }
+        const QImage picture = Load(path);
+        const QImage twin = Load(twinPath);
+        QVERIFY2(!twin.isNull(), qPrintable(twinPath + QStringLiteral(" is missing or does not decode")));
+        QVERIFY2(twin.size() == picture.size() * 2, qPrintable(twinPath));
+
+        const QImage smaller = twin.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double same = Difference(smaller, picture);
+        QVERIFY2(same < 16, qPrintable(QStringLiteral("%1 differs from its picture by %2").arg(twinPath).arg(same)));
+        const QImage before = lastOfSize.value(picture.size());
+        if (!before.isNull() && Difference(before, picture) > ClearlyDifferent) {
+            const double other = Difference(smaller, before);
+            QVERIFY2(same < other, qPrintable(QStringLiteral("%1 is nearer the picture before it (%2) than its own (%3)")
+                                                  .arg(twinPath).arg(other).arg(same)));
+        }
+        lastOfSize.insert(picture.size(), picture);
+
+        // Pictures with an edge anywhere, in the photographic format: icons are judged by their size alone,
+        // their transparent surroundings would dominate.
+        const QImage enlarged = picture.scaled(twin.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (path.endsWith(QLatin1String(".jpg")) && Crispness(picture) > 0.5)
+            QVERIFY2(Crispness(twin) > 1.15 * Crispness(enlarged),
+                     qPrintable(QStringLiteral("%1 is no crisper than its picture enlarged (%2 against %3)")
+                                    .arg(twinPath)
+                                    .arg(Crispness(twin))
+                                    .arg(Crispness(enlarged))));
+    }
+    QVERIFY(seen.size() > 300);
 }
 
 QTEST_MAIN(TestPictures)

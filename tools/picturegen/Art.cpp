@@ -89,6 +89,15 @@ void Art::strokeColour(const QPainterPath& path, const QColor& c, qreal width)
     p.drawPath(path);
 }
 
+QImage Canvas(int w, int h, int scale, QImage::Format format)
+{
+    QImage img(w * scale, h * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+QRect PointRect(const QImage& img) { return QRect(QPoint(0, 0), img.deviceIndependentSize().toSize()); }
+
 QFont PixelFont(const QString& family, int pixelSize, bool bold, bool italic)
 {
     QFont f(family);

@@ -28,6 +28,12 @@ public:
     bool wood;
 };
 
+// A picture of w x h points, scale pixels to the point, painted in points: w*scale x h*scale pixels
+// with the scale as its device pixel ratio.
+QImage Canvas(int w, int h, int scale, QImage::Format format = QImage::Format_RGB32);
+// The picture's whole extent in points.
+QRect PointRect(const QImage& img);
+
 QFont PixelFont(const QString& family, int pixelSize, bool bold = false, bool italic = false);
 QPainterPath StarPath(QPointF centre, qreal outer, qreal inner, int points, qreal rotationDeg = -90);
 QPainterPath EllipsePath(QPointF centre, qreal rx, qreal ry);

@@ -938,9 +938,9 @@ QString MajorNumeral(Deck deck, int n)
     return ToRoman(v);
 }
 
-QImage DrawCardFace(Deck deck, int n, int w, int h)
+QImage DrawCardFace(Deck deck, int n, int w, int h, int scale)
 {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img = Canvas(w, h, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -1065,13 +1065,13 @@ QImage DrawCardFace(Deck deck, int n, int w, int h)
     return img;
 }
 
-QImage DrawCardBack(int w, int h)
+QImage DrawCardBack(int w, int h, int scale)
 {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img = Canvas(w, h, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = w / 144.0;
-    p.fillRect(img.rect(), QColor(20, 16, 52));
+    p.fillRect(PointRect(img), QColor(20, 16, 52));
     QRadialGradient g(QPointF(w / 2.0, h / 2.0), h * 0.6);
     g.setColorAt(0, QColor(78, 40, 120));
     g.setColorAt(1, QColor(22, 16, 58));

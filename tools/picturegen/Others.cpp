@@ -55,8 +55,9 @@ void DrawCardAt(QPainter& p, const QImage& card, QPointF pivot, qreal angle, qre
     p.scale(scale, scale);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
-    p.drawRoundedRect(QRectF(-card.width() / 2.0 + 4, -card.height() / 2.0 + 5, card.width(), card.height()), 6, 6);
-    p.drawImage(QPointF(-card.width() / 2.0, -card.height() / 2.0), card);
+    const QSizeF size = card.deviceIndependentSize();
+    p.drawRoundedRect(QRectF(-size.width() / 2.0 + 4, -size.height() / 2.0 + 5, size.width(), size.height()), 6, 6);
+    p.drawImage(QRectF(QPointF(-size.width() / 2.0, -size.height() / 2.0), size), card);
     p.restore();
 }
 
@@ -90,31 +91,31 @@ void Pebble(QPainter& p, const QRectF& r, const QColor& light, const QColor& dar
     p.drawPath(stone);
 }
 
-QImage Transparent(int w, int h)
+QImage Transparent(int w, int h, int scale)
 {
-    QImage img(w, h, QImage::Format_ARGB32);
+    QImage img = Canvas(w, h, scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     return img;
 }
 
 } // namespace
 
-QImage DrawTitlePicture()
+QImage DrawTitlePicture(int scale)
 {
-    QImage img(TitleWidth, TitleHeight, QImage::Format_RGB32);
+    QImage img = Canvas(TitleWidth, TitleHeight, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
     // The Continue button stands at 392, 304 (97 x 25): that corner stays calm.
     const QRectF continueBox(392, 304, 97, 25);
-    NightSky(p, img.rect(), 91, continueBox);
+    NightSky(p, PointRect(img), 91, continueBox);
     Crescent(p, {430, 58}, 24);
     // A fan of cards rising from below.
     const std::array<int, 7> cards = {16, 13, 15, 18, 10, 17, 20};
     const QPointF pivot(250, 470);
     for (int i = 0; i < 7; ++i) {
-        const QImage face = DrawCardFace(Deck::Orlund, cards[static_cast<size_t>(i)]);
+        const QImage face = DrawCardFace(Deck::Orlund, cards[static_cast<size_t>(i)], CardWidth, CardHeight, scale);
         DrawCardAt(p, face, pivot, -33 + i * 11, 250, 0.62);
     }
     // Soft ground light under the fan.
@@ -159,13 +160,13 @@ QImage DrawTitlePicture()
     return img;
 }
 
-QImage DrawFrontPicture()
+QImage DrawFrontPicture(int scale)
 {
-    QImage img(320, 240, QImage::Format_RGB32);
+    QImage img = Canvas(320, 240, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    NightSky(p, img.rect(), 17);
+    NightSky(p, PointRect(img), 17);
     Crescent(p, {262, 46}, 18);
     // Three cards laid on a cloth: the past and future face down, the present turned up.
     QLinearGradient cloth(QPointF(0, 150), QPointF(0, 240));
@@ -180,8 +181,8 @@ QImage DrawFrontPicture()
     p.setPen(Qt::NoPen);
     p.setBrush(cloth);
     p.drawPath(table);
-    const QImage back = DrawCardBack(CardWidth, CardHeight);
-    const QImage star = DrawCardFace(Deck::Orlund, 17);
+    const QImage back = DrawCardBack(CardWidth, CardHeight, scale);
+    const QImage star = DrawCardFace(Deck::Orlund, 17, CardWidth, CardHeight, scale);
     DrawCardAt(p, back, {160, 600}, -12, 480, 0.6);
     DrawCardAt(p, back, {160, 600}, 12, 480, 0.6);
     DrawCardAt(p, star, {160, 600}, 0, 484, 0.62);
@@ -189,9 +190,9 @@ QImage DrawFrontPicture()
     return img;
 }
 
-QImage DrawProgramIcon(int size)
+QImage DrawProgramIcon(int size, int scale)
 {
-    QImage img = Transparent(size, size);
+    QImage img = Transparent(size, size, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = size / 32.0;
@@ -213,9 +214,9 @@ QImage DrawProgramIcon(int size)
     return img;
 }
 
-QImage DrawToolIcon(int tool, int size)
+QImage DrawToolIcon(int tool, int size, int scale)
 {
-    QImage img = Transparent(size, size);
+    QImage img = Transparent(size, size, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
@@ -280,16 +281,16 @@ QImage DrawToolIcon(int tool, int size)
     return img;
 }
 
-QImage DrawSidePanel()
+QImage DrawSidePanel(int scale)
 {
-    QImage img(SidePanelWidth, SidePanelHeight, QImage::Format_RGB32);
+    QImage img = Canvas(SidePanelWidth, SidePanelHeight, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(QPointF(0, 0), QPointF(SidePanelWidth, 0));
     g.setColorAt(0, QColor(14, 24, 62));
     g.setColorAt(0.5, QColor(22, 36, 86));
     g.setColorAt(1, QColor(12, 20, 54));
-    p.fillRect(img.rect(), g);
+    p.fillRect(PointRect(img), g);
     // Faint futhark glyphs, in rows, leaving the Donate button's band (28, 404, 171 x 39) quiet.
     const QRectF donate(28, 404, 171, 39);
     int k = 0;
@@ -319,7 +320,7 @@ QImage DrawSidePanel()
 QImage DrawHandCursor(QPoint* hotSpot)
 {
     // Two colours and transparency only, so no antialiasing.
-    QImage img = Transparent(32, 32);
+    QImage img = Transparent(32, 32, 1);
     QPainterPath hand;
     hand.addRoundedRect(QRectF(10, 1, 6, 18), 3, 3);   // index finger, pointing up
     hand.addRoundedRect(QRectF(15, 11, 5, 10), 2.5, 2.5); // folded fingers

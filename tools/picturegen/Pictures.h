@@ -1,6 +1,8 @@
 #pragma once
-// Drawing of every picture the program shows. Each function paints one picture at its final size;
-// the generator saves them and the tests read what it saved.
+// Drawing of every picture the program shows. Each function paints one picture at its final size in
+// points; its scale gives the pixels per point: 1 for the picture as the program names it, 2 for its twin
+// for screens of twice the density, the same picture in twice the pixels each way (the image carries the
+// scale as its device pixel ratio). The generator saves them and the tests read what it saved.
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -24,13 +26,13 @@ constexpr int BlankStone = 4;
 enum class Deck { Orlund, Marseilles }; // letters "o" and "m"
 
 // --- tarot cards ---
-QImage DrawCardFace(Deck deck, int cardNumber, int width = CardWidth, int height = CardHeight);
+QImage DrawCardFace(Deck deck, int cardNumber, int width = CardWidth, int height = CardHeight, int scale = 1);
 QString MajorNumeral(Deck deck, int cardNumber); // empty when the card carries none
-QImage DrawCardBack(int width, int height);
+QImage DrawCardBack(int width, int height, int scale = 1);
 
 // --- spread pictures ---
 // rects receives the card rectangles in picture pixels, position by position.
-QImage DrawSpreadPicture(int spreadIndex, QList<QRect>* rects = nullptr);
+QImage DrawSpreadPicture(int spreadIndex, QList<QRect>* rects = nullptr, int scale = 1);
 
 // --- rune stones ---
 struct RuneGlyph {
@@ -39,19 +41,19 @@ struct RuneGlyph {
 };
 const RuneGlyph& Glyph(int stoneNumber); // 1..25
 QString RuneSetName(int set);            // 0..4
-QImage DrawStone(int set, int stoneNumber, QRgb background = 0xffffffff);
-QImage DrawSignStone(int stoneNumber);   // the runic tarot's stones, on the colour of its tabs
+QImage DrawStone(int set, int stoneNumber, QRgb background = 0xffffffff, int scale = 1);
+QImage DrawSignStone(int stoneNumber, int scale = 1); // the runic tarot's stones, on the colour of its tabs
 QRect GlyphInkBounds(int stoneNumber);   // pixels the glyph alone inks, in stone coordinates
-QImage DrawBlankPlace();
-QImage DrawSetChoice(int set);
-QImage DrawRuneSpreadChoice(int spread);
+QImage DrawBlankPlace(int scale = 1);
+QImage DrawSetChoice(int set, int scale = 1);
+QImage DrawRuneSpreadChoice(int spread, int scale = 1);
 
 // --- the rest ---
-QImage DrawTitlePicture();
-QImage DrawFrontPicture();
-QImage DrawProgramIcon(int size);
-QImage DrawToolIcon(int tool, int size = 32); // 0 tarot, 1 runes, 2 runic tarot
-QImage DrawSidePanel();
+QImage DrawTitlePicture(int scale = 1);
+QImage DrawFrontPicture(int scale = 1);
+QImage DrawProgramIcon(int size, int scale = 1);
+QImage DrawToolIcon(int tool, int size = 32, int scale = 1); // 0 tarot, 1 runes, 2 runic tarot
+QImage DrawSidePanel(int scale = 1);
 QImage DrawHandCursor(QPoint* hotSpot);
 
 } // namespace picturegen

@@ -76,10 +76,10 @@ void PaintCard(QPainter& p, const QRectF& r, const QColor& tint)
 
 } // namespace
 
-QImage DrawSpreadPicture(int spread, QList<QRect>* rects)
+QImage DrawSpreadPicture(int spread, QList<QRect>* rects, int pixelsPerPoint)
 {
     const int w = SpreadPictureWidth, h = SpreadPictureHeight;
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img = Canvas(w, h, pixelsPerPoint);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -222,9 +222,9 @@ void PaintStone(QPainter& p, int set, int stoneNumber)
     StrokeGlyph(p, set, stoneNumber);
 }
 
-QImage StoneImage(int set, int stoneNumber, QRgb background)
+QImage StoneImage(int set, int stoneNumber, QRgb background, int scale)
 {
-    QImage img(StoneWidth, StoneHeight, QImage::Format_RGB32);
+    QImage img = Canvas(StoneWidth, StoneHeight, scale);
     img.fill(background);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -247,9 +247,12 @@ QString RuneSetName(int set)
     return QString::fromLatin1(names[static_cast<size_t>(std::clamp(set, 0, RuneSetCount - 1))]);
 }
 
-QImage DrawStone(int set, int stoneNumber, QRgb background) { return StoneImage(set, stoneNumber, background); }
+QImage DrawStone(int set, int stoneNumber, QRgb background, int scale)
+{
+    return StoneImage(set, stoneNumber, background, scale);
+}
 
-QImage DrawSignStone(int stoneNumber) { return StoneImage(4, stoneNumber, qRgb(192, 255, 192)); }
+QImage DrawSignStone(int stoneNumber, int scale) { return StoneImage(4, stoneNumber, qRgb(192, 255, 192), scale); }
 
 QRect GlyphInkBounds(int stoneNumber)
 {
@@ -269,26 +272,28 @@ QRect GlyphInkBounds(int stoneNumber)
     return bounds;
 }
 
-QImage DrawBlankPlace()
+QImage DrawBlankPlace(int scale)
 {
-    QImage img(StoneWidth, StoneHeight, QImage::Format_RGB32);
+    QImage img = Canvas(StoneWidth, StoneHeight, scale);
     img.fill(Qt::white);
     return img;
 }
 
-QImage DrawSetChoice(int set)
+QImage DrawSetChoice(int set, int scale)
 {
-    return DrawStone(set, 8).scaled(ChoiceWidth, ChoiceHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The stone drawn at the same scale, then made smaller: scaling keeps the scale the image carries.
+    return DrawStone(set, 8, 0xffffffff, scale)
+        .scaled(ChoiceWidth * scale, ChoiceHeight * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage DrawRuneSpreadChoice(int spread)
+QImage DrawRuneSpreadChoice(int spread, int scale)
 {
     // The result window's grid of nine places (twips), shown scaled down.
     constexpr std::array<std::array<int, 2>, 9> places = {
         {{0, 0}, {1695, 0}, {3390, 0}, {0, 2250}, {1695, 2250}, {3360, 2310}, {0, 4500}, {1695, 4500}, {3390, 4500}}};
     static const std::array<QList<int>, RuneSpreadCount> shown = {
         QList<int>{1, 3, 4, 5, 7}, QList<int>{1, 3, 5, 7}, QList<int>{3, 5, 7}, QList<int>{3, 4, 5}, QList<int>{4}};
-    QImage img(ChoiceWidth, ChoiceHeight, QImage::Format_RGB32);
+    QImage img = Canvas(ChoiceWidth, ChoiceHeight, scale);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,7 +1,10 @@
 // Writes every picture of the program: the card and spread folders beside the program, the pictures
-// compiled into it, and a manifest of what each file shows.
+// compiled into it, and a manifest of what each file shows. Each picture but the pointer is written twice:
+// under the name the program asks for, and as its twin "<name>@2x.<ext>" in twice the pixels for dense
+// screens.
 //   picturegen <program folder> <resource folder>
 #include "Pictures.h"
+#include "platform/PictureFiles.h"
 #include "tarot/CardTable.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
@@ -34,14 +37,22 @@ struct Writer {
             ok = false;
         }
     }
-    void Folder(const QImage& img, const QString& rel, const QString& kind, const QString& id, const QString& text)
+    // A picture and its twin, each drawn at its scale by draw(scale).
+    template <class Draw> void Twins(const Draw& draw, const QString& path)
     {
-        Save(img, folders + QLatin1Char('/') + rel);
+        Save(draw(1), path);
+        Save(draw(2), platform::TwinFile(path));
+    }
+    template <class Draw>
+    void Folder(const Draw& draw, const QString& rel, const QString& kind, const QString& id, const QString& text)
+    {
+        Twins(draw, folders + QLatin1Char('/') + rel);
         Note(rel, kind, id, text);
     }
-    void Resource(const QImage& img, const QString& rel, const QString& kind, const QString& id, const QString& text)
+    template <class Draw>
+    void Resource(const Draw& draw, const QString& rel, const QString& kind, const QString& id, const QString& text)
     {
-        Save(img, resources + QLatin1Char('/') + rel);
+        Twins(draw, resources + QLatin1Char('/') + rel);
         Note(QStringLiteral(":/pictures/") + rel, kind, id, text);
     }
     void Note(const QString& file, const QString& kind, const QString& id, const QString& text)
@@ -70,34 +81,34 @@ int main(int argc, char** argv)
     // Card faces of both decks, named by deck letter and card number.
     for (const auto& [deck, letter] : {std::pair{Deck::Orlund, 'o'}, std::pair{Deck::Marseilles, 'm'}})
         for (int n = 0; n < tarot::CardCount; ++n)
-            w.Folder(DrawCardFace(deck, n), QStringLiteral("cards/%1%2.jpg").arg(QLatin1Char(letter)).arg(n),
+            w.Folder([&](int s) { return DrawCardFace(deck, n, CardWidth, CardHeight, s); }, QStringLiteral("cards/%1%2.jpg").arg(QLatin1Char(letter)).arg(n),
                      QStringLiteral("card"), QString::number(n), tarot::CardTitle(n));
 
     // Spread pictures, with the card rectangles drawn in each.
     for (int k = 0; k < tarot::SpreadCount; ++k) {
         QList<QRect> rects;
         const QString rel = QStringLiteral("pic/c%1.jpg").arg(k);
-        w.Folder(DrawSpreadPicture(k, &rects), rel, QStringLiteral("spread"), QString::number(k),
+        w.Folder([&](int s) { return DrawSpreadPicture(k, s == 1 ? &rects : nullptr, s); }, rel, QStringLiteral("spread"), QString::number(k),
                  tarot::catalogue::SpreadText(k));
         for (int i = 0; i < rects.size(); ++i)
             w.Note(rel, QStringLiteral("place"), QString::number(i), RectText(rects[i]));
     }
 
-    w.Resource(DrawCardBack(CardWidth, CardHeight), QStringLiteral("cards/placeholder.jpg"), QStringLiteral("back"),
+    w.Resource([](int s) { return DrawCardBack(CardWidth, CardHeight, s); }, QStringLiteral("cards/placeholder.jpg"), QStringLiteral("back"),
                QStringLiteral("0"), QStringLiteral("Placeholder card"));
-    w.Resource(DrawCardBack(32, 54), QStringLiteral("cards/back.jpg"), QStringLiteral("back"), QStringLiteral("0"),
+    w.Resource([](int s) { return DrawCardBack(32, 54, s); }, QStringLiteral("cards/back.jpg"), QStringLiteral("back"), QStringLiteral("0"),
                QStringLiteral("Card back"));
-    w.Resource(DrawTitlePicture(), QStringLiteral("tarot/title.jpg"), QStringLiteral("title"), QStringLiteral("0"),
+    w.Resource([](int s) { return DrawTitlePicture(s); }, QStringLiteral("tarot/title.jpg"), QStringLiteral("title"), QStringLiteral("0"),
                QStringLiteral("Tarot title"));
-    w.Resource(DrawFrontPicture(), QStringLiteral("tarot/front.jpg"), QStringLiteral("decoration"),
+    w.Resource([](int s) { return DrawFrontPicture(s); }, QStringLiteral("tarot/front.jpg"), QStringLiteral("decoration"),
                QStringLiteral("0"), QStringLiteral("Querent screen"));
 
     static const std::array<const char*, RuneSetCount> setFolders = {"gold", "ice", "jade", "spirit", "stone"};
     for (int t = 0; t < RuneSetCount; ++t)
         for (int n = 1; n <= RuneCount; ++n)
-            w.Resource(DrawStone(t, n), QStringLiteral("stones/%1/%2.jpg").arg(QLatin1String(setFolders[t])).arg(n),
+            w.Resource([&](int s) { return DrawStone(t, n, 0xffffffff, s); }, QStringLiteral("stones/%1/%2.jpg").arg(QLatin1String(setFolders[t])).arg(n),
                        QStringLiteral("stone"), QString::number(n), QString::fromLatin1(Glyph(n).name));
-    w.Resource(DrawBlankPlace(), QStringLiteral("stones/blank-place.jpg"), QStringLiteral("blank"),
+    w.Resource([](int s) { return DrawBlankPlace(s); }, QStringLiteral("stones/blank-place.jpg"), QStringLiteral("blank"),
                QStringLiteral("0"), QStringLiteral("Empty place"));
     for (int n = 1; n <= RuneCount; ++n) {
         const QRect ink = GlyphInkBounds(n);
@@ -113,33 +124,33 @@ int main(int argc, char** argv)
         {{8, "Fehu"}, {24, "Uruz"}, {6, "Ehwaz"}, {1, "Algiz"}, {25, "Wunjo"}, {3, "Berkano"}, {23, "Tiwaz"},
          {7, "Eihwaz"}, {20, "Raidho"}, {17, "Nauthiz"}, {10, "Hagalaz"}, {9, "Gebo"}}};
     for (size_t i = 0; i < signStones.size(); ++i)
-        w.Resource(DrawSignStone(signStones[i].first), QStringLiteral("runictarot/signstone-%1.jpg").arg(i + 1),
+        w.Resource([&](int s) { return DrawSignStone(signStones[i].first, s); }, QStringLiteral("runictarot/signstone-%1.jpg").arg(i + 1),
                    QStringLiteral("stone"), QString::number(signStones[i].first),
                    QLatin1String(signStones[i].second));
     static const std::array<std::pair<int, const char*>, 7> planetStones = {
         {{2, "Ansuz"}, {12, "Isa"}, {13, "Jera"}, {16, "Mannaz"}, {19, "Perthro"}, {22, "Thurisaz"}, {BlankStone, "Blank"}}};
     for (size_t i = 0; i < planetStones.size(); ++i)
-        w.Resource(DrawSignStone(planetStones[i].first), QStringLiteral("runictarot/planetstone-%1.jpg").arg(i + 1),
+        w.Resource([&](int s) { return DrawSignStone(planetStones[i].first, s); }, QStringLiteral("runictarot/planetstone-%1.jpg").arg(i + 1),
                    QStringLiteral("stone"), QString::number(planetStones[i].first),
                    QLatin1String(planetStones[i].second));
     static const std::array<int, 17> runicCards = {7, 8, 9, 10, 11, 12, 13, 3, 14, 15, 16, 17, 4, 18, 19, 21, 20};
     for (size_t i = 0; i < runicCards.size(); ++i)
-        w.Resource(DrawCardFace(Deck::Orlund, runicCards[i], RunicCardWidth, CardHeight),
+        w.Resource([&](int s) { return DrawCardFace(Deck::Orlund, runicCards[i], RunicCardWidth, CardHeight, s); },
                    QStringLiteral("runictarot/card-%1.jpg").arg(i + 1), QStringLiteral("card"),
                    QString::number(runicCards[i]), tarot::CardTitle(runicCards[i]));
 
     static const std::array<const char*, RuneSpreadCount> runeSpreads = {"Cross", "Diamond", "Fork", "Norn", "Single"};
     for (int i = 0; i < RuneSetCount; ++i)
-        w.Resource(DrawSetChoice(i), QStringLiteral("runes/set-%1.jpg").arg(i), QStringLiteral("set"),
+        w.Resource([&](int s) { return DrawSetChoice(i, s); }, QStringLiteral("runes/set-%1.jpg").arg(i), QStringLiteral("set"),
                    QString::number(i), RuneSetName(i));
     for (int i = 0; i < RuneSpreadCount; ++i)
-        w.Resource(DrawRuneSpreadChoice(i), QStringLiteral("runes/spread-%1.jpg").arg(i), QStringLiteral("runespread"),
+        w.Resource([&](int s) { return DrawRuneSpreadChoice(i, s); }, QStringLiteral("runes/spread-%1.jpg").arg(i), QStringLiteral("runespread"),
                    QString::number(i), QLatin1String(runeSpreads[i]));
 
-    w.Resource(DrawProgramIcon(32), QStringLiteral("icons/program.png"), QStringLiteral("icon"), QStringLiteral("32"),
+    w.Resource([](int s) { return DrawProgramIcon(32, s); }, QStringLiteral("icons/program.png"), QStringLiteral("icon"), QStringLiteral("32"),
                QStringLiteral("Program"));
     for (int size : {16, 48, 256})
-        w.Resource(DrawProgramIcon(size), QStringLiteral("icons/program-%1.png").arg(size), QStringLiteral("icon"),
+        w.Resource([&](int s) { return DrawProgramIcon(size, s); }, QStringLiteral("icons/program-%1.png").arg(size), QStringLiteral("icon"),
                    QString::number(size), QStringLiteral("Program"));
     // The program's icon for the desktop's icon theme, one picture for each size folder of the theme. An
     // installation puts them in place; they are not compiled in.
@@ -148,14 +159,18 @@ int main(int argc, char** argv)
     static const std::array<const char*, 3> tools = {"tarot", "runes", "runic"};
     static const std::array<const char*, 3> toolNames = {"Tarot Reading", "Keldamar", "Runic Tarot"};
     for (int i = 0; i < 3; ++i)
-        w.Resource(DrawToolIcon(i), QStringLiteral("icons/tool-%1.png").arg(QLatin1String(tools[i])),
+        w.Resource([&](int s) { return DrawToolIcon(i, 32, s); }, QStringLiteral("icons/tool-%1.png").arg(QLatin1String(tools[i])),
                    QStringLiteral("icon"), QStringLiteral("32"), QLatin1String(toolNames[i]));
-    w.Resource(DrawSidePanel(), QStringLiteral("panels/side-panel.jpg"), QStringLiteral("panel"), QStringLiteral("0"),
+    w.Resource([](int s) { return DrawSidePanel(s); }, QStringLiteral("panels/side-panel.jpg"), QStringLiteral("panel"), QStringLiteral("0"),
                QStringLiteral("Runes side panel"));
+    // The pointer alone has no twin: the window system sizes pointers itself (an X server takes a
+    // pointer's picture pixel for pixel and draws its own pointers at its own size), so the hand stays the
+    // 32 x 32 picture beside the others.
     QPoint hot;
     const QImage hand = DrawHandCursor(&hot);
-    w.Resource(hand, QStringLiteral("cursor/hand.png"), QStringLiteral("cursor"),
-               QStringLiteral("%1,%2").arg(hot.x()).arg(hot.y()), QStringLiteral("Pointing hand"));
+    w.Save(hand, w.resources + QStringLiteral("/cursor/hand.png"));
+    w.Note(QStringLiteral(":/pictures/cursor/hand.png"), QStringLiteral("cursor"),
+           QStringLiteral("%1,%2").arg(hot.x()).arg(hot.y()), QStringLiteral("Pointing hand"));
 
     const QByteArray text = (w.manifest.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     for (const QString& path : {w.resources + QStringLiteral("/manifest.txt"), w.folders + QStringLiteral("/picture-manifest.txt")}) {

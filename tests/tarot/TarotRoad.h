@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,6 +90,20 @@ public:
         tarot::frmTarotFront* front = querent();
         if (!front)
             return nullptr;
+        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        return platform::Forms::Peek<tarot::frmTarot>();
+    }
+
+    // The set-up screen, reached after typing the querent's details: Ada Lovelace of Wales, asking
+    // "Shall I travel?".
+    tarot::frmTarot* setUpForAda()
+    {
+        tarot::frmTarotFront* front = querent();
+        if (!front)
+            return nullptr;
+        front->txtName->setText(QStringLiteral("Ada Lovelace"));
+        front->txtCountry->setText(QStringLiteral("Wales"));
+        front->txtQuestion->setPlainText(QStringLiteral("Shall I travel?"));
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
         return platform::Forms::Peek<tarot::frmTarot>();
     }

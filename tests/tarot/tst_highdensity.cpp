@@ -75,14 +75,7 @@ class TestHighDensity : public QObject {
     tarot::frmTarot* openSetUp()
     {
         mdi = road.main();
-        tarot::frmTarotFront* front = road.querent();
-        if (!front)
-            return nullptr;
-        front->txtName->setText(QStringLiteral("Ada Lovelace"));
-        front->txtCountry->setText(QStringLiteral("Wales"));
-        front->txtQuestion->setPlainText(QStringLiteral("Shall I travel?"));
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
-        tarot::frmTarot* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        tarot::frmTarot* setUp = road.setUpForAda();
         if (!setUp || !testing::clickEntry(setUp->lstOption, 0))
             return nullptr;
         testing::setTicked(setUp->chkRev, true);

@@ -272,14 +272,7 @@ class TestManual : public QObject {
     frmTarotManual* openManual(int spread, Options o, int deck = 0, const std::function<void()>& beforeManual = {})
     {
         mdi = road.main();
-        tarot::frmTarotFront* front = road.querent();
-        if (!front)
-            return nullptr;
-        front->txtName->setText(QStringLiteral("Ada Lovelace"));
-        front->txtCountry->setText(QStringLiteral("Wales"));
-        front->txtQuestion->setPlainText(QStringLiteral("Shall I travel?"));
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
-        setUp = platform::Forms::Peek<tarot::frmTarot>();
+        setUp = road.setUpForAda();
         if (!setUp)
             return nullptr;
         if (!testing::chooseEntry(setUp->cboCards, deck))

@@ -4,14 +4,14 @@
 // colours. Whatever every control of a kind must do on this desktop lives here, not in the windows.
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
+#include <QLabel>
 #include <QString>
 
 #include <optional>
 
 class QComboBox;
 class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -49,15 +49,57 @@ struct Look {
     Look& Wrap(bool on = true) { wrap = on; return *this; }
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look = {});
+// A label of the design. Its design rectangle is where it starts, not a cage: the fonts the design names
+// do not exist on every desktop, so whenever its text, font or wrapping changes and whenever it comes on
+// view, the label grows (never below its design size) until its whole text shows. It first takes the free
+// width beside it, keeping its height; where that is not enough, it wraps and grows downward. Another
+// control beside it, not overlapping it by design, bounds the width it takes.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setText(const QString& text);
+    void setWordWrap(bool on);
+    // Grows the label to its text now.
+    void Fit();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString fittedFor() const;
+    QRect design_;    // where it starts, in its parent
+    QRect fitted_;    // where the last fit put it: a place other than this was given by the window
+    QString fittedFor_;
+    bool fitting_ = false;
+};
+
+// A frame with a caption around a group of controls. Whenever it comes on view, a control that would lie
+// under its caption moves down below it, and the frame grows downward as far as what it holds needs.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+    // Moves the controls clear of the caption now.
+    void KeepCaptionClear();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    bool arranging_ = false;
+};
+
+Label* MakeLabel(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look = {});
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
                         const Look& look = {});
 // A button whose caption wraps over several lines.
 QPushButton* MakeWrappingButton(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
                                 const Look& look = {});
 // A frame with a caption around a group of controls.
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
-                     const Look& look = {});
+Frame* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const TwRect& at,
+                 const Look& look = {});
 // A plain panel without a border or caption.
 QFrame* MakePanel(QWidget* parent, const QString& name, const TwRect& at, const Look& look = {});
 PictureBox* MakePicture(QWidget* parent, const QString& name, const TwRect& at);

@@ -49,13 +49,13 @@ QLabel* heading(QWidget* parent, const char* name, const char* text, double l, d
                                Look(Verdana(8.25, true, true)).Fore(kHeading).Align(kTopLeft).Wrap(false));
 }
 
-QLabel* field(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w, double h)
+platform::Label* field(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w, double h)
 {
     return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), {l, t, w, h},
                                Look(Verdana(8.25, true)).Fore(kField).Align(kTopLeft).Wrap());
 }
 
-QLabel* nameField(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w,
+platform::Label* nameField(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w,
                   double h)
 {
     return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), {l, t, w, h},

@@ -8,6 +8,7 @@ class QPushButton;
 class QTabWidget;
 
 namespace platform {
+class Label;
 class PictureBox;
 }
 
@@ -53,28 +54,28 @@ public:
     QLabel* lblCobrand = nullptr;
 
     // Tab 0: the sun sign.
-    QLabel* lblCorrespondingRuneStone = nullptr;
-    QLabel* lblAlternativeName = nullptr;
-    QLabel* lblFavorableColor = nullptr;
-    QLabel* lblNordicGod = nullptr;
-    QLabel* lblKeywards = nullptr;
+    platform::Label* lblCorrespondingRuneStone = nullptr;
+    platform::Label* lblAlternativeName = nullptr;
+    platform::Label* lblFavorableColor = nullptr;
+    platform::Label* lblNordicGod = nullptr;
+    platform::Label* lblKeywards = nullptr;
     GuardedTextBox* txtAboutYourRuneStone = nullptr;
     platform::PictureBox* picStone = nullptr;
-    QLabel* lblTarotCard = nullptr;
-    QLabel* lblAboutYourTarotCard = nullptr;
+    platform::Label* lblTarotCard = nullptr;
+    platform::Label* lblAboutYourTarotCard = nullptr;
     platform::PictureBox* picTarotCard = nullptr;
 
     // Tab 1: the favourable planet.
-    QLabel* lblStoneWithPlanet = nullptr;
-    QLabel* lblGodWithPlanet = nullptr;
-    QLabel* lblColorWithPlanet = nullptr;
-    QLabel* lblFavorablePlanet = nullptr;
-    QLabel* lblAlternativeNameWithPlanet = nullptr;
-    QLabel* lblKeywardsWithPlanet = nullptr;
+    platform::Label* lblStoneWithPlanet = nullptr;
+    platform::Label* lblGodWithPlanet = nullptr;
+    platform::Label* lblColorWithPlanet = nullptr;
+    platform::Label* lblFavorablePlanet = nullptr;
+    platform::Label* lblAlternativeNameWithPlanet = nullptr;
+    platform::Label* lblKeywardsWithPlanet = nullptr;
     GuardedTextBox* txtAboutYourRuneStoneWithPlanet = nullptr;
     platform::PictureBox* picStonewithplanet = nullptr;
-    QLabel* lblTarotCardWithPlant = nullptr;
-    QLabel* lblAboutYourTarotCardWithPlanet = nullptr;
+    platform::Label* lblTarotCardWithPlant = nullptr;
+    platform::Label* lblAboutYourTarotCardWithPlanet = nullptr;
     platform::PictureBox* picTarotCardWithPlanet = nullptr;
     QLabel* Label19 = nullptr;
 

@@ -10,6 +10,7 @@
 #include "runictarot/frmRunicTarotDisplay.h"
 #include "runictarot/frmRunicTarotMain.h"
 #include "runictarot/frmRunicTarotSave.h"
+#include "platform/Controls.h"
 #include "shell/frmMDI.h"
 
 #include <QPushButton>

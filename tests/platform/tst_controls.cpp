@@ -1,0 +1,158 @@
+// The control vocabulary's labels and frames as the user sees them: a label shows its whole text in the
+// fonts this desktop has, taking the free width beside it before it grows downward, and a frame keeps
+// its caption and border clear of what it holds.
+#include "ScreenCheck.h"
+#include "TestMain.h"
+
+#include "platform/Controls.h"
+#include "platform/Twips.h"
+
+#include <QLineEdit>
+
+using platform::Label;
+
+namespace {
+
+const QString kLong = QStringLiteral("Odin, Freya, the Dwarves and all the gods of the northern sky");
+const QString kShort = QStringLiteral("Thor");
+
+enum class Grows { No, Wider, Taller };
+
+// A window of 600 x 300 pixels holding the label at its design place and, where given, a control beside it.
+struct Bench {
+    QWidget window;
+    Label* label = nullptr;
+    QLineEdit* beside = nullptr;
+
+    Bench(QRect design, Qt::Alignment align, bool wrap, QRect neighbour)
+    {
+        window.resize(600, 300);
+        label = platform::MakeLabel(&window, QStringLiteral("lblField"), kShort,
+                                    {platform::tw(design.x()), platform::tw(design.y()), platform::tw(design.width()),
+                                     platform::tw(design.height())},
+                                    platform::Look(platform::Verdana(8.25, true)).Align(align).Wrap(wrap));
+        if (!neighbour.isNull()) {
+            beside = new QLineEdit(&window);
+            beside->setGeometry(neighbour);
+        }
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Grows)
+
+class TestControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { testing::freshProgram(); }
+
+    void labelGrowsToItsText_data()
+    {
+        QTest::addColumn<QRect>("design");
+        QTest::addColumn<int>("align");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<QRect>("neighbour");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Grows>("grows");
+        const int left = int(Qt::AlignLeft | Qt::AlignTop);
+        const QRect field(200, 40, 80, 14);
+        QTest::newRow("fits") << field << left << false << QRect() << kShort << Grows::No;
+        QTest::newRow("one line, free width") << field << left << false << QRect() << kLong << Grows::Wider;
+        QTest::newRow("wrapping, free width") << field << left << true << QRect() << kLong << Grows::Wider;
+        QTest::newRow("a control beside it") << field << left << true << QRect(300, 30, 100, 30) << kLong
+                                             << Grows::Taller;
+        QTest::newRow("one line, a control beside it") << field << left << false << QRect(300, 30, 100, 30) << kLong
+                                                       << Grows::Taller;
+        QTest::newRow("centred") << field << int(Qt::AlignHCenter | Qt::AlignTop) << false << QRect() << kLong
+                                 << Grows::Wider;
+        QTest::newRow("right-aligned") << QRect(400, 40, 80, 14) << int(Qt::AlignRight | Qt::AlignTop) << false
+                                       << QRect() << kLong << Grows::Wider;
+        QTest::newRow("a control overlapping it by design") << field << left << false << QRect(200, 40, 80, 14)
+                                                            << kLong << Grows::Wider;
+    }
+
+    void labelGrowsToItsText()
+    {
+        QFETCH(QRect, design);
+        QFETCH(int, align);
+        QFETCH(bool, wrap);
+        QFETCH(QRect, neighbour);
+        QFETCH(QString, text);
+        QFETCH(Grows, grows);
+        Bench bench(design, Qt::Alignment(align), wrap, neighbour);
+        bench.label->setText(text);
+        const QRect at = bench.label->geometry();
+        QCOMPARE(testing::CutLabels(&bench.window), QStringList());
+        QVERIFY(bench.window.rect().contains(at));
+        QVERIFY(at.contains(design));
+        QCOMPARE(at.top(), design.top());
+        switch (grows) {
+        case Grows::No: QCOMPARE(at, design); break;
+        case Grows::Wider:
+            QVERIFY(at.width() > design.width());
+            QCOMPARE(at.height() <= design.height() + 1, true);  // a line of this font may need a pixel more
+            break;
+        case Grows::Taller: QVERIFY(at.height() > design.height() + 1); break;
+        }
+        if (align & Qt::AlignHCenter)
+            QVERIFY(std::abs(at.center().x() - design.center().x()) <= 1);
+        if (align & Qt::AlignRight)
+            QCOMPARE(at.right(), design.right());
+        if (bench.beside && !neighbour.intersects(design))
+            QVERIFY(!at.intersects(neighbour));
+        // Given its short text again, it goes back to its design place.
+        bench.label->setText(kShort);
+        QCOMPARE(bench.label->geometry(), design);
+    }
+
+    // Text given through the plain label's setter, or a place given by the window, is taken up at once
+    // the label is painted or shown again.
+    void labelFollowsWhateverChangedIt()
+    {
+        Bench bench(QRect(200, 40, 80, 14), Qt::AlignLeft | Qt::AlignTop, false, QRect());
+        static_cast<QLabel*>(bench.label)->setText(kLong);
+        bench.label->repaint();
+        QApplication::processEvents();
+        QCOMPARE(testing::CutLabels(&bench.window), QStringList());
+
+        bench.label->setText(kShort);
+        bench.label->setGeometry(20, 100, 60, 14);
+        bench.label->hide();
+        bench.label->show();
+        QCOMPARE(bench.label->geometry(), QRect(20, 100, 60, 14));
+        bench.label->setText(kLong);
+        QCOMPARE(bench.label->geometry().topLeft(), QPoint(20, 100));
+        QCOMPARE(testing::CutLabels(&bench.window), QStringList());
+    }
+
+    // Controls placed where the style draws a frame's caption or border move below it, and the frame
+    // grows to hold them; controls below the caption stay where they are.
+    void frameKeepsItsCaptionClear()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        platform::Frame* frame = platform::MakeFrame(&window, QStringLiteral("fraChoice"), QStringLiteral("Select A Spread"),
+                                                     {150, 150, 3705, 1815}, platform::Verdana(9.75, true));
+        auto* high = new QLineEdit(frame);
+        high->setGeometry(6, 12, 200, 22);
+        auto* low = new QLineEdit(frame);
+        low->setGeometry(6, 60, 200, 22);
+        auto* bottom = new QLineEdit(frame);
+        bottom->setGeometry(6, 96, 200, 22);
+        const int height = frame->height();
+        window.show();
+        QApplication::processEvents();
+        QCOMPARE(testing::CoveredFrames(&window), QStringList());
+        QVERIFY(high->y() > 12);
+        QCOMPARE(low->y(), 60);
+        QVERIFY(frame->height() >= height);
+        QVERIFY(frame->geometry().contains(QRect(frame->mapTo(&window, bottom->pos()), bottom->size())));
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QStyle>
 
 #include <exception>
@@ -54,16 +56,23 @@ int indexOf(const Form* form)
     return -1;
 }
 
-// Closing a child's frame goes through the same unload as every other road.
+// Closing a child's frame goes through the same unload as every other road. A frame that goes out of
+// view gives up the room it held in the work area: the area sizes its scroll bars afresh only when a
+// window moves or changes size, never when one hides, and would keep bars for a window no longer there.
 class SubWindowCloser : public QObject {
 public:
     explicit SubWindowCloser(Form* form) : QObject(form), form_(form) {}
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Close && form_) {
             event->ignore();
             Forms::Unload(form_);
             return true;
+        }
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            auto* frame = static_cast<QWidget*>(watched);
+            QResizeEvent same(frame->size(), frame->size());
+            QCoreApplication::sendEvent(frame, &same);
         }
         return false;
     }

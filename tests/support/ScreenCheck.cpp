@@ -4,14 +4,21 @@
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
 
-#include <QPushButton>
-
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegion>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include <cmath>
 
@@ -42,6 +49,84 @@ double contrast(const QColor& a, const QColor& b)
 {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QRect in(const QWidget* w, const QWidget* root, const QRect& r) { return QRect(w->mapTo(root, r.topLeft()), r.size()); }
+
+// Whether the user sees nothing through w where it lies.
+bool opaque(const QWidget* w)
+{
+    return w->autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QPushButton*>(w) || qobject_cast<const QMdiSubWindow*>(w);
+}
+
+// The part of w the user sees, in root's coordinates: cut by every widget it lies in, less what opaque
+// widgets stacked above it (or above one of those it lies in) cover.
+QRegion visiblePart(const QWidget* w, const QWidget* root)
+{
+    if (!w->isVisibleTo(root))
+        return {};
+    QRegion region(in(w, root, w->rect()));
+    for (const QWidget* at = w; at != root; at = at->parentWidget()) {
+        const QWidget* parent = at->parentWidget();
+        if (!parent)
+            break;
+        region &= QRegion(in(parent, root, parent->rect()));
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(at)) + 1; i < siblings.size(); ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+            if (above && !above->isWindow() && above->isVisibleTo(root) && opaque(above))
+                region -= QRegion(in(above, root, above->rect()));
+        }
+    }
+    return region;
+}
+
+// Where a label's text lies, in the label's own coordinates.
+QRect textRect(const QLabel* label)
+{
+    const QRect inside = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return label->fontMetrics().boundingRect(inside, flags, label->text());
+}
+
+bool showsText(const QLabel* label) { return !label->text().isEmpty() && label->pixmap().isNull(); }
+
+// What of a control can run into a label's text: a label's own text, or the whole of any other control.
+QRect occupied(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return showsText(label) ? textRect(label) : (label->pixmap().isNull() ? QRect() : label->rect());
+    return w->rect();
+}
+
+// Whether two places share more than a line of pixels: the box of a line of text holds its font's descent
+// and leading, and a single row or column of it touching a neighbour shows nothing.
+bool meets(const QRegion& a, const QRegion& b)
+{
+    for (const QRect& r : a & b)
+        if (r.width() > 1 && r.height() > 1)
+            return true;
+    return false;
+}
+
+// Whether one of the two lies inside the other.
+bool related(const QWidget* a, const QWidget* b) { return a->isAncestorOf(b) || b->isAncestorOf(a); }
+
+// The controls a label's text must keep clear of.
+bool isControl(const QWidget* w)
+{
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractScrollArea*>(w) || w->inherits("platform::PictureBox");
+}
+
+// Whether w is the part of a scroll area its contents scroll in.
+bool isViewport(const QWidget* w)
+{
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(w->parentWidget());
+    return area && area->viewport() == w;
 }
 
 } // namespace
@@ -78,28 +163,66 @@ QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* for
     const QMdiArea* area = mdi->mdiArea;
     if (!frame->isVisible())
         return {QStringLiteral("%1 not on view").arg(form->formName())};
-    const QRect room = area->contentsRect();
-    const QRect at(frame->mapTo(area, QPoint(0, 0)), frame->size());
-    const bool scrolls = area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0;
-    if (!room.contains(at) && !scrolls)
-        faults << QStringLiteral("%1 at %2 beyond the work area %3, which cannot scroll to it")
-                      .arg(form->formName(), rect(at), rect(room));
+    if (!area->isAncestorOf(frame))
+        return {QStringLiteral("%1 not in the work area").arg(form->formName())};
+    // What the area's scroll bars on show can bring into its visible part.
+    const QWidget* viewport = area->viewport();
+    QRect reach = viewport->rect();
+    for (const QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        if (!bar->isVisible())
+            continue;
+        if (bar->orientation() == Qt::Horizontal)
+            reach.adjust(-(bar->value() - bar->minimum()), 0, bar->maximum() - bar->value(), 0);
+        else
+            reach.adjust(0, -(bar->value() - bar->minimum()), 0, bar->maximum() - bar->value());
+    }
+    const QRect at(frame->mapTo(viewport, QPoint(0, 0)), frame->size());
+    if (!reach.contains(at))
+        faults << QStringLiteral("%1 at %2 beyond what the work area %3 shows or scrolls to %4")
+                      .arg(form->formName(), rect(at), rect(viewport->rect()), rect(reach));
     if (mdi->picRight->isVisible() && global(frame).intersects(global(mdi->picRight)))
         faults << QStringLiteral("%1 at %2 under the reading pane %3")
                       .arg(form->formName(), rect(global(frame)), rect(global(mdi->picRight)));
     return faults;
 }
 
+QStringList NeedlessScrollBars(const shell::frmMDI* mdi)
+{
+    const QMdiArea* area = mdi->mdiArea;
+    const QRect room(QPoint(0, 0), area->contentsRect().size());
+    for (const QMdiSubWindow* window : area->subWindowList())
+        if (window->isVisible() && !room.contains(window->geometry()))
+            return {};
+    QStringList faults;
+    for (const QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        if (bar->isVisible())
+            faults << QStringLiteral("the work area shows its %1 scroll bar, though every window fits in %2")
+                          .arg(bar->orientation() == Qt::Horizontal ? QStringLiteral("horizontal")
+                                                                    : QStringLiteral("vertical"),
+                               rect(room));
+    return faults;
+}
+
+QStringList TopLevelFaults(const QWidget* window)
+{
+    const QRect available = seams().screen->availablePixels();
+    const QRect framed = window->geometry().marginsAdded(seams().screen->frame);
+    if (!window->isVisible())
+        return {QStringLiteral("%1 not on view").arg(nameOf(window))};
+    if (!available.contains(framed))
+        return {QStringLiteral("%1 with its frame %2 outside the screen %3").arg(nameOf(window), rect(framed), rect(available))};
+    return {};
+}
+
 QStringList CutLabels(const QWidget* root)
 {
     QStringList faults;
     for (const QLabel* label : root->findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(root) || label->text().isEmpty() || !label->pixmap().isNull())
+        if (!showsText(label) || visiblePart(label, root).isEmpty())
             continue;
         const QRect inside = label->contentsRect();
-        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        const QRect needed = QFontMetrics(label->font()).boundingRect(inside, flags, label->text());
-        if (needed.width() > inside.width() || needed.height() > inside.height())
+        const QRect needed = textRect(label);
+        if (needed.width() > inside.width() || needed.height() > inside.height()) {
             faults << QStringLiteral("%1 needs %2x%3 for \"%4\" but has %5x%6")
                           .arg(nameOf(label))
                           .arg(needed.width())
@@ -107,15 +230,110 @@ QStringList CutLabels(const QWidget* root)
                           .arg(label->text().left(40))
                           .arg(inside.width())
                           .arg(inside.height());
+            continue;
+        }
+        // Cut by a widget it lies in; what scrolls is reached by scrolling.
+        for (const QWidget* outer = label->parentWidget(); outer && !isViewport(outer); outer = outer->parentWidget()) {
+            if (!outer->rect().contains(in(label, outer, needed))) {
+                faults << QStringLiteral("%1 \"%2\" cut off by the edge of %3")
+                              .arg(nameOf(label), label->text().left(40), nameOf(outer));
+                break;
+            }
+            if (outer == root)
+                break;
+        }
     }
     return faults;
+}
+
+QStringList CoveredFrames(const QWidget* root)
+{
+    QStringList faults;
+    for (const QGroupBox* frame : root->findChildren<QGroupBox*>()) {
+        if (visiblePart(frame, root).isEmpty())
+            continue;
+        // What the frame draws itself (caption, border, inside), on a colour nothing else has.
+        QImage drawn(frame->size(), QImage::Format_ARGB32);
+        drawn.fill(QColor(255, 0, 255));
+        const_cast<QGroupBox*>(frame)->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect contents =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
+        const QColor inside = drawn.pixelColor(contents.center());
+        auto plain = [&](QPoint at) {
+            const QColor c = drawn.pixelColor(at);
+            return std::abs(c.red() - inside.red()) < 12 && std::abs(c.green() - inside.green()) < 12 &&
+                   std::abs(c.blue() - inside.blue()) < 12;
+        };
+        for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow() || visiblePart(child, root).isEmpty())
+                continue;
+            // An opaque control hides what lies under it; of a plain label, only its text does.
+            const QRect used = in(child, frame, opaque(child) ? child->rect() : occupied(child)) & frame->rect();
+            bool covers = false;
+            for (int y = used.top(); y <= used.bottom() && !covers; ++y)
+                for (int x = used.left(); x <= used.right() && !covers; ++x)
+                    covers = !plain(QPoint(x, y));
+            if (covers)
+                faults << QStringLiteral("%1 %2 over the caption or border of %3")
+                              .arg(nameOf(child), rect(used), nameOf(frame));
+        }
+    }
+    return faults;
+}
+
+QStringList CrowdedLabels(const QWidget* root)
+{
+    QStringList faults;
+    struct Seen {
+        const QWidget* control;
+        QRegion region;
+    };
+    QList<Seen> controls;
+    for (const QWidget* w : root->findChildren<QWidget*>()) {
+        if (!isControl(w))
+            continue;
+        const QRegion region = visiblePart(w, root) & QRegion(in(w, root, occupied(w)));
+        if (!region.isEmpty())
+            controls.append({w, region});
+    }
+    for (const Seen& label : controls) {
+        const auto* text = qobject_cast<const QLabel*>(label.control);
+        if (!text)
+            continue;
+        for (const Seen& other : controls) {
+            if (other.control == label.control || related(label.control, other.control) ||
+                !meets(label.region, other.region))
+                continue;
+            if (const auto* twin = qobject_cast<const QLabel*>(other.control)) {
+                // Two labels running into each other are told once; the same text printed twice at one
+                // place reads as one.
+                if (other.control < label.control)
+                    continue;
+                if (twin->text() == text->text() && in(twin, root, twin->rect()) == in(text, root, text->rect()))
+                    continue;
+            }
+            faults << QStringLiteral("%1 \"%2\" %3 runs into %4 %5")
+                          .arg(nameOf(label.control), text->text().left(30), rect(label.region.boundingRect()),
+                               nameOf(other.control), rect(other.region.boundingRect()));
+        }
+    }
+    return faults;
+}
+
+QStringList ControlFaults(const QWidget* root)
+{
+    return CutLabels(root) + UnreadableButtons(root) + CoveredFrames(root) + CrowdedLabels(root);
 }
 
 QStringList UnreadableButtons(const QWidget* root)
 {
     QStringList faults;
     for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-        if (!button->isVisibleTo(root) || button->text().isEmpty())
+        if (button->text().isEmpty() || visiblePart(button, root).isEmpty())
             continue;
         const QPalette& p = button->palette();
         const double ratio = contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));

@@ -29,13 +29,28 @@ void UseScreen(QSize size);
 // The main window with its frame inside the available part of the screen, not larger than it.
 QStringList MainWindowFaults(const shell::frmMDI* mdi);
 
-// A tool window inside the work area's visible part (or the area can scroll to it), clear of the reading
-// pane: frame, title bar buttons and scroll bars included.
+// A tool window inside the work area's visible part, or reachable by the work area's scroll bars on show,
+// and clear of the reading pane: frame, title bar buttons and scroll bars included.
 QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* form);
 
-// Every visible label under root shows its whole text.
+// Scroll bars of the work area on show although every tool window on view lies inside the area.
+QStringList NeedlessScrollBars(const shell::frmMDI* mdi);
+
+// A window of its own (about box, exit screen) with its frame inside the available part of the screen.
+QStringList TopLevelFaults(const QWidget* window);
+
+// Every visible label under root shows its whole text: the text fits the label's inside, and no
+// ancestor up to root cuts the label off.
 QStringList CutLabels(const QWidget* root);
 // Every visible button's caption under root contrasts with its face.
 QStringList UnreadableButtons(const QWidget* root);
+// Every visible frame under root holds its visible controls below its title and inside its border.
+QStringList CoveredFrames(const QWidget* root);
+// Visible labels under root whose text runs into a visible control beside or below it (one they do not
+// lie inside, and that does not lie inside them).
+QStringList CrowdedLabels(const QWidget* root);
+
+// All the checks of what a window's controls show: labels, buttons, frames.
+QStringList ControlFaults(const QWidget* root);
 
 } // namespace testing

@@ -1,0 +1,349 @@
+// Every window of every tool, in each state the user reaches it in, looked at on the screens the program
+// must serve, with the frame a window manager puts around the main window: the main window fits the
+// screen, each tool window lies where the work area shows it or can scroll to it and clear of the reading
+// pane, every label shows its whole text, every caption reads on its button, every frame keeps its title
+// and border clear.
+#include "ScreenCheck.h"
+#include "TestMain.h"
+#include "UserInput.h"
+
+#include "platform/PictureBox.h"
+#include "runes/RuneTables.h"
+#include "runes/RunesChoiceForm.h"
+#include "runes/frmRunesReadingAll.h"
+#include "runes/frmRunesReadingEntry.h"
+#include "runes/frmRunesReadingResult.h"
+#include "runes/frmRunesReadingSelect.h"
+#include "runes/frmRunesReadingSpread.h"
+#include "runictarot/RunicTarotState.h"
+#include "runictarot/SunSign.h"
+#include "runictarot/frmRunicTarotDisplay.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "runictarot/frmRunicTarotSave.h"
+#include "shell/frmAbout.h"
+#include "shell/frmExitScreen.h"
+#include "shell/frmMDI.h"
+#include "tarot/SpreadCatalogue.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmAuto.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotManual.h"
+#include "tarot/frmTarotOpen.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <random>
+
+using testing::seams;
+
+namespace {
+
+// A date in the middle of each sign, in the sign table's order.
+struct SignDate {
+    const char* sign;
+    int day;
+    const char* month;
+};
+const SignDate kSignDates[] = {{"Aries", 5, "April"},         {"Taurus", 5, "May"},        {"Gemini", 5, "June"},
+                               {"Cancer", 5, "July"},         {"Leo", 5, "August"},        {"Virgo", 5, "September"},
+                               {"Libra", 5, "October"},       {"Scorpio", 5, "November"},  {"Sagittarius", 5, "December"},
+                               {"Capricorn", 5, "January"},   {"Aquarius", 5, "February"}, {"Pisces", 5, "March"}};
+
+// Random values for whatever draws next: enough for any deal, the same on every run.
+void scriptRandom()
+{
+    static std::mt19937 generator(16);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    seams().random->values.clear();
+    for (int i = 0; i < 4000; ++i)
+        seams().random->values.enqueue(uniform(generator));
+}
+
+void processEvents()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+QString sizeName(QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); }
+
+} // namespace
+
+class TestScreens : public QObject {
+    Q_OBJECT
+    QTemporaryDir files;
+    shell::frmMDI* mdi = nullptr;
+    QStringList faults;
+
+    // The program started on a screen of the given size.
+    void start(QSize screen)
+    {
+        testing::freshProgram();
+        tarot::ResetStateForTests();
+        runes::ResetRunesState();
+        runictarot::ResetRunicTarotState();
+        testing::UseScreen(screen);
+        mdi = platform::Forms::Get<shell::frmMDI>();
+        mdi->Show();
+        QApplication::setActiveWindow(mdi);
+        processEvents();
+        faults.clear();
+    }
+
+    // Everything the user sees of the main window, and of the tool window on view in it.
+    void look(const QString& state, const platform::Form* tool = nullptr)
+    {
+        processEvents();
+        QStringList found =
+            testing::MainWindowFaults(mdi) + testing::ControlFaults(mdi) + testing::NeedlessScrollBars(mdi);
+        if (tool)
+            found += testing::ToolWindowFaults(mdi, tool);
+        for (platform::Form* f : platform::Forms::Loaded())
+            if (f != tool && f->kind() == platform::Form::Kind::MdiChild && f->frame()->isVisible())
+                found += testing::ToolWindowFaults(mdi, f);
+        for (const QString& f : found)
+            faults << state + QStringLiteral(": ") + f;
+    }
+
+    void lookAtTopLevel(const QString& state, const QWidget* window)
+    {
+        processEvents();
+        for (const QString& f : testing::TopLevelFaults(window) + testing::ControlFaults(window))
+            faults << state + QStringLiteral(": ") + f;
+    }
+
+    // Tells every fault found, one line each; a test message alone would cut the list short.
+    bool noFaults() const
+    {
+        for (const QString& f : faults)
+            qWarning().noquote() << f;
+        return faults.isEmpty();
+    }
+
+    void expect(bool ok, const QString& what)
+    {
+        if (!ok)
+            faults << what;
+    }
+
+    // The tarot tool from its button to the set-up screen, through the entry and querent screens.
+    tarot::frmTarotFront* querent()
+    {
+        mdi->cmdSelectOption_Click(1);
+        auto* entry = platform::Forms::Peek<tarot::frmTarotOpen>();
+        if (!entry)
+            return nullptr;
+        entry->Timer1_Timer();
+        look(QStringLiteral("tarot entry"), entry);
+        QTest::mouseClick(entry->cmdContd, Qt::LeftButton);
+        return platform::Forms::Peek<tarot::frmTarotFront>();
+    }
+
+    tarot::frmTarot* setUp(int spread)
+    {
+        tarot::frmTarotFront* front = querent();
+        if (!front)
+            return nullptr;
+        if (spread == 0)
+            look(QStringLiteral("querent"), front);
+        front->txtName->setText(QStringLiteral("Marguerite Delacroix"));
+        front->txtCountry->setText(QStringLiteral("United Kingdom"));
+        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        auto* setup = platform::Forms::Peek<tarot::frmTarot>();
+        if (setup && !testing::clickEntry(setup->lstOption, spread))
+            return nullptr;
+        return setup;
+    }
+
+    // The card-layout window with the spread's places on view.
+    void lookAtLayout(const QString& state, int spread)
+    {
+        auto* layout = platform::Forms::Peek<tarot::frmAuto>();
+        expect(layout, state + QStringLiteral(": no card-layout window"));
+        if (!layout)
+            return;
+        look(state, layout);
+        int shown = 0;
+        for (platform::PictureBox* place : layout->p)
+            shown += place->isVisibleTo(layout) ? 1 : 0;
+        expect(shown == tarot::catalogue::SpreadCards(spread),
+               state + QStringLiteral(": %1 card places on view").arg(shown));
+        for (const QString& f : testing::ControlFaults(layout))
+            faults << state + QStringLiteral(": ") + f;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(files.isValid()); }
+
+    void cleanup() { seams().scheduler->immediate = true; }
+
+    void screens_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (QSize s : testing::RealScreenSizes())
+            QTest::newRow(qPrintable(sizeName(s))) << s;
+    }
+
+    // The welcome panel, the about box and the exit screen with each of its four messages.
+    void mainWindow_data() { screens_data(); }
+    void mainWindow()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        look(QStringLiteral("welcome"));
+        QTimer::singleShot(0, [this] {
+            if (auto* about = platform::Forms::Peek<shell::frmAbout>()) {
+                lookAtTopLevel(QStringLiteral("about box"), about);
+                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+            }
+        });
+        mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        expect(!platform::Forms::IsLoaded(QStringLiteral("frmAbout")), QStringLiteral("about box still open"));
+        QSet<QString> messages;
+        for (int message = 0; message < 4; ++message) {
+            const QStringList before = faults;
+            start(screen);
+            faults = before;
+            seams().random->values.enqueue(message / 4.0 + 0.1);
+            QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
+            auto* exitScreen = platform::Forms::Peek<shell::frmExitScreen>();
+            QVERIFY(exitScreen);
+            lookAtTopLevel(QStringLiteral("exit screen, message %1").arg(message), exitScreen);
+            messages << exitScreen->Label2->text();
+        }
+        QCOMPARE(messages.size(), 4);
+        QVERIFY2(noFaults(), "see the faults above");
+    }
+
+    // The tarot tool's screens, and each spread's card-layout window by AutoCast, by Open (twice) and by
+    // hand, with the manual window before its last pick and while the deal waits.
+    void tarotTool_data() { screens_data(); }
+    void tarotTool()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        for (int spread = 0; spread < tarot::catalogue::SpreadCount; ++spread) {
+            const QString name = tarot::catalogue::SpreadText(spread);
+            tarot::frmTarot* setup = setUp(spread);
+            QVERIFY2(setup, qPrintable(name));
+            look(QStringLiteral("set-up, ") + name, setup);
+            for (const QString& f : testing::ControlFaults(setup))
+                faults << QStringLiteral("set-up, ") + name + QStringLiteral(": ") + f;
+            scriptRandom();
+            QTest::mouseClick(setup->cmdAuto, Qt::LeftButton);
+            lookAtLayout(QStringLiteral("AutoCast ") + name, spread);
+
+            const QString file = files.filePath(QStringLiteral("reading%1.slv").arg(spread));
+            seams().files->answers.enqueue(file);
+            mdi->cmdSave_Click();
+            tarot::frmTarotFront* front = querent();
+            QVERIFY(front);
+            for (const char* time : {"first", "second"}) {
+                seams().files->answers.enqueue(file);
+                QTest::mouseClick(front->cmdOpen, Qt::LeftButton);
+                lookAtLayout(QStringLiteral("%1 Open ").arg(QLatin1String(time)) + name, spread);
+            }
+
+            setup = setUp(spread);
+            QVERIFY(setup);
+            QTest::mouseClick(setup->cmdManual, Qt::LeftButton);
+            auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
+            QVERIFY2(manual, qPrintable(name));
+            const int count = tarot::catalogue::SpreadCards(spread);
+            for (int pick = 0; pick < count; ++pick) {
+                if (pick == count - 1) {
+                    look(QStringLiteral("manual, last pick ") + name, manual);
+                    seams().scheduler->immediate = false;
+                }
+                QTest::mouseClick(manual->p[static_cast<size_t>(pick)], Qt::LeftButton);
+            }
+            look(QStringLiteral("manual, waiting ") + name, manual);
+            scriptRandom();
+            seams().scheduler->runPending();
+            seams().scheduler->immediate = true;
+            lookAtLayout(QStringLiteral("by hand ") + name, spread);
+        }
+        QVERIFY2(noFaults(), "see the faults above");
+    }
+
+    // Each runes screen: entry, rune set, spread, the result of each spread, the list of all runes.
+    void runesTool_data() { screens_data(); }
+    void runesTool()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        for (int spread = 0; spread < 5; ++spread) {
+            mdi->cmdSelectOption_Click(0);
+            auto* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
+            QVERIFY(entry);
+            look(QStringLiteral("runes entry"), entry);
+            QTest::mouseClick(entry->cmdNext, Qt::LeftButton);
+            auto* set = platform::Forms::Peek<runes::frmRunesReadingSelect>();
+            QVERIFY(set);
+            look(QStringLiteral("rune set"), set);
+            QTest::mouseClick(set->lblInfo[static_cast<size_t>(spread)], Qt::LeftButton);
+            auto* spreads = platform::Forms::Peek<runes::frmRunesReadingSpread>();
+            QVERIFY(spreads);
+            look(QStringLiteral("runes spread"), spreads);
+            // The spread screen's cells are in grid order; find the cell that stores this spread.
+            scriptRandom();
+            QTest::mouseClick(spreads->lblInfo[static_cast<size_t>(4 - spread)], Qt::LeftButton);
+            auto* result = platform::Forms::Peek<runes::frmRunesReadingResult>();
+            QVERIFY(result);
+            look(QStringLiteral("runes result %1").arg(runes::RuneSpreadName(runes::RuneSpread())), result);
+            QTest::mouseClick(result->Command3, Qt::LeftButton);
+        }
+        auto* all = platform::Forms::Get<runes::frmRunesReadingAll>();
+        QVERIFY(all);
+        all->Show();
+        look(QStringLiteral("list of all runes"), all);
+        QVERIFY2(noFaults(), "see the faults above");
+    }
+
+    // The runic tarot's details window, its reading window for every sign on both tabs, and the report.
+    void runicTarot_data() { screens_data(); }
+    void runicTarot()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        mdi->cmdSelectOption_Click(2);
+        auto* details = platform::Forms::Peek<runictarot::frmRunicTarotMain>();
+        QVERIFY(details);
+        look(QStringLiteral("runic tarot details"), details);
+        for (const SignDate& d : kSignDates) {
+            details->txtName->setText(QStringLiteral("Marguerite Delacroix"));
+            details->cmbDate->setCurrentIndex(d.day - 1);
+            details->cmbMonth->setCurrentIndex(runictarot::monthIndex(QString::fromLatin1(d.month)));
+            QTest::mouseClick(details->cmdRunicAstrology, Qt::LeftButton);
+            QCOMPARE(runictarot::State().SunSign, QString::fromLatin1(d.sign));
+            auto* reading = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
+            QVERIFY(reading);
+            for (int tab = 0; tab < 2; ++tab) {
+                QVERIFY(testing::clickTab(reading->SSTab1, tab));
+                look(QStringLiteral("%1 tab %2").arg(QLatin1String(d.sign)).arg(tab), reading);
+            }
+            if (d.sign == kSignDates[0].sign) {
+                QTest::mouseClick(reading->cmdPrint, Qt::LeftButton);
+                auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
+                QVERIFY(report);
+                lookAtTopLevel(QStringLiteral("report"), report);
+                platform::Forms::Unload(report);
+            }
+            QTest::mouseClick(reading->cmdBack, Qt::LeftButton);
+        }
+        QVERIFY2(noFaults(), "see the faults above");
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestScreens)
+#include "tst_screens.moc"

@@ -1013,19 +1013,28 @@ private slots:
 
     // The arrangement the user sees, on every real screen with a window manager's frame: banner at the top,
     // the spread picture left of the backs, the prompt across the width below them, Exit and Back side by
-    // side at the bottom right, nothing over anything else; the whole window inside the work area, and the
-    // waiting panel across the middle once the last back is picked.
+    // side at the bottom right, nothing over anything else; the whole window inside the work area, also
+    // when the user has made the main window narrower than the screen, and the waiting panel across the
+    // middle once the last back is picked.
     void arrangement_data()
     {
         QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("mainWidth");  // 0: as the program fits it
         for (const QSize& size : testing::RealScreenSizes())
-            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size << 0;
+        QTest::newRow("1920x1080, main window 900 wide") << QSize(1920, 1080) << 900;
     }
     void arrangement()
     {
         QFETCH(QSize, screen);
+        QFETCH(int, mainWidth);
         testing::UseScreen(screen);
-        frmTarotManual* w = openManual(0, {false, false, false});
+        frmTarotManual* w = openManual(0, {false, false, false}, 0, [this, mainWidth] {
+            if (mainWidth > 0) {
+                mdi->resize(mainWidth, mdi->height());
+                QApplication::processEvents();
+            }
+        });
         QVERIFY(w);
         QApplication::processEvents();
         QStringList faults = arrangementFaults(w);

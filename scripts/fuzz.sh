@@ -37,7 +37,7 @@ done
 pids=()
 for t in "${targets[@]}"; do
   mkdir -p "$dir/corpus/$t" "$dir/artifacts/$t"
-  "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 \
     -artifact_prefix="$dir/artifacts/$t/" "$dir/corpus/$t" "$here/tests/fuzz/corpus/$t" \
     > "$dir/fuzz-$t.log" 2>&1 &
   pids+=($!)

@@ -46,6 +46,7 @@ if [ "$in_bin" != "selvanthe" ]; then
   printf 'the package puts more than the program in /usr/bin:\n%s\n' "$in_bin"
   exit 1
 fi
+[ -f "$work/deb/usr/share/doc/selvanthe/copyright" ] || { echo "the package has no copyright file"; exit 1; }
 file "$work/deb/usr/bin/selvanthe" | grep -q ', stripped' || { echo "the packaged program is not stripped"; exit 1; }
 case "$(dpkg-deb -f "$deb" Depends)" in
   *libqt6widgets6*) ;;

@@ -46,7 +46,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <random>
 
 using testing::seams;
 
@@ -153,15 +152,6 @@ runictarot::frmRunicTarotDisplay* runicReading()
     return platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
 }
 
-void scriptRandomValues(unsigned seed)
-{
-    std::mt19937_64 engine(seed);
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    seams().random->values.clear();
-    for (int i = 0; i < 4000; ++i)
-        seams().random->values.enqueue(uniform(engine));
-}
-
 // Opens a window state the way a user reaches it; the window whose boxes are looked at.
 using Road = std::function<QWidget*()>;
 
@@ -211,7 +201,7 @@ QList<FocusRow> focusRows()
              runes::frmRunesReadingEntry* entry = runesEntry();
              testing::click(entry->optRune[2]);
              testing::click(entry->optSpread[4]);
-             scriptRandomValues(5);
+             seams().random->script(5);
              testing::click(entry->cmdNext);
              return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingResult>());
          },
@@ -244,7 +234,7 @@ QList<FocusRow> focusRows()
         {"tarot reading on show",
          [] {
              tarot::frmTarot* setUp = tarotSetUp();
-             scriptRandomValues(3);
+             seams().random->script(3);
              testing::click(setUp->cmdAuto);
              return static_cast<QWidget*>(shell::MDI());
          },
@@ -509,7 +499,7 @@ private slots:
         QVERIFY(entry->optRune[5]->hasFocus());
         testing::click(entry->optRune[1]);
         testing::click(entry->optSpread[4]);
-        scriptRandomValues(9);
+        seams().random->script(9);
         testing::click(entry->cmdNext);
         QVERIFY(!runes::Question().contains(QLatin1Char('\t')));
         QCOMPARE(runes::Question(), QStringLiteral("Will it rain"));
@@ -612,7 +602,7 @@ private slots:
             press(Qt::Key_Down);
         QCOMPARE(setUp->no, tarot::catalogue::SpreadCards(spread));
         QVERIFY(testing::tabTo(manual ? setUp->cmdManual : setUp->cmdAuto));
-        scriptRandomValues(static_cast<unsigned>(spread));
+        seams().random->script(static_cast<unsigned>(spread));
         seams().scheduler->immediate = true;
         press(Qt::Key_Return);
 
@@ -673,7 +663,7 @@ private slots:
         auto* spread = platform::Forms::Peek<runes::frmRunesReadingSpread>();
         QVERIFY(spread && spread->picCatagory[4]->hasFocus());
         QVERIFY(testing::tabTo(spread->picCatagory[3]));  // Norn
-        scriptRandomValues(11);
+        seams().random->script(11);
         press(Qt::Key_Return);
         QCOMPARE(runes::RuneSpread(), 3);
         auto* result = platform::Forms::Peek<runes::frmRunesReadingResult>();

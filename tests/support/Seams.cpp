@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QPointer>
 
+#include <random>
+
 namespace testing {
 
 platform::MsgResult FakeMessageBoxes::show(QWidget* parent, const QString& text, platform::MsgIcon icon,
@@ -135,6 +137,15 @@ void resetSeams()
     s.print->jobs.clear();
     s.settingsFile = QDir(s.tempDir).filePath(QStringLiteral("settings-%1.ini").arg(++g_settingsSerial));
     platform::setSettingsStore(platform::makeIniSettingsStore(s.settingsFile));
+}
+
+void FakeRandom::script(unsigned seed, int count)
+{
+    std::mt19937_64 engine(seed);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    values.clear();
+    for (int i = 0; i < count; ++i)
+        values.enqueue(uniform(engine));
 }
 
 } // namespace testing

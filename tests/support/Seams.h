@@ -62,6 +62,9 @@ class FakeRandom : public platform::IRandom {
 public:
     double next() override { return values.isEmpty() ? fallback : values.dequeue(); }
     void reseed() override { ++reseeds; }
+    // In place of what was scripted: count values spread evenly over [0, 1), the same for the same seed,
+    // enough for whatever a road draws.
+    void script(unsigned seed, int count = 4000);
     QQueue<double> values;
     double fallback = 0.0;
     int reseeds = 0;

@@ -22,7 +22,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include <random>
 
 using testing::seams;
 using tarot::frmAuto;
@@ -38,15 +37,6 @@ QString headerOf(const QString& spread)
     tarot::RichTextBoxSink sink(&box);
     tarot::WriteSpreadHeader(sink, spread);
     return box.Text();
-}
-
-void scriptRandomValues(unsigned seed)
-{
-    std::mt19937_64 engine(seed);
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    seams().random->values.clear();
-    for (int i = 0; i < 4000; ++i)
-        seams().random->values.enqueue(uniform(engine));
 }
 
 // The decoded lines of a saved reading.
@@ -148,7 +138,7 @@ private slots:
         QCOMPARE(int(setUp->MaxCardInSet), spread);
         QCOMPARE(tarot::State().TarotSpreadIndex, spread);
 
-        scriptRandomValues(static_cast<unsigned>(spread * 7 + before));
+        seams().random->script(static_cast<unsigned>(spread * 7 + before));
         if (road == Road::AutoCast) {
             testing::click(setUp->cmdAuto);
         } else {

@@ -1,6 +1,7 @@
 // The exit screen: reached by every way of closing the main window, shown once and on top, its support
 // message, its texts and links, and the end of the program when it is left.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "FakeToolWindows.h"
 #include "platform/PictureBox.h"
@@ -43,7 +44,7 @@ shell::frmExitScreen* exitScreen() { return platform::Forms::Peek<shell::frmExit
 shell::frmExitScreen* openExitScreen()
 {
     startProgram();
-    shell::MDI()->cmdMdiExit_Click();
+    testing::click(shell::MDI()->cmdMdiExit);
     return exitScreen();
 }
 
@@ -73,7 +74,7 @@ private slots:
         QFETCH(int, road);
         shell::frmMDI* mdi = startProgram();
         QVERIFY(mdi);
-        mdi->cmdSelectOption_Click(1);
+        testing::click(mdi->cmdSelectOption[1]);
         log.clear();
         seams().random->values << 0.5 << 0.0;
         if (road == 0)
@@ -81,7 +82,7 @@ private slots:
         else if (road == 1)
             QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
         else
-            mdi->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+            QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuExit"))));
 
         QCOMPARE(log, QStringList{QStringLiteral("unload:frmTarotOpen")});
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmMDI")));
@@ -107,6 +108,7 @@ private slots:
     void quittingFromElsewhereDoesNotShowTheExitScreen()
     {
         startProgram();
+        // Called directly: it ends the process, here an exception that must not cross Qt's event delivery.
         QVERIFY_THROWS_EXCEPTION(testing::ProcessEnded, shell::QuitApplication());
         QCOMPARE(seams().exit->exits, 1);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
@@ -124,6 +126,8 @@ private slots:
         QFETCH(bool, exitButton);
         shell::frmExitScreen* screen = openExitScreen();
         QVERIFY(screen);
+        // Called directly: the end of the process is an exception here, which must not cross Qt's event
+        // delivery.
         if (exitButton)
             QVERIFY_THROWS_EXCEPTION(testing::ProcessEnded, screen->cmdClose_Click());
         else  // what the close box does
@@ -226,8 +230,8 @@ private slots:
         QTest::mouseClick(screen->Check1, Qt::LeftButton);
         QCOMPARE(seams().shell->opened, QStringList{page("home-page")});
         QVERIFY(!screen->Check1->isChecked());
-        screen->Check1->setFocus();
-        QTest::keyClick(screen->Check1, Qt::Key_Space);
+        QVERIFY(testing::tabTo(screen->Check1));
+        QVERIFY(testing::key(Qt::Key_Space));
         QCOMPARE(seams().shell->opened, (QStringList{page("home-page"), page("home-page")}));
         QVERIFY(!screen->Check1->isChecked());
         // Unticked in code: no page.

@@ -1,6 +1,7 @@
 // The refer-a-friend form on the exit screen: its placeholders and focus rules, the space refusal, the
 // checks in their order with their messages, and the exact referral address opened.
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "FakeToolWindows.h"
 #include "shell/frmExitScreen.h"
@@ -27,13 +28,15 @@ const QString kUntouched = QStringLiteral("<untouched>");
 shell::frmExitScreen* openExitScreen()
 {
     platform::Forms::Get<shell::frmStartup>();
-    shell::MDI()->cmdMdiExit_Click();
+    testing::click(shell::MDI()->cmdMdiExit);
     auto* screen = platform::Forms::Peek<shell::frmExitScreen>();
     if (screen)
         QApplication::setActiveWindow(screen);
     return screen;
 }
 
+// Puts the entries in the boxes as they stand, placeholders and blanks included: the focus rules would
+// give a blank box its placeholder back as the user leaves it, and Submit checks what the boxes hold.
 void fill(shell::frmExitScreen* s, const QString& name, const QString& email, const QString& message,
           const QString& friendName, const QString& friendEmail)
 {
@@ -43,6 +46,21 @@ void fill(shell::frmExitScreen* s, const QString& name, const QString& email, co
         s->SetMessageText(message);
     s->txtFriendName->setText(friendName);
     s->txtFriendEmail->setText(friendEmail);
+}
+
+// Types the entries as the user does: each box clicked and typed into, the message box (beyond the frame,
+// out of the mouse's reach) reached with Tab from Submit.
+bool typeIn(shell::frmExitScreen* s, const QString& name, const QString& email, const QString& message,
+            const QString& friendName, const QString& friendEmail)
+{
+    if (!testing::typeInto(s->txtName, name) || !testing::typeInto(s->txtEmail, email) ||
+        !testing::typeInto(s->txtFriendName, friendName) || !testing::typeInto(s->txtFriendEmail, friendEmail))
+        return false;
+    if (message == kUntouched)
+        return true;
+    testing::clickInto(s->txtFriendEmail);
+    return testing::tabTo(s->cmdSubmit) && testing::tabTo(s->txtMessage) && testing::key(Qt::Key_End, Qt::ControlModifier) &&
+           testing::key(Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier) && testing::type(message);
 }
 
 QStringList shownTexts()
@@ -185,8 +203,8 @@ private slots:
         QFETCH(QString, friendName);
         QFETCH(QByteArray, expected);
         shell::frmExitScreen* s = openExitScreen();
-        fill(s, name, QStringLiteral("ann@x.org"), message, friendName, QStringLiteral("bob@y.org"));
-        s->cmdSubmit_Click();
+        QVERIFY(typeIn(s, name, QStringLiteral("ann@x.org"), message, friendName, QStringLiteral("bob@y.org")));
+        testing::click(s->cmdSubmit);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(seams().shell->opened.size(), 1);
         const QByteArray opened = seams().shell->opened[0].toLatin1();
@@ -214,10 +232,10 @@ private slots:
     void aSecondSubmitSendsAgain()
     {
         shell::frmExitScreen* s = openExitScreen();
-        fill(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
-             QStringLiteral("c@d.e"));
-        s->cmdSubmit_Click();
-        s->cmdSubmit_Click();
+        QVERIFY(typeIn(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
+                       QStringLiteral("c@d.e")));
+        testing::click(s->cmdSubmit);
+        testing::click(s->cmdSubmit);
         QCOMPARE(seams().shell->opened.size(), 2);
         QCOMPARE(seams().shell->opened[0], seams().shell->opened[1]);
         QVERIFY(seams().messages->shown.isEmpty());
@@ -234,7 +252,7 @@ private slots:
     void placeholdersGoAndComeBackWithTheFocus()
     {
         shell::frmExitScreen* s = openExitScreen();
-        s->txtName->setFocus(Qt::MouseFocusReason);
+        testing::clickInto(s->txtName);
         QCOMPARE(focused(s), s->txtName);
         QCOMPARE(s->txtName->text(), QString());
         QTest::keyClick(s->txtName, Qt::Key_Tab);
@@ -252,13 +270,16 @@ private slots:
         QCOMPARE(focused(s), s->txtFriendEmail);
         QCOMPARE(s->txtFriendEmail->text(), QString());
 
-        // A box holding something else than its placeholder keeps it.
-        s->txtName->setText(QStringLiteral(" Your Name  "));
-        s->txtName->setFocus(Qt::MouseFocusReason);
+        // The placeholder in blanks counts as the placeholder; a box holding something else keeps it.
+        QVERIFY(testing::typeInto(s->txtName, QStringLiteral(" Your Name  ")));
+        testing::clickInto(s->txtEmail);
+        QCOMPARE(s->txtName->text(), QStringLiteral(" Your Name  "));
+        testing::clickInto(s->txtName);
         QCOMPARE(s->txtName->text(), QString());
-        s->txtEmail->setFocus(Qt::MouseFocusReason);
-        s->txtName->setText(QStringLiteral("your name"));
-        s->txtName->setFocus(Qt::MouseFocusReason);
+        testing::clickInto(s->txtEmail);
+        QVERIFY(testing::typeInto(s->txtName, QStringLiteral("your name")));
+        testing::clickInto(s->txtEmail);
+        testing::clickInto(s->txtName);
         QCOMPARE(s->txtName->text(), QStringLiteral("your name"));
     }
 
@@ -275,7 +296,8 @@ private slots:
         QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
         QApplication::sendEvent(s->txtName, &in);
         QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
-        s->txtEmail->setText(QString());
+        testing::clickInto(s->txtEmail);  // entering it empties it
+        QCOMPARE(s->txtEmail->text(), QString());
         QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
         QApplication::sendEvent(s->txtEmail, &out);
         QCOMPARE(s->txtEmail->text(), QString());
@@ -284,22 +306,22 @@ private slots:
     void tabReachesTheHiddenMessageBox()
     {
         shell::frmExitScreen* s = openExitScreen();
-        s->txtFriendEmail->setFocus(Qt::MouseFocusReason);
+        testing::clickInto(s->txtFriendEmail);
         QTest::keyClick(s->txtFriendEmail, Qt::Key_Tab);
         QCOMPARE(focused(s), s->cmdSubmit);
         QTest::keyClick(s->cmdSubmit, Qt::Key_Tab);
         QCOMPARE(focused(s), s->txtMessage);
         QCOMPARE(s->MessageText(), QStringLiteral("Your Message\r\n"));  // not its placeholder: kept
-        s->txtMessage->selectAll();
+        QTest::keyClick(s->txtMessage, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(s->txtMessage, Qt::Key_Delete);
         QCOMPARE(s->MessageText(), QString());
         QTest::keyClick(s->txtMessage, Qt::Key_Tab);  // leaves it: no tab typed in
         QVERIFY(focused(s) != s->txtMessage);
         QCOMPARE(s->MessageText(), QStringLiteral("Your Message"));
 
-        fill(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
-             QStringLiteral("c@d.e"));
-        s->cmdSubmit_Click();
+        QVERIFY(typeIn(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
+                       QStringLiteral("c@d.e")));
+        testing::click(s->cmdSubmit);
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Please Enter Your Message")});
         QVERIFY(seams().shell->opened.isEmpty());
     }
@@ -316,7 +338,7 @@ private slots:
         shell::frmExitScreen* s = openExitScreen();
         auto* edit = s->findChild<QLineEdit*>(box);
         QVERIFY(edit);
-        edit->setFocus(Qt::MouseFocusReason);
+        testing::clickInto(edit);
         // Wherever the box leaves the focus, it comes back to the address box.
         seams().messages->whileShown = [s] { s->cmdClose->setFocus(Qt::OtherFocusReason); };
         QTest::keyClicks(edit, QStringLiteral("a b"));
@@ -330,7 +352,7 @@ private slots:
         QCOMPARE(focused(s), edit);
 
         // The name boxes take spaces.
-        s->txtName->setFocus(Qt::MouseFocusReason);
+        testing::clickInto(s->txtName);
         QTest::keyClicks(s->txtName, QStringLiteral("A B"));
         QCOMPARE(s->txtName->text(), QStringLiteral("A B"));
         QCOMPARE(seams().messages->shown.size(), 1);
@@ -339,13 +361,13 @@ private slots:
     void pastedSpaceGetsPastTheKeyRule()
     {
         shell::frmExitScreen* s = openExitScreen();
-        fill(s, QStringLiteral("Ann"), QString(), kUntouched, QStringLiteral("Bob"), QStringLiteral("c@d.e"));
-        s->txtEmail->setFocus(Qt::MouseFocusReason);
+        QVERIFY(typeIn(s, QStringLiteral("Ann"), QString(), kUntouched, QStringLiteral("Bob"), QStringLiteral("c@d.e")));
+        testing::clickInto(s->txtEmail);
         QGuiApplication::clipboard()->setText(QStringLiteral("a b@c.d"));
-        s->txtEmail->paste();
+        QVERIFY(testing::key(Qt::Key_V, Qt::ControlModifier));
         QCOMPARE(s->txtEmail->text(), QStringLiteral("a b@c.d"));
         QVERIFY(seams().messages->shown.isEmpty());
-        s->cmdSubmit_Click();
+        testing::click(s->cmdSubmit);
         QCOMPARE(seams().shell->opened.size(), 1);
         QVERIFY(seams().shell->opened[0].contains(QStringLiteral("&taf2=a%20b%40c.d&")));
     }

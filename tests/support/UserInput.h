@@ -4,15 +4,30 @@
 // first one put under the pointer, and keys sent to the widget that has the focus.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSpontaneKeyEvent>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace testing {
 
@@ -162,16 +177,244 @@ inline bool key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
     return true;
 }
 
-// Text typed into the widget that has the focus.
-inline bool type(const QString& text)
+// One character typed into the widget that has the focus, as the keyboard sends it: a line break is
+// Return, any other character comes with its text (letters beyond Latin-1 too).
+inline bool typeCharacter(QChar c)
 {
     QWidget* w = QApplication::focusWidget();
     if (!w)
         return false;
-    for (QChar c : text) {
+    if (c == QLatin1Char('\n'))
+        QTest::keyClick(w, Qt::Key_Return);
+    else if (c.unicode() < 128)
         QTest::keyClicks(w, QString(c));
-        QApplication::processEvents();
+    else
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    QApplication::processEvents();  // as the event loop runs between one key and the next
+    return true;
+}
+
+// Text typed into the widget that has the focus; a line break (CR LF, LF or CR) is one Return.
+inline bool type(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                continue;
+            c = QLatin1Char('\n');
+        }
+        if (!typeCharacter(c))
+            return false;
     }
+    return true;
+}
+
+// The place a user clicks to type into a box: the box, or the page of a box that scrolls.
+inline QWidget* typingSurface(QWidget* box)
+{
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(box))
+        return area->viewport();
+    return box;
+}
+
+// A click into a text box, which gives it the focus as a user gives it.
+inline void clickInto(QWidget* box)
+{
+    QWidget* surface = typingSurface(box);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
+    QApplication::processEvents();  // what the box does once the focus has come
+}
+
+// Types a text into a box in place of what it holds, as a user does: a click into it, the whole text
+// taken with the keys (End then Shift+Home; in a box of several lines Ctrl+End then Ctrl+Shift+Home),
+// then the text typed over it, a line break as Return. An empty text deletes what the box held.
+// False when the box did not take the focus.
+inline bool typeInto(QWidget* box, const QString& text)
+{
+    clickInto(box);
+    if (QApplication::focusWidget() != box)
+        return false;
+    const bool lines = qobject_cast<QPlainTextEdit*>(box) || qobject_cast<QTextEdit*>(box);
+    const Qt::KeyboardModifiers line = lines ? Qt::ControlModifier : Qt::NoModifier;
+    key(Qt::Key_End, line);
+    key(Qt::Key_Home, line | Qt::ShiftModifier);
+    auto holds = [box] {
+        if (auto* edit = qobject_cast<QLineEdit*>(box))
+            return !edit->text().isEmpty();
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+            return !edit->toPlainText().isEmpty();
+        if (auto* edit = qobject_cast<QTextEdit*>(box))
+            return !edit->toPlainText().isEmpty();
+        return false;
+    };
+    if (text.isEmpty() && holds())
+        key(Qt::Key_Delete);
+    return type(text);
+}
+
+// The menus from the bar down to a menu item, bar entry first; empty when the bar does not hold it.
+inline QList<QAction*> menuPath(const QList<QAction*>& actions, QAction* item)
+{
+    for (QAction* a : actions) {
+        if (a == item)
+            return {a};
+        if (a->menu()) {
+            QList<QAction*> below = menuPath(a->menu()->actions(), item);
+            if (!below.isEmpty()) {
+                below.prepend(a);
+                return below;
+            }
+        }
+    }
+    return {};
+}
+
+// The menu bar on view that holds a menu item, or null.
+inline QMenuBar* menuBarHolding(QAction* item)
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (QMenuBar* bar : top->findChildren<QMenuBar*>())
+            if (bar->isVisible() && !menuPath(bar->actions(), item).isEmpty())
+                return bar;
+    return nullptr;
+}
+
+// Keeps out of the test's output what the headless platform says of every menu it opens (it cannot raise
+// a window or grab the keyboard), while the menu opens.
+class QuietMenus {
+public:
+    QuietMenus()
+    {
+        if (depth_++ == 0)
+            previous_ = qInstallMessageHandler(&QuietMenus::handle);
+    }
+    ~QuietMenus()
+    {
+        if (--depth_ == 0)
+            qInstallMessageHandler(previous_);
+    }
+    QuietMenus(const QuietMenus&) = delete;
+    QuietMenus& operator=(const QuietMenus&) = delete;
+
+private:
+    static inline int depth_ = 0;
+    static inline QtMessageHandler previous_ = nullptr;
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtWarningMsg && (text == QLatin1String("This plugin does not support raise()") ||
+                                     text == QLatin1String("This plugin does not support grabbing the keyboard")))
+            return;
+        if (previous_)
+            previous_(type, context, text);
+    }
+};
+
+// Runs `act` from the event loop once `ready` holds, also inside the loop of a window that waits for its
+// answer (an about box opened from a menu); gives up after five seconds.
+inline void once(std::function<bool()> ready, std::function<void()> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    const QDeadlineTimer deadline(5000);
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, ready = std::move(ready), act = std::move(act)] {
+        const bool now = ready();
+        if (now || deadline.hasExpired()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (now)
+            act();
+    });
+    timer->start();
+}
+
+// Closes every menu left open, as Escape does.
+inline void closeMenus()
+{
+    for (int i = 0; i < 20 && QApplication::activePopupWidget(); ++i)
+        QApplication::activePopupWidget()->close();
+    QApplication::processEvents();
+}
+
+// Chooses a menu item with the mouse, as a user does: a click on its menu in the menu bar on view, then
+// on each submenu and on the item itself. True when the item was triggered; false when no menu bar on
+// view holds it, or it could not be chosen (a disabled item or menu), every menu then closed again.
+inline bool chooseMenu(QAction* item)
+{
+    if (!item)
+        return false;
+    QApplication::processEvents();  // whatever the last action set going has settled
+    QMenuBar* bar = menuBarHolding(item);
+    if (!bar)
+        return false;
+    const QList<QAction*> path = menuPath(bar->actions(), item);
+    bool triggered = false;
+    QPointer<QAction> watched = item;
+    const QMetaObject::Connection c = QObject::connect(item, &QAction::triggered, [&triggered] { triggered = true; });
+    QuietMenus quiet;
+    const QRect entry = bar->actionGeometry(path.first());
+    QPoint pressedAt = bar->mapToGlobal(entry.center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, entry.center());
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        QMenu* menu = path[i - 1]->menu();
+        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000))
+            break;
+        const QRect r = menu->actionGeometry(path[i]);
+        // A release where the pointer has not moved since the menu opened closes the menu, as a desktop
+        // takes it for the end of the opening press: the pointer comes to the end of the entry farther
+        // from that press.
+        QPoint at(r.left() + 3, r.center().y());
+        const QPoint other(r.right() - 3, r.center().y());
+        if ((menu->mapToGlobal(other) - pressedAt).manhattanLength() >
+            (menu->mapToGlobal(at) - pressedAt).manhattanLength())
+            at = other;
+        movePointer(menu, at);
+        QApplication::processEvents();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+        pressedAt = menu->mapToGlobal(at);
+    }
+    if (watched)
+        QObject::disconnect(c);
+    if (!triggered)
+        closeMenus();
+    QApplication::processEvents();
+    return triggered;
+}
+
+// The close box in the title bar of a tool window inside the main window, clicked with the mouse.
+// False when the window has no title bar with a close box on view.
+inline bool clickCloseBox(QWidget* window)
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(window);
+    if (!sub && window)
+        sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!sub || !sub->isVisible())
+        return false;
+    QApplication::processEvents();
+    // The title bar as the window lays it out.
+    QStyleOptionTitleBar bar;
+    bar.initFrom(sub);
+    bar.subControls = QStyle::SC_All;
+    bar.titleBarFlags = sub->windowFlags();
+    bar.titleBarState = sub->windowState();
+    if (sub->isActiveWindow() && sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub) {
+        bar.state |= QStyle::State_Active;
+        bar.titleBarState |= QStyle::State_Active;
+    }
+    const int border = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+    const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, sub);
+    bar.rect = QRect(border, border, sub->width() - 2 * border, height);
+    const QRect box = sub->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, sub);
+    if (box.isEmpty())
+        return false;
+    const QPoint at = box.center();
+    movePointer(sub, at);  // the window lights the button under the pointer; a press acts on that one
+    QPointer<QMdiSubWindow> alive = sub;
+    QTest::mousePress(sub, Qt::LeftButton, {}, at);
+    if (alive)
+        QTest::mouseRelease(sub, Qt::LeftButton, {}, at);
+    QApplication::processEvents();
     return true;
 }
 

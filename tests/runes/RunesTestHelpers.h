@@ -23,6 +23,7 @@ inline shell::frmMDI* OpenMain()
 {
     auto* mdi = platform::Forms::Get<shell::frmMDI>();
     mdi->Show();
+    QApplication::setActiveWindow(mdi);  // as the desktop gives the window it shows the keyboard
     return mdi;
 }
 

@@ -2,6 +2,7 @@
 // allows, their pictures and labels, and the reading the result window writes.
 #include "TestMain.h"
 #include "UserInput.h"
+#include <QSignalSpy>
 
 #include "RunesTestHelpers.h"
 #include "platform/Twips.h"
@@ -331,7 +332,7 @@ private slots:
     {
         runes::frmRunesReadingEntry* entry = OpenEntry();
         QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
-        entry->txtQuestion->setPlainText(QStringLiteral("Will it rain?"));
+        QVERIFY(testing::typeInto(entry->txtQuestion, QStringLiteral("Will it rain?")));
         testing::click(entry->optRune[2]);
         testing::click(entry->optSpread[3]);
         ScriptUprightStones(3);
@@ -356,12 +357,15 @@ private slots:
         QCOMPARE(box->SelLength(), 0);
         QVERIFY(box->isReadOnly());
 
-        // Activating the window again adds nothing.
+        // Activating the window again adds nothing. The work area activates it as it does when the user
+        // brings it to the front again (no other window of the tool is there to click in between).
         const QString built = box->Text();
         QMdiArea* area = platform::Forms::MdiArea();
+        QSignalSpy activated(area, &QMdiArea::subWindowActivated);
         area->setActiveSubWindow(nullptr);
         area->setActiveSubWindow(result->subWindow());
-        result->Form_Activate();
+        QVERIFY(!activated.isEmpty());
+        QCOMPARE(activated.last().value(0).value<QMdiSubWindow*>(), result->subWindow());
         QCOMPARE(box->Text(), built);
     }
 

@@ -223,7 +223,9 @@ inline void clickInto(QWidget* box)
 {
     QWidget* surface = typingSurface(box);
     QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
-    QApplication::processEvents();  // what the box does once the focus has come
+    // The window comes to the front first, then the focus to the box, then what the box does on it.
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
 }
 
 // Types a text into a box in place of what it holds, as a user does: a click into it, the whole text

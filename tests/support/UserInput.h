@@ -384,34 +384,48 @@ inline bool chooseMenu(QAction* item)
     return triggered;
 }
 
-// The close box in the title bar of a tool window inside the main window, clicked with the mouse.
-// False when the window has no title bar with a close box on view.
-inline bool clickCloseBox(QWidget* window)
+// The tool window inside the main window that a widget is, or whose frame it is; null for any other.
+inline QMdiSubWindow* toolWindowFrame(QWidget* window)
 {
     auto* sub = qobject_cast<QMdiSubWindow*>(window);
     if (!sub && window)
         sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (!sub || !sub->isVisible())
-        return false;
-    QApplication::processEvents();
-    // The title bar as the window lays it out.
+    return sub;
+}
+
+// Where a part of a tool window's title bar lies in its frame, as the frame lays the bar out; an empty
+// rectangle when the bar has no such part.
+inline QRect titleBarPart(QMdiSubWindow* sub, QStyle::SubControl part)
+{
     QStyleOptionTitleBar bar;
     bar.initFrom(sub);
     bar.subControls = QStyle::SC_All;
     bar.titleBarFlags = sub->windowFlags();
     bar.titleBarState = sub->windowState();
-    if (sub->isActiveWindow() && sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub) {
+    if (sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub) {
         bar.state |= QStyle::State_Active;
         bar.titleBarState |= QStyle::State_Active;
     }
     const int border = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
     const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, sub);
     bar.rect = QRect(border, border, sub->width() - 2 * border, height);
-    const QRect box = sub->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, sub);
-    if (box.isEmpty())
+    return sub->style()->subControlRect(QStyle::CC_TitleBar, &bar, part, sub);
+}
+
+// A left click on a part of a tool window's title bar, the pointer brought there first (the frame lights
+// the button under the pointer, and a press acts on that one). False when the window is not on view or
+// its bar has no such part.
+inline bool clickTitleBar(QWidget* window, QStyle::SubControl part)
+{
+    QMdiSubWindow* sub = toolWindowFrame(window);
+    if (!sub || !sub->isVisible())
         return false;
-    const QPoint at = box.center();
-    movePointer(sub, at);  // the window lights the button under the pointer; a press acts on that one
+    QApplication::processEvents();
+    const QRect r = titleBarPart(sub, part);
+    if (r.isEmpty())
+        return false;
+    const QPoint at = r.center();
+    movePointer(sub, at);
     QPointer<QMdiSubWindow> alive = sub;
     QTest::mousePress(sub, Qt::LeftButton, {}, at);
     if (alive)
@@ -419,5 +433,11 @@ inline bool clickCloseBox(QWidget* window)
     QApplication::processEvents();
     return true;
 }
+
+// The close box in the title bar of a tool window inside the main window, clicked with the mouse.
+inline bool clickCloseBox(QWidget* window) { return clickTitleBar(window, QStyle::SC_TitleBarCloseButton); }
+
+// Brings a tool window to the front with a click on its title, as a user does to use its menus.
+inline bool clickTitle(QWidget* window) { return clickTitleBar(window, QStyle::SC_TitleBarLabel); }
 
 } // namespace testing

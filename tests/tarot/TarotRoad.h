@@ -80,7 +80,7 @@ public:
         tarot::frmTarotOpen* open = entry();
         if (!open)
             return nullptr;
-        open->Timer1_Timer();
+        open->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
         QTest::mouseClick(open->cmdContd, Qt::LeftButton);
         return platform::Forms::Peek<tarot::frmTarotFront>();
     }
@@ -101,9 +101,10 @@ public:
         tarot::frmTarotFront* front = querent();
         if (!front)
             return nullptr;
-        front->txtName->setText(QStringLiteral("Ada Lovelace"));
-        front->txtCountry->setText(QStringLiteral("Wales"));
-        front->txtQuestion->setPlainText(QStringLiteral("Shall I travel?"));
+        if (!typeInto(front->txtName, QStringLiteral("Ada Lovelace")) ||
+            !typeInto(front->txtCountry, QStringLiteral("Wales")) ||
+            !typeInto(front->txtQuestion, QStringLiteral("Shall I travel?")))
+            return nullptr;
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
         return platform::Forms::Peek<tarot::frmTarot>();
     }
@@ -123,15 +124,15 @@ inline QString pageOpenedBy(void (*opener)())
     return seams().shell->opened.value(0);
 }
 
-// Uses a screen's menu item, or its banner when the name is "Label6", and gives what the browser was
-// handed.
+// Chooses a screen's menu item from the menu bar, or clicks its banner when the name is "Label6", and
+// gives what the browser was handed.
 inline QStringList pagesOpenedFrom(QWidget* form, QWidget* banner, const QString& action)
 {
     seams().shell->opened.clear();
     if (action == QLatin1String("Label6"))
         QTest::mouseClick(banner, Qt::LeftButton);
-    else if (QAction* a = form->findChild<QAction*>(action))
-        a->trigger();
+    else
+        chooseMenu(form->findChild<QAction*>(action));
     return seams().shell->opened;
 }
 

@@ -2,6 +2,7 @@
 // where the layout puts them, the turns, the placeholder, the reading written, closing, clearing and menus.
 #include "CardFixture.h"
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -488,7 +489,7 @@ private slots:
         const QString text = mdi->RTB->Text();
         mdi->picMain->hide();
         QVERIFY(!mdi->picTop->isHidden());
-        platform::Forms::Unload(w);
+        QVERIFY(testing::clickCloseBox(w->subWindow()));
         QVERIFY(!mdi->picMain->isHidden());
         QVERIFY(mdi->picTop->isHidden());
         QCOMPARE(mdi->RTB->Text(), text);
@@ -507,6 +508,7 @@ private slots:
         QList<QImage> before;
         for (platform::PictureBox* place : w->p)
             before << place->shown().toImage();
+        // A routine of the window's load, with no control of its own: called as the load calls it.
         w->Clear_PicBox();
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
             platform::PictureBox* place = w->p[static_cast<size_t>(i)];
@@ -547,16 +549,19 @@ private slots:
             seams().shell->opened.clear();
             QAction* a = w->findChild<QAction*>(QString::fromLatin1(name));
             QVERIFY2(a, name);
-            a->trigger();
+            QVERIFY2(testing::chooseMenu(a), name);
             QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress(key)});
         }
         seams().shell->opened.clear();
+        // The item is greyed out: the user cannot choose it, and its handler still opens the page.
+        QVERIFY(!testing::chooseMenu(makeMoney));
+        QVERIFY(seams().shell->opened.isEmpty());
         w->mnuMakeMoney_Click();
         QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress("fully-branded")});
         // Start Again and Exit have nothing of their own to do here.
         const QString text = mdi->RTB->Text();
-        w->findChild<QAction*>(QStringLiteral("mnuStart"))->trigger();
-        w->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuStart"))));
+        QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(platform::Forms::Peek<frmAuto>() == w);
         QCOMPARE(mdi->RTB->Text(), text);
     }

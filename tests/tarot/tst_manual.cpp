@@ -478,6 +478,10 @@ private slots:
         const QList<int> picks = {0, 13, 5, 1, 2, 3};
         for (int i : picks)
             QTest::mouseClick(w->p[static_cast<size_t>(i)], Qt::LeftButton);
+        // Where a picked back lay, a click meets the empty table.
+        for (int i : {0, 13})
+            QTest::mouseClick(w->fraPictures, Qt::LeftButton, {}, before[i].center());
+        // A picked back is off the table: no click reaches it. Its handler's own guard is called directly.
         w->p_Click(0);
         w->p_Click(13);
         QCOMPARE(int(w->PickCount), picks.size());
@@ -508,16 +512,22 @@ private slots:
 
         const QList<int> left = offeredBacks(w);
         QTest::mouseClick(w->p[static_cast<size_t>(left[0])], Qt::LeftButton);
-        w->p_Click(left[1]);
         QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+        QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+        for (const char* item : {"mnuStart", "mnuExit", "mnuOnline", "mnuDona"})
+            QVERIFY2(!testing::chooseMenu(action(w, item)), item);
+        QVERIFY(testing::clickCloseBox(w));
+        testing::click(mdi->cmdSelectOption[1]);
+        QTest::mouseClick(mdi->cmdSave, Qt::LeftButton);
+        // The window's input is held while the pause runs: no click, key or menu reaches its handlers, nor
+        // its close box. Their own guard, the second line, is reached only by calling them.
+        w->p_Click(left[1]);
         w->cmdBack_Click();
         w->cmdCancel_Click();
         for (const char* item : {"mnuStart", "mnuExit", "mnuOnline", "mnuDona"})
             action(w, item)->trigger();
         w->subWindow()->close();
         w->close();
-        mdi->cmdSelectOption_Click(1);
-        mdi->cmdSave_Click();
         QCOMPARE(offeredBacks(w), left);
         QCOMPARE(platform::Forms::Peek<frmTarotManual>(), w);
         QVERIFY(platform::Forms::Peek<tarot::frmTarot>());
@@ -549,7 +559,10 @@ private slots:
         const QString pane = mdi->RTB->Text();
         const qsizetype rest = seams().random->values.size();
 
-        // After the deal: the window is done with input.
+        // After the deal: the window is done with input. It is hidden, its menus are not in the bar, and
+        // no click reaches it: its handlers are called directly.
+        QVERIFY(!testing::TarotRoad::onView(w));
+        QVERIFY(!testing::chooseMenu(action(w, "mnuExit")));
         w->p_Click(left[3]);
         w->cmdBack_Click();
         w->cmdCancel_Click();
@@ -562,7 +575,7 @@ private slots:
         QCOMPARE(seams().scheduler->requestedDelays.count(3000), 1);
         QVERIFY(!shell::IsBusy());
         // Only the tool switch takes the finished window away.
-        mdi->cmdSelectOption_Click(1);
+        testing::click(mdi->cmdSelectOption[1]);
         QVERIFY(!platform::Forms::Peek<frmTarotManual>());
     }
 
@@ -888,7 +901,7 @@ private slots:
         // Save writes the reading on show.
         const QString file = folder.path() + QStringLiteral("/manual.slv");
         seams().files->answers.enqueue(file);
-        mdi->cmdSave_Click();
+        testing::click(mdi->cmdSave);
         QVERIFY(seams().messages->shown.isEmpty());
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -922,18 +935,18 @@ private slots:
         const QString first = folder.path() + QStringLiteral("/by-hand.slv");
         const QString second = folder.path() + QStringLiteral("/by-hand-again.slv");
         seams().files->answers.enqueue(first);
-        mdi->cmdSave_Click();
+        testing::click(mdi->cmdSave);
 
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
         seams().files->answers.enqueue(first);
-        front->cmdOpen_Click();
+        testing::click(front->cmdOpen);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(mdi->RTB->Text(), text);
         for (int i = 0; i < 10; ++i)
             QCOMPARE(seenOn(cardLayout()->p[static_cast<size_t>(i)]), seen[i]);
         seams().files->answers.enqueue(second);
-        mdi->cmdSave_Click();
+        testing::click(mdi->cmdSave);
 
         QFile a(first), b(second);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
@@ -981,9 +994,9 @@ private slots:
         QVERIFY(w);
         pick(w, 4);
         if (road == QLatin1String("close"))
-            w->subWindow()->close();
+            QVERIFY(testing::clickCloseBox(w));
         else if (road.startsWith(QLatin1String("mnu")))
-            action(w, qPrintable(road))->trigger();
+            QVERIFY(testing::chooseMenu(action(w, qPrintable(road))));
         else
             QTest::mouseClick(w->findChild<QPushButton*>(road), Qt::LeftButton);
 
@@ -1101,7 +1114,7 @@ private slots:
                                                                   {"mnuDona", "donate"}};
         for (const auto& [item, key] : pages) {
             seams().shell->opened.clear();
-            action(w, item)->trigger();
+            QVERIFY2(testing::chooseMenu(action(w, item)), item);
             QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress(key)});
         }
         seams().shell->opened.clear();

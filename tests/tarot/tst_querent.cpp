@@ -4,6 +4,7 @@
 #include "UserInput.h"
 
 #include "platform/Twips.h"
+#include "tarot/frmTarotManual.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -139,11 +140,11 @@ private slots:
     {
         tarot::frmTarotFront* front = road.querent();
         bool shown = false;
-        QTimer::singleShot(0, [&] {
-            shown = platform::Forms::IsLoaded(QStringLiteral("frmAbout"));
+        testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [&] {
+            shown = true;
             platform::Forms::Unload(QStringLiteral("frmAbout"));
         });
-        front->findChild<QAction*>(QStringLiteral("mnuSoftware"))->trigger();
+        QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuSoftware"))));
         QVERIFY(shown);
     }
 
@@ -203,11 +204,14 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("123"));
         tarot::frmTarotFront* front = road.querent();
         QLineEdit* box = country ? front->txtCountry : front->txtName;
-        box->setText(before);
-        box->setCursorPosition(cursor);
+        // What the box holds before, typed, and the cursor brought back with the arrow key.
+        QVERIFY(testing::typeInto(box, before));
+        for (qsizetype i = cursor; i < before.size(); ++i)
+            QVERIFY(testing::key(Qt::Key_Left));
+        QCOMPARE(box->cursorPosition(), cursor);
+        QVERIFY(testing::seams().messages->shown.isEmpty());
         // A real box takes the focus away while it is up; the rule gives it back to the box.
         testing::seams().messages->whileShown = [front] { front->cmdNext->setFocus(); };
-        box->setFocus();
 
         type(box, keys);
 
@@ -251,7 +255,8 @@ private slots:
     {
         tarot::frmTarotFront* front = road.querent();
         QApplication::setActiveWindow(road.main());
-        front->txtName->setFocus();
+        testing::clickInto(front->txtName);
+        QCOMPARE(testing::focused(), front->txtName);
         QTest::keyClick(front->txtName, Qt::Key_Tab);
         QVERIFY(!front->txtName->hasFocus());
         QVERIFY(front->txtName->text().isEmpty());
@@ -262,7 +267,9 @@ private slots:
     {
         tarot::frmTarotFront* front = road.querent();
         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
-        front->txtName->paste();
+        // Ctrl+V is a key the rule refuses; Shift+Insert pastes without a character of its own.
+        testing::clickInto(front->txtName);
+        QVERIFY(testing::key(Qt::Key_Insert, Qt::ShiftModifier));
         QCOMPARE(front->txtName->text(), QStringLiteral("12"));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
@@ -300,9 +307,9 @@ private slots:
         QFETCH(QString, dob);
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
-        front->txtName->setText(name);
-        front->txtCountry->setText(country);
-        front->txtQuestion->setPlainText(question);
+        QVERIFY(testing::typeInto(front->txtName, name));
+        QVERIFY(testing::typeInto(front->txtCountry, country));
+        QVERIFY(testing::typeInto(front->txtQuestion, question));
         QVERIFY(testing::chooseEntry(front->cmbDate, day));
         QVERIFY(testing::chooseEntry(front->cmbMonth, month));
         QVERIFY(testing::chooseEntry(front->cmbYear, year));
@@ -327,13 +334,15 @@ private slots:
     {
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
-        front->txtName->setText(QStringLiteral("Ann"));
-        front->findChild<QAction*>(QStringLiteral("mnuReset"))->trigger();
+        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Ann")));
+        QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuReset"))));
         QVERIFY(front->txtName->text().isEmpty());
-        front->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
-        QVERIFY(TarotRoad::onView(platform::Forms::Peek<tarot::frmTarot>()));
-        front->Show();
-        front->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuNext"))));
+        auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(TarotRoad::onView(setUp));
+        QTest::mouseClick(setUp->cmdBack, Qt::LeftButton);
+        QVERIFY(TarotRoad::onView(front));
+        QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
         QVERIFY(!mdi->picMain->isHidden());
     }
@@ -357,11 +366,17 @@ private slots:
 
         QVERIFY(testing::chooseEntry(setUp->cboCards, 1));
         QVERIFY(testing::clickEntry(setUp->lstOption, 5));
+        // The real manual reading window, whose Back is taken.
+        tarot::RegisterTarotForms();
         QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);
+        auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
+        QVERIFY(manual);
         // The manual reading's Back: the querent screen again, the set-up screen still loaded and hidden.
-        front->Show();
-        platform::Forms::Unload(QStringLiteral("frmTarotManual"));
-        front->txtName->setText(QStringLiteral("Cy"));
+        QTest::mouseClick(manual->cmdBack, Qt::LeftButton);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotManual")));
+        QVERIFY(TarotRoad::onView(front));
+        QVERIFY(!TarotRoad::onView(setUp));
+        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Cy")));
         road.log.clear();
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
@@ -377,12 +392,12 @@ private slots:
         tarot::frmTarotFront* front = road.querent();
         QApplication::setActiveWindow(road.main());
         QTest::keyClicks(front->txtName, QStringLiteral("Ann1"));
-        front->txtCountry->setText(QStringLiteral("Wales"));
-        front->txtQuestion->setPlainText(QStringLiteral("Why?"));
+        QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("Wales")));
+        QVERIFY(testing::typeInto(front->txtQuestion, QStringLiteral("Why?")));
         QVERIFY(testing::chooseEntry(front->cmbDate, 4));
         QVERIFY(testing::chooseEntry(front->cmbMonth, 4));
         QVERIFY(testing::chooseEntry(front->cmbYear, 4));
-        front->cmdCancel->setFocus();
+        QVERIFY(testing::tabTo(front->cmdCancel));
         QTest::mouseClick(front->cmdReset, Qt::LeftButton);
         QVERIFY(front->txtName->text().isEmpty());
         QVERIFY(front->txtCountry->text().isEmpty());

@@ -188,7 +188,7 @@ class TestReopen : public QObject {
     bool save(const QString& file)
     {
         seams().files->answers.enqueue(file);
-        mdi->cmdSave_Click();
+        testing::click(mdi->cmdSave);
         return QFile::exists(file);
     }
 
@@ -555,7 +555,7 @@ private slots:
         frmAuto* before = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
         const StateView state = StateView::now();
         const QString text = mdi->RTB->Text();
-        front->cmdOpen_Click();
+        testing::click(front->cmdOpen);
         QCOMPARE(seams().files->requests.size(), 1);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(platform::Forms::Peek<frmAuto>(), before);
@@ -564,7 +564,7 @@ private slots:
 
         shell::BusyScope busy;
         seams().files->answers.enqueue(path(QStringLiteral("never.slv")));
-        front->cmdOpen_Click();
+        testing::click(front->cmdOpen);
         QCOMPARE(seams().files->requests.size(), 1);
     }
 

@@ -45,7 +45,7 @@ private slots:
         auto& messages = testing::seams().messages->shown;
 
         if (cards && pic) {
-            mdi->cmdSelectOption_Click(1);
+            testing::click(mdi->cmdSelectOption[1]);
             QCOMPARE(messages.size(), 1);  // only the update question
             QVERIFY(!shell::IsQuitting());
             auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
@@ -53,7 +53,8 @@ private slots:
             QVERIFY(open->Timer1->isActive());
             return;
         }
-        // The box's answer ends the program from inside the load: nothing after it runs.
+        // The box's answer ends the program from inside the load: nothing after it runs. Called directly:
+        // the end of the process is an exception here, which must not cross Qt's event delivery.
         QVERIFY_THROWS_EXCEPTION(testing::ProcessEnded, mdi->cmdSelectOption_Click(1));
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[0].text.startsWith(QLatin1String("There maybe an update")));
@@ -74,6 +75,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         platform::setAppPath(root);
+        // Called directly: the end of the process is an exception here, which must not cross Qt's event
+        // delivery.
         QVERIFY_THROWS_EXCEPTION(testing::ProcessEnded, road.main()->cmdSelectOption_Click(1));
         QCOMPARE(testing::seams().messages->shown.size(), 1);
     }
@@ -102,7 +105,7 @@ private slots:
         QVERIFY(!open->Timer1->isSingleShot());
         QVERIFY(open->Timer1->isActive());
         for (int tick = 0; tick < 2; ++tick) {
-            open->Timer1_Timer();
+            open->Timer1_Timer();  // three seconds more: a timer, which no input stands for
             QVERIFY(!open->cmdContd->isHidden());
             QVERIFY(open->cmdContd->isEnabled());
         }
@@ -112,7 +115,7 @@ private slots:
     {
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotOpen* open = road.entry();
-        open->Timer1_Timer();
+        open->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
         QTest::mouseClick(open->cmdContd, Qt::LeftButton);
         QVERIFY(TarotRoad::onView(platform::Forms::Peek<tarot::frmTarotFront>()));
         QCOMPARE(platform::Forms::Peek<tarot::frmTarotOpen>(), open);  // hidden, still loaded
@@ -120,6 +123,8 @@ private slots:
         QVERIFY(open->Timer1->isActive());
         QVERIFY(mdi->picMain->isHidden());
 
+        // No control unloads the hidden entry screen alone (the tool switch and the program's end take it
+        // with the rest): its unload is called directly.
         platform::Forms::Unload(open);
         QVERIFY(!mdi->picMain->isHidden());
     }
@@ -128,7 +133,7 @@ private slots:
     {
         shell::frmMDI* mdi = road.main();
         QVERIFY(road.setUp());
-        mdi->cmdSelectOption_Click(2);
+        testing::click(mdi->cmdSelectOption[2]);
         for (const char* name : {"frmTarotOpen", "frmTarotFront", "frmTarot"})
             QVERIFY2(!platform::Forms::IsLoaded(QString::fromLatin1(name)), name);
         QVERIFY(mdi->picMain->isHidden());

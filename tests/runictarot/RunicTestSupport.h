@@ -15,11 +15,14 @@
 
 #include <QPushButton>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
+
+#include <algorithm>
 
 namespace rt {
 
@@ -39,27 +42,52 @@ inline void freshRunicTarot()
 inline frmRunicTarotMain* openTool()
 {
     platform::Forms::Get<shell::frmMDI>()->Show();
+    QApplication::setActiveWindow(shell::MDI());  // as the desktop gives the window it shows the keyboard
     testing::click(shell::MDI()->cmdSelectOption[2]);
     return platform::Forms::Peek<frmRunicTarotMain>();
 }
 
 inline int monthPosition(const QString& month) { return runictarot::monthIndex(month); }
 
-// The name as it stands in the box (typed, pasted or opened: the key rule is tested on its own), the date
-// picked from the lists with the mouse.
+// The name put into its box in place of what it held, as the user puts it there: typed, or pasted with
+// Shift+Insert when the key rule would refuse a key of it (the clipboard keeps it, as after any paste).
+inline bool enterName(frmRunicTarotMain* m, const QString& name)
+{
+    const bool typeable = std::all_of(name.begin(), name.end(), [](QChar c) {
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+               c == QLatin1Char(' ');
+    });
+    if (typeable)
+        return testing::typeInto(m->txtName, name);
+    QGuiApplication::clipboard()->setText(name);
+    return testing::typeInto(m->txtName, QString()) && testing::key(Qt::Key_Insert, Qt::ShiftModifier) &&
+           m->txtName->text() == name;
+}
+
+// The name entered, the date picked from the lists with the mouse.
 inline bool enter(frmRunicTarotMain* m, const QString& name, int day, const QString& month, int year)
 {
-    m->txtName->setText(name);
-    return testing::chooseEntry(m->cmbDate, day - 1) && testing::chooseEntry(m->cmbMonth, monthPosition(month)) &&
+    return enterName(m, name) && testing::chooseEntry(m->cmbDate, day - 1) &&
+           testing::chooseEntry(m->cmbMonth, monthPosition(month)) &&
            testing::chooseEntry(m->cmbYear, year - runictarot::FirstBirthYear);
+}
+
+// The details window on view: opened from the tool button, or brought back with the reading's Back.
+inline frmRunicTarotMain* detailsWindow()
+{
+    frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
+    if (!m)
+        return openTool();
+    if (!m->isVisible())
+        if (frmRunicTarotDisplay* d = platform::Forms::Peek<frmRunicTarotDisplay>(); d && d->isVisible())
+            testing::click(d->cmdBack);
+    return m->isVisible() ? m : nullptr;
 }
 
 inline frmRunicTarotDisplay* generate(const QString& name, int day, const QString& month, int year)
 {
-    frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
-    if (!m)
-        m = openTool();
-    if (!enter(m, name, day, month, year))
+    frmRunicTarotMain* m = detailsWindow();
+    if (!m || !enter(m, name, day, month, year))
         return nullptr;
     testing::click(m->cmdRunicAstrology);
     return platform::Forms::Peek<frmRunicTarotDisplay>();

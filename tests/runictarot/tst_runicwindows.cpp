@@ -197,7 +197,7 @@ void TestRunicWindows::detailsWindowAsTheToolOpensIt()
     QVERIFY(!shell::MDI()->picMain->isVisible());
 
     // Exit unloads it and brings the welcome panel back.
-    m->cmdExit_Click();
+    testing::click(m->cmdExit);
     QVERIFY(!platform::Forms::Peek<frmRunicTarotMain>());
     QVERIFY(shell::MDI()->picMain->isVisible());
 }
@@ -251,6 +251,7 @@ void TestRunicWindows::unselectedListKeepsTheSign()
     enter(m, QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     m->FindSunSign();
     QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
+    // No click leaves a list with nothing chosen: the list is emptied, and the routine run, directly.
     m->cmbDate->setCurrentIndex(-1);
     m->FindSunSign();
     QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
@@ -281,7 +282,7 @@ void TestRunicWindows::refusedEntries()
     QFETCH(QString, message);
     QFETCH(platform::MsgIcon, icon);
     frmRunicTarotMain* m = openTool();
-    m->cmbYear->setFocus();
+    QVERIFY(testing::tabTo(m->cmbYear));
     runes::SetQuerentName(QStringLiteral("EARLIER"));
     QVERIFY(enter(m, name, day, month, 1990));
     QTest::mouseClick(m->cmdRunicAstrology, Qt::LeftButton);
@@ -357,8 +358,10 @@ void TestRunicWindows::nameKeys()
     QFETCH(QString, after);
     QFETCH(int, warnings);
     frmRunicTarotMain* m = openTool();
-    m->txtName->setText(before);
-    m->txtName->setCursorPosition(before.size());
+    QVERIFY(testing::typeInto(m->txtName, before));
+    QCOMPARE(m->txtName->text(), before);
+    QCOMPARE(m->txtName->cursorPosition(), before.size());
+    QVERIFY(testing::seams().messages->shown.isEmpty());
     if (!typed.isEmpty()) {
         // As the keyboard sends them, for letters that the test library cannot name as keys too.
         for (QChar c : typed) {
@@ -482,21 +485,21 @@ void TestRunicWindows::generateBackAndClose()
     QCOMPARE(d->Left(), (testing::seams().screen->width - d->Width()) / 2);
 
     // Back: a new reading window comes with the next Generate, on the sun-sign tab again.
-    d->SSTab1->setCurrentIndex(1);
+    QVERIFY(testing::clickTab(d->SSTab1, 1));
     QTest::mouseClick(d->cmdBack, Qt::LeftButton);
     QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
     QVERIFY(m->isVisible());
     QVERIFY(!mdi->picMain->isVisible());
     QCOMPARE(entries(m), (Entries{QStringLiteral("ANN"), 6, 4, 90}));
-    m->cmbMonth->setCurrentIndex(0);
-    m->cmdRunicAstrology_Click();
+    QVERIFY(testing::chooseEntry(m->cmbMonth, 0));
+    testing::click(m->cmdRunicAstrology);
     frmRunicTarotDisplay* again = platform::Forms::Peek<frmRunicTarotDisplay>();
     QVERIFY(again);
     QCOMPARE(again->SSTab1->currentIndex(), 0);
     QCOMPARE(again->lblCorrespondingRuneStone->text(), QStringLiteral("Nauthiz"));
 
     // Closing it by its close box: the welcome panel, and the details window stays hidden.
-    again->frame()->close();
+    QVERIFY(testing::clickCloseBox(again));
     QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
     QVERIFY(mdi->picMain->isVisible());
     QVERIFY(platform::Forms::Peek<frmRunicTarotMain>());
@@ -584,7 +587,7 @@ void TestRunicWindows::openRefusesAndChangesNothing()
         }
     }
     testing::seams().files->answers.enqueue(path);
-    m->mnuPreviouslySavedRunicAstrology_Click();
+    QVERIFY(testing::chooseMenu(m->findChild<QAction*>(QStringLiteral("mnuPreviouslySavedRunicAstrology"))));
     const auto& shown = testing::seams().messages->shown;
     if (message.isEmpty()) {
         QCOMPARE(shown.size(), 0);
@@ -634,8 +637,7 @@ void TestRunicWindows::nameBoxStopsAtItsLength()
 {
     frmRunicTarotMain* m = openTool();
     const QString full(runictarot::MaxNameLength, QLatin1Char('A'));
-    m->txtName->setText(full.chopped(1));
-    m->txtName->setCursorPosition(m->txtName->text().size());
+    QVERIFY(testing::typeInto(m->txtName, full.chopped(1)));
     QTest::keyClicks(m->txtName, QStringLiteral("bc"));
     QCOMPARE(m->txtName->text(), full.chopped(1) + QLatin1Char('B'));
     const auto& shown = testing::seams().messages->shown;
@@ -643,7 +645,9 @@ void TestRunicWindows::nameBoxStopsAtItsLength()
     QCOMPARE(shown[0].text, QStringLiteral("Please Enter A Name Of At Most 255 Letters !"));
     QCOMPARE(shown[0].icon, platform::MsgIcon::Information);
     // A letter typed over a selection replaces it, and Backspace still works.
-    m->txtName->setSelection(0, 1);
+    QTest::keyClick(m->txtName, Qt::Key_Home);
+    QTest::keyClick(m->txtName, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(m->txtName->selectedText(), QStringLiteral("A"));
     QTest::keyClick(m->txtName, Qt::Key_Z);
     QCOMPARE(m->txtName->text(), QLatin1Char('Z') + full.mid(1).chopped(1) + QLatin1Char('B'));
     QTest::keyClick(m->txtName, Qt::Key_Backspace);
@@ -673,7 +677,8 @@ void TestRunicWindows::copyBlocking()
     QFETCH(QString, event);
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     runictarot::GuardedTextBox* t = box ? d->txtAboutYourRuneStoneWithPlanet : d->txtAboutYourRuneStone;
-    d->SSTab1->setCurrentIndex(box);
+    if (box)
+        QVERIFY(testing::clickTab(d->SSTab1, box));
     auto happen = [&] {
         if (event == QLatin1String("change"))
             t->SetText(QStringLiteral("changed"));
@@ -697,13 +702,16 @@ void TestRunicWindows::copyBlocking()
 
 void TestRunicWindows::keyboardCopyIsMarked()
 {
-    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QVERIFY(generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990));
     putForeignCopy(QStringLiteral("from elsewhere"));
     // The fill's own writes clear a marked copy only.
-    generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QVERIFY(d);
     QCOMPARE(clipboardText(), QStringLiteral("from elsewhere"));
-    d->txtAboutYourRuneStone->selectAll();
-    QTest::keyClick(d->txtAboutYourRuneStone, Qt::Key_C, Qt::ControlModifier);
+    testing::clickInto(d->txtAboutYourRuneStone);
+    QCOMPARE(testing::focused(), d->txtAboutYourRuneStone);
+    QVERIFY(testing::key(Qt::Key_A, Qt::ControlModifier));
+    QVERIFY(testing::key(Qt::Key_C, Qt::ControlModifier));
     QVERIFY(runictarot::clipboardHoldsGuardedCopy());
     QVERIFY(clipboardText().startsWith(QStringLiteral("The rune represents")));
     mouse(d->txtAboutYourRuneStoneWithPlanet->viewport(), QEvent::MouseMove, Qt::NoButton);
@@ -755,6 +763,7 @@ void TestRunicWindows::linksAndMenus()
     auto& opened = testing::seams().shell->opened;
     QTest::mouseClick(m->findChild<QLabel*>("Label61"), Qt::LeftButton);
     QTest::mouseClick(m->lblCobrand, Qt::LeftButton);
+    // The full-brand offer lies under the co-brand offer, which hides it: no click reaches it.
     m->lblFullBrand_Click();
     QCOMPARE(opened, (QStringList{shell::PageAddress("home-page"), shell::PageAddress("co-brand"),
                                   shell::PageAddress("fully-branded")}));

@@ -31,6 +31,36 @@
 
 namespace testing {
 
+// Keeps out of the test's output what the headless platform says of every menu or drop-down list it opens
+// (it cannot raise a window or grab the keyboard), while the popup opens.
+class QuietPopups {
+public:
+    QuietPopups()
+    {
+        if (depth_++ == 0)
+            previous_ = qInstallMessageHandler(&QuietPopups::handle);
+    }
+    ~QuietPopups()
+    {
+        if (--depth_ == 0)
+            qInstallMessageHandler(previous_);
+    }
+    QuietPopups(const QuietPopups&) = delete;
+    QuietPopups& operator=(const QuietPopups&) = delete;
+
+private:
+    static inline int depth_ = 0;
+    static inline QtMessageHandler previous_ = nullptr;
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtWarningMsg && (text == QLatin1String("This plugin does not support raise()") ||
+                                     text == QLatin1String("This plugin does not support grabbing the keyboard")))
+            return;
+        if (previous_)
+            previous_(type, context, text);
+    }
+};
+
 // The place of a list entry in its viewport, scrolled into view with the scroll bar's arrow as a user
 // would scroll it; an empty rectangle when the entry cannot be brought into view.
 inline QRect entryOnScreen(QAbstractItemView* view, int row)
@@ -100,6 +130,7 @@ inline bool chooseEntry(QComboBox* box, int index)
     if (!box)
         return false;
     QApplication::processEvents();  // whatever the last action set going has settled
+    QuietPopups quiet;
     const QPoint pressedAt = box->mapToGlobal(box->rect().center());
     QTest::mouseClick(box, Qt::LeftButton);
     QApplication::processEvents();  // as the event loop runs between one action and the next
@@ -282,36 +313,6 @@ inline QMenuBar* menuBarHolding(QAction* item)
     return nullptr;
 }
 
-// Keeps out of the test's output what the headless platform says of every menu it opens (it cannot raise
-// a window or grab the keyboard), while the menu opens.
-class QuietMenus {
-public:
-    QuietMenus()
-    {
-        if (depth_++ == 0)
-            previous_ = qInstallMessageHandler(&QuietMenus::handle);
-    }
-    ~QuietMenus()
-    {
-        if (--depth_ == 0)
-            qInstallMessageHandler(previous_);
-    }
-    QuietMenus(const QuietMenus&) = delete;
-    QuietMenus& operator=(const QuietMenus&) = delete;
-
-private:
-    static inline int depth_ = 0;
-    static inline QtMessageHandler previous_ = nullptr;
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        if (type == QtWarningMsg && (text == QLatin1String("This plugin does not support raise()") ||
-                                     text == QLatin1String("This plugin does not support grabbing the keyboard")))
-            return;
-        if (previous_)
-            previous_(type, context, text);
-    }
-};
-
 // Runs `act` from the event loop once `ready` holds, also inside the loop of a window that waits for its
 // answer (an about box opened from a menu); gives up after five seconds.
 inline void once(std::function<bool()> ready, std::function<void()> act)
@@ -354,7 +355,7 @@ inline bool chooseMenu(QAction* item)
     bool triggered = false;
     QPointer<QAction> watched = item;
     const QMetaObject::Connection c = QObject::connect(item, &QAction::triggered, [&triggered] { triggered = true; });
-    QuietMenus quiet;
+    QuietPopups quiet;
     const QRect entry = bar->actionGeometry(path.first());
     QPoint pressedAt = bar->mapToGlobal(entry.center());
     QTest::mouseClick(bar, Qt::LeftButton, {}, entry.center());

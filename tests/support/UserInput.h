@@ -249,10 +249,14 @@ inline QWidget* typingSurface(QWidget* box)
     return box;
 }
 
-// A click into a text box, which gives it the focus as a user gives it.
+// A click into a text box, which gives it the focus as a user gives it. The desktop makes the window
+// clicked into the active one, if it was not.
 inline void clickInto(QWidget* box)
 {
     QWidget* surface = typingSurface(box);
+    QApplication::processEvents();  // what the desktop still had to say of windows that came and went
+    if (QWidget* window = surface->window(); window && !window->isActiveWindow())
+        QApplication::setActiveWindow(window);
     QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
     // The window comes to the front first, then the focus to the box, then what the box does on it.
     for (int i = 0; i < 3; ++i)

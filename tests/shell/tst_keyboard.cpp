@@ -431,20 +431,19 @@ private slots:
             return platform::Forms::IsLoaded(QStringLiteral("frmAuto")) ? static_cast<QWidget*>(front) : nullptr;
         }) << QStringList();
         QTest::newRow("about box") << Road([] {
-            openMain();
-            QTimer::singleShot(0, [] {
-                if (QWidget* about = platform::Forms::Peek(QStringLiteral("frmAbout")))
-                    aboutClashes = clashesIn(about) + clashesInMenus(about);
-                platform::Forms::Unload(QStringLiteral("frmAbout"));
+            shell::frmMDI* mdi = openMain();
+            testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [] {
+                auto* about = platform::Forms::Peek<shell::frmAbout>();
+                aboutClashes = clashesIn(about) + clashesInMenus(about);
+                testing::click(about->cmdOK);
             });
-            shell::ShowAbout();
-            return static_cast<QWidget*>(shell::MDI());
+            return testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))) ? static_cast<QWidget*>(mdi)
+                                                                                               : nullptr;
         }) << QStringList();
         QTest::newRow("exit screen") << Road([] {
-            shell::frmMDI* mdi = openMain();
-            platform::Forms::Get(QStringLiteral("frmExitScreen"))->Show();
-            (void)mdi;
-            return platform::Forms::Peek(QStringLiteral("frmExitScreen"))->window();
+            testing::click(openMain()->cmdMdiExit);
+            platform::Form* screen = platform::Forms::Peek(QStringLiteral("frmExitScreen"));
+            return screen ? screen->window() : nullptr;
         }) << QStringList();
     }
     void noAccessKeyIsShared()

@@ -5,6 +5,7 @@
 
 #include "platform/Twips.h"
 #include "tarot/frmTarotManual.h"
+#include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -142,7 +143,7 @@ private slots:
         bool shown = false;
         testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [&] {
             shown = true;
-            platform::Forms::Unload(QStringLiteral("frmAbout"));
+            testing::click(platform::Forms::Peek<shell::frmAbout>()->cmdOK);
         });
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuSoftware"))));
         QVERIFY(shown);

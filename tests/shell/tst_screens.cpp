@@ -139,11 +139,11 @@ class TestScreens : public QObject {
     // The tarot tool from its button to the set-up screen, through the entry and querent screens.
     tarot::frmTarotFront* querent()
     {
-        mdi->cmdSelectOption_Click(1);
+        testing::click(mdi->cmdSelectOption[1]);
         auto* entry = platform::Forms::Peek<tarot::frmTarotOpen>();
         if (!entry)
             return nullptr;
-        entry->Timer1_Timer();
+        entry->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
         look(QStringLiteral("tarot entry"), entry);
         QTest::mouseClick(entry->cmdContd, Qt::LeftButton);
         return platform::Forms::Peek<tarot::frmTarotFront>();
@@ -156,8 +156,9 @@ class TestScreens : public QObject {
             return nullptr;
         if (spread == 0)
             look(QStringLiteral("querent"), front);
-        front->txtName->setText(QStringLiteral("Marguerite Delacroix"));
-        front->txtCountry->setText(QStringLiteral("United Kingdom"));
+        if (!testing::typeInto(front->txtName, QStringLiteral("Marguerite Delacroix")) ||
+            !testing::typeInto(front->txtCountry, QStringLiteral("United Kingdom")))
+            return nullptr;
         QTest::mouseClick(front->cmdNext, Qt::LeftButton);
         auto* setup = platform::Forms::Peek<tarot::frmTarot>();
         if (setup && !testing::clickEntry(setup->lstOption, spread))
@@ -201,13 +202,12 @@ private slots:
         QFETCH(QSize, screen);
         start(screen);
         look(QStringLiteral("welcome"));
-        QTimer::singleShot(0, [this] {
-            if (auto* about = platform::Forms::Peek<shell::frmAbout>()) {
-                lookAtTopLevel(QStringLiteral("about box"), about);
-                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
-            }
+        testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [this] {
+            auto* about = platform::Forms::Peek<shell::frmAbout>();
+            lookAtTopLevel(QStringLiteral("about box"), about);
+            QTest::mouseClick(about->cmdOK, Qt::LeftButton);
         });
-        mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))));
         expect(!platform::Forms::IsLoaded(QStringLiteral("frmAbout")), QStringLiteral("about box still open"));
         QSet<QString> messages;
         for (int message = 0; message < 4; ++message) {
@@ -245,7 +245,7 @@ private slots:
 
             const QString file = files.filePath(QStringLiteral("reading%1.slv").arg(spread));
             seams().files->answers.enqueue(file);
-            mdi->cmdSave_Click();
+            testing::click(mdi->cmdSave);
             tarot::frmTarotFront* front = querent();
             QVERIFY(front);
             for (const char* time : {"first", "second"}) {
@@ -283,7 +283,7 @@ private slots:
         QFETCH(QSize, screen);
         start(screen);
         for (int spread = 0; spread < 5; ++spread) {
-            mdi->cmdSelectOption_Click(0);
+            testing::click(mdi->cmdSelectOption[0]);
             auto* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
             QVERIFY(entry);
             look(QStringLiteral("runes entry"), entry);
@@ -303,6 +303,7 @@ private slots:
             look(QStringLiteral("runes result %1").arg(runes::RuneSpreadName(runes::RuneSpread())), result);
             QTest::mouseClick(result->Command3, Qt::LeftButton);
         }
+        // No road of the tool opens the list of all runes: it is opened straight.
         auto* all = platform::Forms::Get<runes::frmRunesReadingAll>();
         QVERIFY(all);
         all->Show();
@@ -316,14 +317,14 @@ private slots:
     {
         QFETCH(QSize, screen);
         start(screen);
-        mdi->cmdSelectOption_Click(2);
+        testing::click(mdi->cmdSelectOption[2]);
         auto* details = platform::Forms::Peek<runictarot::frmRunicTarotMain>();
         QVERIFY(details);
         look(QStringLiteral("runic tarot details"), details);
         for (const SignDate& d : kSignDates) {
-            details->txtName->setText(QStringLiteral("Marguerite Delacroix"));
-            details->cmbDate->setCurrentIndex(d.day - 1);
-            details->cmbMonth->setCurrentIndex(runictarot::monthIndex(QString::fromLatin1(d.month)));
+            QVERIFY(testing::typeInto(details->txtName, QStringLiteral("Marguerite Delacroix")));
+            QVERIFY(testing::chooseEntry(details->cmbDate, d.day - 1));
+            QVERIFY(testing::chooseEntry(details->cmbMonth, runictarot::monthIndex(QString::fromLatin1(d.month))));
             QTest::mouseClick(details->cmdRunicAstrology, Qt::LeftButton);
             QCOMPARE(runictarot::State().SunSign, QString::fromLatin1(d.sign));
             auto* reading = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
@@ -337,7 +338,7 @@ private slots:
                 auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
                 QVERIFY(report);
                 lookAtTopLevel(QStringLiteral("report"), report);
-                platform::Forms::Unload(report);
+                report->close();
             }
             QTest::mouseClick(reading->cmdBack, Qt::LeftButton);
         }

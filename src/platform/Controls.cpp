@@ -16,6 +16,8 @@
 #include <QStylePainter>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace platform {
@@ -145,6 +147,28 @@ template <class T> T* dressed(T* control, const QString& name, const TwRect& at,
 }
 
 } // namespace
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) {
+            v /= 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& wanted, const QColor& back)
+{
+    constexpr double kReads = 4.5;
+    if (Contrast(wanted, back) >= kReads)
+        return wanted;
+    const QColor black(Qt::black), white(Qt::white);
+    return Contrast(black, back) >= Contrast(white, back) ? black : white;
+}
 
 QFont DesignFont(const QString& family, double points, bool bold, bool underline)
 {

@@ -108,6 +108,12 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text
 // A list to choose from, not to type in.
 QComboBox* MakeDropDown(QWidget* parent, const QString& name, const TwRect& at, const Look& look = {});
 
+// How far apart two colours are for the eye, from 1 (the same) to 21 (black and white), as the web's
+// accessibility rules measure it; text reads where it is 4.5 or more.
+double Contrast(const QColor& a, const QColor& b);
+// The wanted text colour where it reads on the background; otherwise black or white, whichever reads better.
+QColor ReadableOn(const QColor& wanted, const QColor& back);
+
 // Gives a control made elsewhere its name, place, font and colours, as the makers above do.
 void Dress(QWidget* control, const QString& name, const TwRect& at, const Look& look);
 

@@ -1,5 +1,6 @@
 #include "runes/frmRunesReadingSelect.h"
 
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "runes/RuneTables.h"
 #include "runes/RunesWidgets.h"
@@ -51,8 +52,11 @@ void frmRunesReadingSelect::HighlightCategory(int index)
     for (int i = 0; i < RuneSetCount; ++i) {
         QLabel* info = lblInfo[static_cast<size_t>(i)];
         if (i == index) {
-            platform::setForeColor(info, Qt::blue);
-            platform::setBackColor(info, ResolveColour(RuneTypeColour(i)));
+            // Blue text marks the set, on the set's own colour; on the darker colours (Spirit's red,
+            // Stone's black) blue cannot be read, and the colour alone marks it.
+            const QColor back = ResolveColour(RuneTypeColour(i));
+            platform::setForeColor(info, platform::ReadableOn(Qt::blue, back));
+            platform::setBackColor(info, back);
         } else {
             platform::setForeColor(info, Qt::black);
             platform::setBackColor(info, Qt::white);

@@ -1,6 +1,7 @@
 #include "ScreenCheck.h"
 
 #include "Seams.h"
+#include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
 
@@ -34,22 +35,6 @@ QString rect(const QRect& r)
 QString nameOf(const QWidget* w) { return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName(); }
 
 QRect global(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
-
-// Relative luminance as the contrast rules of the web define it.
-double luminance(const QColor& c)
-{
-    auto channel = [](double v) {
-        v /= 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QRect in(const QWidget* w, const QWidget* root, const QRect& r) { return QRect(w->mapTo(root, r.topLeft()), r.size()); }
 
@@ -336,7 +321,7 @@ QStringList UnreadableButtons(const QWidget* root)
         if (button->text().isEmpty() || visiblePart(button, root).isEmpty())
             continue;
         const QPalette& p = button->palette();
-        const double ratio = contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));
+        const double ratio = platform::Contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));
         if (ratio < 3.0)
             faults << QStringLiteral("%1: caption \"%2\" on its face has contrast %3")
                           .arg(nameOf(button), button->text())

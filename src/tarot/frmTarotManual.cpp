@@ -305,17 +305,18 @@ int frmTarotManual::backToward(int from, int key) const
 {
     const int row = from / kBackColumns;
     const int column = from % kBackColumns;
+    // The first back on offer from start on, going one way.
+    auto firstOnOffer = [this](int start, int step) {
+        for (int i = start; i >= 0 && i < kBackCount; i += step)
+            if (onOffer(i))
+                return i;
+        return -1;
+    };
     switch (key) {
     case Qt::Key_Right:
-        for (int i = from + 1; i < kBackCount; ++i)
-            if (onOffer(i))
-                return i;
-        return -1;
+        return firstOnOffer(from + 1, 1);
     case Qt::Key_Left:
-        for (int i = from - 1; i >= 0; --i)
-            if (onOffer(i))
-                return i;
-        return -1;
+        return firstOnOffer(from - 1, -1);
     case Qt::Key_Down:
     case Qt::Key_Up: {
         // The nearest back on offer in the next row that has one.
@@ -334,15 +335,9 @@ int frmTarotManual::backToward(int from, int key) const
         return -1;
     }
     case Qt::Key_Home:
-        for (int i = 0; i < kBackCount; ++i)
-            if (onOffer(i))
-                return i;
-        return -1;
+        return firstOnOffer(0, 1);
     case Qt::Key_End:
-        for (int i = kBackCount - 1; i >= 0; --i)
-            if (onOffer(i))
-                return i;
-        return -1;
+        return firstOnOffer(kBackCount - 1, -1);
     default:
         return -2;  // not a key that moves among the backs
     }

@@ -1,10 +1,9 @@
 #include "runictarot/DetailsFile.h"
 
 #include "platform/RegularFile.h"
+#include "platform/WholeFile.h"
 #include "runictarot/SunSign.h"
 #include "shell/Codec.h"
-
-#include <QSaveFile>
 
 #include <array>
 
@@ -97,21 +96,14 @@ std::optional<QByteArray> composeCheckedDetailsFile(const BirthDetails& details)
     return bytes;
 }
 
-SaveResult saveDetailsFile(const QString& path, const BirthDetails& details)
+SaveResult saveDetailsFile(const QString& path, const BirthDetails& details, QString* whyNot)
 {
     if (!nameFitsDetailsFile(details.name))
         return SaveResult::NameNotStorable;
     const std::optional<QByteArray> bytes = composeCheckedDetailsFile(details);
     if (!bytes)
         return SaveResult::InvalidDetails;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveResult::WriteFailed;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return SaveResult::WriteFailed;
-    }
-    return file.commit() ? SaveResult::Saved : SaveResult::WriteFailed;
+    return platform::writeWholeFile(path, *bytes, whyNot) ? SaveResult::Saved : SaveResult::WriteFailed;
 }
 
 std::optional<BirthDetails> loadDetailsFile(const QString& path)

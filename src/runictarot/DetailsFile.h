@@ -49,9 +49,10 @@ std::optional<QByteArray> composeCheckedDetailsFile(const BirthDetails& details)
 
 enum class SaveResult { Saved, NameNotStorable, InvalidDetails, WriteFailed };
 
-// Writes the file whole or not at all: on any failure an existing file keeps its old contents. Bytes that
-// Open would refuse or read back otherwise are never written.
-SaveResult saveDetailsFile(const QString& path, const BirthDetails& details);
+// Writes the file whole or not at all: on any failure an existing file keeps its old contents, and a failed
+// write leaves the system's reason in whyNot. Bytes that Open would refuse or read back otherwise are
+// never written.
+SaveResult saveDetailsFile(const QString& path, const BirthDetails& details, QString* whyNot = nullptr);
 
 // Reads and checks a file; nothing when it is no regular file (a pipe or a device is never waited on),
 // cannot be read, or is not a details file.

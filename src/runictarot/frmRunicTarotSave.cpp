@@ -16,6 +16,7 @@
 #include "shell/modHelp.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -229,14 +230,18 @@ void frmRunicTarotSave::cmdSave_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
         path += QStringLiteral(".brn");
-    switch (saveDetailsFile(path, details_)) {
+    QString whyNot;
+    switch (saveDetailsFile(path, details_, &whyNot)) {
     case SaveResult::Saved: break;
     case SaveResult::NameNotStorable:
         platform::MsgBox(QString::fromLatin1(kMsgNameNotStorable), platform::MsgIcon::Critical);
         break;
     case SaveResult::InvalidDetails:
-    case SaveResult::WriteFailed:
         platform::MsgBox(QString::fromLatin1(kMsgNotSaved), platform::MsgIcon::Critical);
+        break;
+    case SaveResult::WriteFailed:
+        platform::MsgBox(QString::fromLatin1(kMsgNotSavedTo).arg(QDir::toNativeSeparators(path), whyNot),
+                         platform::MsgIcon::Critical);
         break;
     }
 }

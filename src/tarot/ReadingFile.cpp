@@ -5,9 +5,9 @@
 #include "tarot/SpreadLayouts.h"
 
 #include "platform/RegularFile.h"
+#include "platform/WholeFile.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace tarot {
 
@@ -110,14 +110,7 @@ std::optional<QByteArray> ReadReadingFileBytes(const QString& path)
 
 bool WriteReadingFile(const QString& path, const QByteArray& bytes, QString* whyNot)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (whyNot)
-            *whyNot = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return platform::writeWholeFile(path, bytes, whyNot);
 }
 
 } // namespace tarot

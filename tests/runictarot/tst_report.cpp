@@ -1,8 +1,10 @@
 // The runic tarot report: its text and formats, printing through the printer dialog, saving the details,
 // the clickable links and the copy blocking.
+#include "FullDisk.h"
 #include "RunicTestSupport.h"
 
 #include "platform/Printing.h"
+#include "runictarot/DetailsFile.h"
 #include "runictarot/SignTable.h"
 #include "runictarot/UrlDetect.h"
 #include "shell/modHelp.h"
@@ -172,6 +174,8 @@ private slots:
     void saveRefusals_data();
     void saveRefusals();
     void saveIntoReadOnlyFolderKeepsTheOldFile();
+    void saveOnAFullDisk_data();
+    void saveOnAFullDisk();
 
     void reportLinks_data();
     void reportLinks();
@@ -478,7 +482,9 @@ void TestReport::saveRefusals_data()
     QTest::newRow("cancel") << "ANN" << "" << "";
     QTest::newRow("a name the file cannot hold") << QStringLiteral("JOS") + QChar(0xC9) << "jose.brn"
                                                  << "The Name Contains Characters That Cannot Be Saved.";
-    QTest::newRow("no such folder") << "ANN" << "no/such/folder/ann.brn" << "The File Could Not Be Saved.";
+    QTest::newRow("no such folder") << "ANN" << "no/such/folder/ann.brn"
+                                    << "The File Could Not Be Saved To %1/no/such/folder/ann.brn.\n"
+                                       "No such file or directory";
 }
 
 void TestReport::saveRefusals()
@@ -490,7 +496,7 @@ void TestReport::saveRefusals()
     QVERIFY(report);
     testing::seams().files->answers.enqueue(fileName.isEmpty() ? QString() : QDir(dir.path()).filePath(fileName));
     testing::click(report->cmdSave);
-    QCOMPARE(messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(messages(), message.isEmpty() ? QStringList() : QStringList{message.replace("%1", dir.path())});
     if (!message.isEmpty())
         QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Critical);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -517,8 +523,43 @@ void TestReport::saveIntoReadOnlyFolderKeepsTheOldFile()
     testing::seams().files->answers.enqueue(path);
     testing::click(report->cmdSave);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(messages(), QStringList{"The File Could Not Be Saved."});
+    QCOMPARE(messages(), QStringList{"The File Could Not Be Saved To " + path + ".\nPermission denied"});
     QCOMPARE(fileBytes(path), QByteArray("earlier"));
+}
+
+// A disk that fills while the file is written: the system's reason is told, the file that stood there
+// keeps every byte, and no file is left where there was none. Once there is room, the same Save works.
+void TestReport::saveOnAFullDisk_data()
+{
+    QTest::addColumn<QByteArray>("earlier");  // empty: no file there before
+    QTest::newRow("over an existing file") << QByteArray::fromHex("96A3A30D0A8C0D0AA2B6CE0D0A868E8E850D0A");
+    QTest::newRow("a new file") << QByteArray();
+}
+
+void TestReport::saveOnAFullDisk()
+{
+    QFETCH(QByteArray, earlier);
+    testing::FullDisk disk;
+    const QString path = disk.filePath(QStringLiteral("bo.brn"));
+    if (!earlier.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(earlier), earlier.size());
+    }
+    frmRunicTarotSave* report = openReport(QStringLiteral("BO"), 3, QStringLiteral("October"), 1950);
+    testing::seams().files->answers.enqueue(path);
+    QVERIFY2(disk.whileFull(0, [&] { testing::click(report->cmdSave); }), qPrintable(disk.road()));
+    QCOMPARE(fileBytes(path), earlier);
+    QCOMPARE(QFile::exists(path), !earlier.isEmpty());
+    QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             earlier.isEmpty() ? QStringList() : QStringList{"bo.brn"});
+    QCOMPARE(messages(), QStringList{"The File Could Not Be Saved To " + path + ".\n" + disk.reason()});
+    QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Critical);
+
+    testing::seams().files->answers.enqueue(path);
+    testing::click(report->cmdSave);
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(fileBytes(path), runictarot::composeDetailsFile({"BO", 3, "October", 1950}).value());
 }
 
 void TestReport::reportLinks_data()

@@ -1,4 +1,5 @@
 // Save and Print of the querent bar.
+#include "FullDisk.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -150,6 +151,45 @@ private slots:
         QVERIFY(QFileInfo(taken).isDir());
         QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{"taken.slv"});
+    }
+
+    // A disk that fills while the reading is written: the system's reason is told, the file that stood
+    // there keeps every byte, and no file is left where there was none. Once there is room, the same Save
+    // works.
+    void saveOnAFullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("earlier");  // empty: no file there before
+        tarot::ShownReading before{true, QStringLiteral("One Card"), QStringLiteral("m"), {12}, {}};
+        QTest::newRow("over an existing file") << tarot::ComposeReadingFile(before);
+        QTest::newRow("a new file") << QByteArray();
+    }
+    void saveOnAFullDisk()
+    {
+        QFETCH(QByteArray, earlier);
+        testing::FullDisk disk;
+        const QString path = disk.filePath(QStringLiteral("reading.slv"));
+        if (!earlier.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(earlier), earlier.size());
+        }
+        auto* mdi = openMain();
+        showReading();
+        seams().files->answers.enqueue(path);
+        QVERIFY2(disk.whileFull(0, [&] { testing::click(mdi->cmdSave); }), qPrintable(disk.road()));
+        QCOMPARE(readAll(path), earlier);
+        QCOMPARE(QFile::exists(path), !earlier.isEmpty());
+        QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 earlier.isEmpty() ? QStringList() : QStringList{"reading.slv"});
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(seams().messages->shown[0].text,
+                 "The reading could not be saved to " + path + ".\n" + disk.reason());
+        QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
+
+        seams().files->answers.enqueue(path);
+        testing::click(mdi->cmdSave);
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(readAll(path), tarot::ComposeReadingFile(tarot::State().Shown));
     }
 
     void printHasHeaderReadingFooter()

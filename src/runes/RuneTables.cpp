@@ -121,14 +121,14 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
      "clearly. A friendship may cool, or you may need to be alone for a while. Be patient: the ice "
      "always melts when the spring returns, and then you can move on.",
      "",
-     "There may be some dullness in your life. Do not let pride blind you to the truth."},
+     "There may be some dullness in your life. Plans stall and your feelings grow cold."},
     {"Jera",
      "This rune means the 'harvest'. In other words, you will reap what you have sown. It is the rune "
      "of the year and of the turning seasons, and it promises a reward for the efforts you made. Be "
      "patient, as good things come in their own time, and you cannot hurry the harvest. Success, peace "
      "and plenty are on their way.",
      "",
-     "There may be sudden set backs. Bad timing may spoil a harvest; be patient, and wait."},
+     "There may be sudden set backs. Work begun at the wrong time yields a meager harvest."},
     {"Kenaz",
      "This is the 'fire' rune. It stands for the torch that lights the darkness, for knowledge, vision "
      "and creative power. Things that were hidden will become clear to you. It is a good time for arts "
@@ -145,7 +145,7 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
      "resist the tides of your life. This is a time of healing and renewal, of imagination and psychic "
      "gifts. Pay heed to your inner voice and to the cycles of your emotions.",
      "This is a period of stagnation. You may feel confused, fearful or cut off from your feelings, "
-     "and you may make poor judgements. Do not trust your fears or your wishful thinking now. Avoid "
+     "and you may make hasty judgments. Do not trust your fears or your wishful thinking now. Avoid "
      "risky choices and do not let others sway you. Take time to rest, and let the troubled waters "
      "settle.",
      kAsReversed},
@@ -194,28 +194,28 @@ constexpr std::array<StoneTexts, StoneCount> kStones = {{
      "matters; check your plans again and wait patiently for the road to clear.",
      kAsReversed},
     {"Sowilo",
-     "This is the 'sun' rune which indicates victory. It stands for success, health, honour and the "
+     "This is the 'sun' rune which indicates victory. It stands for success, health, honor and the "
      "power of life. Your goals are within reach, and your efforts will be rewarded. The light of the "
-     "sun guides you, clears doubt and gives you strength. Trust yourself and go on.",
+     "sun guides you, clears doubt and gives you strength. Trust yourself, and go on.",
      "",
      "You may face the wrath of God. False goals may lead you astray; do not listen to flattery or bad "
      "advice."},
     {"Thurisaz",
-     "This is also known as the troll or 'thorn' rune. It is linked with Thor, the god of thunder, "
-     "whose hammer guards gods and men. The thorn wounds the one who touches it, but it also protects "
-     "the rose. This rune stands for a force that can both harm and defend. A conflict may be near, or "
-     "you may need to break through a barrier in the way. Think before you act: this is not a time to "
-     "rush into new things. Use your strength with care and for the right reasons. It may also "
-     "indicate a catharsis, a cleansing that clears away the old to make room for the new. A gateway "
-     "is before you; pass through it only when you are ready. Defend your own, but never strike first.",
+     "This is also known as the troll or 'thorn' rune. Its name recalls the thurs, the giants of the "
+     "old tales who were the wild forces of frost and rock, and the sharp thorn that no one will grasp "
+     "twice. It is also the rune of Thor, whose hammer kept those giants at bay. So it stands for raw "
+     "power that can destroy or defend, depending on who wields it. You may soon meet such a force: a "
+     "conflict, a stubborn obstacle or a person who opposes you. Do not rush at it blindly. Pause, "
+     "weigh your position and act only when you have thought it all through. Used with care, your "
+     "strength breaks the barrier and clears the way forward; used in anger, it wounds you as well.",
      "When reversed it shows end of good times and beginning of bad ones. You may be in danger or "
      "without defense, and others may act against you out of spite. Avoid quarrels; do not act out of "
      "anger.",
      kAsReversed},
     {"Tiwas",
-     "This is the rune of the 'warrior'. It is named after Tyr, the god of law and honour, who gave "
-     "his hand to bind the wolf. It stands for courage, justice, leadership and victory in any fair "
-     "contest. You will succeed if you are honest and faithful to your cause. Be ready to make "
+     "This is the rune of the 'warrior'. It is named after Tyr, the god of law and honor, who gave his "
+     "hand to bind the wolf. It stands for courage, justice, leadership and victory in any fair "
+     "contest. You will succeed if you stay honest and faithful to your cause. Be ready to make "
      "sacrifices, and lead others by your own example.",
      "Your energy and creative flow may be blocked. You may lack courage or the will to fight for what "
      "is right, and you may feel that you are treated unfairly. Do not think too much; act. In love "
@@ -260,7 +260,7 @@ constexpr std::array<const char*, SpreadCount> kSpreadNames = {"Cross", "Diamond
 constexpr std::array<const char*, SpreadCount> kSpreadInfo = {
     "This spread is used to find the forces acting on your life. It is a very popular and common "
     "spread as it gives a deep insight into your life. The stone at the top shows what aids you, the "
-    "stone on the left your past and the stone in the centre your present situation. The stone on the "
+    "stone on the left your past and the stone in the center your present situation. The stone on the "
     "right shows your near future, and the stone at the bottom the obstacles you face. Read them "
     "together to see how the forces of your life meet and act upon you.",
     "This spread is used to understand hidden conflict. The stone at the top shows the problem as you "

@@ -42,10 +42,10 @@ constexpr const char* kVirgoRune =
     "to turn green after winter. It asks you to nurture your plans and the people close to you with quiet"
     " care. Something new is growing out of sight; protect it until it is strong.";
 constexpr const char* kLibraRune =
-    "This is the rune of the 'warrior'. The god Tyr gave his hand to bind the wolf Fenrir, so the rune "
-    "speaks of justice won through honour and sacrifice. It promises victory to one who fights for a fair"
-    " cause and keeps faith with others. Stay loyal to your word, weigh both sides before you act and let"
-    " your principles guide you.";
+    "This is the rune of the 'warrior'. The true warrior keeps the peace: Tyr was also lord of the Thing, "
+    "the assembly where quarrels were settled by law. Under the scales of Libra, it asks for fairness in "
+    "every bargain and loyalty to those who trust you. Hear both sides before you judge, and keep your word "
+    "even if it costs you.";
 constexpr const char* kSagittariusRune =
     "This rune represents the 'wheel of life'. It is the rune of the rider and the road, of every "
     "journey that carries you from one place or stage of life to another. It speaks of rhythm and "
@@ -57,14 +57,14 @@ constexpr const char* kCapricornRune =
     "hardship. It speaks of limits and delays that test your resolve. Meet all resistance with patience "
     "and self-reliance; what you truly need and love will show itself, and help will come.";
 constexpr const char* kAquariusRune =
-    "This rune means 'hail' with respect to hailstones. Hail falls from a clear sky and flattens the "
-    "crops, yet it melts into water that feeds the soil. So this rune speaks of sudden disruption from "
-    "forces beyond your control, the storm that clears the way for change. Do not fight what cannot be "
-    "stopped. What is broken now makes room for growth and transformation. The storm also tests your "
-    "foundations, protecting what is sound and exposing what is weak.";
+    "This rune means 'hail' with respect to hailstones. Hail is ice that turns into water, and Aquarius is "
+    "the water bearer's sign: today's hard blow waters tomorrow's growth. So this rune speaks of sudden "
+    "disruption from forces beyond your control, the storm that clears the way for change. Do not fight what "
+    "cannot be stopped. What is broken now makes room for renewal. The storm tests your foundations, "
+    "protecting what is sound and exposing what is weak.";
 constexpr const char* kVirgoCard =
-    "Execution of your decisions are in you own hands. This is a time of abundance and growth, when what "
-    "you nurture will bear fruit. Look after your home, your health and those who depend on you, and let "
+    "Execution of your decisions are in you own hands. Plans you tend with patience ripen now into real "
+    "results, at home and at work. Look after your home, your health and those who depend on you, and let "
     "your creative and caring nature guide you.";
 
 constexpr std::array<PlanetRow, PlanetCount> kPlanets = {{

@@ -21,9 +21,9 @@ struct CardTexts
 
 constexpr CardTexts kCardTexts[CardCount] = {
     // 0 Death
-    {"This is the beginning of a new life. You have to start from scratch. Something in your life is ending so "
-     "that something else can grow. Let the old habit, place or bond go without a fight. Grieve it if you must, "
-     "then turn towards what is coming. The change is deep and it will last.",
+    {"This is the beginning of a new life. You have to start from scratch. Something in your life is ending so that "
+     "something else can grow. Let the old habit, place or bond go without a fight. Grieve it if you must, then turn "
+     "toward what is coming. The change is deep and it will last.",
      "The changes in your life may not be pleasant. You may not be ready to face them. You cling to what has already "
      "ended, and the waiting drains you. Fear of the unknown keeps you stuck in place. Loosen your grip a little. What "
      "you resist now will come back until you accept it."},
@@ -45,7 +45,7 @@ constexpr CardTexts kCardTexts[CardCount] = {
     {"You may get involved in legal issues. Seek sound advice and tell the truth. The outcome will be fair and "
      "balanced. Every action has a consequence, so choose with care. Be honest with yourself too. Sign nothing "
      "you have not read.",
-     "Something in this matter is not fair. You may face a biased judgement, a delay in a legal case or a broken "
+     "Something in this matter is not fair. You may face a biased judgment, a delay in a legal case or a broken "
      "agreement. Are you owning up to your own part in it? Dishonesty will cost you more than the truth. Look at the "
      "facts coldly and put right what you can."},
     // 4 Strength
@@ -159,9 +159,9 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "fall. If the upheaval is already past, what remains is the fear of building again. Change is painful but "
      "necessary. Let it happen, then start again on firmer ground."},
     // 20 The World
-    {"Trust people who mean well. Look at both the journey and its end with pride. A cycle of your life is "
-     "complete and you reach your goal. You feel whole and fulfilled. Travel or contact with the wider world is "
-     "favoured. Celebrate your success, then prepare for the next step.",
+    {"Trust people who mean well. Look at both the journey and its end with pride. A cycle of your life is complete "
+     "and you reach your goal. You feel whole and fulfilled. Travel or contact with the wider world is favored. "
+     "Celebrate your success, then prepare for the next stage.",
      "You are close to the finish line but cannot quite cross it. Loose ends keep you from completion. A shortcut "
      "tempts you, or you fear to close a chapter. Completion needs one more effort from you. Tie up the last details. "
      "Only then can a new cycle begin."},
@@ -200,9 +200,9 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "of a group, or you may have drawn away from the people who care about you. Be careful of overindulgence. Reach "
      "out to the friends who are true."},
     // 26 Three of Pentacles
-    {"Your skills are noticed and valued. Teamwork brings good results. You work with others whose talents "
-     "differ from yours, and the mix is fruitful. Plan carefully and build with quality. Training or an "
-     "apprenticeship is favoured. Your craft earns recognition.",
+    {"Your skills are noticed and valued. Teamwork brings good results. You work with others whose talents differ from "
+     "yours, and the mix is fruitful. Plan carefully and build with quality. Training or an apprenticeship is favored. "
+     "Your craft earns recognition.",
      "Teamwork is breaking down. Your work lacks quality, or you feel nobody appreciates it. Colleagues may not pull "
      "their weight. Ask yourself whether you are the one who will not listen. Do not cut corners to finish sooner. Go "
      "back to the plan and agree who does what."},
@@ -230,9 +230,9 @@ constexpr CardTexts kCardTexts[CardCount] = {
     {"You keep a tight grip on your money and possessions. Security matters a great deal to you now. Saving is wise. "
      "But clinging too hard can make you miserly and closed. Ask whether you guard your wealth out of fear. Stability "
      "is good; hoarding is not.",
-     "You may be spending too freely and losing control of your finances. The kinder side of this reversal is that you "
-     "are learning to loosen your grip and share. Watch for greed and the fear of loss. Find a healthy balance between "
-     "keeping and giving."},
+     "Your hold on money and possessions has slipped. Small purchases add up faster than you notice, and savings you "
+     "once guarded are running low. Letting go of tight control was right, but you have gone too far. Make a simple "
+     "budget and decide what you will keep."},
     // 31 Four of Swords
     {"You need rest. Withdraw from the battle for a while and recover your strength. Quiet, meditation and "
      "sleep restore you. This is a time to heal after stress or illness. Plan your next move calmly. Peace "
@@ -248,7 +248,7 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "loved ones that you value them."},
     // 33 Five of Cups
     {"You are mourning a loss and can see only what is gone. Regret and disappointment fill your mind. Yet not "
-     "everything is lost; something of value remains. Grieve, then turn towards what is left. A way forward opens when "
+     "everything is lost; something of value remains. Grieve, then turn toward what is left. A way forward opens when "
      "you stop looking back.",
      "You are ready to move on from sorrow. Acceptance comes, and you forgive yourself or others. You see what remains "
      "and begin to value it. Old friends may return to your life. Let the past be past and take the first step home."},
@@ -263,20 +263,20 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "is worth it. Someone may be playing dirty. Choose your battles wisely and walk away from those that bring "
      "only shame.",
      "You want to make peace after a fight. Reconciliation is possible if you set your pride aside. Resentment from an "
-     "old quarrel may still linger. Apologise if you were in the wrong. Put down your weapons and move on with your "
+     "old quarrel may still linger. Apologize if you were in the wrong. Put down your weapons and move on with your "
      "life."},
     // 36 Five of Wands
     {"There is competition and friction all around you. Many voices want to be heard at once. The struggle is noisy "
      "but not dangerous. Use it to sharpen your skills. Keep to your view, but listen as well. Teamwork can grow out "
      "of this chaos.",
      "The quarrels around you are dying down at last. Take care not to buy peace by keeping silent when you ought to "
-     "speak up. Tension that is swallowed turns inwards and troubles your sleep. Look for a way to agree. Respect "
+     "speak up. Tension that is swallowed turns inward and troubles your sleep. Look for a way to agree. Respect "
      "differences and seek common ground."},
     // 37 Six of Cups
     {"Memories of childhood and the past come back to you. You feel nostalgic and tender. An old friend or a "
      "first love may reappear. Simple pleasures and small kindnesses bring joy. Give freely, as a child does. "
      "Innocence heals you now.",
-     "You are living too much in the past. Old memories keep you from enjoying the present. You idealise what has gone "
+     "You are living too much in the past. Old memories keep you from enjoying the present. You idealize what has gone "
      "and forget its faults. Let go of childhood patterns that no longer serve you. Look forward now."},
     // 38 Six of Pentacles
     {"Giving and receiving are in balance. You may help someone in need, or be helped yourself. Generosity "
@@ -293,11 +293,10 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "resist a change you need, and the journey feels stuck. Face what you still carry, and then you can set off."},
     // 40 Six of Wands
     {"Victory and public recognition are yours. You come home in triumph from a hard contest. Others praise your "
-     "achievement and your confidence grows. Accept the honour with grace. Your success inspires the people around "
-     "you.",
-     "Success is delayed, or the praise goes to someone else, and you begin to doubt yourself. Beware the opposite "
-     "trap as well: pride that sets you up for a fall. Do not chase applause. Keep working quietly; your time will "
-     "come."},
+     "achievement and your confidence grows. Accept the honor with grace. Your success inspires the people around you.",
+     "The recognition you hoped for has not come, or someone else has taken the credit for your work. Your confidence "
+     "dips, and you wonder whether the effort was worth it. Do not measure yourself by applause. Finish the work well "
+     "and let the results speak. Your turn will come."},
     // 41 Seven of Cups
     {"You have many choices, and they drift through your mind like dreams. Some are real, others are illusions. "
      "Wishful thinking can mislead you. Do not scatter your energy. Look at each option soberly. Pick one and make it "
@@ -320,14 +319,14 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "Opposition wears you down and you want to give up. Are you too defensive, seeing attacks everywhere? Choose "
      "which fights truly matter. Rest, then defend only what is really yours."},
     // 45 Eight of Cups
-    {"You walk away from something that no longer fulfils you. It is hard, but it is right. You are seeking "
-     "deeper meaning. Leave behind what disappoints you. The road into the unknown brings emotional growth.",
-     "You cannot decide whether to stay or go. Fear of being alone keeps you in a situation that empties you. Restless "
-     "drifting from one thing to the next is the other face of this card. Be honest about what you really want."},
+    {"You walk away from something that no longer fulfills you. It is hard, but it is right. You are seeking deeper "
+     "meaning. Leave behind what disappoints you. The road into the unknown brings emotional growth.",
+     "You cannot decide whether to stay or go. Fear of being alone keeps you in a situation that leaves you empty. You "
+     "tell yourself it will improve, though you know it will not. Ask what you are really afraid to lose. Then be "
+     "honest with yourself about what you want."},
     // 46 Eight of Pentacles
-    {"Hard work and dedication are your path now. You practise your craft with care, and attention to detail "
-     "brings mastery. Study, training or a new skill is favoured. Your effort is rewarded. Keep at it, one "
-     "piece at a time.",
+    {"Hard work and dedication are your path now. You practice your craft with care, and attention to detail brings "
+     "mastery. Study, training or a new skill is favored. Your effort is rewarded. Keep at it, one piece at a time.",
      "You are bored with routine or work without care. Perfectionism may slow you down, or you lack the skills "
      "the task needs. Do not cut corners. Look for work that you can put your heart into."},
     // 47 Eight of Swords
@@ -348,7 +347,7 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "You may get what you wanted and still feel empty. Smugness or overindulgence spoils your joy. A wish that is "
      "slow to come true may be asking you a question: is it really what you need? Look for a deeper happiness."},
     // 50 Nine of Pentacles
-    {"You enjoy the fruits of your own labour. Independence, comfort and refinement are yours. You have earned your "
+    {"You enjoy the fruits of your own labor. Independence, comfort and refinement are yours. You have earned your "
      "luxury. Self-reliance makes you strong. Take pleasure in your home and your success. You need no one to support "
      "you.",
      "Your security may be shaky. You depend too much on others, or you spend beyond your means. Overwork may "
@@ -356,25 +355,27 @@ constexpr CardTexts kCardTexts[CardCount] = {
     // 51 Nine of Swords
     {"Worry keeps you awake at night. Anxiety and guilt fill your mind. Your fears may be far worse than the "
      "reality. Talk to someone you trust. Do not suffer in silence. Morning brings a clearer view.",
-     "Your anxiety is lifting, or it has grown so heavy that you must seek help now. Hope returns once you "
-     "share your fears with someone. Release the guilt you carry. The nightmare loses its power in daylight. "
-     "Recovery can begin."},
+     "Your night fears are losing their hold. Much of what you dreaded has not happened, and you begin to see your "
+     "worries at their true size. Guilt you have carried for a long time eases once you speak of it to someone you "
+     "trust. Sleep comes more easily. Keep talking, and let yourself heal."},
     // 52 Nine of Wands
     {"You are tired and wary, but you have not given up. You have fought many battles and one more may come. Stay "
      "alert and guard what you have gained. Your persistence will carry you through. The end is nearer than it seems.",
      "You feel worn out and defensive, and suspicion makes you see enemies everywhere. To give up now, just before the "
      "finish, would waste all you have fought for. Rest, then take up the last challenge with fresh strength."},
     // 53 Ten of Cups
-    {"Lasting happiness in love and family is yours. Harmony, peace and emotional fulfilment fill your home. Your "
+    {"Lasting happiness in love and family is yours. Harmony, peace and emotional fulfillment fill your home. Your "
      "dream of a happy family comes true. Enjoy your loved ones. A joy like this is worth protecting.",
-     "Family harmony is disturbed. Quarrels or distance come between loved ones. Your idea of a perfect family may not "
-     "match the reality. Work on how you talk to each other. Value the people you have."},
+     "Family harmony is disturbed. The happy home you imagined does not match the one you live in, and the gap hurts. "
+     "Old family patterns may repeat themselves, or someone close has drifted away. Stop comparing your family with "
+     "others. Spend real time together and say what you need from one another."},
     // 54 Ten of Pentacles
     {"Wealth, family and long-term security are yours. An inheritance or family support may come. You build "
      "something that lasts for the generations after you. Tradition and roots give you strength. Enjoy the "
      "comfort of a stable home.",
-     "Family disputes over money or an inheritance may arise. Your financial security is at risk. Old "
-     "traditions feel like a burden. Be careful with investments. Protect what matters most."},
+     "Family disputes over money or an inheritance may arise. A will, a shared house or a family business becomes a "
+     "source of quarrels, and old loyalties are tested. You may feel tied to expectations handed down to you. Settle "
+     "money matters openly and put every agreement in writing, so that the family stays whole."},
     // 55 Ten of Swords
     {"This is an ending, and a painful one. You may feel betrayed, defeated or at rock bottom. Hitting bottom means "
      "things can only get better now. Do not fight what is already over. Accept that this chapter has closed. After "
@@ -405,49 +406,49 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "others."},
     // 60 Ace of Wands
     {"A spark of inspiration lights your way. New energy, passion and creativity flow. Start a new project. Act on "
-     "your ideas while they are fresh. A birth or a new venture is favoured. Seize the moment.",
+     "your ideas while they are fresh. A birth or a new venture is favored. Seize the moment.",
      "Your energy is low and inspiration fails you. Delays and false starts frustrate your plans. Do not force "
      "it; a fire that is pushed goes out. Rest and wait for the right time. The spark will return."},
     // 61 King of Cups
     {"You are asked to stay calm and wise in matters of the heart. Keep your head when feelings run high around you. "
-     "Lead with compassion and good counsel. A kind, wise man, perhaps a healer or adviser, may offer help. Feel "
-     "deeply, but do not let feelings steer you.",
+     "Lead with compassion and good counsel. Help may come from an older friend, a healer or an adviser who listens "
+     "more than he speaks. Feel deeply, but do not let feelings steer you.",
      "Your feelings are churning under a calm face. Moodiness, coldness or emotional blackmail may be at work, "
      "in you or in a man near you. Do not bottle things up until they burst. Nor should you use guilt to get "
      "your way. Say honestly what you feel, and find your balance again."},
     // 62 King of Pentacles
-    {"Wealth, security and business success come within reach. You are practical, patient and reliable, a "
-     "person others can lean on. A successful and generous man may guide you in money or work. Your discipline "
-     "turns effort into abundance. Enjoy what you have earned and share it well.",
-     "Greed or stubbornness may take over. You measure everything by money and status, and it hardens you. Risky deals "
-     "or poor judgement could cost you dearly. A man who values possessions over people may cause trouble. Loosen your "
-     "need for control and remember what wealth is for."},
+    {"Wealth, security and business success come within reach. You are practical, patient and reliable, a person "
+     "others can lean on. In money or work, seek out someone who has built success of his own and shares it "
+     "generously. Your discipline turns effort into abundance. Enjoy what you have earned and share it well.",
+     "Money has become the measure of everything, and it is hardening you. You hold on to control, refuse advice and "
+     "take risks with deals you have not checked. Poor judgment now could cost you dearly. Loosen your grip, value "
+     "people above possessions, and remember what wealth is for."},
     // 63 King of Swords
-    {"Clear thinking and fair authority guide you now. Judge with logic, not with mood. A wise professional, "
-     "such as a lawyer, doctor or counsellor, may advise you well. Put your case plainly and keep to the facts. "
-     "Your honesty and sharp mind win respect. Stay objective.",
-     "Power is being misused. Cold judgement, cruel words or clever manipulation may hurt you. The harsh, controlling "
-     "man in your way may be someone else, or it may be you, arguing without mercy. Do not let logic turn into "
-     "tyranny. Temper a sharp mind with kindness."},
+    {"Clear thinking and fair authority guide you now. Judge with logic, not with mood. If you need expert advice, go "
+     "to a lawyer, doctor or counselor whose judgment you trust. Put your case plainly and keep to the facts. Your "
+     "honesty and sharp mind win respect. Stay objective.",
+     "Power is being misused. Someone with authority over your affairs uses cold logic and clever words to get his "
+     "way, and fairness is lost. Do not let his arguments confuse you. Keep written records, check every fact, and get "
+     "independent advice before you agree to anything."},
     // 64 King of Wands
     {"A natural leader is called for, and it may be you. Vision, courage and charisma carry others along. Take charge "
-     "of your project and make bold decisions. Think of the long road, not only the next step. An enterprising man may "
-     "back you. Success follows when you lead by example.",
-     "Impulsiveness or arrogance may lead you into mistakes. You expect too much of others and have too little "
-     "patience. Leadership turns into bullying when your temper rules. A domineering man may try to push you "
-     "around. Slow down, listen, and earn respect instead of demanding it."},
+     "of your project and make bold decisions. Think of the long road, not only the next step. Backing may come from "
+     "someone who has taken bold risks and won. Success follows when you lead by example.",
+     "You want results at once, and your temper shows when others cannot keep up. Plans made in haste fall apart, and "
+     "people follow you out of fear rather than trust. Slow down before you decide. Ask for opinions and listen to "
+     "them. Respect that is earned lasts longer than obedience."},
     // 65 Knight of Cups
-    {"A romantic offer or an invitation comes your way. A charming, idealistic person may bring a proposal, a gift or "
-     "a message of love. Follow your heart, but keep your feet on the ground. Art and imagination flourish now.",
-     "Moodiness or unrealistic dreams lead you astray. A charming person may not be sincere, and sweet words "
-     "may hide empty promises. Jealousy or sulking could spoil a good bond. Do not live in fantasy. Check "
-     "whether the promises made to you are real before you give your heart."},
+    {"A romantic offer or an invitation comes your way. Expect a proposal, a gift or a message of love, delivered with "
+     "charm. Follow your heart, but keep your feet on the ground. Art and imagination flourish now.",
+     "Sweet words may hide empty promises. Someone charming is saying what you want to hear, and you want to believe "
+     "it. Your moods swing between high hopes and sulking, and jealousy could spoil a good bond. Do not live in "
+     "fantasy. Check whether the promises made to you are real before you give your heart."},
     // 66 Knight of Pentacles
     {"Slow, steady effort leads to success. You do the work without fuss, and others know they can rely on you. "
      "Routine may feel dull, but it gets results. Keep going patiently. Responsibility pays off in the end.",
-     "Stuck in a rut, you may have let your duties slide. Perfectionism may stall your progress, or caution turns into "
-     "stubbornness. Others may see you as dull or lazy. Working so hard that you miss life itself is the opposite "
-     "danger. Shake up your routine and find a better balance."},
+     "Your steady pace has slowed to a halt. You go through the same motions every day, and the work no longer moves "
+     "anything forward. Caution has become an excuse for not trying. Pick one task that matters and finish it this "
+     "week. Small, real progress will break the rut."},
     // 67 Knight of Swords
     {"You charge forward with energy and determination. Ambitious, fast action is called for, and you are ready "
      "to fight for what you believe. Speak your mind clearly. Ideas come fast and so do chances. But beware of "
@@ -459,63 +460,62 @@ constexpr CardTexts kCardTexts[CardCount] = {
     {"Adventure and passion drive you. Bold, charming and full of energy, you are eager to be off. Travel, a "
      "move or a sudden change of scene may come. Act on your desires while the fire burns. Your enthusiasm is "
      "catching. Let it carry you far, but finish what you start.",
-     "Haste, impatience or anger may cause trouble. Plans are delayed and you chafe at every hold-up. "
-     "Recklessness leads to mistakes, and a restless lover may not stay. Do not start ten things and finish "
-     "none. Channel your energy wisely into one goal."},
+     "Every hold-up makes you chafe, and your temper runs short. You start ten things and finish none, and mistakes "
+     "follow the rush. A restless lover may not stay. Stop scattering your fire. Choose one goal, put your energy into "
+     "it and see it through."},
     // 69 Page of Cups
     {"A message of love or a creative idea arrives, playful and unexpected. Be open to surprise. Your intuition speaks "
-     "to you. A young, sensitive person may bring good news. Let your inner child play and your feelings show.",
-     "Emotional immaturity or creative blocks hold you back. Bad news or a disappointment may arrive. You may be "
-     "sulking or hiding in daydreams. Do not brush your feelings aside, and do not let them rule you either. Give them "
-     "the care and honesty they deserve."},
+     "to you. Good news may come through a child or a young friend. Let your inner child play and your feelings show.",
+     "Your creative spark has gone quiet. Bad news or a small disappointment hurts more than it should, and you "
+     "retreat into sulking or daydreams. Do not brush your feelings aside, and do not let them rule you either. Give "
+     "them the care and honesty they deserve."},
     // 70 Page of Pentacles
-    {"A new chance to learn or to earn appears. Study, training and practical goals are favoured. Be diligent and "
-     "curious. Set a clear goal and work towards it step by step. News about money or work may come through a student "
+    {"A new chance to learn or to earn appears. Study, training and practical goals are favored. Be diligent and "
+     "curious. Set a clear goal and work toward it step by step. News about money or work may come through a student "
      "or a young person.",
-     "Lack of focus or putting things off wastes your chances. You may dream of results without doing the work. "
-     "Endless study that never turns into action is no better. Bad news about money or a course may come. Get "
-     "organised, set small goals and keep them."},
+     "You dream of results without doing the work. Chances slip by while you put things off, and endless study that "
+     "never turns into action is no better. Bad news about money or a course may come. Get organized, set small goals "
+     "and keep them."},
     // 71 Page of Swords
     {"Curiosity and new ideas fill you. You are eager to learn, to question and to speak. Keep your mind alert and "
      "your eyes open. Be watchful; gossip or spying may be around you. Truth is your aim, so seek it honestly.",
-     "Gossip or hasty words cause trouble. You may talk without thinking, or promise more than you can do. "
-     "Someone may be spying on you or spreading rumours. Be careful of deception, both given and received. "
-     "Think before you speak, and check what you hear."},
+     "Words are running ahead of your thoughts. You may talk before thinking, or promise more than you can do, and "
+     "careless remarks turn into gossip. Someone may be spying on you or spreading rumors. Be careful of deception, "
+     "both given and received. Check what you hear."},
     // 72 Page of Wands
     {"Exciting news or a new adventure comes your way. Enthusiasm and curiosity drive you, and the world feels full of "
-     "possibility. Explore freely and try something new. An energetic newcomer may bring inspiration. Let your first "
-     "spark grow into a plan.",
-     "Bad news or delays dampen your spirit. You may lack direction, full of ideas that go nowhere. Impatience "
-     "or a childish temper may flare. Do not give up on a dream just because it started slowly. Focus your "
-     "energy on one goal and see it through."},
+     "possibility. Explore freely and try something new. Someone new to your circle brings fresh energy. Let your "
+     "first spark grow into a plan.",
+     "A new plan fizzles before it can catch fire. Delays and bad news dampen your spirit, and you jump from idea to "
+     "idea without direction. Impatience or a childish temper may flare. Do not give up on a dream just because it "
+     "started slowly. Focus on one goal and see it through."},
     // 73 Queen of Cups
-    {"Compassion, intuition and emotional care are your strengths now. You nurture and support others, and they "
-     "feel safe with you. A kind, sensitive woman may help you or need your help. Trust your feelings and your "
+    {"Compassion, intuition and emotional care are your strengths now. You nurture and support others, and they feel "
+     "safe with you. Those who are hurting turn to you for comfort; give it freely. Trust your feelings and your "
      "dreams. Your gentle heart is wise.",
-     "Emotional insecurity or dependence may trouble you. You may give so much that nothing is left for "
-     "yourself. Martyrdom drains you, and your moods may swing. Someone may lean on you too heavily. Set some "
-     "limits. Look after your own heart first."},
+     "You give so much that nothing is left for yourself. Taking on everyone's troubles has made your own moods swing, "
+     "and martyrdom drains you. Someone may lean on you too heavily. Set some limits. Look after your own heart "
+     "first."},
     // 74 Queen of Pentacles
     {"Practical, warm and generous, you create comfort and security for the people around you. Money and household "
-     "thrive under your sensible care. A nurturing, down-to-earth woman may help you. Trust your common sense and "
-     "enjoy the simple pleasures of home, garden and good food.",
+     "thrive under your sensible care. Practical help may come from a woman who runs her home or business with skill. "
+     "Trust your common sense and enjoy the simple pleasures of home, garden and good food.",
      "You may be neglecting your home, your body or yourself. Money worries distract you, or you smother others "
      "with care. The balance between work and home is lost. Perhaps you measure your worth by what you own. "
      "Look after your own needs as well."},
     // 75 Queen of Swords
-    {"You see clearly and speak honestly. Independence and sharp judgement guide you. A wise woman who has "
-     "known sorrow may advise you. Do not let others talk you into what you know is wrong. Set firm boundaries "
+    {"You see clearly and speak honestly. Independence and sharp judgment guide you. Advice from a woman who has known "
+     "sorrow will be honest and useful. Do not let others talk you into what you know is wrong. Set firm boundaries "
      "and cut straight to the truth.",
-     "Coldness or bitterness may harden your heart. Cruel words or harsh judgement do harm, whether they are "
-     "yours or another's. A spiteful woman may gossip about you. Let go of old pain so that it stops speaking "
-     "for you. Be fair, and be kind as well as clever."},
+     "Old pain has turned into bitterness, and it shows in what you say. Cruel words and harsh judgment do harm, "
+     "whether they are yours or another's, and a sharp tongue nearby may be spreading spite about you. Let go of the "
+     "hurt so that it stops speaking for you. Be fair, and be kind as well as clever."},
     // 76 Queen of Wands
     {"Confidence, warmth and determination shine in you now. Your charisma draws people in, and your good cheer lifts "
-     "them. A lively, independent woman may inspire you. Your energy and courage bring success. Show yourself to the "
-     "world boldly.",
-     "Jealousy, demands or insecurity may take over. You may burn out from doing everything at once. Your "
-     "temper flares and others step back. A domineering woman may cause trouble. Do not compete for attention. "
-     "Regain your confidence calmly."},
+     "them. People follow your lead gladly. Your energy and courage bring success. Show yourself to the world boldly.",
+     "When you feel overlooked, you push harder for attention, and people pull away. Jealousy flares over small "
+     "things. You may also take on every task yourself to prove your worth, until you burn out. Step out of the "
+     "spotlight for a while. Your warmth returns when you stop proving yourself."},
     // 77 Two of Pentacles
     {"There is a need for maintaining a good budget and taking care of finances. You juggle several tasks at once and "
      "must keep them all moving. Stay flexible. Keep your balance through the ups and downs of life. Plan ahead and "

@@ -30,7 +30,7 @@ constexpr Row kCelticCross[] = {
      "This signifies the querent's knowledge of the situation and the best that can be achieved in it."},
     {"Card 6: The Future", "This represents events that will occur in the near future."},
     {"Card 7: The Questioner",
-     "This represents the attitude of the querent towards the situation and the part he personally plays in it."},
+     "This represents the attitude of the querent toward the situation, and the part he personally plays in it."},
     {"Card 8: The House", "This represents the opinions and influences of family and friends."},
     {"Card 9: The Inside", "This represents the querent's hopes and fears about the final outcome."},
     {"Card 10: The Outcome", "This represents the final outcome of the situation."},

@@ -252,6 +252,20 @@ private slots:
         }
     }
 
+    // The program writes American English; the spread descriptions are shown with the stones.
+    void noTextUsesBritishSpelling()
+    {
+        QStringList texts;
+        for (int i = 0; i < StoneCount; ++i)
+            texts << RuneMeaning(i) << RuneReversed(i) << RuneMerkstave(i);
+        for (int i = 0; i < SpreadCount; ++i)
+            texts << RuneSpreadInfo(i);
+        for (const QString& text : texts) {
+            const QString word = testing::BritishSpellingIn(text);
+            QVERIFY2(word.isEmpty(), qPrintable(QStringLiteral("\"%1\" in %2").arg(word, text)));
+        }
+    }
+
     void colours_data()
     {
         QTest::addColumn<int>("runeSet");

@@ -5,6 +5,7 @@
 #include "runictarot/SunSign.h"
 #include "tarot/CardTable.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -236,7 +237,7 @@ void TestSignTable::reading_data()
         {"Tiwaz", "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Tys, Tyr, Tir, Tiw, Ty", "Bright Red", "Tyr,Mani", "Justice", "Venus"},
         venus, {7, 8, 1, 1},
         {"tiwaz", "8Justice.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(325, "This is the rune of the 'warrior'. The", "bind the wolf Fenrir"), card(3, 228, "You may get involved in legal issues. Seek"),
+        {own(325, "This is the rune of the 'warrior'. The", "lord of the Thing"), card(3, 228, "You may get involved in legal issues. Seek"),
          rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
     row("Scorpio",
         {"Eihwaz", "Communication, Death, Regeneration, Knowledge, Dreaming", "Ezck, Yr, Eo", "Dark Blue", "Idhunna,Ullr", "Hanged Man", "Pluto and Mars"},
@@ -260,7 +261,7 @@ void TestSignTable::reading_data()
         {"Hagalaz", "Transformation, Change, Evolution, Protection", "Haal, Hagall, Hagl", "Light Blue", "Ymir", "World", "Uranus and Saturn"},
         saturn, {11, 17, 5, 16},
         {"hagalaz", "17World.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
-        {own(452, "This rune means 'hail' with respect to hailstones.", "Hail falls from a clear sky"), card(20, 272, "Trust people who mean well. Look at both"),
+        {own(452, "This rune means 'hail' with respect to hailstones.", "the water bearer's sign"), card(20, 272, "Trust people who mean well. Look at both"),
          rune(runes::Perthro, 368, "This means a sudden dash of luck. It"), card(21, 196, "You may have some special gains. Your destiny")});
     row("Pisces",
         {"Gebo", "Gift, Exchange, Interaction, Balance", "Geuua, Gipt, Giof, Geofu, Gjof", "Deep Blue", "Odin,Freya", "Lovers", "Neptune and Jupiter"},
@@ -362,6 +363,8 @@ void TestSignTable::ownTexts()
         QVERIFY2(o.text.trimmed() == o.text && o.text.endsWith(u'.'), qPrintable(o.where));
         const QString word = testing::PictureWordIn(o.text);
         QVERIFY2(word.isEmpty(), qPrintable(QStringLiteral("%1: \"%2\"").arg(o.where, word)));
+        const QString british = testing::BritishSpellingIn(o.text);
+        QVERIFY2(british.isEmpty(), qPrintable(QStringLiteral("%1: \"%2\"").arg(o.where, british)));
     }
 
     // No two are the same, and none is a text of the runes or tarot readings, not even of the stone
@@ -374,6 +377,29 @@ void TestSignTable::ownTexts()
     for (const Own& o : own) {
         QVERIFY2(!seen.contains(o.text), qPrintable(o.where));
         seen << o.text;
+    }
+
+    // Nor does one retell another text in other words: past its first sentence, whose opening is given
+    // and may match the runes reading's, no seven words in a row come from any other text of the program.
+    auto words = [](const QString& text) {
+        return text.toLower().split(QRegularExpression(QStringLiteral("[^a-z']+")), Qt::SkipEmptyParts);
+    };
+    constexpr int Run = 7;
+    for (const Own& o : own) {
+        QSet<QString> runsElsewhere;
+        for (const testing::Interpretation& other : testing::AllInterpretations()) {
+            if (other.text == o.text)
+                continue;
+            const QStringList w = words(other.text);
+            for (qsizetype i = 0; i + Run <= w.size(); ++i)
+                runsElsewhere << w.mid(i, Run).join(u' ');
+        }
+        const qsizetype firstSentence = words(o.text.left(o.text.indexOf(QStringLiteral(". ")) + 1)).size();
+        const QStringList w = words(o.text);
+        for (qsizetype i = firstSentence; i + Run <= w.size(); ++i) {
+            const QString run = w.mid(i, Run).join(u' ');
+            QVERIFY2(!runsElsewhere.contains(run), qPrintable(QStringLiteral("%1: \"%2\"").arg(o.where, run)));
+        }
     }
 }
 

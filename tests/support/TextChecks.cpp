@@ -55,17 +55,70 @@ const QList<QRegularExpression>& PictureWordPatterns()
     return patterns;
 }
 
-} // namespace
+// Whole words, any case, in the forms that differ from American spelling.
+const char* const kBritishForms[] = {
+    // -our
+    R"(\b(colour|favour|honour|labour|behaviour|neighbour|humour|harbour|rumour|valour|vigour|savour)\w*)",
+    R"(\b(endeavour|armour|odour|splendour|fervour|clamour|parlour|rancour|saviour|flavour|vapour|candour)\w*)",
+    // -ise, -isation (the verbs that end so in both, like surprise, advise or promise, are not listed)
+    R"(\b(organ|real|recogn|apolog|ideal|emphas|critic|sympath|energ|harmon|priorit|visual|symbol|util|minim)"
+    R"(|maxim|final|personal|special|stabil|summar|memor|mobil|material|capital|categor|author|character)"
+    R"(|civil|custom|neutral|normal|optim|patron|public|scrutin|agon|jeopard|antagon|tantal|moral|immortal)"
+    R"(|galvan|fertil|familiar|theor|romantic|trivial|legitim|sensit|steril|synchron|terror|modern|local)"
+    R"(|global|item|mesmer|ostrac|penal|polar|rational|standard|subsid|monopol|mechan|marginal|equal|dramat)"
+    R"(|central|crystall|commercial|colon|brutal|actual|human|evangel|fantas|general|hypnot|idol|legal)"
+    R"(|liberal|magnet|natural|vandal|vocal|verbal|satir|victim)is(e|ed|es|ing|ation|ations)\b)",
+    // -yse ("analyses" is also the plural of "analysis" and passes)
+    R"(\b(anal|paral|catal|dial)(yse|ysed|ysing)\b)",
+    // -re
+    R"(\b(centre|metre|theatre|fibre|sombre|spectre|lustre|calibre|meagre|sabre|litre|sceptre|manoeuvre|mitre)[sd]?\b)",
+    R"(\bgrey\w*)",
+    R"(\bpractis(e|es|ed|ing)\b)",
+    R"(\b(defence|offence|pretence|licence)s?\b)",
+    R"(\b(fulfil|fulfils|fulfilment|enrol|enrols|enrolment|instil|instils|distil|distils)\b)",
+    R"(\b(skilful|wilful|instalment)\w*)",
+    // a doubled l before -ed, -ing, -er, -or ("cancellation", "totally" and "equally" are American too)
+    R"(\b(travell|cancell|labell|levell|modell|fuell|quarrell|signall|counsell|channell|diall|equall|totall))"
+    R"((ed|ing|er|ers|or|ors)\b)",
+    R"(\b(rivall|marshall|shovell|tunnell|grovell|revell|unravell|dishevell|panell|pencill|libell|jewell))"
+    R"((ed|ing|er|ers|ery|ous)\b)",
+    R"(\b(marvellous|woollen|tranquillity)\b)",
+    R"(\b(programme|catalogue|analogue|mould|smoulder|plough|moult|sceptic|ageing|judgement|acknowledgement)\w*)",
+    R"(\b(learnt|spelt|dreamt|spoilt|leant)\b)",
+    R"(\b(whilst|amongst|towards|inwards|outwards|upwards|downwards|backwards|forwards|afterwards|onwards)\b)",
+    R"(\b(cheque|tyre|kerb|aluminium|storey|draught|pyjamas|sulphur|aeroplane|cosy|speciality|focuss|benefitt)\w*)",
+    R"(\b(foetus|paediatric|encyclopaedia|mediaeval|anaesthe|haemo|oestrogen|orientated)\w*)",
+};
 
-QString PictureWordIn(const QString& text)
+const QList<QRegularExpression>& BritishFormPatterns()
 {
-    for (const QRegularExpression& pattern : PictureWordPatterns()) {
+    static const QList<QRegularExpression> patterns = [] {
+        QList<QRegularExpression> list;
+        for (const char* p : kBritishForms) {
+            list.append(QRegularExpression(QString::fromLatin1(p), QRegularExpression::CaseInsensitiveOption));
+            if (!list.last().isValid())
+                qFatal("British form pattern %s: %s", p, qPrintable(list.last().errorString()));
+        }
+        return list;
+    }();
+    return patterns;
+}
+
+QString FirstMatch(const QList<QRegularExpression>& patterns, const QString& text)
+{
+    for (const QRegularExpression& pattern : patterns) {
         const QRegularExpressionMatch match = pattern.match(text);
         if (match.hasMatch())
             return match.captured(0);
     }
     return {};
 }
+
+} // namespace
+
+QString BritishSpellingIn(const QString& text) { return FirstMatch(BritishFormPatterns(), text); }
+
+QString PictureWordIn(const QString& text) { return FirstMatch(PictureWordPatterns(), text); }
 
 QList<Interpretation> AllInterpretations()
 {

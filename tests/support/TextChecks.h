@@ -13,6 +13,12 @@ namespace testing {
 // text, or an empty string.
 QString PictureWordIn(const QString& text);
 
+// The program writes American English throughout. Returns the first British spelling found in text
+// (colour, organise, analyse, centre, grey, practise, defence, fulfil, travelled, towards, judgement,
+// learnt ...), or an empty string. The two spellings share most words, so only forms that differ are
+// listed: "realistic", "called" or "surprise" pass.
+QString BritishSpellingIn(const QString& text);
+
 struct Interpretation {
     QString where; // "The Fool reversed", "rune Isa merkstave", "runic tarot Aries rune"
     QString text;

@@ -40,7 +40,7 @@ inline constexpr CardTextPin kCardTextPins[] = {
     {"A painful truth pierces your heart", "The worst of the heartache is passing"}, // 27 Three of Swords
     {"trade with distant places", "trusted the wrong partner"}, // 28 Three of Wands
     {"Apathy makes you turn away", "stepping out of a dull phase"}, // 29 Four of Cups
-    {"tight grip on your money", "spending too freely"}, // 30 Four of Pentacles
+    {"tight grip on your money", "savings you once guarded"}, // 30 Four of Pentacles
     {"Withdraw from the battle", "Burnout is near"}, // 31 Four of Swords
     {"celebration and homecoming", "A celebration is called off"}, // 32 Four of Wands
     {"mourning a loss", "ready to move on from sorrow"}, // 33 Five of Cups
@@ -50,21 +50,21 @@ inline constexpr CardTextPin kCardTextPins[] = {
     {"Memories of childhood", "living too much in the past"}, // 37 Six of Cups
     {"Giving and receiving are in balance", "inequality in giving"}, // 38 Six of Pentacles
     {"leaving trouble behind", "Unfinished business keeps pulling you back"}, // 39 Six of Swords
-    {"Victory and public recognition", "the praise goes to someone else"}, // 40 Six of Wands
+    {"Victory and public recognition", "taken the credit for your work"}, // 40 Six of Wands
     {"drift through your mind like dreams", "The fog is clearing"}, // 41 Seven of Cups
     {"time to take stock", "hard work is not paying off"}, // 42 Seven of Pentacles
     {"acting in secret", "A secret comes out"}, // 43 Seven of Swords
     {"defend your position", "seeing attacks everywhere"}, // 44 Seven of Wands
-    {"no longer fulfils you", "whether to stay or go"}, // 45 Eight of Cups
-    {"practise your craft with care", "bored with routine"}, // 46 Eight of Pentacles
+    {"no longer fulfills you", "really afraid to lose"}, // 45 Eight of Cups
+    {"practice your craft with care", "bored with routine"}, // 46 Eight of Pentacles
     {"trapped and powerless", "beginning to free yourself"}, // 47 Eight of Swords
     {"Things move fast now", "haste breeds mistakes"}, // 48 Eight of Wands
     {"This is the wish card", "still feel empty"}, // 49 Nine of Cups
-    {"fruits of your own labour", "spend beyond your means"}, // 50 Nine of Pentacles
-    {"Worry keeps you awake at night", "Your anxiety is lifting"}, // 51 Nine of Swords
+    {"fruits of your own labor", "spend beyond your means"}, // 50 Nine of Pentacles
+    {"Worry keeps you awake at night", "see your worries at their true size"}, // 51 Nine of Swords
     {"tired and wary", "see enemies everywhere"}, // 52 Nine of Wands
-    {"Lasting happiness in love and family", "Family harmony is disturbed"}, // 53 Ten of Cups
-    {"Wealth, family and long-term security", "disputes over money or an inheritance"}, // 54 Ten of Pentacles
+    {"Lasting happiness in love and family", "Old family patterns may repeat"}, // 53 Ten of Cups
+    {"Wealth, family and long-term security", "a shared house or a family business"}, // 54 Ten of Pentacles
     {"This is an ending, and a painful one", "Recovery from a painful ending"}, // 55 Ten of Swords
     {"carry too heavy a load", "putting down burdens that were never yours"}, // 56 Ten of Wands
     {"new beginning in love or feeling", "Your emotions are blocked"}, // 57 Ace of Cups
@@ -72,20 +72,20 @@ inline constexpr CardTextPin kCardTextPins[] = {
     {"breakthrough in thinking", "Confusion clouds your mind"}, // 59 Ace of Swords
     {"spark of inspiration lights your way", "a fire that is pushed goes out"}, // 60 Ace of Wands
     {"calm and wise in matters of the heart", "churning under a calm face"}, // 61 King of Cups
-    {"Wealth, security and business success", "measure everything by money and status"}, // 62 King of Pentacles
-    {"Judge with logic, not with mood", "logic turn into tyranny"}, // 63 King of Swords
-    {"A natural leader is called for", "Leadership turns into bullying"}, // 64 King of Wands
-    {"romantic offer or an invitation", "sweet words may hide empty promises"}, // 65 Knight of Cups
-    {"Slow, steady effort leads to success", "Stuck in a rut"}, // 66 Knight of Pentacles
+    {"Wealth, security and business success", "Money has become the measure"}, // 62 King of Pentacles
+    {"Judge with logic, not with mood", "Keep written records"}, // 63 King of Swords
+    {"A natural leader is called for", "out of fear rather than trust"}, // 64 King of Wands
+    {"romantic offer or an invitation", "between high hopes and sulking"}, // 65 Knight of Cups
+    {"Slow, steady effort leads to success", "slowed to a halt"}, // 66 Knight of Pentacles
     {"charge forward with energy", "Acting without thinking"}, // 67 Knight of Swords
-    {"Adventure and passion drive you", "chafe at every hold-up"}, // 68 Knight of Wands
-    {"message of love or a creative idea", "Emotional immaturity or creative blocks"}, // 69 Page of Cups
-    {"chance to learn or to earn", "Endless study that never turns into action"}, // 70 Page of Pentacles
-    {"eager to learn, to question and to speak", "spying on you or spreading rumours"}, // 71 Page of Swords
-    {"Exciting news or a new adventure", "Bad news or delays dampen your spirit"}, // 72 Page of Wands
-    {"Compassion, intuition and emotional care", "Martyrdom drains you"}, // 73 Queen of Cups
+    {"Adventure and passion drive you", "Every hold-up makes you chafe"}, // 68 Knight of Wands
+    {"message of love or a creative idea", "creative spark has gone quiet"}, // 69 Page of Cups
+    {"chance to learn or to earn", "dream of results without doing the work"}, // 70 Page of Pentacles
+    {"eager to learn, to question and to speak", "spying on you or spreading rumors"}, // 71 Page of Swords
+    {"Exciting news or a new adventure", "fizzles before it can catch fire"}, // 72 Page of Wands
+    {"Compassion, intuition and emotional care", "Taking on everyone's troubles"}, // 73 Queen of Cups
     {"household thrive under your sensible care", "Money worries distract you"}, // 74 Queen of Pentacles
-    {"Set firm boundaries", "A spiteful woman"}, // 75 Queen of Swords
-    {"Confidence, warmth and determination", "Jealousy, demands or insecurity"}, // 76 Queen of Wands
+    {"Set firm boundaries", "spreading spite about you"}, // 75 Queen of Swords
+    {"Confidence, warmth and determination", "push harder for attention"}, // 76 Queen of Wands
     {"juggle several tasks", "Too many balls are in the air"}, // 77 Two of Pentacles
 };

@@ -64,6 +64,11 @@ private slots:
     void pictureWordsAreCaught_data();
     void pictureWordsAreCaught();
     void reversedTextsVaryTheirTurns();
+    void courtTextsVaryTheirOpenings();
+    void noTextUsesBritishSpelling_data() { textForm_data(); }
+    void noTextUsesBritishSpelling();
+    void britishFormsAreCaught_data();
+    void britishFormsAreCaught();
 
     // Spread and deck catalogue
     void spreads_data();
@@ -333,6 +338,62 @@ void TarotTextsTest::reversedTextsVaryTheirTurns()
     }
     QVERIFY2(withOr.size() <= 3, qPrintable(withOr.join(", ")));
     QVERIFY2(withPerhaps.size() <= 3, qPrintable(withPerhaps.join(", ")));
+}
+
+// Read the sixteen courts in a row and a formula shows: a helper sketched as "A kind, wise man may
+// ...", or reversals that all open on a pair of faults ("Greed or stubbornness may ...").
+void TarotTextsTest::courtTextsVaryTheirOpenings()
+{
+    const QRegularExpression helper(QStringLiteral("\\b[Aa]n? ([a-z-]+,? )*(man|woman|person|newcomer|professional)\\b"
+                                                   "[^.]* may\\b"));
+    const QRegularExpression pairOpening(QStringLiteral("^([A-Za-z-]+,? ){0,3}or\\b"));
+    QStringList withHelper, pairedOpenings;
+    for (int n = 61; n <= 76; ++n) {
+        for (const QString& text : {CardUprightText(n), CardReversedText(n)})
+            if (helper.match(text).hasMatch())
+                withHelper << CardTitle(n);
+        if (pairOpening.match(CardReversedText(n)).hasMatch())
+            pairedOpenings << CardTitle(n);
+    }
+    QVERIFY2(withHelper.size() <= 3, qPrintable(withHelper.join(", ")));
+    QVERIFY2(pairedOpenings.size() <= 3, qPrintable(pairedOpenings.join(", ")));
+}
+
+void TarotTextsTest::noTextUsesBritishSpelling()
+{
+    QFETCH(QString, text);
+    const QString word = testing::BritishSpellingIn(text);
+    QVERIFY2(word.isEmpty(), qPrintable(QStringLiteral("\"%1\" in: %2").arg(word, text)));
+}
+
+void TarotTextsTest::britishFormsAreCaught_data()
+{
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<bool>("caught");
+    QTest::newRow("-our") << "Accept the honour with grace." << true;
+    QTest::newRow("-ise") << "Get organised." << true;
+    QTest::newRow("-isation") << "A sudden realisation." << true;
+    QTest::newRow("-yse") << "Analyse what went wrong." << true;
+    QTest::newRow("-re") << "The stone in the centre." << true;
+    QTest::newRow("grey") << "A grey day." << true;
+    QTest::newRow("practise") << "You practise your craft." << true;
+    QTest::newRow("defence") << "Without defence." << true;
+    QTest::newRow("fulfil") << "It no longer fulfils you." << true;
+    QTest::newRow("doubled l") << "A counsellor, a traveller." << true;
+    QTest::newRow("towards") << "Turn towards what is left." << true;
+    QTest::newRow("judgement") << "Harsh judgement." << true;
+    QTest::newRow("learnt") << "What you have learnt." << true;
+    QTest::newRow("American") << "Get organized, honor your word and practice toward the center." << false;
+    QTest::newRow("alike in both") << "Realistic and idealistic: a surprise, a promise, a wise choice." << false;
+    QTest::newRow("doubled l in both") << "Called, fulfilled, totally and equally; a cancellation." << false;
+    QTest::newRow("not -our") << "Pour your four hours into our tour." << false;
+}
+
+void TarotTextsTest::britishFormsAreCaught()
+{
+    QFETCH(QString, sentence);
+    QFETCH(bool, caught);
+    QCOMPARE(!testing::BritishSpellingIn(sentence).isEmpty(), caught);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -757,6 +818,8 @@ void TarotTextsTest::writtenMeanings()
     const QString meaning = PositionTextOf(spread, position)->meaning;
     QVERIFY2(meaning.startsWith(opening), qPrintable(meaning));
     QCOMPARE(meaning.size(), length);
+    const QString british = testing::BritishSpellingIn(meaning);
+    QVERIFY2(british.isEmpty(), qPrintable(british));
 }
 
 void TarotTextsTest::meaningForm()

@@ -304,6 +304,7 @@ QImage DrawRuneSpreadChoice(int spread, int scale)
         p.drawRect(QRectF(l * sx + 1, t * sy + 1, 1695 * sx - 2, 2265 * sy - 2));
     const int s = std::clamp(spread, 0, RuneSpreadCount - 1);
     const int lift = s == 2 ? 1000 : 0; // the Fork stands higher in its grid
+    int number = 0; // the stones are read in place order
     for (int k : shown[static_cast<size_t>(s)]) {
         const QRectF r((places[static_cast<size_t>(k)][0]) * sx + 3, (places[static_cast<size_t>(k)][1] - lift) * sy + 2.5,
                        1695 * sx - 6, 2265 * sy - 5);
@@ -315,8 +316,11 @@ QImage DrawRuneSpreadChoice(int spread, int scale)
         p.setBrush(g);
         p.setPen(QPen(QColor(70, 70, 74), 0.8));
         p.drawPath(stone);
-        p.setPen(QPen(QColor(60, 20, 20), 1.3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(r.center().x(), r.top() + r.height() * 0.28), QPointF(r.center().x(), r.bottom() - r.height() * 0.28));
+        // Each stone carries the number of its place in the reading, never a sign: any stroke on it would
+        // read as a rune (a single upright one as Isa).
+        p.setPen(QColor(60, 20, 20));
+        p.setFont(PixelFont(QStringLiteral("DejaVu Sans"), 11, true));
+        p.drawText(r, Qt::AlignCenter, QString::number(++number));
     }
     p.end();
     return img;

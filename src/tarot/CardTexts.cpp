@@ -5,7 +5,7 @@
 // those sixteen keep their length and their first words.
 //
 // A text tells the card's meaning and never describes a picture: the two decks draw each card their own
-// way (the pip cards show only their suit signs, the courts a bust), and one text serves both. The tests
+// way (the pip cards show only their suit signs, each court its own figure), and one text serves both. The tests
 // refuse the picture words of tests/support/TextChecks.cpp, and tests/tarot/CardTextPins.h pins every
 // text to its card by a phrase of its own: a rewritten text takes a new phrase there.
 

@@ -113,6 +113,7 @@ private slots:
     void everyCardAndStoneNamedByItsTable();
     void glyphs();
     void cardFacesDiffer();
+    void courtSuitsWearTheirOwnColours();
     void cardCornerStaysLight();
     void stonesDiffer();
     void spreadPicturesDiffer();
@@ -334,6 +335,39 @@ void TestPictures::cardFacesDiffer()
     const QImage placeholder = Load(QStringLiteral(":/pictures/cards/placeholder.jpg"));
     for (const char* face : {"cards/o5.jpg", "cards/m5.jpg"})
         QVERIFY(Difference(placeholder, Load(Folder(QLatin1String(face)))) > ClearlyDifferent);
+}
+
+// The four courts of a rank, side by side, tell their suits apart by colour at a glance: in each deck the
+// robes of the four suits (the Knight's horse cloth) are four colours.
+void TestPictures::courtSuitsWearTheirOwnColours()
+{
+    const QStringList suits = {QStringLiteral("Cups"), QStringLiteral("Pentacles"), QStringLiteral("Swords"),
+                               QStringLiteral("Wands")};
+    for (const char* deck : {"o", "m"}) {
+        for (int rank = 0; rank < 4; ++rank) { // King, Knight, Page, Queen: four numbers in a row from 61
+            QList<QColor> robes;
+            for (int suit = 0; suit < 4; ++suit) {
+                const int n = 61 + 4 * rank + suit;
+                const QString file = QStringLiteral("cards/%1%2.jpg").arg(QLatin1String(deck)).arg(n);
+                QVERIFY2(tarot::CardTitle(n).endsWith(suits[suit]), qPrintable(file));
+                const Entry* robe = Find(file, QStringLiteral("robe"));
+                QVERIFY2(robe, qPrintable(file + QStringLiteral(" names no robe")));
+                const QStringList at = robe->text.split(QLatin1Char(','));
+                const QImage img = Load(Folder(file));
+                QVERIFY2(at.size() == 2 && img.rect().contains(at[0].toInt(), at[1].toInt()), qPrintable(file));
+                robes << img.pixelColor(at[0].toInt(), at[1].toInt());
+            }
+            for (int i = 0; i < 4; ++i)
+                for (int j = i + 1; j < 4; ++j) {
+                    const QColor a = robes[i], b = robes[j];
+                    const double apart = std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+                    QVERIFY2(apart > 50, qPrintable(QStringLiteral("%1: %2 and %3 of rank %4 wear %5 and %6")
+                                                        .arg(QLatin1String(deck), suits[i], suits[j])
+                                                        .arg(61 + 4 * rank)
+                                                        .arg(a.name(), b.name())));
+                }
+        }
+    }
 }
 
 void TestPictures::cardCornerStaysLight()

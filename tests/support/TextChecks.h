@@ -8,7 +8,7 @@ namespace testing {
 
 // Words and phrases that point at a picture: a figure, what it holds, where it stands, what is "here"
 // or "behind you". The two tarot decks draw every card differently (the pip cards show only their
-// suit signs, the court cards a bust) and one text serves both, while a rune stone shows only its
+// suit signs, each court its own figure) and one text serves both, while a rune stone shows only its
 // sign, so no interpretation may speak of what a picture shows. Returns the first such word found in
 // text, or an empty string.
 QString PictureWordIn(const QString& text);

@@ -290,7 +290,7 @@ void TarotTextsTest::everyTextKeepsItsPhrase()
     QVERIFY2(others.isEmpty(), qPrintable(QStringLiteral("\"%1\" also in %2").arg(phrase, others.join(", "))));
 }
 
-// The pip cards show only their suit signs and the courts a bust, and one text serves both decks: a
+// The pip cards show only their suit signs and the courts figures of their own, and one text serves both decks: a
 // text speaks of the card's meaning, never of a figure or a scene.
 void TarotTextsTest::noTextDescribesAPicture()
 {

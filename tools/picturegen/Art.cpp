@@ -9,11 +9,14 @@ QColor Art::colour(Role r) const
 {
     if (wood) {
         switch (r) {
+        // Blue, Green, Red and Purple, the robes of the four suits, are four colours here too.
         case Role::Gold: case Role::Yellow: return {236, 188, 40};
         case Role::Silver: case Role::White: return {250, 244, 226};
-        case Role::Red: case Role::Purple: return {200, 46, 36};
+        case Role::Red: return {200, 46, 36};
+        case Role::Purple: return {122, 64, 142};
         case Role::Blue: return {42, 82, 164};
-        case Role::Green: case Role::Water: return {118, 170, 208};
+        case Role::Green: return {62, 142, 76};
+        case Role::Water: return {118, 170, 208};
         case Role::Flesh: return {244, 198, 152};
         case Role::Wood: return {214, 150, 58};
         case Role::Grey: case Role::Stone: return {214, 202, 176};
@@ -153,6 +156,21 @@ QPainterPath PolyPath(std::initializer_list<QPointF> points, bool closed)
     if (closed)
         path.closeSubpath();
     return path;
+}
+
+void Crown(Art& a, QPointF c, qreal w, Role band)
+{
+    const qreal h = w * 0.6;
+    QPainterPath crown = PolyPath({{c.x() - w / 2, c.y() + h / 2}, {c.x() - w / 2, c.y() - h / 2},
+                                   {c.x() - w / 4, c.y()}, {c.x(), c.y() - h * 0.6}, {c.x() + w / 4, c.y()},
+                                   {c.x() + w / 2, c.y() - h / 2}, {c.x() + w / 2, c.y() + h / 2}});
+    a.fill(crown, band);
+    for (qreal dx : {-0.5, 0.0, 0.5})
+        a.fill(EllipsePath({c.x() + dx * w, c.y() - (dx == 0.0 ? h * 0.6 : h / 2)}, w * 0.06, w * 0.06), Role::White,
+               0.5);
+    a.fill(EllipsePath({c.x(), c.y() + h * 0.22}, w * 0.08, w * 0.06), Role::Red, 0.5);
+    a.fill(EllipsePath({c.x() - w * 0.3, c.y() + h * 0.22}, w * 0.05, w * 0.05), Role::Blue, 0.4);
+    a.fill(EllipsePath({c.x() + w * 0.3, c.y() + h * 0.22}, w * 0.05, w * 0.05), Role::Blue, 0.4);
 }
 
 namespace {

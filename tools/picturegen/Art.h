@@ -43,4 +43,11 @@ QPainterPath PolyPath(std::initializer_list<QPointF> points, bool closed = true)
 // Suit pips, drawn centred on c with height h (width follows).
 void DrawPip(Art& a, int suit, QPointF c, qreal h);
 
+// A crown of width w centred on c.
+void Crown(Art& a, QPointF c, qreal w, Role band = Role::Gold);
+
+// A court card's figure (rank 11 Page, 12 Knight, 13 Queen, 14 King; suit 0 cups, 1 pentacles, 2 swords,
+// 3 wands) standing on the bottom of art. Returns a point of its robe in the painter's device pixels.
+QPoint DrawCourtFigure(Art& a, int rank, int suit, const QRectF& art);
+
 } // namespace picturegen

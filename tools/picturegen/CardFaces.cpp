@@ -275,21 +275,6 @@ void Throne(Art& a)
     a.fill(EllipsePath({37.75, 28}, 4, 4), Role::Red, 0.7);
 }
 
-void Crown(Art& a, QPointF c, qreal w, Role band = Role::Gold)
-{
-    const qreal h = w * 0.6;
-    QPainterPath crown = PolyPath({{c.x() - w / 2, c.y() + h / 2}, {c.x() - w / 2, c.y() - h / 2},
-                                   {c.x() - w / 4, c.y()}, {c.x(), c.y() - h * 0.6}, {c.x() + w / 4, c.y()},
-                                   {c.x() + w / 2, c.y() - h / 2}, {c.x() + w / 2, c.y() + h / 2}});
-    a.fill(crown, band);
-    for (qreal dx : {-0.5, 0.0, 0.5})
-        a.fill(EllipsePath({c.x() + dx * w, c.y() - (dx == 0.0 ? h * 0.6 : h / 2)}, w * 0.06, w * 0.06), Role::White,
-               0.5);
-    a.fill(EllipsePath({c.x(), c.y() + h * 0.22}, w * 0.08, w * 0.06), Role::Red, 0.5);
-    a.fill(EllipsePath({c.x() - w * 0.3, c.y() + h * 0.22}, w * 0.05, w * 0.05), Role::Blue, 0.4);
-    a.fill(EllipsePath({c.x() + w * 0.3, c.y() + h * 0.22}, w * 0.05, w * 0.05), Role::Blue, 0.4);
-}
-
 void StarryCrown(Art& a)
 {
     for (int i = 0; i < 12; ++i) {
@@ -716,92 +701,6 @@ void Sprig(Art& a, QPointF c, qreal s, qreal angle)
     a.p.restore();
 }
 
-void Headgear(Art& a, int rank, int suit, QPointF top, qreal w)
-{
-    const Role suitRole = std::array<Role, 4>{Role::Blue, Role::Green, Role::Red, Role::Wood}[static_cast<size_t>(suit)];
-    switch (rank) {
-    case 14: Crown(a, top, w); break;
-    case 13: Crown(a, top, w * 0.8); break;
-    case 12: {
-        QPainterPath helm;
-        helm.moveTo(top.x() - w * 0.42, top.y() + w * 0.5);
-        helm.cubicTo(top.x() - w * 0.5, top.y() - w * 0.4, top.x() + w * 0.5, top.y() - w * 0.4,
-                     top.x() + w * 0.42, top.y() + w * 0.5);
-        helm.closeSubpath();
-        a.fill(helm, Role::Silver);
-        a.fill(RectPath(top.x() - w * 0.3, top.y() + w * 0.12, w * 0.6, w * 0.08), Role::Dark, 0.5);
-        QPainterPath plume;
-        plume.moveTo(top.x(), top.y() - w * 0.16);
-        plume.cubicTo(top.x() + w * 0.2, top.y() - w * 0.7, top.x() + w * 0.7, top.y() - w * 0.5,
-                      top.x() + w * 0.8, top.y() - w * 0.1);
-        plume.cubicTo(top.x() + w * 0.5, top.y() - w * 0.3, top.x() + w * 0.2, top.y() - w * 0.2,
-                      top.x(), top.y() - w * 0.16);
-        a.fill(plume, a.wood ? Role::Red : Role::Red, 0.7);
-        break;
-    }
-    default: {
-        QPainterPath cap;
-        cap.moveTo(top.x() - w * 0.5, top.y() + w * 0.3);
-        cap.cubicTo(top.x() - w * 0.5, top.y() - w * 0.2, top.x() + w * 0.4, top.y() - w * 0.3,
-                    top.x() + w * 0.6, top.y() + w * 0.2);
-        cap.closeSubpath();
-        a.fill(cap, suitRole);
-        a.fill(RectPath(top.x() - w * 0.55, top.y() + w * 0.22, w * 1.1, w * 0.14), Role::Gold, 0.6);
-        a.stroke(PolyPath({{top.x() + w * 0.1, top.y() - w * 0.08}, {top.x() + w * 0.3, top.y() - w * 0.5}}, false),
-                 0.9);
-        break;
-    }
-    }
-}
-
-void CourtFigure(Art& a, int rank, int suit, const QRectF& art)
-{
-    const Role robe = std::array<Role, 4>{Role::Blue, Role::Green, Role::Red, Role::Purple}[static_cast<size_t>(suit)];
-    const qreal cx = art.center().x();
-    const qreal s = art.width() / 100.0;
-    const qreal headY = art.top() + art.height() * 0.36;
-    if (rank == 13) {
-        // The queen's veil falls behind her head and shoulders.
-        const QPointF top(cx, headY - 24 * s);
-        const qreal w = 36 * s;
-        QPainterPath veil;
-        veil.moveTo(top.x() - w * 0.4, top.y());
-        veil.cubicTo(top.x() - w * 0.8, top.y() + w * 0.6, top.x() - w * 0.9, top.y() + w * 1.3,
-                     top.x() - w * 0.85, top.y() + w * 1.7);
-        veil.lineTo(top.x() + w * 0.85, top.y() + w * 1.7);
-        veil.cubicTo(top.x() + w * 0.9, top.y() + w * 1.3, top.x() + w * 0.8, top.y() + w * 0.6,
-                     top.x() + w * 0.4, top.y());
-        veil.closeSubpath();
-        a.fillColour(veil, a.wood ? a.colour(Role::White) : QColor(232, 232, 248), 0.8);
-    }
-    // Shoulders and robe.
-    QPainterPath body;
-    body.moveTo(cx - 40 * s, art.bottom());
-    body.cubicTo(cx - 40 * s, headY + 40 * s, cx - 30 * s, headY + 26 * s, cx, headY + 24 * s);
-    body.cubicTo(cx + 30 * s, headY + 26 * s, cx + 40 * s, headY + 40 * s, cx + 40 * s, art.bottom());
-    body.closeSubpath();
-    a.fill(body, robe);
-    a.fill(PolyPath({{cx - 10 * s, headY + 24 * s}, {cx, headY + 44 * s}, {cx + 10 * s, headY + 24 * s}}),
-           Role::Gold, 0.7);
-    a.fill(RectPath(cx - 6 * s, headY + 14 * s, 12 * s, 12 * s), Role::Flesh, 0.8);
-    a.fill(EllipsePath({cx, headY}, 16 * s, 19 * s), Role::Flesh);
-    a.fill(EllipsePath({cx - 6 * s, headY - 2 * s}, 1.6 * s, 1.3 * s), Role::Dark, 0);
-    a.fill(EllipsePath({cx + 6 * s, headY - 2 * s}, 1.6 * s, 1.3 * s), Role::Dark, 0);
-    a.stroke(PolyPath({{cx, headY}, {cx - 1.5 * s, headY + 6 * s}, {cx + 1 * s, headY + 6 * s}}, false), 0.6);
-    a.stroke(PolyPath({{cx - 4 * s, headY + 11 * s}, {cx + 4 * s, headY + 11 * s}}, false), 0.7);
-    if (rank == 14) { // the king's beard
-        QPainterPath beard;
-        beard.moveTo(cx - 14 * s, headY + 4 * s);
-        beard.quadTo(cx, headY + 34 * s, cx + 14 * s, headY + 4 * s);
-        beard.quadTo(cx, headY + 16 * s, cx - 14 * s, headY + 4 * s);
-        a.fill(beard, Role::Wood, 0.6);
-    }
-    Headgear(a, rank, suit, {cx, headY - 24 * s}, 36 * s);
-    // The suit pip held before the figure.
-    DrawPip(a, suit, {cx + 24 * s, art.bottom() - 30 * s}, 40 * s);
-    a.fill(EllipsePath({cx + 14 * s, art.bottom() - 24 * s}, 5 * s, 4 * s), Role::Flesh, 0.7);
-}
-
 void DrawTitleBand(QPainter& p, bool wood, const QString& title, const QRectF& band)
 {
     const QString text = wood ? title.toUpper() : title;
@@ -903,6 +802,16 @@ void PaintMinorScene(QPainter& p, const QRectF& art, int suit)
     PaintScene(p, art, scenes[static_cast<size_t>(suit)], suit, false);
 }
 
+// A woodcut ground strip of hatched earth.
+void PaintWoodcutGround(QPainter& p, const Art& a, const QRectF& art)
+{
+    p.fillRect(QRectF(art.left(), art.bottom() - 16, art.width(), 16), a.colour(Role::Yellow));
+    p.setPen(QPen(a.colour(Role::Ink), 0.8));
+    for (qreal x = art.left() + 2; x < art.right(); x += 5)
+        p.drawLine(QPointF(x, art.bottom() - 2), QPointF(x + 4, art.bottom() - 12));
+    p.drawLine(QPointF(art.left(), art.bottom() - 16), QPointF(art.right(), art.bottom() - 16));
+}
+
 void PaintFrame(QPainter& p, int w, int h, bool wood)
 {
     if (wood) {
@@ -938,7 +847,7 @@ QString MajorNumeral(Deck deck, int n)
     return ToRoman(v);
 }
 
-QImage DrawCardFace(Deck deck, int n, int w, int h, int scale)
+QImage DrawCardFace(Deck deck, int n, int w, int h, int scale, QPoint* robe)
 {
     QImage img = Canvas(w, h, scale);
     QPainter p(&img);
@@ -957,12 +866,7 @@ QImage DrawCardFace(Deck deck, int n, int w, int h, int scale)
             const Scene& s = kScenes[static_cast<size_t>(n)];
             PaintScene(p, art, s, n, QColor(s.skyTop).lightness() < 60);
         } else {
-            // A woodcut ground strip of hatched earth.
-            p.fillRect(QRectF(art.left(), art.bottom() - 16, art.width(), 16), a.colour(Role::Yellow));
-            p.setPen(QPen(a.colour(Role::Ink), 0.8));
-            for (qreal x = art.left() + 2; x < art.right(); x += 5)
-                p.drawLine(QPointF(x, art.bottom() - 2), QPointF(x + 4, art.bottom() - 12));
-            p.drawLine(QPointF(art.left(), art.bottom() - 16), QPointF(art.right(), art.bottom() - 16));
+            PaintWoodcutGround(p, a, art);
         }
         p.save();
         p.setClipRect(art);
@@ -976,12 +880,14 @@ QImage DrawCardFace(Deck deck, int n, int w, int h, int scale)
         if (!wood)
             PaintMinorScene(p, art, m.suit);
         if (m.rank >= 11) {
+            if (wood)
+                PaintWoodcutGround(p, a, art);
             p.save();
             p.setClipRect(art);
-            CourtFigure(a, m.rank, m.suit, art.adjusted(6, 8, -6, 0));
+            const QPoint robePixel = DrawCourtFigure(a, m.rank, m.suit, art.adjusted(2, 4, -2, -2));
+            if (robe)
+                *robe = robePixel;
             p.restore();
-            if (wood)
-                numeral = QString();
         } else if (m.rank == 1) {
             if (wood) {
                 for (auto [dx, dy, ang] : std::array<std::array<qreal, 3>, 4>{{{-40, -58, -30}, {40, -58, 30},
@@ -1033,8 +939,6 @@ QImage DrawCardFace(Deck deck, int n, int w, int h, int scale)
             }
             numeral = wood ? ToRoman(m.rank) : QString::number(m.rank);
         }
-        if (wood && m.rank >= 11)
-            numeral = QString();
     }
 
     if (wood) {

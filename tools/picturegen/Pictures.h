@@ -26,7 +26,9 @@ constexpr int BlankStone = 4;
 enum class Deck { Orlund, Marseilles }; // letters "o" and "m"
 
 // --- tarot cards ---
-QImage DrawCardFace(Deck deck, int cardNumber, int width = CardWidth, int height = CardHeight, int scale = 1);
+// robe receives, for a court card, a point of the figure's robe in picture pixels.
+QImage DrawCardFace(Deck deck, int cardNumber, int width = CardWidth, int height = CardHeight, int scale = 1,
+                    QPoint* robe = nullptr);
 QString MajorNumeral(Deck deck, int cardNumber); // empty when the card carries none
 QImage DrawCardBack(int width, int height, int scale = 1);
 

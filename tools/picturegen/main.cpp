@@ -79,10 +79,16 @@ int main(int argc, char** argv)
     w.manifest << QStringLiteral("# file\tkind\tid\twhat it shows");
 
     // Card faces of both decks, named by deck letter and card number.
+    // A court card notes a point of its figure's robe.
     for (const auto& [deck, letter] : {std::pair{Deck::Orlund, 'o'}, std::pair{Deck::Marseilles, 'm'}})
-        for (int n = 0; n < tarot::CardCount; ++n)
-            w.Folder([&](int s) { return DrawCardFace(deck, n, CardWidth, CardHeight, s); }, QStringLiteral("cards/%1%2.jpg").arg(QLatin1Char(letter)).arg(n),
+        for (int n = 0; n < tarot::CardCount; ++n) {
+            const QString rel = QStringLiteral("cards/%1%2.jpg").arg(QLatin1Char(letter)).arg(n);
+            QPoint robe(-1, -1);
+            w.Folder([&](int s) { return DrawCardFace(deck, n, CardWidth, CardHeight, s, s == 1 ? &robe : nullptr); }, rel,
                      QStringLiteral("card"), QString::number(n), tarot::CardTitle(n));
+            if (robe.x() >= 0)
+                w.Note(rel, QStringLiteral("robe"), QString::number(n), QStringLiteral("%1,%2").arg(robe.x()).arg(robe.y()));
+        }
 
     // Spread pictures, with the card rectangles drawn in each.
     for (int k = 0; k < tarot::SpreadCount; ++k) {

@@ -44,16 +44,6 @@ const char* const kPictureWords[] = {
     R"(\blandscape\b)",
 };
 
-const QList<QRegularExpression>& PictureWordPatterns()
-{
-    static const QList<QRegularExpression> patterns = [] {
-        QList<QRegularExpression> list;
-        for (const char* p : kPictureWords)
-            list.append(QRegularExpression(QString::fromLatin1(p), QRegularExpression::CaseInsensitiveOption));
-        return list;
-    }();
-    return patterns;
-}
 
 // Whole words, any case, in the forms that differ from American spelling.
 const char* const kBritishForms[] = {
@@ -90,18 +80,17 @@ const char* const kBritishForms[] = {
     R"(\b(foetus|paediatric|encyclopaedia|mediaeval|anaesthe|haemo|oestrogen|orientated)\w*)",
 };
 
-const QList<QRegularExpression>& BritishFormPatterns()
+// Any case. A pattern that does not compile would let every text pass, so it stops the test at once.
+template <size_t N>
+QList<QRegularExpression> Compile(const char* const (&sources)[N])
 {
-    static const QList<QRegularExpression> patterns = [] {
-        QList<QRegularExpression> list;
-        for (const char* p : kBritishForms) {
-            list.append(QRegularExpression(QString::fromLatin1(p), QRegularExpression::CaseInsensitiveOption));
-            if (!list.last().isValid())
-                qFatal("British form pattern %s: %s", p, qPrintable(list.last().errorString()));
-        }
-        return list;
-    }();
-    return patterns;
+    QList<QRegularExpression> list;
+    for (const char* p : sources) {
+        list.append(QRegularExpression(QString::fromLatin1(p), QRegularExpression::CaseInsensitiveOption));
+        if (!list.last().isValid())
+            qFatal("text check pattern %s: %s", p, qPrintable(list.last().errorString()));
+    }
+    return list;
 }
 
 QString FirstMatch(const QList<QRegularExpression>& patterns, const QString& text)
@@ -116,9 +105,17 @@ QString FirstMatch(const QList<QRegularExpression>& patterns, const QString& tex
 
 } // namespace
 
-QString BritishSpellingIn(const QString& text) { return FirstMatch(BritishFormPatterns(), text); }
+QString BritishSpellingIn(const QString& text)
+{
+    static const QList<QRegularExpression> patterns = Compile(kBritishForms);
+    return FirstMatch(patterns, text);
+}
 
-QString PictureWordIn(const QString& text) { return FirstMatch(PictureWordPatterns(), text); }
+QString PictureWordIn(const QString& text)
+{
+    static const QList<QRegularExpression> patterns = Compile(kPictureWords);
+    return FirstMatch(patterns, text);
+}
 
 QList<Interpretation> AllInterpretations()
 {

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLockFile>
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -193,33 +196,28 @@ private:
     std::unique_ptr<QSettings> settings_;
 };
 
+// A lock's holder on another machine (a temporary folder shared over the network) cannot be asked whether
+// it still runs. Its lock is believed for this long after it was made, and no longer: a copy that died
+// there must not keep the user out for good.
+constexpr qint64 kForeignLockSeconds = 24 * 60 * 60;
+
 class LockFileGuard final : public IInstanceGuard {
 public:
-    explicit LockFileGuard(const QString& path) : path_(path) {}
+    explicit LockFileGuard(QStringList paths) : paths_(std::move(paths)) {}
     bool previousInstance() override
     {
         if (lock_ && lock_->isLocked())
             return false;
-        lock_ = std::make_unique<QLockFile>(path_);
-        // A lock is never taken over for its age: only when its holder's process is gone (a copy killed
-        // or crashed), which the lock file tells by the process id it keeps.
-        lock_->setStaleLockTime(0);
-        if (lock_->tryLock(100))
-            return false;
-        if (lock_->error() == QLockFile::LockFailedError) {
-            qint64 pid = 0;
-            QString host, app;
-            if (lock_->getLockInfo(&pid, &host, &app))
-                return true;  // a live copy holds it
-            // A lock file that names no holder was never finished by its maker: nobody holds it.
-            lock_->removeStaleLockFile();
-            if (lock_->tryLock(100))
-                return false;
-            if (lock_->error() == QLockFile::LockFailedError)
-                return true;
+        // The first place where a lock can be made holds it: a later one is only tried when nothing can
+        // be made at the earlier one (a runtime folder that is missing, not writable, or no folder).
+        for (const QString& path : paths_) {
+            switch (tryAt(path)) {
+            case Answer::Taken: return false;
+            case Answer::Held: return true;
+            case Answer::Unusable: break;
+            }
         }
-        // The lock cannot be made here at all (no such folder, no right to write): that must never keep
-        // the user out, so this copy runs without one.
+        // No lock can be made anywhere: that must never keep the user out, so this copy runs without one.
         lock_.reset();
         return false;
     }
@@ -230,7 +228,41 @@ public:
     }
 
 private:
-    QString path_;
+    enum class Answer { Taken, Held, Unusable };
+
+    Answer tryAt(const QString& path)
+    {
+        lock_ = std::make_unique<QLockFile>(path);
+        // Qt's own age limit would also take over the lock of a copy that runs on this machine and has
+        // simply run long: a lock here is taken over only when its holder's process is gone (a copy killed
+        // or crashed), which the lock file tells by the process id it keeps.
+        lock_->setStaleLockTime(0);
+        if (lock_->tryLock(100))
+            return Answer::Taken;
+        if (lock_->error() != QLockFile::LockFailedError)
+            return Answer::Unusable;
+        // Something that is no lock file stands at its name: no lock can ever be made there.
+        const QFileInfo file(path);
+        if (file.isSymLink() || !file.isFile())
+            return Answer::Unusable;
+        qint64 pid = 0;
+        QString host, app;
+        if (lock_->getLockInfo(&pid, &host, &app)) {
+            if (host.isEmpty() || host == QSysInfo::machineHostName())
+                return Answer::Held;  // a live copy on this machine holds it: the lock file checked that
+            const qint64 age = file.lastModified().secsTo(QDateTime::currentDateTime());
+            if (std::abs(age) <= kForeignLockSeconds)
+                return Answer::Held;
+        }
+        // A lock file that names no holder was never finished by its maker, and a holder elsewhere is long
+        // gone: nobody holds it.
+        lock_->removeStaleLockFile();
+        if (lock_->tryLock(100))
+            return Answer::Taken;
+        return lock_->error() == QLockFile::LockFailedError ? Answer::Held : Answer::Unusable;
+    }
+
+    QStringList paths_;
     std::unique_ptr<QLockFile> lock_;
 };
 
@@ -266,13 +298,27 @@ private:
 
 } // namespace
 
-QString instanceLockPath()
+QString temporaryFolder()
 {
+    // Qt's answer is empty when TMPDIR names a folder that is not there: a file made "in" it would land in
+    // whatever folder the program was started from, and a folder in it at the root.
+    for (const QString& folder : {QDir::tempPath(), QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() &&
+            ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0)
+            return folder;
+    }
+    return QStringLiteral("/tmp");
+}
+
+QStringList instanceLockPaths()
+{
+    QStringList paths;
     // The desktop's folder for this user's running programs; it goes when the session ends.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
-        return QDir(runtime).filePath(QStringLiteral("selvanthe.lock"));
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("selvanthe-%1.lock").arg(::getuid()));
+        paths << QDir(runtime).filePath(QStringLiteral("selvanthe.lock"));
+    paths << QDir(temporaryFolder()).filePath(QStringLiteral("selvanthe-%1.lock").arg(::getuid()));
+    return paths;
 }
 
 namespace {
@@ -334,7 +380,7 @@ ISettingsStore& settingsStore()
 IProcessExit& processExit() { return lazy(reg().exit, [] { return std::make_unique<RealExit>(); }); }
 IInstanceGuard& instanceGuard()
 {
-    return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(instanceLockPath()); });
+    return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(instanceLockPaths()); });
 }
 
 IPrinting& printing() { return lazy(reg().printing, [] { return std::make_unique<DefaultPrinter>(); }); }
@@ -346,9 +392,9 @@ std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath)
 {
     return std::make_unique<IniSettingsStore>(filePath);
 }
-std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QString& lockPath)
+std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QStringList& lockPaths)
 {
-    return std::make_unique<LockFileGuard>(lockPath);
+    return std::make_unique<LockFileGuard>(lockPaths);
 }
 
 QWidget* windowOnView()

@@ -9,6 +9,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -164,10 +165,14 @@ void setAppPath(const QString& path);
 
 // Production implementations, for tests that want the real thing over a temporary file.
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath);
-std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QString& lockPath);
-// Where the program keeps its single-instance lock: in $XDG_RUNTIME_DIR, or in the temporary folder
-// where that is not set.
-QString instanceLockPath();
+// The guard over the first of the places where a lock can be made.
+std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QStringList& lockPaths);
+// Where the program keeps its single-instance lock, in the order tried: in $XDG_RUNTIME_DIR when that is
+// set, then in the temporary folder.
+QStringList instanceLockPaths();
+// The folder for files of a moment: the system's temporary folder, else /tmp, else /var/tmp, whichever is
+// first a folder this user can write into.
+QString temporaryFolder();
 // Prints into a PDF file instead of a printer: what a test reads back.
 std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath);
 // The default printer through the print system, as the program prints.

@@ -1,4 +1,5 @@
 // Start-up with its single-instance guard, the update reminder, and the end of the program.
+#include "EnvironmentKept.h"
 #include "TestMain.h"
 
 #include "FakeToolWindows.h"
@@ -12,12 +13,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/stat.h>
+#include <grp.h>
 #include <unistd.h>
 
 using testing::seams;
@@ -51,6 +54,89 @@ public:
     void sync() override {}
 };
 
+// The user the guard's other processes run as. Where the test runs as the superuser, for whom no folder
+// is closed, a user of no standing (one of its own for each run, so that runs side by side never meet in
+// the system's temporary folder); otherwise the test's own user.
+uid_t probeUser()
+{
+    static const uid_t uid = ::getuid() == 0 ? static_cast<uid_t>(200000 + ::getpid() % 100000) : ::getuid();
+    return uid;
+}
+
+// Hands a folder to the probe's user, so that it may write there.
+bool giveToProbeUser(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    return ::chmod(native.constData(), 0755) == 0 &&
+           (::getuid() != 0 || ::chown(native.constData(), probeUser(), probeUser()) == 0);
+}
+
+// Runs the process as the probe's user.
+void runAsProbeUser(QProcess& process)
+{
+    if (::getuid() != 0)
+        return;
+    const uid_t uid = probeUser();
+    process.setChildProcessModifier([uid] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0)
+            ::_exit(127);
+    });
+}
+
+// Lets the probe's user through a folder the test made (QTemporaryDir makes it for its owner alone).
+bool openToProbeUser(const QString& folder) { return ::chmod(QFile::encodeName(folder).constData(), 0755) == 0; }
+
+// Another copy's guard, in a process of its own run as the probe's user: it asks as the program does and
+// holds what it took until it is ended.
+class GuardProbe {
+public:
+    GuardProbe(const QProcessEnvironment& env, const QString& startFolder, const QStringList& lockPaths = {})
+    {
+        process_.setProcessEnvironment(env);
+        process_.setWorkingDirectory(startFolder);
+        runAsProbeUser(process_);
+        process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lock_probe"), lockPaths);
+        if (process_.waitForStarted() && process_.waitForReadyRead(20000))
+            answer_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+        else
+            answer_ = QStringLiteral("no answer: ") + process_.errorString() +
+                      QString::fromLocal8Bit(process_.readAllStandardError());
+    }
+    ~GuardProbe() { end(); }
+    QString answer() const { return answer_; }
+    // Ends the copy as a copy ends: its lock is given up.
+    void end()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.closeWriteChannel();
+        if (!process_.waitForFinished(10000))
+            process_.kill();
+        process_.waitForFinished();
+    }
+
+private:
+    QProcess process_;
+    QString answer_;
+};
+
+const QString kRuns = QStringLiteral("runs");
+const QString kAnotherRuns = QStringLiteral("another copy runs");
+
+QProcessEnvironment probeEnvironment(const QString& temporaryFolder)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+    return env;
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -76,8 +162,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("selvanthe.lock"));
-        auto first = platform::makeLockFileGuard(path);
-        auto second = platform::makeLockFileGuard(path);
+        auto first = platform::makeLockFileGuard({path});
+        auto second = platform::makeLockFileGuard({path});
         QVERIFY(!first->previousInstance());
         QVERIFY(second->previousInstance());
         QVERIFY(!first->previousInstance());  // asking again does not lose the lock
@@ -91,7 +177,7 @@ private slots:
         QTest::addColumn<QString>("where");
         QTest::newRow("missing folder") << "missing/selvanthe.lock";
         QTest::newRow("a file where the folder should be") << "file/selvanthe.lock";
-        QTest::newRow("read-only folder") << "readonly/selvanthe.lock";
+        QTest::newRow("a folder where the lock should be") << "folder";
     }
     void lockThatCannotBeMadeLetsTheProgramStart()
     {
@@ -100,33 +186,163 @@ private slots:
         QFile file(dir.filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("readonly")));
-        QVERIFY(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("readonly"))).constData(), 0500) == 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
 
-        seams().guard->real = platform::makeLockFileGuard(dir.filePath(where));
+        seams().guard->real = platform::makeLockFileGuard({dir.filePath(where)});
         auto* startup = platform::Forms::Get<shell::frmStartup>();
         QVERIFY(startup->continuesRunning());
         QVERIFY(seams().messages->shown.isEmpty());
         QVERIFY(shell::MDI() && shell::MDI()->isVisible());
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
-        QVERIFY(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("readonly"))).constData(), 0700) == 0);
+        QCOMPARE(entries(dir.path()), (QStringList{"file", "folder"}));
+        QVERIFY(entries(dir.filePath(QStringLiteral("folder"))).isEmpty());
     }
 
-    // The lock lives in the desktop's runtime folder, else in the temporary folder, one per user.
-    void lockPath()
+    // A folder the user may not write into, tried as a user to whom that applies: the copy runs without
+    // a lock and makes nothing there; a second copy runs as well.
+    void lockInAFolderTheUserCannotWrite()
     {
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir dir;
+        QVERIFY(openToProbeUser(dir.path()));
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+        const QString lock = dir.filePath(QStringLiteral("selvanthe.lock"));
+        GuardProbe first(probeEnvironment(dir.path()), dir.path(), {lock});
+        GuardProbe second(probeEnvironment(dir.path()), dir.path(), {lock});
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0700) == 0);
+        QCOMPARE(first.answer(), kRuns);
+        QCOMPARE(second.answer(), kRuns);
+        QVERIFY(entries(dir.path()).isEmpty());
+    }
+
+    // The lock lives in the desktop's runtime folder, then in the temporary folder, one per user. A
+    // temporary folder that is not there is replaced by the system's own, never by the folder the program
+    // was started from.
+    void lockPaths()
+    {
+        testing::EnvironmentKept runtimeKept("XDG_RUNTIME_DIR");
+        testing::EnvironmentKept tmpKept("TMPDIR");
+        if (!QFileInfo(QStringLiteral("/tmp")).isDir() || ::access("/tmp", W_OK | X_OK) != 0)
+            QSKIP("this machine has no /tmp to write into");
+        QTemporaryDir tmp;
+        const QString mine = QStringLiteral("selvanthe-%1.lock").arg(::getuid());
+        const QString inTmp = QFileInfo(tmp.path()).canonicalFilePath() + QLatin1Char('/') + mine;
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         qputenv("XDG_RUNTIME_DIR", "/run/user/4321");
-        QCOMPARE(platform::instanceLockPath(), QStringLiteral("/run/user/4321/selvanthe.lock"));
+        QCOMPARE(platform::instanceLockPaths(), (QStringList{"/run/user/4321/selvanthe.lock", inTmp}));
         for (const char* unusable : {"", "relative/folder"}) {
             qputenv("XDG_RUNTIME_DIR", unusable);
-            QCOMPARE(platform::instanceLockPath(),
-                     QDir(QDir::tempPath()).filePath(QStringLiteral("selvanthe-%1.lock").arg(::getuid())));
+            QCOMPARE(platform::instanceLockPaths(), QStringList{inTmp});
         }
-        if (runtime.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", runtime);
+        qunsetenv("XDG_RUNTIME_DIR");
+        for (const char* missing : {"/selvanthe-missing-temporary-folder", "", "relative-and-missing"}) {
+            qputenv("TMPDIR", missing);
+            QCOMPARE(platform::instanceLockPaths(), QStringList{"/tmp/" + mine});
+            QCOMPARE(platform::temporaryFolder(), QStringLiteral("/tmp"));
+        }
+    }
+
+    // With no runtime folder and a TMPDIR that is not there, two copies started from two folders: the
+    // second is told of the first, the lock lies in the system's temporary folder and goes with the first
+    // copy, and neither folder they were started from gets a file.
+    void twoCopiesWithoutATemporaryFolder()
+    {
+        const QString missing = QStringLiteral("/selvanthe-missing-temporary-folder");
+        QVERIFY(!QFileInfo::exists(missing));
+        const QString lock = QStringLiteral("/tmp/selvanthe-%1.lock").arg(probeUser());
+        QVERIFY2(!QFileInfo::exists(lock), qPrintable(lock + " is left from elsewhere"));
+        QTemporaryDir here;
+        QTemporaryDir there;
+        QVERIFY(giveToProbeUser(here.path()) && giveToProbeUser(there.path()));
+        {
+            GuardProbe first(probeEnvironment(missing), here.path());
+            QCOMPARE(first.answer(), kRuns);
+            QVERIFY(QFileInfo(lock).isFile());
+            GuardProbe second(probeEnvironment(missing), there.path());
+            QCOMPARE(second.answer(), kAnotherRuns);
+            first.end();
+            QVERIFY(!QFileInfo::exists(lock));
+        }
+        QVERIFY(entries(here.path()).isEmpty());
+        QVERIFY(entries(there.path()).isEmpty());
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // A runtime folder that cannot hold the lock (not there, not writable for the user, a file in its
+    // place): the lock goes to the temporary folder, and a second copy is still told of the first.
+    void twoCopiesWithAnUnusableRuntimeFolder_data()
+    {
+        QTest::addColumn<QString>("runtime");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not writable") << "closed";
+        QTest::newRow("a file") << "file";
+    }
+    void twoCopiesWithAnUnusableRuntimeFolder()
+    {
+        QFETCH(QString, runtime);
+        QTemporaryDir dir;
+        QVERIFY(openToProbeUser(dir.path()));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("closed")) && openToProbeUser(dir.filePath("closed")));
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")) && giveToProbeUser(dir.filePath("tmp")));
+        QProcessEnvironment env = probeEnvironment(dir.filePath(QStringLiteral("tmp")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(runtime));
+
+        GuardProbe first(env, dir.path());
+        QCOMPARE(first.answer(), kRuns);
+        QCOMPARE(entries(dir.filePath(QStringLiteral("tmp"))),
+                 QStringList{QStringLiteral("selvanthe-%1.lock").arg(probeUser())});
+        GuardProbe second(env, dir.path());
+        QCOMPARE(second.answer(), kAnotherRuns);
+        QVERIFY(entries(dir.filePath(QStringLiteral("closed"))).isEmpty());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+    }
+
+    // A lock whose holder is on another machine cannot be checked: believed while it is young, it no
+    // longer keeps the user out once it is older than any run. A copy that runs here keeps its lock
+    // however long it has run.
+    void lockFromAnotherMachine_data()
+    {
+        QTest::addColumn<QString>("host");  // empty: a copy on this machine holds it
+        QTest::addColumn<int>("ageDays");
+        QTest::addColumn<bool>("anotherRuns");
+        QTest::newRow("another machine, years ago") << "faraway-host" << 3 * 365 << false;
+        QTest::newRow("another machine, two days ago") << "faraway-host" << 2 << false;
+        QTest::newRow("another machine, a minute ago") << "faraway-host" << 0 << true;
+        QTest::newRow("this machine, running for years") << "" << 3 * 365 << true;
+    }
+    void lockFromAnotherMachine()
+    {
+        QFETCH(QString, host);
+        QFETCH(int, ageDays);
+        QFETCH(bool, anotherRuns);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("selvanthe.lock"));
+        auto holder = platform::makeLockFileGuard({path});
+        if (host.isEmpty()) {
+            QVERIFY(!holder->previousInstance());
+        } else {
+            QFile lock(path);
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write("4242\nselvanthe\n" + host.toUtf8() + "\n");
+        }
+        QFile lock(path);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-ageDays).addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+        auto next = platform::makeLockFileGuard({path});
+        QCOMPARE(next->previousInstance(), anotherRuns);
+        if (!anotherRuns) {
+            // Taken over: the lock is this copy's now.
+            qint64 pid = 0;
+            QString name, where;
+            QLockFile check(path);
+            QVERIFY(check.getLockInfo(&pid, &name, &where));
+            QCOMPARE(pid, QCoreApplication::applicationPid());
+        }
+        next->release();
+        holder->release();
     }
 
     // The program itself: a copy killed outright leaves its lock behind, and the next start takes it
@@ -150,7 +366,7 @@ private slots:
         QVERIFY(first.waitForStarted());
         const QString lock = runtime.filePath(QStringLiteral("selvanthe.lock"));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lock), 20000);
-        auto next = platform::makeLockFileGuard(lock);
+        auto next = platform::makeLockFileGuard({lock});
         QVERIFY(next->previousInstance());  // the running copy holds it
         ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
         QVERIFY(first.waitForFinished());
@@ -162,14 +378,22 @@ private slots:
         QVERIFY(!QFileInfo::exists(missing));
         env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         env.insert(QStringLiteral("TMPDIR"), missing);
+        QVERIFY(giveToProbeUser(home.path()));
         QProcess alone;
         alone.setProcessEnvironment(env);
+        alone.setWorkingDirectory(home.path());
+        runAsProbeUser(alone);
         alone.start(program, {});
         QVERIFY(alone.waitForStarted());
-        QVERIFY(!alone.waitForFinished(2000));  // still running
+        const QString lockInTmp = QStringLiteral("/tmp/selvanthe-%1.lock").arg(probeUser());
+        QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(lockInTmp),
+                                  qPrintable(QString::number(alone.state()) + alone.readAllStandardError()), 20000);
+        QVERIFY(!alone.waitForFinished(1000));  // still running
         alone.kill();
         alone.waitForFinished();
+        QFile::remove(lockInTmp);
         QVERIFY(!QFileInfo::exists(missing));
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("selvanthe-%1.lock").arg(probeUser()))));
     }
 
     void onlyCopyRemindsThenOpensTheMainWindow()

@@ -1,12 +1,14 @@
 #include "platform/Printing.h"
 
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
@@ -30,6 +32,8 @@ namespace {
 // Where the printer dialog keeps the job settings it gathered for the queue (page set, pages per sheet,
 // the queue's own options), as name and value in turn.
 constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+// The resolution the toolkit's own printer gives a PDF in high resolution.
+constexpr int kPdfResolution = 1200;
 
 // The desktop's print system: the queues Qt lists, and jobs handed to CUPS, whose answer is read.
 class CupsPrintSystem final : public IPrintSystem {
@@ -187,7 +191,7 @@ QList<QPair<QByteArray, QByteArray>> jobOptions(const PrintTarget& t)
 
 // The document on the printer's pages as it stands: laid out for the device's resolution, within a
 // margin, and nothing drawn that is not the document's own.
-bool renderPages(const QTextDocument& source, QPrinter& printer)
+bool renderPages(const QTextDocument& source, QPagedPaintDevice& printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -220,20 +224,32 @@ bool renderPages(const QTextDocument& source, QPrinter& printer)
     return painter.end();
 }
 
-bool renderToPdf(const QTextDocument& document, const QPageLayout& layout, const QString& file,
-                 const QString& title)
+// The pages as the bytes of a PDF file, made in memory: the toolkit's PDF writer does not check its own
+// writes, so a file it wrote on a full disk would be cut short with nobody told. Empty when the pages
+// could not be made.
+QByteArray renderToPdf(const QTextDocument& document, const QPageLayout& layout, const QString& title)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setDocName(title);
-    printer.setCreator(AppTitle());
-    if (layout.isValid())
-        printer.setPageLayout(layout);
-    if (!renderPages(document, printer))
-        return false;
-    const QFileInfo written(file);
-    return written.isFile() && written.size() > 0;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(kPdfResolution);
+        pdf.setTitle(title);
+        pdf.setCreator(AppTitle());
+        if (layout.isValid()) {
+            pdf.setPageLayout(layout);
+        } else {
+            // Without a layout of its own, the page a PDF printer has by default here.
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            pdf.setPageLayout(printer.pageLayout());
+        }
+        if (!renderPages(document, pdf))
+            return {};
+    }
+    return bytes;
 }
 
 std::unique_ptr<IPrintDialog>& dialogSlot()
@@ -272,24 +288,31 @@ IPrintSystem& printSystem()
 
 PrintResult printDocument(const QTextDocument& document, const PrintTarget& target, const QString& title)
 {
+    if (target.fileName.isEmpty() && target.printerName.isEmpty())
+        return {PrintOutcome::Failed, QStringLiteral("No printer was chosen."), {}};
+    const QByteArray pages = renderToPdf(document, target.layout, title);
+    if (pages.isEmpty())
+        return {PrintOutcome::Failed, QStringLiteral("The pages could not be laid out."), {}};
+    QString whyNot;
     if (!target.fileName.isEmpty()) {
-        if (!renderToPdf(document, target.layout, target.fileName, title))
+        if (!writeWholeFile(target.fileName, pages, &whyNot))
             return {PrintOutcome::Failed,
-                    QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(target.fileName)),
+                    QStringLiteral("The file %1 could not be written: %2.")
+                        .arg(QDir::toNativeSeparators(target.fileName), whyNot),
                     {}};
         return {PrintOutcome::Printed, {}, {}};
     }
-    if (target.printerName.isEmpty())
-        return {PrintOutcome::Failed, QStringLiteral("No printer was chosen."), {}};
 
     // The pages go to the queue as one PDF file, the way the toolkit itself prints on this desktop, but
-    // handed over here, so that the queue's answer is known.
-    const QTemporaryDir folder;
+    // handed over here, so that the queue's answer is known. A file cut short is never handed over.
+    const QTemporaryDir folder(QDir(temporaryFolder()).filePath(QStringLiteral("selvanthe-print-XXXXXX")));
     if (!folder.isValid())
-        return {PrintOutcome::Failed, QStringLiteral("No temporary file could be made for the print."), {}};
+        return {PrintOutcome::Failed,
+                QStringLiteral("No temporary file could be made for the print: %1.").arg(folder.errorString()), {}};
     const QString pdf = folder.filePath(QStringLiteral("print.pdf"));
-    if (!renderToPdf(document, target.layout, pdf, title))
-        return {PrintOutcome::Failed, QStringLiteral("The pages could not be made ready for the printer."), {}};
+    if (!writeWholeFile(pdf, pages, &whyNot))
+        return {PrintOutcome::Failed,
+                QStringLiteral("The pages could not be made ready for the printer: %1.").arg(whyNot), {}};
     const PrintJobAnswer answer = printSystem().submit(target.printerName, pdf, title, jobOptions(target));
     if (!answer.accepted)
         return {PrintOutcome::Failed, answer.reason, {}};

@@ -168,6 +168,7 @@ private slots:
     void printingRefused();
     void printingHeldByAStoppedQueue();
     void printingWithoutAPrinterThroughTheRealDialog();
+    void printingToAFileOnAFullDisk();
 
     void saveGivesTheWorkedExample();
     void saveThenOpenRoundTrip();
@@ -321,7 +322,8 @@ void TestReport::printingRefused_data()
     QTest::newRow("cancel") << false << "" << "report.pdf" << "";
     QTest::newRow("file cannot be written")
         << true << "" << "no/such/folder/report.pdf"
-        << "The Report Could Not Be Printed.\nThe file %1/no/such/folder/report.pdf could not be written.";
+        << "The Report Could Not Be Printed.\nThe file %1/no/such/folder/report.pdf could not be written: No such "
+           "file or directory.";
     QTest::newRow("queue refuses the job") << true << "Office" << "" << "The Report Could Not Be Printed.\n" + refusal;
 }
 
@@ -364,6 +366,35 @@ void TestReport::printingHeldByAStoppedQueue()
                                      testing::seams().print->note});
     QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Information);
     QCOMPARE(testing::seams().print->jobs.size(), 1);
+}
+
+// Print to File on a disk with room for part of the report: the user is told with the system's reason,
+// the PDF that stood there keeps every byte, and nothing cut short is left.
+void TestReport::printingToAFileOnAFullDisk()
+{
+    testing::FullDisk disk;
+    const QString pdf = disk.filePath(QStringLiteral("report.pdf"));
+    const QByteArray earlier = "%PDF-1.4 an earlier report";
+    {
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(earlier), earlier.size());
+    }
+    frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    g_print->output = pdf;
+    QVERIFY2(disk.whileFull(4096, [&] { QTest::mouseClick(report->cmdPrint, Qt::LeftButton); }),
+             qPrintable(disk.road()));
+    QCOMPARE(fileBytes(pdf), earlier);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"report.pdf"});
+    QCOMPARE(messages(), QStringList{"The Report Could Not Be Printed.\nThe file " + pdf +
+                                     " could not be written: " + disk.reason() + "."});
+
+    // With room, the same print writes the whole report.
+    QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+    QCOMPARE(messages().size(), 1);
+    QVERIFY(fileBytes(pdf).size() > 4096);
+    QVERIFY(pdfText(pdf).contains(QStringLiteral("DateOfBirth:-May/7/1990")));
 }
 
 // With no printer installed, Print still opens the desktop's own printer dialog: it offers printing to a

@@ -1,5 +1,6 @@
 // Save and Print of the querent bar.
 #include "FullDisk.h"
+#include "EnvironmentKept.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 using testing::seams;
 
@@ -74,6 +77,7 @@ QStringList pdfLines(const QString& pdf)
     }
     return lines;
 }
+
 
 QByteArray readAll(const QString& path)
 {
@@ -312,6 +316,56 @@ private slots:
             if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
                 QVERIFY(pdfLines(pdf).contains(QStringLiteral("Spread Type - One Card")));
         }
+    }
+
+    // A temporary folder with room for part of the pages: nothing cut short is handed to the queue, and
+    // the user is told why nothing was printed. With room, the same Print goes to the queue.
+    void printWithANearlyFullTemporaryFolder()
+    {
+        testing::FullDisk disk;
+        testing::EnvironmentKept tmp("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(disk.path()));
+        auto* mdi = openMain();
+        platform::setPrinting(platform::makeDefaultPrinting());
+        seams().print->queues = {QStringLiteral("Office")};
+        mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card"));
+        QVERIFY2(disk.whileFull(4096, [&] { QTest::mouseClick(mdi->cmdPrint, Qt::LeftButton); }),
+                 qPrintable(disk.road()));
+        QCOMPARE(seams().print->jobs.size(), 0);
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(seams().messages->shown[0].text,
+                 "The reading could not be printed. The pages could not be made ready for the printer: " +
+                     disk.reason() + ".");
+        QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
+        QVERIFY(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+
+        QTest::mouseClick(mdi->cmdPrint, Qt::LeftButton);
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(seams().print->jobs.size(), 1);
+        QVERIFY(seams().print->jobs[0].pdf.size() > 4096);
+        QVERIFY(seams().print->jobs[0].pdf.trimmed().endsWith("%%EOF"));
+    }
+
+    // A TMPDIR that names no folder: the pages are handed over from the system's temporary folder, never
+    // from the folder the program was started from or the root, and nothing stays behind.
+    void printWithAMissingTemporaryFolder()
+    {
+        if (!QFileInfo(QStringLiteral("/tmp")).isDir() || ::access("/tmp", W_OK | X_OK) != 0)
+            QSKIP("this machine has no /tmp to write into");
+        testing::EnvironmentKept tmp("TMPDIR");
+        qputenv("TMPDIR", "/selvanthe-missing-temporary-folder");
+        auto* mdi = openMain();
+        platform::setPrinting(platform::makeDefaultPrinting());
+        seams().print->queues = {QStringLiteral("Office")};
+        mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card"));
+        QTest::mouseClick(mdi->cmdPrint, Qt::LeftButton);
+        QVERIFY(seams().messages->shown.isEmpty());
+        QCOMPARE(seams().print->jobs.size(), 1);
+        const QString handed = seams().print->jobs[0].file;
+        QVERIFY2(handed.startsWith(QStringLiteral("/tmp/")), qPrintable(handed));
+        QVERIFY(seams().print->jobs[0].pdf.startsWith("%PDF"));
+        QVERIFY(!QFileInfo::exists(QFileInfo(handed).path()));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/selvanthe-missing-temporary-folder")));
     }
 
     void busyIgnoresSaveAndPrint()

@@ -57,7 +57,7 @@ platform::PrintJobAnswer FakePrintSystem::submit(const QString& printer, const Q
                                                  const QList<QPair<QByteArray, QByteArray>>& options)
 {
     QFile file(pdfFile);
-    jobs.append({printer, title, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), options});
+    jobs.append({printer, title, pdfFile, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), options});
     platform::PrintJobAnswer answer;
     if (!refusal.isEmpty()) {
         answer.reason = refusal;

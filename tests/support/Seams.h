@@ -141,6 +141,7 @@ public:
     struct Job {
         QString printer;
         QString title;
+        QString file;  // where the PDF was handed over
         QByteArray pdf;
         QList<QPair<QByteArray, QByteArray>> options;
     };

@@ -38,6 +38,14 @@ constexpr int kPdfResolution = 1200;
 // The desktop's print system: the queues Qt lists, and jobs handed to CUPS, whose answer is read.
 class CupsPrintSystem final : public IPrintSystem {
 public:
+    bool serviceRunning() override
+    {
+        http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+        if (!http)
+            return false;
+        httpClose(http);
+        return true;
+    }
     QStringList printers() override { return QPrinterInfo::availablePrinterNames(); }
     QString defaultPrinter() override { return QPrinterInfo::defaultPrinterName(); }
     QPageLayout defaultLayout(const QString& printer) override
@@ -46,11 +54,40 @@ public:
         return device.pageLayout();
     }
 
+    QueueState queueState(const QString& printer) override
+    {
+        QueueState state;
+        cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueOf(printer).constData(), nullptr);
+        if (!dest)
+            return state;
+        // The list of queues leaves out the queue's own words on its state: they are asked for.
+        const char* uri = cupsGetOption("printer-uri-supported", dest->num_options, dest->options);
+        if (uri) {
+            ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+            ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+            static const char* const names[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs"};
+            ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
+            if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+                if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+                    state.known = true;
+                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
+                        state.stopped = ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
+                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+                        state.acceptingJobs = ippGetBoolean(a, 0) != 0;
+                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
+                        state.message = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+                }
+                ippDelete(response);
+            }
+        }
+        cupsFreeDests(1, dest);
+        return state;
+    }
+
     PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
                           const QList<QPair<QByteArray, QByteArray>>& options) override
     {
-        // A queue's name may carry an instance after a slash; the job goes to the queue itself.
-        const QByteArray queue = printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+        const QByteArray queue = queueOf(printer);
         cups_option_t* cupsOptions = nullptr;
         int count = 0;
         for (const auto& [name, value] : options)
@@ -69,7 +106,7 @@ public:
         answer.accepted = true;
         answer.jobId = job;
 
-        // Taken is not printed: a job the system gave up at once, or a queue that is stopped, is told.
+        // Taken is not printed: a job the system gave up at once is told.
         cups_job_t* jobs = nullptr;
         const int jobCount = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 1, CUPS_WHICHJOBS_ALL);
         for (int i = 0; i < jobCount; ++i) {
@@ -79,19 +116,27 @@ public:
             }
         }
         cupsFreeJobs(jobCount, jobs);
-        if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr)) {
-            const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
-            if (answer.accepted && state && qstrcmp(state, "5") == 0) {
-                answer.note = QStringLiteral("The printer is stopped; the job waits until it is started again.");
-                const char* message = cupsGetOption("printer-state-message", dest->num_options, dest->options);
-                if (message && *message)
-                    answer.note += QStringLiteral(" (") + QString::fromUtf8(message) + QStringLiteral(")");
-            }
-            cupsFreeDests(1, dest);
-        }
         return answer;
     }
+
+private:
+    // A queue's name may carry an instance after a slash; the job goes to the queue itself.
+    static QByteArray queueOf(const QString& printer) { return printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit(); }
 };
+
+QString printServiceDown()
+{
+    return QStringLiteral("The print service of this computer is not running, so no printer can be reached.");
+}
+
+// A queue's own words as the end of a sentence of ours.
+QString inSentence(const QString& words)
+{
+    QString w = words.trimmed();
+    while (w.endsWith(QLatin1Char('.')))
+        w.chop(1);
+    return w;
+}
 
 PrintTarget targetOf(QPrinter& printer)
 {
@@ -313,10 +358,26 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
     if (!writeWholeFile(pdf, pages, &whyNot))
         return {PrintOutcome::Failed,
                 QStringLiteral("The pages could not be made ready for the printer: %1.").arg(whyNot), {}};
-    const PrintJobAnswer answer = printSystem().submit(target.printerName, pdf, title, jobOptions(target));
-    if (!answer.accepted)
+    IPrintSystem& system = printSystem();
+    const PrintJobAnswer answer = system.submit(target.printerName, pdf, title, jobOptions(target));
+    const QueueState queue = system.queueState(target.printerName);
+    const QString why = inSentence(queue.message);
+    if (!answer.accepted) {
+        if (queue.known && !queue.acceptingJobs)
+            return {PrintOutcome::Failed,
+                    why.isEmpty() ? QStringLiteral("The printer %1 is not taking jobs.").arg(target.printerName)
+                                  : QStringLiteral("The printer %1 is not taking jobs: %2.").arg(target.printerName, why),
+                    {}};
+        if (!queue.known && !system.serviceRunning())
+            return {PrintOutcome::Failed, printServiceDown(), {}};
         return {PrintOutcome::Failed, answer.reason, {}};
-    return {PrintOutcome::Printed, {}, answer.note};
+    }
+    QString note;
+    if (queue.known && queue.stopped)
+        note = (why.isEmpty() ? QStringLiteral("The printer %1 is stopped.").arg(target.printerName)
+                              : QStringLiteral("The printer %1 is stopped: %2.").arg(target.printerName, why)) +
+               QStringLiteral(" The job waits until the printer is started again.");
+    return {PrintOutcome::Printed, {}, note};
 }
 
 PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& title)
@@ -324,8 +385,16 @@ PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& 
     IPrintSystem& system = printSystem();
     PrintTarget target;
     target.printerName = system.defaultPrinter();
-    if (target.printerName.isEmpty())
+    if (target.printerName.isEmpty()) {
+        if (!system.serviceRunning())
+            return {PrintOutcome::NoPrinter, printServiceDown(), {}};
+        if (!system.printers().isEmpty())
+            return {PrintOutcome::NoPrinter,
+                    QStringLiteral("No printer is chosen as the default. Choose one in the printer settings of "
+                                   "the desktop."),
+                    {}};
         return {PrintOutcome::NoPrinter, QStringLiteral("No printer is installed."), {}};
+    }
     target.layout = system.defaultLayout(target.printerName);
     return printDocument(document, target, title);
 }

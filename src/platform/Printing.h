@@ -34,16 +34,26 @@ struct PrintJobAnswer {
     bool accepted = false;
     int jobId = 0;
     QString reason;  // why it was refused, in the print system's words
-    QString note;    // accepted, but something the user should know (the queue is stopped)
+};
+
+// What a queue says of itself.
+struct QueueState {
+    bool known = false;         // the print system answered
+    bool stopped = false;       // jobs wait until the queue is started again
+    bool acceptingJobs = true;  // false: the queue refuses new jobs
+    QString message;            // the queue's own words on why (its printer-state-message), or empty
 };
 
 class IPrintSystem {
 public:
     virtual ~IPrintSystem() = default;
+    // Whether the print service answers at all.
+    virtual bool serviceRunning() = 0;
     // The queues a print can go to; the default one, or empty when there is none.
     virtual QStringList printers() = 0;
     virtual QString defaultPrinter() = 0;
     virtual QPageLayout defaultLayout(const QString& printer) = 0;
+    virtual QueueState queueState(const QString& printer) = 0;
     // Hands a PDF file to a queue as one job and reports whether the queue took it.
     virtual PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
                                   const QList<QPair<QByteArray, QByteArray>>& options) = 0;
@@ -74,15 +84,17 @@ enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
     QString reason;  // for Failed: what went wrong, for the user
-    QString note;    // for Printed: what the print system added (a stopped queue)
+    QString note;    // for Printed: what the user should know (the queue is stopped, and its reason)
 };
 
 // Lays the document out on the target's pages exactly as it stands, with its formatting and nothing
 // added (no page numbers), and prints them: writes the file, or hands them to the queue and checks that
-// the queue took the job.
+// the queue took the job. A queue that refuses jobs or is stopped is told with its own reason.
 PrintResult printDocument(const QTextDocument& document, const PrintTarget& target, const QString& title);
 
-// The whole document on the default printer, with no dialog; NoPrinter when the desktop has none.
+// The whole document on the default printer, with no dialog; NoPrinter, with a reason that tells which,
+// when the print service is not running, when printers exist but none is the default, or when there is
+// none at all.
 PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& title);
 
 // The printer dialog, printer or not, preset to the box's selection when it has one, then the print of

@@ -360,10 +360,11 @@ void TestReport::printingHeldByAStoppedQueue()
     frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     g_print->printer = QStringLiteral("Office");
     testing::seams().print->queues = {QStringLiteral("Office")};
-    testing::seams().print->note = QStringLiteral("The printer is stopped; the job waits until it is started again.");
+    testing::seams().print->state.stopped = true;
+    testing::seams().print->state.message = QStringLiteral("Out of paper in tray 2.");
     QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
-    QCOMPARE(messages(), QStringList{QStringLiteral("The Report Was Sent To The Printer.\n") +
-                                     testing::seams().print->note});
+    QCOMPARE(messages(), QStringList{"The Report Was Sent To The Printer.\nThe printer Office is stopped: Out of "
+                                     "paper in tray 2. The job waits until the printer is started again."});
     QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Information);
     QCOMPARE(testing::seams().print->jobs.size(), 1);
 }

@@ -262,39 +262,73 @@ private slots:
         QCOMPARE(pdfLines(pdf), QStringList{line} + reading + QStringList{line});
     }
 
-    // What the print system answers is what the user is told: a job the queue refuses, no printer at
-    // all, and a job taken by a queue that is stopped.
+    // What the print system answers is what the user is told: a job the queue refuses, in the queue's own
+    // words where it gives them, a job taken by a queue that is stopped, and each way of there being no
+    // printer to print on: none installed, none the default, no print service.
     void printSystemAnswers_data()
     {
         QTest::addColumn<QStringList>("queues");
-        QTest::addColumn<QString>("refusal");
-        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("hasDefault");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QString>("queueState");  // "", "stopped" or "refusing"
+        QTest::addColumn<QString>("queueSays");   // the queue's own words on its state
+        QTest::addColumn<QString>("refusal");     // the print system's reason for refusing the job
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
+        const QStringList office{"Office"};
         const QString refused = QStringLiteral("The printer or class is not currently accepting jobs.");
-        const QString stopped = QStringLiteral("The printer is stopped; the job waits until it is started again.");
-        QTest::newRow("taken") << QStringList{"Office"} << "" << "" << "" << 0;
-        QTest::newRow("refused") << QStringList{"Office"} << refused << ""
-                                 << "The reading could not be printed. " + refused << int(platform::MsgIcon::Critical);
-        QTest::newRow("no printer") << QStringList{} << "" << ""
-                                    << "The reading could not be printed. No printer is installed."
-                                    << int(platform::MsgIcon::Critical);
-        QTest::newRow("stopped queue") << QStringList{"Office"} << "" << stopped
-                                       << "The reading was sent to the printer. " + stopped
-                                       << int(platform::MsgIcon::Information);
+        const QString notPrinted = QStringLiteral("The reading could not be printed. ");
+        const QString sent = QStringLiteral("The reading was sent to the printer. ");
+        const int critical = int(platform::MsgIcon::Critical);
+        const int information = int(platform::MsgIcon::Information);
+        QTest::newRow("taken") << office << true << true << "" << "" << "" << "" << 0;
+        QTest::newRow("refused") << office << true << true << "" << "" << refused << notPrinted + refused << critical;
+        QTest::newRow("queue refuses jobs, with its reason")
+            << office << true << true << "refusing" << "Closed for maintenance." << refused
+            << notPrinted + "The printer Office is not taking jobs: Closed for maintenance." << critical;
+        QTest::newRow("queue refuses jobs, without a reason")
+            << office << true << true << "refusing" << "" << refused
+            << notPrinted + "The printer Office is not taking jobs." << critical;
+        QTest::newRow("stopped queue, with its reason")
+            << office << true << true << "stopped" << "Out of paper in tray 2" << ""
+            << sent + "The printer Office is stopped: Out of paper in tray 2. The job waits until the printer is "
+                      "started again."
+            << information;
+        QTest::newRow("stopped queue, without a reason")
+            << office << true << true << "stopped" << "" << ""
+            << sent + "The printer Office is stopped. The job waits until the printer is started again."
+            << information;
+        QTest::newRow("no printer") << QStringList{} << true << true << "" << "" << ""
+                                    << notPrinted + "No printer is installed." << critical;
+        QTest::newRow("printers, none the default")
+            << QStringList{"Office", "Hall"} << false << true << "" << "" << ""
+            << notPrinted + "No printer is chosen as the default. Choose one in the printer settings of the desktop."
+            << critical;
+        QTest::newRow("print service not running")
+            << QStringList{} << true << false << "" << "" << ""
+            << notPrinted + "The print service of this computer is not running, so no printer can be reached."
+            << critical;
     }
     void printSystemAnswers()
     {
         QFETCH(QStringList, queues);
+        QFETCH(bool, hasDefault);
+        QFETCH(bool, running);
+        QFETCH(QString, queueState);
+        QFETCH(QString, queueSays);
         QFETCH(QString, refusal);
-        QFETCH(QString, note);
         QFETCH(QString, message);
         QFETCH(int, icon);
         auto* mdi = openMain();
         platform::setPrinting(platform::makeDefaultPrinting());
-        seams().print->queues = queues;
-        seams().print->refusal = refusal;
-        seams().print->note = note;
+        testing::FakePrintSystem& print = *seams().print;
+        print.queues = queues;
+        print.hasDefault = hasDefault;
+        print.running = running;
+        print.state.stopped = queueState == QLatin1String("stopped");
+        print.state.acceptingJobs = queueState != QLatin1String("refusing");
+        print.state.message = queueSays;
+        print.refusal = refusal;
         mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card"));
         QTest::mouseClick(mdi->cmdPrint, Qt::LeftButton);
         if (message.isEmpty()) {
@@ -305,8 +339,9 @@ private slots:
             QCOMPARE(int(seams().messages->shown[0].icon), icon);
         }
         // The queue is handed the report as one PDF, on the default printer.
-        QCOMPARE(seams().print->jobs.size(), queues.isEmpty() ? 0 : 1);
-        if (!queues.isEmpty()) {
+        const bool handed = !queues.isEmpty() && hasDefault;
+        QCOMPARE(seams().print->jobs.size(), handed ? 1 : 0);
+        if (handed) {
             QCOMPARE(seams().print->jobs[0].printer, queues[0]);
             const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
             QFile out(pdf);

@@ -65,7 +65,6 @@ platform::PrintJobAnswer FakePrintSystem::submit(const QString& printer, const Q
     }
     answer.accepted = true;
     answer.jobId = static_cast<int>(jobs.size());
-    answer.note = note;
     return answer;
 }
 
@@ -131,10 +130,7 @@ void resetSeams()
     s.guard->anotherRunning = false;
     s.guard->releases = 0;
     s.guard->real.reset();
-    s.print->queues.clear();
-    s.print->refusal.clear();
-    s.print->note.clear();
-    s.print->jobs.clear();
+    *s.print = FakePrintSystem();
     s.settingsFile = QDir(s.tempDir).filePath(QStringLiteral("settings-%1.ini").arg(++g_settingsSerial));
     platform::setSettingsStore(platform::makeIniSettingsStore(s.settingsFile));
 }

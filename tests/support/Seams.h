@@ -133,9 +133,14 @@ public:
 // The desktop's print system: queues to list, and every job handed over kept as the bytes of its PDF.
 class FakePrintSystem : public platform::IPrintSystem {
 public:
+    bool serviceRunning() override { return running; }
     QStringList printers() override { return queues; }
-    QString defaultPrinter() override { return queues.isEmpty() ? QString() : queues.constFirst(); }
+    QString defaultPrinter() override { return queues.isEmpty() || !hasDefault ? QString() : queues.constFirst(); }
     QPageLayout defaultLayout(const QString&) override;
+    platform::QueueState queueState(const QString& printer) override
+    {
+        return queues.contains(printer) ? state : platform::QueueState{};
+    }
     platform::PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
                                     const QList<QPair<QByteArray, QByteArray>>& options) override;
     struct Job {
@@ -145,9 +150,11 @@ public:
         QByteArray pdf;
         QList<QPair<QByteArray, QByteArray>> options;
     };
+    bool running = true;     // false: the print service does not answer, and there are no queues
     QStringList queues;      // none: no printer is installed
+    bool hasDefault = true;  // the first queue is the default one
+    platform::QueueState state{true, false, true, {}};  // what every queue says of itself
     QString refusal;         // when set, every job is refused with this reason
-    QString note;            // when set, every job is taken with this note
     QList<Job> jobs;         // the jobs taken or refused, in order
 };
 

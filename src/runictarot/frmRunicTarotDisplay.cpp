@@ -182,6 +182,9 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
                                      Look(Verdana(8.25, true, true)).Fore(kName).Align(kTopLeft).Wrap());
     platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
     lblCobrand->raise();
+    // Wholly under the co-brand offer, the full-brand offer is out of every road: no click, Tab or screen
+    // reader reaches it.
+    lblFullBrand->hide();
     parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });
     parts::makeLink(lblCobrand, [this] { lblCobrand_Click(); });
 

@@ -146,6 +146,9 @@ frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
                                      Look(Verdana(8.25, true, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap());
     platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
     lblCobrand->raise();
+    // Wholly under the co-brand offer, the full-brand offer is out of every road: no click, Tab or screen
+    // reader reaches it.
+    lblFullBrand->hide();
     parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });
     parts::makeLink(lblCobrand, [this] { lblCobrand_Click(); });
 

@@ -162,7 +162,8 @@ void frmAuto::FitInWorkArea()
 {
     shell::frmMDI* mdi = shell::MDI();
     QMdiSubWindow* frame = subWindow();
-    if (isUnloading() || !mdi || !frame)
+    // A window the user minimised stays minimised, out of the way of the windows under it.
+    if (isUnloading() || !mdi || !frame || frame->isMinimized())
         return;
     const int areaWidth = platform::px(mdi->ScaleWidth());  // the panels settled first
     const int areaHeight = platform::px(mdi->ScaleHeight());

@@ -42,7 +42,7 @@ inline runes::frmRunesReadingResult* OpenResult(int runeSet, int spread)
         return nullptr;
     testing::click(entry->optRune[static_cast<size_t>(runeSet)]);
     testing::click(entry->optSpread[static_cast<size_t>(spread)]);
-    QTest::mouseClick(entry->cmdNext, Qt::LeftButton);
+    testing::click(entry->cmdNext);
     return platform::Forms::Peek<runes::frmRunesReadingResult>();
 }
 

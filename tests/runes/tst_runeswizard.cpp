@@ -144,7 +144,7 @@ private slots:
         QVERIFY(testing::chooseEntry(entry->cboDate, day));
         QVERIFY(testing::chooseEntry(entry->cboMonth, month));
         QVERIFY(testing::chooseEntry(entry->cboYear, year));
-        QTest::mouseClick(entry->cmdNext, Qt::LeftButton);
+        testing::click(entry->cmdNext);
         QTEST(runes::QuerentName(), "name");
         QTEST(runes::Question(), "storedQuestion");
         QTEST(runes::BirthDate(), "birthDate");
@@ -175,7 +175,7 @@ private slots:
         bool nextOnShowAtUnload = false;
         connect(entry, &platform::Form::unloaded, this,
                 [&] { nextOnShowAtUnload = Window(next) && OnShow(Window(next)->frame()); });
-        QTest::mouseClick(entry->cmdNext, Qt::LeftButton);
+        testing::click(entry->cmdNext);
         QVERIFY(nextOnShowAtUnload);
         QCOMPARE(LoadedToolWindows(), QStringList{next});
         // A spread chosen now waits in the state for the set screen.
@@ -236,7 +236,7 @@ private slots:
         QVERIFY(testing::chooseEntry(entry->cboDate, 9));
         QVERIFY(testing::chooseEntry(entry->cboMonth, 9));
         QVERIFY(testing::chooseEntry(entry->cboYear, 9));
-        QTest::mouseClick(entry->Command1, Qt::LeftButton);
+        testing::click(entry->Command1);
         QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
         QCOMPARE(entry->txtName->selectedText(), QStringLiteral("Input Name"));
         QCOMPARE(entry->QuestionText(), QStringLiteral("Input Question\r\n"));
@@ -271,9 +271,9 @@ private slots:
         shell::frmMDI* mdi = shell::MDI();
         mdi->picRight->show();
         if (auto* entry = qobject_cast<frmRunesReadingEntry*>(window))
-            QTest::mouseClick(entry->Command2, Qt::LeftButton);
+            testing::click(entry->Command2);
         else
-            QTest::mouseClick(static_cast<frmRunesReadingResult*>(window)->Command3, Qt::LeftButton);
+            testing::click(static_cast<frmRunesReadingResult*>(window)->Command3);
         QCOMPARE(LoadedToolWindows(), QStringList());
         QVERIFY(OnShow(mdi->picMain));
         QVERIFY(!OnShow(mdi->picRight));
@@ -325,7 +325,7 @@ private slots:
         shell::frmMDI* mdi = shell::MDI();
         QVERIFY(!OnShow(mdi->picLeft));
         const int reseeds = testing::seams().random->reseeds;
-        QTest::mouseClick(result->Command1, Qt::LeftButton);
+        testing::click(result->Command1);
         auto* entry = platform::Forms::Peek<frmRunesReadingEntry>();
         QVERIFY(entry);
         QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingEntry::kFormName});
@@ -386,13 +386,13 @@ private slots:
     void bannersOpenTheHomePage()
     {
         frmRunesReadingEntry* entry = OpenEntry();
-        QTest::mouseClick(entry->Label1, Qt::LeftButton);
+        testing::click(entry->Label1);
         QCOMPARE(testing::seams().shell->opened, QStringList{kHomePage});
         testing::click(entry->cmdNext);
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
         QCOMPARE(set->Label1->text(), QStringLiteral("Share your readings in our online forum"));
-        QTest::mouseClick(set->Label1, Qt::LeftButton);
+        testing::click(set->Label1);
         QCOMPARE(testing::seams().shell->opened, (QStringList{kHomePage, kHomePage}));
         // The banner is no choice: the screen stays.
         QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingSelect::kFormName});
@@ -549,7 +549,7 @@ private slots:
         bool nextOnShowAtUnload = false;
         connect(set, &platform::Form::unloaded, this,
                 [&] { nextOnShowAtUnload = Window(next) && OnShow(Window(next)->frame()); });
-        QTest::mouseClick(onPicture ? static_cast<QWidget*>(set->picCatagory[0]) : set->lblInfo[0], Qt::LeftButton);
+        testing::click(onPicture ? static_cast<QWidget*>(set->picCatagory[0]) : set->lblInfo[0]);
         QCOMPARE(runes::RuneType(), qint16(0));
         QVERIFY(nextOnShowAtUnload);
         QCOMPARE(LoadedToolWindows(), QStringList{next});
@@ -567,8 +567,7 @@ private slots:
         QFETCH(bool, onPicture);
         auto* spread = static_cast<frmRunesReadingSpread*>(ReachStep(frmRunesReadingSpread::kFormName));
         QVERIFY(spread);
-        QTest::mouseClick(onPicture ? static_cast<QWidget*>(spread->picCatagory[0]) : spread->lblInfo[0],
-                          Qt::LeftButton);
+        testing::click(onPicture ? static_cast<QWidget*>(spread->picCatagory[0]) : spread->lblInfo[0]);
         QCOMPARE(runes::RuneSpread(), 0);
         QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingResult::kFormName});
         QVERIFY(runes::ResultShown());

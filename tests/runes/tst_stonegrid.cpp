@@ -490,13 +490,13 @@ private slots:
         frmRunesReadingResult* result = OpenResult(0, runes::SingleSpread);
         QVERIFY(result);
         const QString donate = shell::PageAddress("donate");
-        QTest::mouseClick(result->Check1, Qt::LeftButton);
+        testing::click(result->Check1);
         QCOMPARE(testing::seams().shell->opened, QStringList{donate});
         QVERIFY(!result->Check1->isChecked());
-        QTest::mouseClick(result->Check1, Qt::LeftButton);
+        testing::click(result->Check1);
         QCOMPARE(testing::seams().shell->opened, (QStringList{donate, donate}));
         QVERIFY(!result->Check1->isChecked());
-        QTest::mouseClick(result->Label1, Qt::LeftButton);
+        testing::click(result->Label1);
         QCOMPARE(testing::seams().shell->opened.last(), shell::PageAddress("home-page"));
     }
 };

@@ -108,14 +108,6 @@ QString messageTexts()
     return out.join(QLatin1Char('|'));
 }
 
-void mouse(QWidget* target, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QPointF at(5, 5);
-    QMouseEvent e(type, at, target->mapToGlobal(at), button,
-                  type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &e);
-}
 
 struct Entries {
     QString name;
@@ -248,6 +240,7 @@ void TestRunicWindows::sunSignOfBoundaryDays()
 void TestRunicWindows::unselectedListKeepsTheSign()
 {
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     enter(m, QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     m->FindSunSign();
     QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
@@ -282,10 +275,11 @@ void TestRunicWindows::refusedEntries()
     QFETCH(QString, message);
     QFETCH(platform::MsgIcon, icon);
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     QVERIFY(testing::tabTo(m->cmbYear));
     runes::SetQuerentName(QStringLiteral("EARLIER"));
     QVERIFY(enter(m, name, day, month, 1990));
-    QTest::mouseClick(m->cmdRunicAstrology, Qt::LeftButton);
+    testing::click(m->cmdRunicAstrology);
 
     const auto& shown = testing::seams().messages->shown;
     QCOMPARE(shown.size(), 1);
@@ -325,6 +319,7 @@ void TestRunicWindows::acceptedEntries()
     QCOMPARE(messageTexts(), QString());
     QVERIFY(d && d->isVisible());
     QCOMPARE(runes::QuerentName(), stored);
+    QVERIFY(platform::Forms::Peek<frmRunicTarotMain>());
     QVERIFY(!platform::Forms::Peek<frmRunicTarotMain>()->isVisible());
 }
 
@@ -358,6 +353,7 @@ void TestRunicWindows::nameKeys()
     QFETCH(QString, after);
     QFETCH(int, warnings);
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     QVERIFY(testing::typeInto(m->txtName, before));
     QCOMPARE(m->txtName->text(), before);
     QCOMPARE(m->txtName->cursorPosition(), before.size());
@@ -427,7 +423,7 @@ void TestRunicWindows::readingOfEverySign()
     QVERIFY(d->txtAboutYourRuneStone->isReadOnly());
     // Both long texts open at their first line, whichever tab the user looks at.
     for (int tab : {0, 1}) {
-        QTest::mouseClick(d->SSTab1->tabBar(), Qt::LeftButton, {}, d->SSTab1->tabBar()->tabRect(tab).center());
+        testing::click(d->SSTab1->tabBar(), d->SSTab1->tabBar()->tabRect(tab).center());
         QApplication::processEvents();
         runictarot::GuardedTextBox* box = tab == 0 ? d->txtAboutYourRuneStone : d->txtAboutYourRuneStoneWithPlanet;
         QVERIFY(box->isVisible());
@@ -436,6 +432,7 @@ void TestRunicWindows::readingOfEverySign()
     }
 
     frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
+    QVERIFY(m);
     QCOMPARE(d->picStone->picture().cacheKey(), m->IMGStoneList.ListImage(s.stonePicture).cacheKey());
     QCOMPARE(d->picTarotCard->picture().cacheKey(), m->IMGTarotCard.ListImage(s.cardPicture).cacheKey());
     QCOMPARE(d->picStonewithplanet->picture().cacheKey(),
@@ -468,6 +465,7 @@ void TestRunicWindows::freshReadingWindow()
 
     // A sign name of other capitals is no sign: nothing of the fresh window changes.
     State().SunSign = QStringLiteral("aries");
+    QVERIFY(platform::Forms::Peek<frmRunicTarotMain>());
     platform::Forms::Peek<frmRunicTarotMain>()->FillSunSignReading();
     QCOMPARE(d->lblCorrespondingRuneStone->text(), QStringLiteral("lblRuneStone"));
     QVERIFY(d->picStone->picture().isNull());
@@ -477,7 +475,9 @@ void TestRunicWindows::generateBackAndClose()
 {
     shell::frmMDI* mdi = platform::Forms::Get<shell::frmMDI>();
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QVERIFY(d);
     frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
+    QVERIFY(m);
     QVERIFY(d->isVisible());
     QVERIFY(!m->isVisible());
     QVERIFY(!mdi->picMain->isVisible());
@@ -486,7 +486,7 @@ void TestRunicWindows::generateBackAndClose()
 
     // Back: a new reading window comes with the next Generate, on the sun-sign tab again.
     QVERIFY(testing::clickTab(d->SSTab1, 1));
-    QTest::mouseClick(d->cmdBack, Qt::LeftButton);
+    testing::click(d->cmdBack);
     QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
     QVERIFY(m->isVisible());
     QVERIFY(!mdi->picMain->isVisible());
@@ -535,8 +535,9 @@ void TestRunicWindows::openFile()
     f.write(bytes);
     f.close();
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     testing::seams().files->answers.enqueue(path);
-    QTest::mouseClick(m->cmdOpen, Qt::LeftButton);
+    testing::click(m->cmdOpen);
     QCOMPARE(messageTexts(), QString());
     const platform::FileDialogRequest& r = testing::seams().files->requests.constLast();
     QCOMPARE(r.title, QStringLiteral("Select the source file"));
@@ -544,6 +545,7 @@ void TestRunicWindows::openFile()
     QCOMPARE(m->txtName->text(), name);
     QCOMPARE(runes::QuerentName(), name);
     QCOMPARE(State().SunSign, sign);
+    QVERIFY(platform::Forms::Peek<frmRunicTarotDisplay>());
     QVERIFY(platform::Forms::Peek<frmRunicTarotDisplay>()->isVisible());
     QVERIFY(!m->isVisible());
 }
@@ -574,6 +576,7 @@ void TestRunicWindows::openRefusesAndChangesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     enter(m, QStringLiteral("ZED"), 5, QStringLiteral("June"), 1977);
     const Entries before = entries(m);
     QString path;
@@ -615,6 +618,7 @@ void TestRunicWindows::openRefusesSpecialFilesAtOnce()
 {
     QFETCH(QString, kind);
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     const QString path = dir.filePath(kind + QStringLiteral(".brn"));
     QFile::remove(path);
     QDir(path).removeRecursively();
@@ -623,7 +627,7 @@ void TestRunicWindows::openRefusesSpecialFilesAtOnce()
     testing::seams().files->answers.enqueue(path);
     {
         testing::PipeUnblocker unblocker(path);
-        QTest::mouseClick(m->cmdOpen, Qt::LeftButton);
+        testing::click(m->cmdOpen);
         QVERIFY2(!unblocker.hadToUnblock(), "Open waited on the file");
     }
     QCOMPARE(messageTexts(), QStringLiteral("Please Check The File."));
@@ -636,6 +640,7 @@ void TestRunicWindows::openRefusesSpecialFilesAtOnce()
 void TestRunicWindows::nameBoxStopsAtItsLength()
 {
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     const QString full(runictarot::MaxNameLength, QLatin1Char('A'));
     QVERIFY(testing::typeInto(m->txtName, full.chopped(1)));
     QTest::keyClicks(m->txtName, QStringLiteral("bc"));
@@ -658,7 +663,7 @@ void TestRunicWindows::nameBoxStopsAtItsLength()
     const QString path = dir.filePath(QStringLiteral("longest.brn"));
     QCOMPARE(runictarot::saveDetailsFile(path, {full, 7, "May", 1990}), runictarot::SaveResult::Saved);
     testing::seams().files->answers.enqueue(path);
-    QTest::mouseClick(m->cmdOpen, Qt::LeftButton);
+    testing::click(m->cmdOpen);
     QCOMPARE(runes::QuerentName(), full);
 }
 
@@ -676,25 +681,33 @@ void TestRunicWindows::copyBlocking()
     QFETCH(int, box);
     QFETCH(QString, event);
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QVERIFY(d);
     runictarot::GuardedTextBox* t = box ? d->txtAboutYourRuneStoneWithPlanet : d->txtAboutYourRuneStone;
     if (box)
         QVERIFY(testing::clickTab(d->SSTab1, box));
+    // A release ends a press made in the box before the copy was put there.
+    auto prepare = [&] {
+        if (event == QLatin1String("release"))
+            QVERIFY(testing::press(t->viewport(), Qt::LeftButton, QPoint(5, 5)));
+    };
     auto happen = [&] {
         if (event == QLatin1String("change"))
             t->SetText(QStringLiteral("changed"));
         else if (event == QLatin1String("click"))
-            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+            testing::click(t->viewport(), QPoint(5, 5));
         else if (event == QLatin1String("press"))
-            mouse(t->viewport(), QEvent::MouseButtonPress);
+            QVERIFY(testing::press(t->viewport(), Qt::LeftButton, QPoint(5, 5)));
         else if (event == QLatin1String("move"))
-            mouse(t->viewport(), QEvent::MouseMove, Qt::NoButton);
+            QVERIFY(testing::movePointer(t->viewport(), QPoint(5, 5)));
         else
-            mouse(t->viewport(), QEvent::MouseButtonRelease);
+            QVERIFY(testing::release(t->viewport(), Qt::LeftButton, QPoint(5, 5)));
     };
+    prepare();
     putGuardedCopy(QStringLiteral("copied rune text"));
     happen();
     QCOMPARE(clipboardText(), QString());
     // What another program put there stays.
+    prepare();
     putForeignCopy(QStringLiteral("from elsewhere"));
     happen();
     QCOMPARE(clipboardText(), QStringLiteral("from elsewhere"));
@@ -714,7 +727,7 @@ void TestRunicWindows::keyboardCopyIsMarked()
     QVERIFY(testing::key(Qt::Key_C, Qt::ControlModifier));
     QVERIFY(runictarot::clipboardHoldsGuardedCopy());
     QVERIFY(clipboardText().startsWith(QStringLiteral("The rune represents")));
-    mouse(d->txtAboutYourRuneStoneWithPlanet->viewport(), QEvent::MouseMove, Qt::NoButton);
+    QVERIFY(testing::movePointer(d->txtAboutYourRuneStoneWithPlanet->viewport(), QPoint(5, 5)));
     QCOMPARE(clipboardText(), QString());
 }
 
@@ -737,19 +750,20 @@ protected:
 void TestRunicWindows::copyGuardNeverAsksTheClipboardOwner()
 {
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QVERIFY(d);
     auto* owner = new UnansweringOwner;
     QGuiApplication::clipboard()->setMimeData(owner);
     for (runictarot::GuardedTextBox* t : {d->txtAboutYourRuneStone, d->txtAboutYourRuneStoneWithPlanet}) {
         for (int i = 0; i < 5; ++i)
-            mouse(t->viewport(), QEvent::MouseMove, Qt::NoButton);
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(testing::movePointer(t->viewport(), QPoint(5, 5)));
+        testing::click(t->viewport(), QPoint(5, 5));
         t->repaint();
     }
-    QTest::mouseClick(d->cmdPrint, Qt::LeftButton);
+    testing::click(d->cmdPrint);
     auto* report = platform::Forms::Peek<frmRunicTarotSave>();
     QVERIFY(report);
     for (int i = 0; i < 5; ++i)
-        mouse(report->RTB->viewport(), QEvent::MouseMove, Qt::NoButton);
+        QVERIFY(testing::movePointer(report->RTB->viewport(), QPoint(5, 5)));
     report->RTB->repaint();
     QCOMPARE(owner->questions, 0);
     // And it is still there.
@@ -760,9 +774,10 @@ void TestRunicWindows::copyGuardNeverAsksTheClipboardOwner()
 void TestRunicWindows::linksAndMenus()
 {
     frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
     auto& opened = testing::seams().shell->opened;
-    QTest::mouseClick(m->findChild<QLabel*>("Label61"), Qt::LeftButton);
-    QTest::mouseClick(m->lblCobrand, Qt::LeftButton);
+    testing::click(m->findChild<QLabel*>("Label61"));
+    testing::click(m->lblCobrand);
     // The full-brand offer lies under the co-brand offer, which hides it: no click reaches it.
     m->lblFullBrand_Click();
     QCOMPARE(opened, (QStringList{shell::PageAddress("home-page"), shell::PageAddress("co-brand"),
@@ -784,13 +799,14 @@ void TestRunicWindows::linksAndMenus()
                                        "  &Visit Us Online", "  -", "  Check for Software &Update", "  -",
                                        "  &About Software", "&Donate"}));
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
+    QVERIFY(d);
     QCOMPARE(captions(d), (QStringList{"&File", "  &Back", "  &Print", "&Help", "  &Online Help", "  &Visit Us Online",
                                        "  -", "  &Check for Software Update", "  -", "  &About Software",
                                        "&Donate"}));
     opened.clear();
     QVERIFY(testing::clickTab(d->SSTab1, 1));  // the tarot card's heading is on the planet's page
-    QTest::mouseClick(d->Label19, Qt::LeftButton);
-    QTest::mouseClick(d->lblCobrand, Qt::LeftButton);
+    testing::click(d->Label19);
+    testing::click(d->lblCobrand);
     QCOMPARE(opened, (QStringList{shell::PageAddress("co-brand"), shell::PageAddress("co-brand")}));
 }
 

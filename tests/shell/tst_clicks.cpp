@@ -1,5 +1,6 @@
 // A click is a press and a release on the same control, and a double-click ends at the screen its first
 // click opened: the second press lands on whatever that screen put under the pointer, and presses nothing.
+#include "ScreenCheck.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -36,10 +37,11 @@ namespace {
 
 shell::frmMDI* openMain()
 {
+    // A screen big enough that every tool window lies inside the main window, as on a desktop.
+    if (!platform::Forms::IsLoaded(QStringLiteral("frmMDI")))
+        testing::UseScreen(QSize(1608, 1432));
     auto* mdi = platform::Forms::Get<shell::frmMDI>();
     mdi->Show();
-    // Big enough that every tool window lies inside it, as on a desktop.
-    mdi->resize(1600, 1400);
     QApplication::setActiveWindow(mdi);
     return mdi;
 }
@@ -221,22 +223,22 @@ private slots:
         QVERIFY(c.control && c.other);
         const QPoint over = c.control->mapFromGlobal(c.other->mapToGlobal(c.other->rect().center()));
         QVERIFY(!c.control->rect().contains(over));
-        QTest::mousePress(c.control, Qt::LeftButton);
-        QTest::mouseRelease(c.control, Qt::LeftButton, {}, over);
+        testing::press(c.control);
+        testing::release(c.control, Qt::LeftButton, over);
         QVERIFY(!c.acted());
 
         // A release that ends no press of its own (the pressed control went away under the pointer).
-        QTest::mouseRelease(c.control, Qt::LeftButton);
+        testing::release(c.control);
         QVERIFY(!c.acted());
 
         // Another button's click.
-        QTest::mousePress(c.control, Qt::RightButton);
-        QTest::mouseRelease(c.control, Qt::RightButton);
+        testing::press(c.control, Qt::RightButton);
+        testing::release(c.control, Qt::RightButton);
         QVERIFY(!c.acted());
 
         // Press and release on it.
-        QTest::mousePress(c.control, Qt::LeftButton);
-        QTest::mouseRelease(c.control, Qt::LeftButton);
+        testing::press(c.control);
+        testing::release(c.control);
         QVERIFY(c.acted());
     }
 
@@ -332,20 +334,27 @@ private slots:
             tarot::frmTarotFront* front = tarotQuerent();
             QVERIFY(front);
             testing::click(front->cmdNext);
+            QVERIFY(platform::Forms::Peek<tarot::frmTarot>());
             button = platform::Forms::Peek<tarot::frmTarot>()->cmdBack;
         } else if (road == QLatin1String("manual Back")) {
-            button = tarotManual()->cmdBack;
+            tarot::frmTarotManual* manual = tarotManual();
+            QVERIFY(manual);
+            button = manual->cmdBack;
         } else if (road == QLatin1String("runic Back")) {
             runictarot::frmRunicTarotMain* details = runicDetails();
+            QVERIFY(details);
             testing::click(details->txtName);
             QVERIFY(testing::type(QStringLiteral("ann")));
             testing::click(details->cmdRunicAstrology);
+            QVERIFY(platform::Forms::Peek<runictarot::frmRunicTarotDisplay>());
             button = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>()->cmdBack;
         } else if (road == QLatin1String("runes Start Again")) {
             runes::frmRunesReadingEntry* entry = runesEntry();
+            QVERIFY(entry);
             testing::click(entry->optRune[1]);
             testing::click(entry->optSpread[1]);
             testing::click(entry->cmdNext);
+            QVERIFY(platform::Forms::Peek<runes::frmRunesReadingResult>());
             button = platform::Forms::Peek<runes::frmRunesReadingResult>()->Command1;
         } else {
             runictarot::frmRunicTarotMain* details = runicDetails();

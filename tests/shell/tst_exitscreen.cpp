@@ -80,7 +80,7 @@ private slots:
         if (road == 0)
             mdi->close();
         else if (road == 1)
-            QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
+            testing::click(mdi->cmdMdiExit);
         else
             QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuExit"))));
 
@@ -93,6 +93,7 @@ private slots:
         QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Selvanthe v1.15"));
         QCOMPARE(screen->lblExitCaption->text(), QStringLiteral("Selvanthe v1.15"));
+        QVERIFY(platform::Forms::Peek<shell::frmStartup>());
         const QImage icon = platform::Forms::Peek<shell::frmStartup>()->IMGIcon.ListImage(1).toImage();
         QVERIFY(!icon.isNull());
         QCOMPARE(screen->picExitIcon->picture().toImage(), icon);
@@ -227,7 +228,7 @@ private slots:
     {
         shell::frmExitScreen* screen = openExitScreen();
         QApplication::setActiveWindow(screen);
-        QTest::mouseClick(screen->Check1, Qt::LeftButton);
+        testing::click(screen->Check1);
         QCOMPARE(seams().shell->opened, QStringList{page("home-page")});
         QVERIFY(!screen->Check1->isChecked());
         QVERIFY(testing::tabTo(screen->Check1));
@@ -243,9 +244,9 @@ private slots:
     void catalogueLinkOpensTheSoftwarePage()
     {
         shell::frmExitScreen* screen = openExitScreen();
-        QTest::mouseClick(screen->lblGoToHome, Qt::RightButton);
+        testing::click(screen->lblGoToHome, Qt::RightButton);
         QVERIFY(seams().shell->opened.isEmpty());
-        QTest::mouseClick(screen->lblGoToHome, Qt::LeftButton);
+        testing::click(screen->lblGoToHome);
         QCOMPARE(seams().shell->opened, QStringList{page("quendrasoftwares")});
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
     }

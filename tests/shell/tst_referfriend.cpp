@@ -151,7 +151,7 @@ private slots:
         shell::frmExitScreen* s = openExitScreen();
         fill(s, name, email, message, friendName, friendEmail);
         const QString messageBefore = s->MessageText();
-        QTest::mouseClick(s->cmdSubmit, Qt::LeftButton);
+        testing::click(s->cmdSubmit);
 
         if (refusal.isEmpty()) {
             QVERIFY(seams().messages->shown.isEmpty());

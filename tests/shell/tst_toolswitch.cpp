@@ -103,9 +103,9 @@ private slots:
         }
         log.clear();
         if (control < 3)
-            QTest::mouseClick(mdi->cmdSelectOption[size_t(control)], Qt::LeftButton);
+            testing::click(mdi->cmdSelectOption[size_t(control)]);
         else
-            QTest::mouseClick(mdi->lblCaption[size_t(control)], Qt::LeftButton);
+            testing::click(mdi->lblCaption[size_t(control)]);
 
         QCOMPARE(toolWindowsLoaded(), QStringList{first});
         QCOMPARE(log.last(), QStringLiteral("load:") + first);
@@ -137,7 +137,7 @@ private slots:
         mdi->picMain->hide();
         log.clear();
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(mdi->lblCaption[size_t(i)], Qt::LeftButton);
+            testing::click(mdi->lblCaption[size_t(i)]);
         {
             shell::BusyScope busy;
             testing::click(mdi->cmdSelectOption[0]);

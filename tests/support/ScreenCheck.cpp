@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -68,15 +69,25 @@ QRegion visiblePart(const QWidget* w, const QWidget* root)
     return region;
 }
 
-// Where a label's text lies, in the label's own coordinates.
-QRect textRect(const QLabel* label)
+bool showsText(const QLabel* label) { return !label->text().isEmpty() && label->pixmap().isNull(); }
+
+// The size the toolkit's own label says it needs to show its whole text in its present width: its
+// height for that width and the width of its longest word where it wraps, its one line where it does not.
+// Measured by the toolkit, not by the fitting code it checks.
+QSize toolkitNeeds(const QLabel* label)
 {
-    const QRect inside = label->contentsRect();
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return label->fontMetrics().boundingRect(inside, flags, label->text());
+    if (label->wordWrap())
+        return {label->minimumSizeHint().width(), label->heightForWidth(label->width())};
+    return label->sizeHint();
 }
 
-bool showsText(const QLabel* label) { return !label->text().isEmpty() && label->pixmap().isNull(); }
+// Where a label's text lies, in the label's own coordinates: where it runs into other controls. (Whether
+// it fits is judged by the toolkit's label above.)
+QRect textRect(const QLabel* label)
+{
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+}
 
 // What of a control can run into a label's text: a label's own text, or the whole of any other control.
 QRect occupied(const QWidget* w)
@@ -205,27 +216,87 @@ QStringList CutLabels(const QWidget* root)
     for (const QLabel* label : root->findChildren<QLabel*>()) {
         if (!showsText(label) || visiblePart(label, root).isEmpty())
             continue;
-        const QRect inside = label->contentsRect();
-        const QRect needed = textRect(label);
-        if (needed.width() > inside.width() || needed.height() > inside.height()) {
+        const QSize needed = toolkitNeeds(label);
+        if (needed.width() > label->width() || needed.height() > label->height()) {
             faults << QStringLiteral("%1 needs %2x%3 for \"%4\" but has %5x%6")
                           .arg(nameOf(label))
                           .arg(needed.width())
                           .arg(needed.height())
                           .arg(label->text().left(40))
-                          .arg(inside.width())
-                          .arg(inside.height());
+                          .arg(label->width())
+                          .arg(label->height());
             continue;
         }
         // Cut by a widget it lies in; what scrolls is reached by scrolling.
+        const QRect text = textRect(label);
         for (const QWidget* outer = label->parentWidget(); outer && !isViewport(outer); outer = outer->parentWidget()) {
-            if (!outer->rect().contains(in(label, outer, needed))) {
+            if (!outer->rect().contains(in(label, outer, text))) {
                 faults << QStringLiteral("%1 \"%2\" cut off by the edge of %3")
                               .arg(nameOf(label), label->text().left(40), nameOf(outer));
                 break;
             }
             if (outer == root)
                 break;
+        }
+    }
+    return faults;
+}
+
+QStringList HiddenLabelText(const QWidget* root)
+{
+    QStringList faults;
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        if (!showsText(label) || !label->isVisibleTo(root))
+            continue;
+        QRegion text = QRegion(in(label, root, textRect(label)));
+        // What was made after the label, in its parent or in a widget it lies in, stands above it; what
+        // scrolls is reached by scrolling, and text running into another label is told by CrowdedLabels.
+        for (const QWidget* at = label; at != root && at->parentWidget() && !isViewport(at); at = at->parentWidget()) {
+            text &= QRegion(in(at->parentWidget(), root, at->parentWidget()->rect()));
+            const QObjectList& siblings = at->parentWidget()->children();
+            for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(at)) + 1; i < siblings.size(); ++i) {
+                const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+                if (!above || above->isWindow() || !above->isVisibleTo(root) || qobject_cast<const QMdiSubWindow*>(above))
+                    continue;
+                if (!opaque(above) && (!isControl(above) || qobject_cast<const QLabel*>(above)))
+                    continue;
+                const QRegion over = QRegion(in(above, root, occupied(above))) & text;
+                if (meets(over, over))
+                    faults << QStringLiteral("%1 \"%2\" hidden at %3 under %4, made after it")
+                                  .arg(nameOf(label), label->text().left(30), rect(over.boundingRect()), nameOf(above));
+            }
+        }
+    }
+    return faults;
+}
+
+QStringList CoveredButtons(const QWidget* root)
+{
+    QStringList faults;
+    const QWidget* top = root->window();
+    for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || !button->isEnabled())
+            continue;
+        const QPoint middle = button->mapToGlobal(button->rect().center());
+        // What a click at its middle reaches in its own window: it, or something inside it.
+        const QWidget* reached = top->childAt(top->mapFromGlobal(middle));
+        const QMdiSubWindow* own = nullptr;
+        for (const QWidget* w = button; w && !own; w = w->parentWidget())
+            own = qobject_cast<const QMdiSubWindow*>(w);
+        const QMdiSubWindow* reachedWindow = nullptr;
+        for (const QWidget* w = reached; w && !reachedWindow; w = w->parentWidget())
+            reachedWindow = qobject_cast<const QMdiSubWindow*>(w);
+        // Another tool window in front is moved or minimised by the user; anything else is in the way.
+        const bool otherToolWindow = reachedWindow && reachedWindow != own;
+        if (reached != button && !button->isAncestorOf(reached) && !otherToolWindow)
+            faults << QStringLiteral("%1 covered at its middle by %2")
+                          .arg(nameOf(button), reached ? nameOf(reached) : QStringLiteral("nothing of its window"));
+        // A window of its own that stays in front of this one.
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window == top || !window->isVisible() || !window->geometry().contains(middle))
+                continue;
+            if (window->isModal() || (window->windowFlags() & Qt::WindowStaysOnTopHint))
+                faults << QStringLiteral("%1 covered at its middle by the window %2").arg(nameOf(button), nameOf(window));
         }
     }
     return faults;
@@ -311,7 +382,8 @@ QStringList CrowdedLabels(const QWidget* root)
 
 QStringList ControlFaults(const QWidget* root)
 {
-    return CutLabels(root) + UnreadableButtons(root) + CoveredFrames(root) + CrowdedLabels(root);
+    return CutLabels(root) + HiddenLabelText(root) + UnreadableButtons(root) + CoveredButtons(root) +
+           CoveredFrames(root) + CrowdedLabels(root);
 }
 
 QStringList UnreadableButtons(const QWidget* root)

@@ -39,9 +39,15 @@ QStringList NeedlessScrollBars(const shell::frmMDI* mdi);
 // A window of its own (about box, exit screen) with its frame inside the available part of the screen.
 QStringList TopLevelFaults(const QWidget* window);
 
-// Every visible label under root shows its whole text: the text fits the label's inside, and no
-// ancestor up to root cuts the label off.
+// Every visible label under root shows its whole text: the size the toolkit's own label needs for it
+// fits the label, and no ancestor up to root cuts the label off.
 QStringList CutLabels(const QWidget* root);
+// Labels under root whose text lies under a control made after them (which stands above them).
+QStringList HiddenLabelText(const QWidget* root);
+// Buttons and other clickables under root that a click at their middle does not reach: another control
+// of their window, or a window kept in front, lies over them. (Another tool window in front the user
+// moves or minimises.)
+QStringList CoveredButtons(const QWidget* root);
 // Every visible button's caption under root contrasts with its face.
 QStringList UnreadableButtons(const QWidget* root);
 // Every visible frame under root holds its visible controls below its title and inside its border.

@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
-#include <QSpontaneKeyEvent>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QTabBar>
@@ -26,6 +25,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <functional>
 
@@ -83,44 +83,161 @@ inline QRect entryOnScreen(QAbstractItemView* view, int row)
     return {};
 }
 
+// The top-level window a desktop shows at a point of the screen, stacked as a window manager stacks
+// them: an open popup, then the modal window opened last, then other modal ones, then one kept on top,
+// then the active window, then the window of the control the test means; null where no window on view
+// lies (the desktop).
+inline QWindow* windowAt(QPoint global, const QWidget* meant)
+{
+    QWidget* best = nullptr;
+    int bestRank = -1;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || !top->windowHandle() || !top->geometry().contains(global))
+            continue;
+        int rank = 0;
+        if (top == QApplication::activePopupWidget() || top->windowType() == Qt::Popup)
+            rank = 6;
+        else if (top == QApplication::activeModalWidget())
+            rank = 5;
+        else if (top->isModal())
+            rank = 4;
+        else if (top->windowFlags() & Qt::WindowStaysOnTopHint)
+            rank = 3;
+        else if (top->isActiveWindow())
+            rank = 2;
+        else if (meant && top == meant->window())
+            rank = 1;
+        if (rank > bestRank) {
+            best = top;
+            bestRank = rank;
+        }
+    }
+    return best ? best->windowHandle() : nullptr;
+}
+
+// Scrolls every scroll area the control lies in (the main window's work area among them) with its scroll
+// bars' arrows, as a user scrolls, until the place of the control shows in it. False when it cannot be
+// brought into view.
+inline bool scrollIntoView(QWidget* control, QPoint pos)
+{
+    for (QWidget* w = control ? control->parentWidget() : nullptr; w && !w->isWindow(); w = w->parentWidget()) {
+        auto* area = qobject_cast<QAbstractScrollArea*>(w);
+        if (!area || !area->viewport()->isAncestorOf(control))
+            continue;
+        for (QScrollBar* bar : {area->verticalScrollBar(), area->horizontalScrollBar()}) {
+            const bool vertical = bar->orientation() == Qt::Vertical;
+            for (int step = 0; step < 1000; ++step) {
+                QApplication::processEvents();
+                const QPoint at = control->mapTo(area->viewport(), pos);
+                const QRect shown = area->viewport()->rect();
+                const int p = vertical ? at.y() : at.x();
+                const int low = vertical ? shown.top() : shown.left();
+                const int high = vertical ? shown.bottom() : shown.right();
+                if (p >= low && p <= high)
+                    break;
+                const int before = bar->value();
+                bar->triggerAction(p < low ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+                if (bar->value() == before)
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A mouse action at a place of a control (its middle by default), scrolled into view where it lies in a
+// scroll area, handed to the window system at the window the desktop shows there: it reaches what lies under the pointer, which may be another control,
+// another window or nothing. False when no window on view lies there.
+inline bool mouseAt(QWidget* control, QTest::MouseAction action, Qt::MouseButton button = Qt::LeftButton,
+                    Qt::KeyboardModifiers modifiers = {}, QPoint pos = {})
+{
+    if (!control)
+        return false;
+    if (pos.isNull())
+        pos = control->rect().center();
+    scrollIntoView(control, pos);
+    const QPoint global = control->mapToGlobal(pos);
+    QWindow* window = windowAt(global, control);
+    if (!window)
+        return false;
+    QTest::mouseEvent(action, window, button, modifiers, window->mapFromGlobal(global));
+    return true;
+}
+
+// A left click at a place of a control, its middle by default.
+inline bool click(QWidget* control, QPoint pos = {})
+{
+    return mouseAt(control, QTest::MouseClick, Qt::LeftButton, {}, pos);
+}
+inline bool click(QWidget* control, Qt::MouseButton button, QPoint pos = {})
+{
+    return mouseAt(control, QTest::MouseClick, button, {}, pos);
+}
+// A button pressed, or let go, at a place of a control: the two halves of a click, or of a drag.
+inline bool press(QWidget* control, Qt::MouseButton button = Qt::LeftButton, QPoint pos = {})
+{
+    return mouseAt(control, QTest::MousePress, button, {}, pos);
+}
+inline bool release(QWidget* control, Qt::MouseButton button = Qt::LeftButton, QPoint pos = {})
+{
+    return mouseAt(control, QTest::MouseRelease, button, {}, pos);
+}
+
+// The pointer moved over a control with no button down, as the window system reports it.
+inline bool movePointer(QWidget* control, QPoint pos = {}) { return mouseAt(control, QTest::MouseMove, Qt::NoButton, {}, pos); }
+
 // A left click on a list entry, at its middle. False when the entry cannot be seen.
 inline bool clickEntry(QAbstractItemView* view, int row, Qt::KeyboardModifiers modifiers = {})
 {
     const QRect r = entryOnScreen(view, row);
     if (r.isEmpty())
         return false;
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, r.center());
+    return mouseAt(view->viewport(), QTest::MouseClick, Qt::LeftButton, modifiers, r.center());
+}
+
+// One mouse event handed to the window system at a place of a top-level window, as the desktop reports
+// it; the window then gives it to whatever lies under the pointer. The window may go away meanwhile.
+inline void windowSystemMouse(QWindow* window, QPoint at, QEvent::Type type, Qt::MouseButton button, int timestamp,
+                              Qt::KeyboardModifiers modifiers = {})
+{
+    if (!window)
+        return;
+    if (type == QEvent::MouseButtonPress)
+        QTestPrivate::qtestMouseButtons.setFlag(button, true);
+    else if (type == QEvent::MouseButtonRelease)
+        QTestPrivate::qtestMouseButtons.setFlag(button, false);
+    qt_handleMouseEvent(window, at, window->mapToGlobal(at), QTestPrivate::qtestMouseButtons, button, type, modifiers,
+                        timestamp);
+}
+
+// Two left clicks within the double-click time, the first at a place of one control, the second at a
+// place of another (or the same), both places taken before the first click; the second press and its
+// release meet whatever the first click left under the pointer. The desktop makes a double-click of them
+// when the places lie close together. False when no window on view lies under the first place.
+inline bool doubleClickAcross(QWidget* first, QPoint firstAt, QWidget* second, QPoint secondAt)
+{
+    QWindow* handle = first && second ? windowAt(first->mapToGlobal(firstAt), first) : nullptr;
+    if (!handle)
+        return false;
+    QPointer<QWindow> window = handle;
+    const QPoint a = handle->mapFromGlobal(first->mapToGlobal(firstAt));
+    const QPoint b = handle->mapFromGlobal(second->mapToGlobal(secondAt));
+    // Well apart from any earlier click, then quick, as a hand does it.
+    int t = (QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval);
+    windowSystemMouse(window, a, QEvent::MouseButtonPress, Qt::LeftButton, t);
+    windowSystemMouse(window, a, QEvent::MouseButtonRelease, Qt::LeftButton, t += 40);
+    QApplication::processEvents();  // what the first click set going, before the second press comes
+    windowSystemMouse(window, b, QEvent::MouseButtonPress, Qt::LeftButton, t += 40);
+    windowSystemMouse(window, b, QEvent::MouseButtonRelease, Qt::LeftButton, t += 40);
+    QTest::lastMouseTimestamp = t + QTest::mouseDoubleClickInterval;
+    QApplication::processEvents();
     return true;
 }
 
-// A left click in the middle of a control.
-inline void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
-
-// A double-click as the desktop delivers it: the first click on the control, then the second press and
-// its release on whatever the first click left under the pointer (the window may have changed).
-inline void doubleClick(QWidget* control)
+// A double-click in the middle of a control, as the desktop delivers it.
+inline bool doubleClick(QWidget* control)
 {
-    QWidget* top = control->window();
-    const QPoint global = control->mapToGlobal(control->rect().center());
-    QTest::mousePress(control, Qt::LeftButton);
-    QTest::mouseRelease(control, Qt::LeftButton);
-    QApplication::processEvents();
-    QWidget* under = top ? top->childAt(top->mapFromGlobal(global)) : nullptr;
-    if (!under)
-        under = top;
-    if (!under)
-        return;
-    const QPoint local = under->mapFromGlobal(global);
-    QTest::mouseDClick(under, Qt::LeftButton, {}, local);
-    QTest::mouseRelease(under, Qt::LeftButton, {}, local);
-}
-
-// The pointer moved over a control with no button down, as the window system reports it.
-inline void movePointer(QWidget* control, QPoint pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, control->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QSpontaneKeyEvent::setSpontaneous(&move);
-    qApp->notify(control, &move);
+    return control && doubleClickAcross(control, control->rect().center(), control, control->rect().center());
 }
 
 // Picks a drop-down list's entry with the mouse: a click opens the list, a click on the entry takes it.
@@ -132,7 +249,7 @@ inline bool chooseEntry(QComboBox* box, int index)
     QApplication::processEvents();  // whatever the last action set going has settled
     QuietPopups quiet;
     const QPoint pressedAt = box->mapToGlobal(box->rect().center());
-    QTest::mouseClick(box, Qt::LeftButton);
+    click(box);
     QApplication::processEvents();  // as the event loop runs between one action and the next
     QAbstractItemView* view = box->view();
     if (!view || !view->isVisible())
@@ -149,7 +266,7 @@ inline bool chooseEntry(QComboBox* box, int index)
         at = other;
     movePointer(view->viewport(), at);
     QApplication::processEvents();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    click(view->viewport(), at);
     QApplication::processEvents();
     return !view->isVisible() && box->currentIndex() == index;
 }
@@ -160,15 +277,16 @@ inline bool clickTab(QTabWidget* tabs, int index)
     QTabBar* bar = tabs ? tabs->findChild<QTabBar*>() : nullptr;
     if (!bar || index < 0 || index >= bar->count())
         return false;
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    click(bar, bar->tabRect(index).center());
     return tabs->currentIndex() == index;
 }
 
 // Ticks or unticks a check box with a click, when it is not as wanted.
-inline void setTicked(QAbstractButton* box, bool ticked)
+inline bool setTicked(QAbstractButton* box, bool ticked)
 {
     if (box->isChecked() != ticked)
-        QTest::mouseClick(box, Qt::LeftButton);
+        click(box);
+    return box->isChecked() == ticked;
 }
 
 // Picks a drop-down list's entry with the keyboard, the list having the focus: Home, then Down.
@@ -257,7 +375,7 @@ inline void clickInto(QWidget* box)
     QApplication::processEvents();  // what the desktop still had to say of windows that came and went
     if (QWidget* window = surface->window(); window && !window->isActiveWindow())
         QApplication::setActiveWindow(window);
-    QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
+    click(surface);
     // The window comes to the front first, then the focus to the box, then what the box does on it.
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
@@ -355,17 +473,19 @@ inline bool chooseMenu(QAction* item)
     QMenuBar* bar = menuBarHolding(item);
     if (!bar)
         return false;
-    const QList<QAction*> path = menuPath(bar->actions(), item);
+    // The choice may take the window, its menu bar and its menus away: each is held where it may go.
+    QList<QPointer<QAction>> path;
+    for (QAction* a : menuPath(bar->actions(), item))
+        path << a;
     bool triggered = false;
-    QPointer<QAction> watched = item;
     const QMetaObject::Connection c = QObject::connect(item, &QAction::triggered, [&triggered] { triggered = true; });
     QuietPopups quiet;
     const QRect entry = bar->actionGeometry(path.first());
     QPoint pressedAt = bar->mapToGlobal(entry.center());
-    QTest::mouseClick(bar, Qt::LeftButton, {}, entry.center());
+    click(bar, entry.center());
     for (qsizetype i = 1; i < path.size(); ++i) {
-        QMenu* menu = path[i - 1]->menu();
-        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000))
+        QPointer<QMenu> menu = path[i - 1] ? path[i - 1]->menu() : nullptr;
+        if (!menu || !path[i] || !QTest::qWaitFor([menu] { return menu && menu->isVisible(); }, 1000))
             break;
         const QRect r = menu->actionGeometry(path[i]);
         // A release where the pointer has not moved since the menu opened closes the menu, as a desktop
@@ -378,11 +498,12 @@ inline bool chooseMenu(QAction* item)
             at = other;
         movePointer(menu, at);
         QApplication::processEvents();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+        if (!menu)
+            break;
         pressedAt = menu->mapToGlobal(at);
+        click(menu, at);
     }
-    if (watched)
-        QObject::disconnect(c);
+    QObject::disconnect(c);
     if (!triggered)
         closeMenus();
     QApplication::processEvents();
@@ -422,21 +543,26 @@ inline QRect titleBarPart(QMdiSubWindow* sub, QStyle::SubControl part)
 // its bar has no such part.
 inline bool clickTitleBar(QWidget* window, QStyle::SubControl part)
 {
-    QMdiSubWindow* sub = toolWindowFrame(window);
-    if (!sub || !sub->isVisible())
-        return false;
-    QApplication::processEvents();
-    const QRect r = titleBarPart(sub, part);
-    if (r.isEmpty())
-        return false;
-    const QPoint at = r.center();
-    movePointer(sub, at);
-    QPointer<QMdiSubWindow> alive = sub;
-    QTest::mousePress(sub, Qt::LeftButton, {}, at);
-    if (alive)
-        QTest::mouseRelease(sub, Qt::LeftButton, {}, at);
-    QApplication::processEvents();
-    return true;
+    QPointer<QMdiSubWindow> sub = toolWindowFrame(window);
+    for (int tries = 0; tries < 10 && sub && sub->isVisible(); ++tries) {
+        QApplication::processEvents();
+        const QRect r = titleBarPart(sub, part);
+        if (r.isEmpty())
+            return false;
+        const QPoint at = r.center();
+        const QPoint global = sub->mapToGlobal(at);
+        // The pointer comes to the part from beside it: the window system tells no move to where the
+        // pointer already is, and the frame lights a part only on a move.
+        movePointer(sub, QPoint(at.x(), r.bottom() + 3));
+        movePointer(sub, at);
+        // A window the desktop placed anew meanwhile is aimed at again.
+        if (!sub || titleBarPart(sub, part) != r || sub->mapToGlobal(at) != global)
+            continue;
+        click(sub, at);
+        QApplication::processEvents();
+        return true;
+    }
+    return false;
 }
 
 // The close box in the title bar of a tool window inside the main window, clicked with the mouse.
@@ -444,5 +570,54 @@ inline bool clickCloseBox(QWidget* window) { return clickTitleBar(window, QStyle
 
 // Brings a tool window to the front with a click on its title, as a user does to use its menus.
 inline bool clickTitle(QWidget* window) { return clickTitleBar(window, QStyle::SC_TitleBarLabel); }
+
+} // namespace testing
+
+namespace testing {
+
+// The tool window whose frame lies over a place of a control (its middle by default) inside the main
+// window's work area, or null when none does (the control's own window, or none, is there).
+inline QMdiSubWindow* toolWindowOver(QWidget* control, QPoint pos = {})
+{
+    QMdiSubWindow* own = nullptr;
+    for (QWidget* w = control; w && !own; w = w->parentWidget())
+        own = qobject_cast<QMdiSubWindow*>(w);
+    QMdiArea* area = own ? own->mdiArea() : nullptr;
+    if (!area)
+        return nullptr;
+    const QPoint at = control->mapTo(area->viewport(), pos.isNull() ? control->rect().center() : pos);
+    QWidget* top = area->viewport()->childAt(at);
+    for (; top && !qobject_cast<QMdiSubWindow*>(top); top = top->parentWidget()) {
+    }
+    return top && top != own ? static_cast<QMdiSubWindow*>(top) : nullptr;
+}
+
+// Takes the road a user takes to a control that another tool window covers: a click on the title of the
+// control's own window brings it to the front where that title is free; otherwise the covering window is
+// minimised with the button of its title bar. False when the control stays covered.
+inline bool uncover(QWidget* control)
+{
+    QMdiSubWindow* own = toolWindowFrame(control ? control->window() : nullptr);
+    for (QWidget* w = control; w && !own; w = w->parentWidget())
+        own = qobject_cast<QMdiSubWindow*>(w);
+    for (int i = 0; i < 20; ++i) {
+        QMdiSubWindow* over = toolWindowOver(control);
+        if (!over)
+            return true;
+        const QRect title = own ? titleBarPart(own, QStyle::SC_TitleBarLabel) : QRect();
+        if (!title.isEmpty() && !toolWindowOver(own, title.center()) && clickTitle(own) && !toolWindowOver(control))
+            return true;
+        if (!(over->windowFlags() & Qt::WindowMinimizeButtonHint))
+            return false;
+        // A frame learns where the parts of its title bar lie some moments after it was resized (a timer
+        // of its own): until then a click on its button may find none, and the user clicks again.
+        QPointer<QMdiSubWindow> window = over;
+        if (!QTest::qWaitFor([&] { return !window || (clickTitleBar(window, QStyle::SC_TitleBarMinButton) && window->isMinimized()); },
+                             2000) ||
+            toolWindowOver(control) == over)
+            return false;
+    }
+    return false;
+}
 
 } // namespace testing

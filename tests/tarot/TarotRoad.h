@@ -81,7 +81,7 @@ public:
         if (!open)
             return nullptr;
         open->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
-        QTest::mouseClick(open->cmdContd, Qt::LeftButton);
+        testing::click(open->cmdContd);
         return platform::Forms::Peek<tarot::frmTarotFront>();
     }
 
@@ -90,7 +90,7 @@ public:
         tarot::frmTarotFront* front = querent();
         if (!front)
             return nullptr;
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        testing::click(front->cmdNext);
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 
@@ -105,7 +105,7 @@ public:
             !typeInto(front->txtCountry, QStringLiteral("Wales")) ||
             !typeInto(front->txtQuestion, QStringLiteral("Shall I travel?")))
             return nullptr;
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        testing::click(front->cmdNext);
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 
@@ -130,7 +130,7 @@ inline QStringList pagesOpenedFrom(QWidget* form, QWidget* banner, const QString
 {
     seams().shell->opened.clear();
     if (action == QLatin1String("Label6"))
-        QTest::mouseClick(banner, Qt::LeftButton);
+        testing::click(banner);
     else
         chooseMenu(form->findChild<QAction*>(action));
     return seams().shell->opened;

@@ -155,7 +155,7 @@ private slots:
         for (int k = 0; k < 10; ++k)
             values << (k % 2 ? 0.1 : 0.9);
         script(values);
-        QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
+        testing::click(setUp->cmdAuto);
         seams().scheduler->runPending();
         checkDealtCards();
     }
@@ -165,7 +165,7 @@ private slots:
     {
         tarot::frmTarot* setUp = openSetUp();
         QVERIFY(setUp);
-        QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);
+        testing::click(setUp->cmdManual);
         frmTarotManual* w = platform::Forms::Peek<frmTarotManual>();
         QVERIFY(w);
         QCOMPARE(w->picManual->picture().devicePixelRatio(), 2.0);
@@ -179,7 +179,7 @@ private slots:
             values << (7 * k + 3.5) / 78.0 << (k % 2 ? 0.2 : 0.1);
         script(values);
         for (int i = 0; i < 10; ++i)
-            QTest::mouseClick(w->p[static_cast<size_t>(i)], Qt::LeftButton);
+            testing::click(w->p[static_cast<size_t>(i)]);
         seams().scheduler->runPending();
         checkDealtCards();
     }
@@ -260,7 +260,7 @@ private slots:
         for (int k = 0; k < 10; ++k)
             values << (3 + k + 0.5) / 78.0;
         script(values);
-        QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
+        testing::click(setUp->cmdAuto);
         seams().scheduler->runPending();
         frmAuto* w = cardLayout();
         QVERIFY(w);

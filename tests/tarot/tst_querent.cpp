@@ -91,6 +91,7 @@ private slots:
     void captionsAndMenus()
     {
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         const QList<std::pair<QString, QString>> captions = {
             {"lblName", "Name"},       {"lblCountry", "Country"}, {"lblAge", "Date of Birth"},
             {"lblQuestion", "Question"}, {"cmdOpen", "&Open Previous Record"}, {"cmdNext", "&Next"},
@@ -140,9 +141,11 @@ private slots:
     void aboutBoxFromTheMenu()
     {
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         bool shown = false;
         testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [&] {
             shown = true;
+            QVERIFY(platform::Forms::Peek<shell::frmAbout>());
             testing::click(platform::Forms::Peek<shell::frmAbout>()->cmdOK);
         });
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuSoftware"))));
@@ -204,6 +207,7 @@ private slots:
         QFETCH(int, messages);
         QGuiApplication::clipboard()->setText(QStringLiteral("123"));
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QLineEdit* box = country ? front->txtCountry : front->txtName;
         // What the box holds before, typed, and the cursor brought back with the arrow key.
         QVERIFY(testing::typeInto(box, before));
@@ -245,6 +249,7 @@ private slots:
         QFETCH(QString, after);
         QFETCH(int, messages);
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QInputMethodEvent event(QString(), {});
         event.setCommitString(commit);
         QApplication::sendEvent(front->txtName, &event);
@@ -255,6 +260,7 @@ private slots:
     void tabMovesOnWithoutAMessage()
     {
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QApplication::setActiveWindow(road.main());
         testing::clickInto(front->txtName);
         QCOMPARE(testing::focused(), front->txtName);
@@ -267,6 +273,7 @@ private slots:
     void pastingThroughTheBoxBypassesTheRule()
     {
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
         // Ctrl+V is a key the rule refuses; Shift+Insert pastes without a character of its own.
         testing::clickInto(front->txtName);
@@ -278,6 +285,7 @@ private slots:
     void questionAndDateHaveNoRule()
     {
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QTest::keyClicks(front->txtQuestion, QStringLiteral("Will I move in 2027?"));
         QCOMPARE(front->txtQuestion->toPlainText(), QStringLiteral("Will I move in 2027?"));
         QVERIFY(testing::seams().messages->shown.isEmpty());
@@ -308,6 +316,7 @@ private slots:
         QFETCH(QString, dob);
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QVERIFY(testing::typeInto(front->txtName, name));
         QVERIFY(testing::typeInto(front->txtCountry, country));
         QVERIFY(testing::typeInto(front->txtQuestion, question));
@@ -316,9 +325,10 @@ private slots:
         QVERIFY(testing::chooseEntry(front->cmbYear, year));
         tarot::State().TarotSpreadName = QStringLiteral("X");
 
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        testing::click(front->cmdNext);
 
         auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setUp);
         QVERIFY(TarotRoad::onView(setUp));
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));  // the load ran first
         QCOMPARE(setUp->txtName->text(), name);
@@ -335,13 +345,15 @@ private slots:
     {
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Ann")));
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuReset"))));
         QVERIFY(front->txtName->text().isEmpty());
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuNext"))));
         auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setUp);
         QVERIFY(TarotRoad::onView(setUp));
-        QTest::mouseClick(setUp->cmdBack, Qt::LeftButton);
+        testing::click(setUp->cmdBack);
         QVERIFY(TarotRoad::onView(front));
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
@@ -351,15 +363,17 @@ private slots:
     void backReloadsTheSetUpScreenButTheManualRoadKeepsIt()
     {
         tarot::frmTarotFront* front = road.querent();
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        QVERIFY(front);
+        testing::click(front->cmdNext);
         tarot::frmTarot* setUp = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setUp);
         QVERIFY(testing::chooseEntry(setUp->cboCards, 1));
         QVERIFY(testing::clickEntry(setUp->lstOption, 5));
-        QTest::mouseClick(setUp->cmdBack, Qt::LeftButton);
+        testing::click(setUp->cmdBack);
         QVERIFY(TarotRoad::onView(front));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        testing::click(front->cmdNext);
         setUp = platform::Forms::Peek<tarot::frmTarot>();
         QCOMPARE(setUp->cboCards->currentIndex(), 0);
         QCOMPARE(setUp->lstOption->currentRow(), 0);
@@ -369,17 +383,17 @@ private slots:
         QVERIFY(testing::clickEntry(setUp->lstOption, 5));
         // The real manual reading window, whose Back is taken.
         tarot::RegisterTarotForms();
-        QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);
+        testing::click(setUp->cmdManual);
         auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
         QVERIFY(manual);
         // The manual reading's Back: the querent screen again, the set-up screen still loaded and hidden.
-        QTest::mouseClick(manual->cmdBack, Qt::LeftButton);
+        testing::click(manual->cmdBack);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotManual")));
         QVERIFY(TarotRoad::onView(front));
         QVERIFY(!TarotRoad::onView(setUp));
         QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Cy")));
         road.log.clear();
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        testing::click(front->cmdNext);
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
         QVERIFY(TarotRoad::onView(setUp));
         QCOMPARE(setUp->cboCards->currentIndex(), 1);
@@ -391,6 +405,7 @@ private slots:
     void resetClearsEverythingAndFocusesTheName()
     {
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QApplication::setActiveWindow(road.main());
         QTest::keyClicks(front->txtName, QStringLiteral("Ann1"));
         QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("Wales")));
@@ -399,7 +414,7 @@ private slots:
         QVERIFY(testing::chooseEntry(front->cmbMonth, 4));
         QVERIFY(testing::chooseEntry(front->cmbYear, 4));
         QVERIFY(testing::tabTo(front->cmdCancel));
-        QTest::mouseClick(front->cmdReset, Qt::LeftButton);
+        testing::click(front->cmdReset);
         QVERIFY(front->txtName->text().isEmpty());
         QVERIFY(front->txtCountry->text().isEmpty());
         QVERIFY(front->txtQuestion->toPlainText().isEmpty());
@@ -413,8 +428,9 @@ private slots:
     {
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
+        QVERIFY(front);
         QVERIFY(mdi->picMain->isHidden());
-        QTest::mouseClick(front->cmdCancel, Qt::LeftButton);
+        testing::click(front->cmdCancel);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
         QVERIFY(!mdi->picMain->isHidden());
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmTarotOpen")));  // hidden, as the tool left it
@@ -423,7 +439,8 @@ private slots:
     void openPreviousRecordIsInPlace()
     {
         tarot::frmTarotFront* front = road.querent();
-        QTest::mouseClick(front->cmdOpen, Qt::LeftButton);
+        QVERIFY(front);
+        testing::click(front->cmdOpen);
         QVERIFY(TarotRoad::onView(front));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }

@@ -153,12 +153,12 @@ class TestReopen : public QObject {
         road.start();
         tarot::RegisterTarotForms();
         platform::setAppPath(folder.path());
+        // Wide enough that centring the card-layout window cannot be mistaken for moving it to the left.
+        testing::UseScreen(QSize(1920, 1200));
         front = road.querent();
         QVERIFY(front);
         mdi = shell::MDI();
         QVERIFY(mdi);
-        // Wide enough that centring the card-layout window cannot be mistaken for moving it to the left.
-        mdi->resize(1800, 1000);
         QVERIFY(mdi->ScaleWidth() > frmAuto::kClientWidth + 4000);
     }
 
@@ -192,10 +192,21 @@ class TestReopen : public QObject {
         return QFile::exists(file);
     }
 
+    // A click on a button of the querent screen, which the card-layout window of an earlier reading
+    // covers: that window is minimised first, as a user gets it out of the way.
+    bool useQuerentScreen(QWidget* button)
+    {
+        if (!testing::uncover(button))
+            return false;
+        testing::click(button);
+        return true;
+    }
+
     frmAuto* open(const QString& file)
     {
         seams().files->answers.enqueue(file);
-        QTest::mouseClick(front->cmdOpen, Qt::LeftButton);
+        if (!useQuerentScreen(front->cmdOpen))
+            return nullptr;
         return platform::Forms::Peek<frmAuto>();
     }
 
@@ -384,7 +395,7 @@ private slots:
         QVERIFY(save(path(QStringLiteral("after-open.slv"))));
         QCOMPARE(readAll(path(QStringLiteral("after-open.slv"))), expected);
 
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        QVERIFY(useQuerentScreen(front->cmdNext));
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));
         QVERIFY(save(path(QStringLiteral("after-next.slv"))));
         QCOMPARE(readAll(path(QStringLiteral("after-next.slv"))), expected);
@@ -549,13 +560,27 @@ private slots:
         QVERIFY(seams().messages->shown.isEmpty());
     }
 
+    // The card-layout window the user minimised to reach the querent screen stays minimised when the
+    // main window changes its size.
+    void minimisedLayoutStaysMinimised()
+    {
+        frmAuto* w = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
+        QVERIFY(w);
+        QVERIFY(testing::uncover(front->cmdOpen));
+        QVERIFY(w->subWindow()->isMinimized());
+        mdi->resize(mdi->width() - 200, mdi->height() - 100);
+        QApplication::processEvents();
+        QVERIFY(w->subWindow()->isMinimized());
+        QVERIFY(!testing::toolWindowOver(front->cmdOpen));
+    }
+
     // Cancel does nothing, and nothing is asked while a deal or its pause runs.
     void cancelAndBusy()
     {
         frmAuto* before = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
         const StateView state = StateView::now();
         const QString text = mdi->RTB->Text();
-        testing::click(front->cmdOpen);
+        QVERIFY(useQuerentScreen(front->cmdOpen));
         QCOMPARE(seams().files->requests.size(), 1);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(platform::Forms::Peek<frmAuto>(), before);
@@ -564,7 +589,7 @@ private slots:
 
         shell::BusyScope busy;
         seams().files->answers.enqueue(path(QStringLiteral("never.slv")));
-        testing::click(front->cmdOpen);
+        QVERIFY(useQuerentScreen(front->cmdOpen));
         QCOMPARE(seams().files->requests.size(), 1);
     }
 

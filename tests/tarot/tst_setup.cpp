@@ -75,7 +75,7 @@ class TestSetUp : public QObject {
             return nullptr;
         if (!testing::chooseEntry(front->cmbYear, 101))
             return nullptr;
-        QTest::mouseClick(front->cmdNext, Qt::LeftButton);
+        testing::click(front->cmdNext);
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 
@@ -161,6 +161,7 @@ private slots:
     void captionsAndMenus()
     {
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         QCOMPARE(setUp->windowTitle(), QStringLiteral("Ostrevan"));
         const QList<std::pair<QString, QString>> texts = {
             {setUp->Label4[0]->text(), "Select Deck"},
@@ -243,6 +244,7 @@ private slots:
         QFETCH(int, no);
         QFETCH(int, description);
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         // The routine behind the list's choice, called also with indexes no entry has.
         for (int index : indexes)
             setUp->ShowSpreadInfo(std::int16_t(index));
@@ -266,6 +268,7 @@ private slots:
         QVERIFY(writePicture(QDir(root).filePath(QStringLiteral("pic/c4.jpg")), QSize(60, 70)));
         platform::setAppPath(root);
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         QCOMPARE(setUp->pctCard->picture().size(), QSize(40, 50));
         QVERIFY(testing::clickEntry(setUp->lstOption, 4));
         QCOMPARE(setUp->pctCard->picture().size(), QSize(60, 70));
@@ -311,8 +314,9 @@ private slots:
         QFETCH(bool, minor);
         QFETCH(bool, major);
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         for (QChar c : clicks)
-            QTest::mouseClick(c == QLatin1Char('L') ? setUp->chkLA : setUp->chkHA, Qt::LeftButton);
+            testing::click(c == QLatin1Char('L') ? setUp->chkLA : setUp->chkHA);
         QCOMPARE(setUp->chkLA->isChecked(), minor);
         QCOMPARE(setUp->chkHA->isChecked(), major);
         QVERIFY(setUp->chkRev->isChecked());
@@ -333,6 +337,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(int, index);
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         QVERIFY(testing::clickEntry(setUp->lstOption, index == 1 ? 2 : 1));
         QVERIFY(testing::chooseMenu(setUp->findChild<QAction*>(item)));
         QCOMPARE(setUp->lstOption->currentRow(), index);
@@ -341,7 +346,7 @@ private slots:
         QCOMPARE(setUp->no, tarot::catalogue::SpreadCards(index));
         QCOMPARE(setUp->txtDisp->toPlainText(), tarot::catalogue::SpreadDescription(index));
         // What is handed over is the list's text, whatever the menu item's case.
-        QTest::mouseClick(setUp->cmdManual, Qt::LeftButton);
+        testing::click(setUp->cmdManual);
         QCOMPARE(tarot::State().TarotSpreadName, tarot::catalogue::SpreadText(index));
     }
 
@@ -407,9 +412,9 @@ private slots:
         if (road == AutoCastMenu || road == ManualMenu)
             QVERIFY(testing::clickTitle(setUp));
         switch (road) {
-        case AutoCastButton: QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton); break;
+        case AutoCastButton: testing::click(setUp->cmdAuto); break;
         case AutoCastMenu: QVERIFY(testing::chooseMenu(action(setUp, "mnuCast"))); break;
-        case ManualButton: QTest::mouseClick(setUp->cmdManual, Qt::LeftButton); break;
+        case ManualButton: testing::click(setUp->cmdManual); break;
         case ManualMenu: QVERIFY(testing::chooseMenu(action(setUp, "mnuManual"))); break;
         }
 
@@ -436,6 +441,7 @@ private slots:
         if (autoCast) {
             QCOMPARE(this->road.log, (QStringList{"unload:frmAuto", "load:frmAuto"}));
             platform::Form* layout = platform::Forms::Peek(QStringLiteral("frmAuto"));
+            QVERIFY(layout);
             QVERIFY(TarotRoad::onView(layout));
             QCOMPARE(layout->Left(), 0.0);
             QCOMPARE(layout->Top(), 0.0);
@@ -472,8 +478,9 @@ private slots:
         testing::seams().scheduler->immediate = false;
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         testing::setTicked(setUp->chkRev, false);
-        QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
+        testing::click(setUp->cmdAuto);
 
         QCOMPARE(testing::seams().scheduler->requestedDelays, QList<int>{3000});
         QVERIFY(shell::IsBusy());
@@ -486,7 +493,7 @@ private slots:
         for (QWidget* w : std::initializer_list<QWidget*>{setUp->cmdManual, setUp->cmdBack, setUp->cmdCancel,
                                                           setUp->cmdAuto, setUp->chkLA,
                                                           mdi->cmdSelectOption[0], mdi->cmdSelectOption[1]})
-            QTest::mouseClick(w, Qt::LeftButton);
+            testing::click(w);
         QTest::keyClick(setUp->lstOption, Qt::Key_Down);
         QTest::keyClick(setUp->cmdManual, Qt::Key_Space);
         for (const char* item : {"mnuManual", "mnuCast", "mnuBack", "mnuExit", "mnuTree"})
@@ -515,7 +522,7 @@ private slots:
         QVERIFY(!TarotRoad::onView(setUp));
         QVERIFY(mdi->picMain->isHidden());
         // Input reaches the windows again.
-        QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+        testing::click(mdi->cmdSelectOption[2]);
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmRunicTarotMain")));
     }
 
@@ -524,6 +531,7 @@ private slots:
         testing::seams().scheduler->immediate = false;
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         testing::setTicked(setUp->chkRev, false);
         QVERIFY(testing::chooseMenu(action(setUp, "mnuCast")));
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
@@ -538,8 +546,9 @@ private slots:
     {
         testing::seams().scheduler->immediate = false;
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         testing::setTicked(setUp->chkRev, false);
-        QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
+        testing::click(setUp->cmdAuto);
         QVERIFY(shell::IsBusy());
         road.log.clear();
         // No input reaches the screen while the pause holds it: an unload then comes from elsewhere in the
@@ -564,7 +573,8 @@ private slots:
         QFETCH(bool, autoCast);
         platform::Forms::Unregister(QString::fromLatin1(autoCast ? "frmAuto" : "frmTarotManual"));
         tarot::frmTarot* setUp = road.setUp();
-        QTest::mouseClick(autoCast ? setUp->cmdAuto : setUp->cmdManual, Qt::LeftButton);
+        QVERIFY(setUp);
+        testing::click(autoCast ? setUp->cmdAuto : setUp->cmdManual);
         QCOMPARE(tarot::State().AutoCastChosen, autoCast);
         QCOMPARE(tarot::State().ManualChosen, !autoCast);
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("Celtic Cross"));
@@ -573,7 +583,7 @@ private slots:
         QVERIFY(setUp->picMessage->isHidden());
         QVERIFY(!setUp->handingOver());
         // The screen still works.
-        QTest::mouseClick(setUp->cmdCancel, Qt::LeftButton);
+        testing::click(setUp->cmdCancel);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
     }
 
@@ -582,7 +592,8 @@ private slots:
         testing::seams().screen->height = 3000;
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
-        QTest::mouseClick(setUp->cmdAuto, Qt::LeftButton);
+        QVERIFY(setUp);
+        testing::click(setUp->cmdAuto);
         QCOMPARE(tarot::ReadingPaneHeightTw(), 0.0);
         QCOMPARE(mdi->RTB->maximumHeight(), 0);
     }
@@ -606,8 +617,9 @@ private slots:
         QFETCH(bool, querentOnView);
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
+        QVERIFY(setUp);
         if (way.startsWith(QLatin1String("cmd")))
-            QTest::mouseClick(setUp->findChild<QPushButton*>(way), Qt::LeftButton);
+            testing::click(setUp->findChild<QPushButton*>(way));
         else
             QVERIFY(testing::chooseMenu(setUp->findChild<QAction*>(way)));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));

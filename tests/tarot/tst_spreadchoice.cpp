@@ -207,9 +207,9 @@ private slots:
         const QRect from = testing::entryOnScreen(list, 1);
         const QRect to = testing::entryOnScreen(list, 3);
         QVERIFY(!from.isEmpty() && !to.isEmpty());
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from.center());
-        QTest::mouseMove(list->viewport(), to.center());
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, to.center());
+        testing::press(list->viewport(), Qt::LeftButton, from.center());
+        testing::movePointer(list->viewport(), to.center());
+        testing::release(list->viewport(), Qt::LeftButton, to.center());
         QCOMPARE(list->selectedItems().value(0)->text(), tarot::catalogue::SpreadText(3));
         QCOMPARE(setUp->no, 3);
         QCOMPARE(int(setUp->MaxCardInSet), 3);

@@ -115,8 +115,9 @@ private slots:
     {
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotOpen* open = road.entry();
+        QVERIFY(open);
         open->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
-        QTest::mouseClick(open->cmdContd, Qt::LeftButton);
+        testing::click(open->cmdContd);
         QVERIFY(TarotRoad::onView(platform::Forms::Peek<tarot::frmTarotFront>()));
         QCOMPARE(platform::Forms::Peek<tarot::frmTarotOpen>(), open);  // hidden, still loaded
         QVERIFY(!TarotRoad::onView(open));

@@ -89,9 +89,22 @@ public:
     }
 };
 
+void keepOutOfTheLog(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 class DesktopShell final : public IShell {
 public:
-    void openUrl(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
+    void openUrl(const QString& address) override
+    {
+        // When no browser can be started, Qt writes the whole address to the session's log, and the
+        // referral's address holds what the user typed (names and e-mail addresses). Qt has no way to
+        // open an address quietly, so its messages are kept out of the log for the time of the call
+        // (a message another thread writes in that moment goes too), and a plain one stands in for them.
+        const QtMessageHandler before = qInstallMessageHandler(keepOutOfTheLog);
+        const bool opened = QDesktopServices::openUrl(QUrl(address));
+        qInstallMessageHandler(before);
+        if (!opened)
+            qWarning("The web browser could not be started.");
+    }
 };
 
 class SystemRandom final : public IRandom {
@@ -384,6 +397,8 @@ IInstanceGuard& instanceGuard()
 }
 
 IPrinting& printing() { return lazy(reg().printing, [] { return std::make_unique<DefaultPrinter>(); }); }
+
+std::unique_ptr<IShell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
 
 std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath) { return std::make_unique<PdfPrinting>(pdfPath); }
 std::unique_ptr<IPrinting> makeDefaultPrinting() { return std::make_unique<DefaultPrinter>(); }

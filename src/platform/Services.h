@@ -173,6 +173,8 @@ QStringList instanceLockPaths();
 // The folder for files of a moment: the system's temporary folder, else /tmp, else /var/tmp, whichever is
 // first a folder this user can write into.
 QString temporaryFolder();
+// The desktop's browser, as the program opens addresses.
+std::unique_ptr<IShell> makeDesktopShell();
 // Prints into a PDF file instead of a printer: what a test reads back.
 std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath);
 // The default printer through the print system, as the program prints.

@@ -6,6 +6,8 @@
 
 #include <QUrl>
 
+#include <string>
+
 namespace shell {
 
 namespace {
@@ -16,16 +18,39 @@ struct Entry {
     QString TellAFriendState::*value;
     const char* placeholder;
     const char* refusal;
+    int longest;          // characters
+    const char* tooLong;  // the message for an entry longer than that
 };
 
-// The order the request tests them in, which is not the order of the boxes on screen.
-const Entry kEntries[] = {
-    {&TellAFriendState::strReferName, "Your Name", "Please Enter Your Name"},
-    {&TellAFriendState::strReferEmail, "Your Email Address", "Please Enter Your Email"},
-    {&TellAFriendState::strReferMessage, "Your Message", "Please Enter Your Message"},
-    {&TellAFriendState::strReferFriendName, "Friend's Name", "Please Enter Your Friend's Name"},
-    {&TellAFriendState::strReferFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+// The order the request tests them in, which is not the order of the boxes on screen. The longest
+// entries keep the whole address well inside what one argument of a program may hold (128 KiB on Linux):
+// past it the browser would never start, and the user would be told nothing.
+constexpr Entry kEntries[] = {
+    {&TellAFriendState::strReferName, "Your Name", "Please Enter Your Name", 100,
+     "Please Keep Your Name To 100 Characters"},
+    {&TellAFriendState::strReferEmail, "Your Email Address", "Please Enter Your Email", 254,
+     "Please Keep Your Email Address To 254 Characters"},
+    {&TellAFriendState::strReferMessage, "Your Message", "Please Enter Your Message", 2000,
+     "Please Keep Your Message To 2000 Characters"},
+    {&TellAFriendState::strReferFriendName, "Friend's Name", "Please Enter Your Friend's Name", 100,
+     "Please Keep Your Friend's Name To 100 Characters"},
+    {&TellAFriendState::strReferFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email", 254,
+     "Please Keep Your Friend's Email Address To 254 Characters"},
 };
+
+// A character takes at most four bytes in UTF-8, each three when percent-encoded.
+constexpr int kLongestEncodedCharacter = 12;
+constexpr int longestAddress()
+{
+    int bytes = 2 * static_cast<int>(std::char_traits<char>::length(kSiteAddress)) +
+                static_cast<int>(std::char_traits<char>::length(
+                    "/selvanthe/ssd.php?page=qvms-refer-a-friend&taf1=&taf2=&taf3=&taf4=&taf5=&taf6=/selvanthe/"));
+    for (const Entry& e : kEntries)
+        bytes += e.longest * kLongestEncodedCharacter;
+    return bytes;
+}
+// A quarter of the limit: a launcher may pass the address on inside a longer argument of its own.
+static_assert(longestAddress() <= 32 * 1024, "the longest referral address must fit one program argument");
 
 QByteArray encoded(const QString& value) { return QUrl::toPercentEncoding(value); }
 
@@ -63,11 +88,16 @@ void SendReferral()
     TellAFriendState& s = g_state;
     for (const Entry& e : kEntries) {
         const QString value = TrimSpaces(s.*e.value);
-        if (value.isEmpty() || value == QLatin1String(e.placeholder)) {
+        const char* refusal = nullptr;
+        if (value.isEmpty() || value == QLatin1String(e.placeholder))
+            refusal = e.refusal;
+        else if (value.toUcs4().size() > e.longest)
+            refusal = e.tooLong;
+        if (refusal) {
             // Over the exit screen, which stays on top: a box left to find its own place could open
             // behind it, modal and out of sight.
             platform::messageBoxes().show(platform::Forms::Peek(QStringLiteral("frmExitScreen")),
-                                          QString::fromLatin1(e.refusal), platform::MsgIcon::Critical,
+                                          QString::fromLatin1(refusal), platform::MsgIcon::Critical,
                                           platform::MsgButtons::Ok, platform::AppTitle());
             return;
         }

@@ -26,7 +26,8 @@ QString TrimSpaces(const QString& text);
 QByteArray ReferralAddress(const QString& name, const QString& email, const QString& message,
                            const QString& friendName, const QString& friendEmail);
 
-// Checks the stored entries in turn; the first that is empty or still its placeholder is told in a
+// Checks the stored entries in turn; the first that is empty, still its placeholder, or longer than the
+// request takes (100 characters for a name, 254 for an e-mail address, 2000 for the message) is told in a
 // message box and ends the request. Otherwise builds the address and opens it.
 void SendReferral();
 // Opens the last address built in the default browser. What the browser does is not looked at.

@@ -1,5 +1,6 @@
 // The refer-a-friend form on the exit screen: its placeholders and focus rules, the space refusal, the
 // checks in their order with their messages, and the exact referral address opened.
+#include "EnvironmentKept.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -13,7 +14,9 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -72,6 +75,32 @@ QStringList shownTexts()
 }
 
 QWidget* focused(shell::frmExitScreen* s) { return s->focusWidget(); }
+
+// Pastes a text over what a box holds, as a user does: a click into it (the message box, beyond the
+// frame, is reached with Tab from Submit), Ctrl+A, then Ctrl+V.
+bool pasteInto(shell::frmExitScreen* s, QWidget* box, const QString& text)
+{
+    if (box == s->txtMessage) {
+        testing::clickInto(s->txtFriendEmail);
+        if (!testing::tabTo(s->cmdSubmit) || !testing::tabTo(s->txtMessage))
+            return false;
+    } else {
+        testing::clickInto(box);
+    }
+    QGuiApplication::clipboard()->setText(text);
+    return testing::focused() == box && testing::key(Qt::Key_A, Qt::ControlModifier) &&
+           testing::key(Qt::Key_V, Qt::ControlModifier);
+}
+
+// A text of the length given in characters, each of them four bytes in UTF-8; an e-mail address ends
+// in "@b.c" and a name of its own.
+QString longText(int characters, const QString& ending = {})
+{
+    QString text;
+    for (int i = 0; i < characters - ending.size(); ++i)
+        text += QStringLiteral("\U0001F600");
+    return text + ending;
+}
 
 } // namespace
 
@@ -239,6 +268,79 @@ private slots:
         QCOMPARE(seams().shell->opened.size(), 2);
         QCOMPARE(seams().shell->opened[0], seams().shell->opened[1]);
         QVERIFY(seams().messages->shown.isEmpty());
+    }
+
+    // Entries pasted longer than the request takes are refused, each with how long it may be; at their
+    // longest, all at once, the address still starts a program as one argument, as the browser gets it.
+    void longEntries_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("refusal");  // empty: the page opens
+        QTest::newRow("name") << "txtName" << 101 << "Please Keep Your Name To 100 Characters";
+        QTest::newRow("email") << "txtEmail" << 255 << "Please Keep Your Email Address To 254 Characters";
+        QTest::newRow("message") << "txtMessage" << 2001 << "Please Keep Your Message To 2000 Characters";
+        QTest::newRow("message far past the system's limit")
+            << "txtMessage" << 40000 << "Please Keep Your Message To 2000 Characters";
+        QTest::newRow("friend's name") << "txtFriendName" << 101 << "Please Keep Your Friend's Name To 100 Characters";
+        QTest::newRow("friend's email")
+            << "txtFriendEmail" << 255 << "Please Keep Your Friend's Email Address To 254 Characters";
+        QTest::newRow("every entry at its longest") << "" << 0 << "";
+    }
+    void longEntries()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, characters);
+        QFETCH(QString, refusal);
+        shell::frmExitScreen* s = openExitScreen();
+        QVERIFY(typeIn(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Hello"),
+                       QStringLiteral("Bob"), QStringLiteral("c@d.e")));
+        if (box.isEmpty()) {
+            QVERIFY(pasteInto(s, s->txtName, longText(100)));
+            QVERIFY(pasteInto(s, s->txtEmail, longText(254, QStringLiteral("a@b.c"))));
+            QVERIFY(pasteInto(s, s->txtMessage, longText(2000)));
+            QVERIFY(pasteInto(s, s->txtFriendName, longText(100)));
+            QVERIFY(pasteInto(s, s->txtFriendEmail, longText(254, QStringLiteral("c@d.e"))));
+        } else {
+            const bool email = box.endsWith(QLatin1String("Email"));
+            QVERIFY(pasteInto(s, s->findChild<QWidget*>(box), longText(characters, email ? "x@y.z" : "")));
+        }
+        testing::click(s->cmdSubmit);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(shownTexts(), QStringList{refusal});
+            QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
+            QVERIFY(seams().shell->opened.isEmpty());
+            return;
+        }
+        QVERIFY(seams().messages->shown.isEmpty());
+        QCOMPARE(seams().shell->opened.size(), 1);
+        const QString address = seams().shell->opened[0];
+        QVERIFY(address.contains(QStringLiteral("&taf3=") + QUrl::toPercentEncoding(longText(2000))));
+        QCOMPARE(QProcess::execute(QStringLiteral("/bin/true"), {address}), 0);
+    }
+
+    // The browser that cannot be started never puts the address in the log: it holds what the user typed.
+    void openingAnAddressLogsNothingOfIt()
+    {
+        testing::EnvironmentKept path("PATH");
+        testing::EnvironmentKept browser("BROWSER");
+        testing::EnvironmentKept defaultBrowser("DEFAULT_BROWSER");
+        QTemporaryDir nothing;
+        qputenv("PATH", QFile::encodeName(nothing.path()));
+        qunsetenv("BROWSER");
+        qunsetenv("DEFAULT_BROWSER");
+        static QStringList logged;
+        logged.clear();
+        const QtMessageHandler before =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
+        platform::makeDesktopShell()->openUrl(QString::fromLatin1(
+            kPrefix + "&taf1=Anna%20Secretname&taf2=anna.secret%40x.org&taf3=Hi&taf4=Bob&taf5=bob%40y.org" + kProduct));
+        qInstallMessageHandler(before);
+        for (const QString& line : logged) {
+            QVERIFY2(!line.contains(QStringLiteral("ecret"), Qt::CaseInsensitive), qPrintable(line));
+            QVERIFY2(!line.contains(QStringLiteral("taf")), qPrintable(line));
+        }
+        QVERIFY(logged.size() <= 1);
     }
 
     void requestWithoutEntriesOpensNothing()

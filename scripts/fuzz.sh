@@ -33,11 +33,32 @@ for t in "${targets[@]}"; do
     fi
   fi
 done
+# The longest input each target is given: above its reader's cap, so that inputs at the cap and past it
+# are tried (libFuzzer's own default, 4096 bytes, stops short of the .slv cap and at the .brn cap).
+#   reading_file  8 KiB cap         details_file  4 KiB cap       links  1024 characters, UTF-16 too
+#   referral      the longest entries at four bytes a character (about 10.5 KiB)
+max_len() {
+  case "$1" in
+    reading_file) echo 16384 ;;
+    details_file) echo 8192 ;;
+    links) echo 8192 ;;
+    referral) echo 16384 ;;
+    *) echo 4096 ;;
+  esac
+}
+# A seed longer than its target's longest input would be cut short: the cap has moved past it.
+for t in "${targets[@]}"; do
+  longest="$(find "$here/tests/fuzz/corpus/$t" -type f -printf '%s\n' | sort -n | tail -1)"
+  if [ "${longest:-0}" -gt "$(max_len "$t")" ]; then
+    echo "fuzz $t: a seed of $longest bytes is longer than -max_len=$(max_len "$t")"; status=1
+  fi
+done
 # The targets run side by side, one process each.
 pids=()
 for t in "${targets[@]}"; do
   mkdir -p "$dir/corpus/$t" "$dir/artifacts/$t"
-  "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 \
+  "$dir/fuzz/fuzz_$t" -max_len="$(max_len "$t")" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=3072 \
+    -print_final_stats=1 \
     -artifact_prefix="$dir/artifacts/$t/" "$dir/corpus/$t" "$here/tests/fuzz/corpus/$t" \
     > "$dir/fuzz-$t.log" 2>&1 &
   pids+=($!)

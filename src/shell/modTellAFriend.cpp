@@ -19,23 +19,23 @@ struct Entry {
     const char* placeholder;
     const char* refusal;
     int longest;          // characters
-    const char* tooLong;  // the message for an entry longer than that
+    const char* tooLong;  // the message for an entry longer than that, the length at %1
 };
 
 // The order the request tests them in, which is not the order of the boxes on screen. The longest
 // entries keep the whole address well inside what one argument of a program may hold (128 KiB on Linux):
 // past it the browser would never start, and the user would be told nothing.
 constexpr Entry kEntries[] = {
-    {&TellAFriendState::strReferName, "Your Name", "Please Enter Your Name", 100,
-     "Please Keep Your Name To 100 Characters"},
-    {&TellAFriendState::strReferEmail, "Your Email Address", "Please Enter Your Email", 254,
-     "Please Keep Your Email Address To 254 Characters"},
-    {&TellAFriendState::strReferMessage, "Your Message", "Please Enter Your Message", 2000,
-     "Please Keep Your Message To 2000 Characters"},
-    {&TellAFriendState::strReferFriendName, "Friend's Name", "Please Enter Your Friend's Name", 100,
-     "Please Keep Your Friend's Name To 100 Characters"},
-    {&TellAFriendState::strReferFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email", 254,
-     "Please Keep Your Friend's Email Address To 254 Characters"},
+    {&TellAFriendState::strReferName, "Your Name", "Please Enter Your Name", kLongestReferralName,
+     "Please Keep Your Name To %1 Characters"},
+    {&TellAFriendState::strReferEmail, "Your Email Address", "Please Enter Your Email", kLongestReferralEmail,
+     "Please Keep Your Email Address To %1 Characters"},
+    {&TellAFriendState::strReferMessage, "Your Message", "Please Enter Your Message", kLongestReferralMessage,
+     "Please Keep Your Message To %1 Characters"},
+    {&TellAFriendState::strReferFriendName, "Friend's Name", "Please Enter Your Friend's Name",
+     kLongestReferralName, "Please Keep Your Friend's Name To %1 Characters"},
+    {&TellAFriendState::strReferFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email",
+     kLongestReferralEmail, "Please Keep Your Friend's Email Address To %1 Characters"},
 };
 
 // A character takes at most four bytes in UTF-8, each three when percent-encoded.
@@ -88,16 +88,16 @@ void SendReferral()
     TellAFriendState& s = g_state;
     for (const Entry& e : kEntries) {
         const QString value = TrimSpaces(s.*e.value);
-        const char* refusal = nullptr;
+        QString refusal;
         if (value.isEmpty() || value == QLatin1String(e.placeholder))
-            refusal = e.refusal;
+            refusal = QString::fromLatin1(e.refusal);
         else if (value.toUcs4().size() > e.longest)
-            refusal = e.tooLong;
-        if (refusal) {
+            refusal = QString::fromLatin1(e.tooLong).arg(e.longest);
+        if (!refusal.isEmpty()) {
             // Over the exit screen, which stays on top: a box left to find its own place could open
             // behind it, modal and out of sight.
             platform::messageBoxes().show(platform::Forms::Peek(QStringLiteral("frmExitScreen")),
-                                          QString::fromLatin1(refusal), platform::MsgIcon::Critical,
+                                          refusal, platform::MsgIcon::Critical,
                                           platform::MsgButtons::Ok, platform::AppTitle());
             return;
         }

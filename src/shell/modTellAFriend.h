@@ -17,6 +17,11 @@ struct TellAFriendState {
 };
 TellAFriendState& TellAFriend();
 
+// The longest entries the request takes, in characters.
+constexpr int kLongestReferralName = 100;
+constexpr int kLongestReferralEmail = 254;  // the longest address mail can carry
+constexpr int kLongestReferralMessage = 2000;
+
 // The text without its leading and trailing spaces. Only the space goes: a message's closing CR LF stays,
 // so an untouched message still differs from its placeholder.
 QString TrimSpaces(const QString& text);

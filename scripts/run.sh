@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Selvanthe.
+# Sets up, builds the program alone (not the tests and benchmarks) and starts it. JOBS sets the number of
+# build jobs (default: every core).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/setup.sh"
-bash "$here/scripts/build.sh" build
-exec "$here/build/bin/selvanthe"
+BUILD_TARGET=selvanthe bash "$here/scripts/build.sh" build
+exec "$here/build/bin/selvanthe" "$@"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite (offscreen; no display needed).
 # With SANITIZE=1 it does the same in a separate build under AddressSanitizer and UndefinedBehaviorSanitizer.
+# JOBS sets the number of build jobs and of tests run at once (default: every core).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/setup.sh"
@@ -12,4 +13,4 @@ else
   bash "$here/scripts/build.sh" "$dir"
 fi
 cd "$here/$dir"
-QT_QPA_PLATFORM=offscreen ctest -j"$(nproc)" --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest -j"${JOBS:-$(nproc)}" --output-on-failure

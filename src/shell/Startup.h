@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QString>
 
 namespace shell {
@@ -7,8 +8,14 @@ namespace shell {
 // launcher and icon.
 QString ApplicationName();
 QString DesktopFileName();
+// The program's icon at every size drawn for the desktop's icon theme, so that the window system picks
+// the one it needs for a title bar, a task bar or a window switcher.
+QIcon ProgramIcon();
 
-// Sets up the application object's names and runs the start-up sequence. False when this copy must end
-// at once (another copy is running).
+// Gives the program its names and version. Needs no application object: the command line is answered
+// with them before there is one.
+void NameProgram();
+// Runs the start-up sequence on the application object: the program's icon for every window and message
+// box, then the start-up window. False when this copy must end at once (another copy is running).
 bool StartProgram();
 } // namespace shell

@@ -6,6 +6,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "shell/Startup.h"
 #include "shell/Version.h"
 #include "shell/modHelp.h"
 
@@ -34,8 +35,8 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     SetCaption(QString::fromLatin1(kProgramCaption));
+    setWindowIcon(ProgramIcon());
     const QPixmap icon = platform::BuiltInPicture(QStringLiteral(":/pictures/icons/program.png"), QSize(32, 32));
-    setWindowIcon(QIcon(icon));
     platform::setBackColor(this, Qt::black);
     SetClientSizeTw(6810, 3870);
 

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/Quit.h"
+#include "shell/Startup.h"
 #include "shell/Version.h"
 #include "shell/frmStartup.h"
 #include "shell/modHelp.h"
@@ -166,7 +167,7 @@ void frmExitScreen::Form_Load()
         icon = startup->IMGIcon.ListImage(1);
     if (icon.isNull())  // the start-up window stays loaded for the whole run; this is only a safety net
         icon = platform::BuiltInPicture(QStringLiteral(":/pictures/icons/program.png"), QSize(32, 32));
-    setWindowIcon(QIcon(icon));
+    setWindowIcon(ProgramIcon());
     picExitIcon->setPicture(icon);
 
     platform::Randomize();

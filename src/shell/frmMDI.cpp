@@ -10,6 +10,7 @@
 #include "runes/RuneTables.h"
 #include "shell/ListHelpers.h"
 #include "shell/Quit.h"
+#include "shell/Startup.h"
 #include "shell/ToolSwitch.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -82,7 +83,7 @@ frmMDI* MDI() { return platform::Forms::Peek<frmMDI>(); }
 frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
 {
     SetCaption(QString::fromLatin1(kProgramCaption));
-    setWindowIcon(QIcon(platform::BuiltInPicture(QStringLiteral(":/pictures/icons/program.png"), QSize(32, 32))));
+    setWindowIcon(ProgramIcon());
     buildPanels();
     buildMenus();
     // The panels never make the window larger than the screen: they give up space instead.

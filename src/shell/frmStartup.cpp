@@ -3,6 +3,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "shell/Quit.h"
+#include "shell/Startup.h"
 #include "shell/Version.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -27,7 +28,7 @@ void frmStartup::Form_Load()
 {
     SetCaption(QString::fromLatin1(kProgramCaption));
     lblStartupCaption->setText(QString::fromLatin1(kProgramCaption));
-    setWindowIcon(QIcon(IMGIcon.ListImage(1)));
+    setWindowIcon(ProgramIcon());
     picStartupIcon->setPicture(IMGIcon.ListImage(1));
 
     if (platform::instanceGuard().previousInstance()) {

@@ -15,7 +15,7 @@ QStringList PictureRootCandidates(const QString& programFolder, const QStringLis
                            QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(SELVANTHE_DATA_FROM_PROGRAM)))};
     for (const QString& data : dataFolders)
         if (!data.isEmpty())
-            candidates << QDir(data).filePath(QStringLiteral("selvanthe"));
+            candidates << QDir(data).filePath(QStringLiteral(SELVANTHE_DATA_IN_DATA_FOLDER));
     candidates.removeDuplicates();
     return candidates;
 }

@@ -1,6 +1,6 @@
 // What `cmake --install` lays out, checked in the installation given on the command line:
 //   install_tst_installed <prefix> [Qt Test options]
-// The program alone in its bin folder; its pictures found from there by the program's own search, and
+// The program alone in the games' folder; its pictures found from there by the program's own search, and
 // from the desktop's data folders; a desktop entry, icons and metainfo that name one another and the
 // program as it names itself.
 #include "platform/PictureFiles.h"
@@ -68,11 +68,13 @@ class TestInstalled : public QObject {
     Q_OBJECT
     const QDir prefix;
 
-    QString bin() const { return prefix.filePath(QStringLiteral(SELVANTHE_INSTALL_BINDIR)); }
+    QString bin() const { return prefix.filePath(QStringLiteral(SELVANTHE_INSTALL_PROGRAM_DIR)); }
     QString data(const QString& rel) const
     {
         return QDir(prefix.filePath(QStringLiteral(SELVANTHE_INSTALL_DATADIR))).filePath(rel);
     }
+    // Where a game's data goes.
+    QString pictureData() const { return data(QStringLiteral("games/selvanthe")); }
 
 public:
     explicit TestInstalled(const QString& prefixPath) : prefix(prefixPath) {}
@@ -88,13 +90,13 @@ private slots:
         QVERIFY(program.isFile() && program.isExecutable());
     }
 
-    // From <prefix>/bin, where the installed program runs, its own search lands on the data folder, and
+    // From <prefix>/games, where the installed program runs, its own search lands on the data folder, and
     // every picture the tarot tool asks for is there and readable, with its twin for dense screens beside
     // it at twice the size.
     void picturesFoundBesideTheProgram()
     {
         const QString root = tarot::FindPictureRoot(bin(), {});
-        QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(data(QStringLiteral("selvanthe"))).canonicalFilePath());
+        QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(pictureData()).canonicalFilePath());
         QVERIFY(tarot::PictureFoldersPresent(root));
         QStringList files;
         for (int deck = 0; deck < tarot::catalogue::DeckCount; ++deck)
@@ -120,7 +122,7 @@ private slots:
         QVERIFY(elsewhere.isValid());
         const QString root = tarot::FindPictureRoot(
             elsewhere.path(), {elsewhere.filePath(QStringLiteral("nothing")), data(QString())});
-        QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(data(QStringLiteral("selvanthe"))).canonicalFilePath());
+        QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(pictureData()).canonicalFilePath());
     }
 
     void desktopEntryNamesTheProgramItsIconAndItsWindow()
@@ -131,9 +133,12 @@ private slots:
         QCOMPARE(entry.value(QStringLiteral("Name")), QStringLiteral("Selvanthe"));
         QVERIFY(!entry.value(QStringLiteral("Comment")).isEmpty());
         QVERIFY(!entry.value(QStringLiteral("Categories")).isEmpty());
-        // Exec names the installed program, found on the path.
-        const QString exec = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
-        QCOMPARE(QDir(bin()).entryList(QDir::Files), QStringList{exec});
+        // Exec names the installed program by its full path (of the prefix the build was made for, which
+        // may not be this one): the games' folder is not on every session's PATH.
+        const QFileInfo exec(entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0));
+        QVERIFY2(exec.isAbsolute(), qPrintable(exec.filePath()));
+        QCOMPARE(QDir(bin()).entryList(QDir::Files), QStringList{exec.fileName()});
+        QCOMPARE(exec.dir().dirName(), QDir(bin()).dirName());
         QCOMPARE(entry.value(QStringLiteral("Icon")), id);
         QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), shell::ApplicationName());
     }
@@ -165,7 +170,7 @@ private slots:
 
     void manualPage()
     {
-        const QFileInfo page(prefix.filePath(QStringLiteral(SELVANTHE_INSTALL_MANDIR "/man1/selvanthe.1.gz")));
+        const QFileInfo page(prefix.filePath(QStringLiteral(SELVANTHE_INSTALL_MANDIR "/man6/selvanthe.6.gz")));
         QVERIFY2(page.isFile() && page.size() > 0, qPrintable(page.filePath()));
     }
 };

@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 using testing::seams;
 
 namespace {
@@ -97,7 +99,9 @@ private slots:
         const QImage icon = platform::Forms::Peek<shell::frmStartup>()->IMGIcon.ListImage(1).toImage();
         QVERIFY(!icon.isNull());
         QCOMPARE(screen->picExitIcon->picture().toImage(), icon);
-        QVERIFY(!screen->windowIcon().isNull());
+        QList<QSize> iconSizes = screen->windowIcon().availableSizes();
+        std::sort(iconSizes.begin(), iconSizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(iconSizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
         // Loaded once: one message drawn, and the program still runs.
         QCOMPARE(seams().random->reseeds, 1);
         QCOMPARE(seams().random->values.size(), 1);

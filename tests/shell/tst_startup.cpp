@@ -4,6 +4,7 @@
 
 #include "FakeToolWindows.h"
 #include "shell/Codec.h"
+#include "shell/Startup.h"
 #include "shell/frmMDI.h"
 #include "shell/frmStartup.h"
 #include "shell/modHelp.h"
@@ -14,10 +15,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/stat.h>
 #include <grp.h>
@@ -42,6 +45,14 @@ void storeDate(const QDateTime& when)
     platform::settingsStore().set(QStringLiteral("Selvanthe"), QStringLiteral("Settings"),
                                   shell::EncodeString("Duration"),
                                   shell::EncodeString(when.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")).toLatin1()));
+}
+
+// The sizes an icon holds, smallest first.
+QList<QSize> sizesOf(const QIcon& icon)
+{
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    return sizes;
 }
 
 class ThrowingStore : public platform::ISettingsStore {
@@ -409,6 +420,33 @@ private slots:
         QVERIFY(mdi->isVisible());
         QCOMPARE(mdi->windowTitle(), QStringLiteral("Selvanthe v1.15"));
         QVERIFY(seams().messages->shown.isEmpty());
+    }
+
+    // The program's icon at every size of the desktop's icon theme, on the message boxes start-up shows
+    // before any window (as the program makes its boxes: on the parent they are given) and on the main
+    // window.
+    void programIconOnTheFirstBoxesAndTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("anotherCopy");
+        QTest::newRow("already running") << true;
+        QTest::newRow("update question") << false;
+    }
+    void programIconOnTheFirstBoxesAndTheMainWindow()
+    {
+        QFETCH(bool, anotherCopy);
+        const QList<QSize> everySize{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        seams().guard->anotherRunning = anotherCopy;
+        storeDate(seams().clock->current.addDays(-30));
+        QList<QSize> onTheBox;
+        seams().messages->whileShown = [&] {
+            QMessageBox box(seams().messages->shown.constLast().parent);
+            onTheBox = sizesOf(box.windowIcon());
+        };
+        QCOMPARE(shell::StartProgram(), !anotherCopy);
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(onTheBox, everySize);
+        if (!anotherCopy)
+            QCOMPARE(sizesOf(shell::MDI()->windowIcon()), everySize);
     }
 
     void failingReminderStillOpensTheMainWindow()

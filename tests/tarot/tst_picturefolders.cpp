@@ -12,12 +12,13 @@ using testing::TarotRoad;
 
 namespace {
 
-// Folders named by their path under one temporary root: "prefix/bin" is the program's folder,
-// "prefix/share/selvanthe" the installation's data folder, "data1" and "data2" the desktop's data folders.
+// Folders named by their path under one temporary root: "prefix/games" is the program's folder,
+// "prefix/share/games/selvanthe" the installation's data folder, "data1" and "data2" the desktop's data
+// folders.
 class Tree {
 public:
     QString path(const QString& rel) const { return QDir(dir_.path()).filePath(rel); }
-    QString programFolder() const { return path(QStringLiteral("prefix/bin")); }
+    QString programFolder() const { return path(QStringLiteral("prefix/games")); }
     QStringList dataFolders() const { return {path(QStringLiteral("data1")), path(QStringLiteral("data2"))}; }
 
     // "cards+pic" makes both picture folders under rel; "cards" or "pic" only the one.
@@ -45,12 +46,12 @@ private slots:
 
     void candidatesInOrder()
     {
-        const QStringList c = tarot::PictureRootCandidates(QStringLiteral("/opt/sv/bin"),
+        const QStringList c = tarot::PictureRootCandidates(QStringLiteral("/opt/sv/games"),
                                                            {QStringLiteral("/home/u/.local/share"), QString(),
                                                             QStringLiteral("/usr/share")});
-        QCOMPARE(c, (QStringList{QStringLiteral("/opt/sv/bin"), QStringLiteral("/opt/sv/share/selvanthe"),
-                                 QStringLiteral("/home/u/.local/share/selvanthe"),
-                                 QStringLiteral("/usr/share/selvanthe")}));
+        QCOMPARE(c, (QStringList{QStringLiteral("/opt/sv/games"), QStringLiteral("/opt/sv/share/games/selvanthe"),
+                                 QStringLiteral("/home/u/.local/share/games/selvanthe"),
+                                 QStringLiteral("/usr/share/games/selvanthe")}));
     }
 
     void firstPlaceHoldingBoth_data()
@@ -58,22 +59,25 @@ private slots:
         QTest::addColumn<QStringList>("layout");  // pairs of folder and what it holds
         QTest::addColumn<QString>("found");       // "" for the program's folder, with the check failing there
 
-        QTest::newRow("build tree") << QStringList{"prefix/bin", "cards+pic"} << "prefix/bin";
-        QTest::newRow("installed") << QStringList{"prefix/share/selvanthe", "cards+pic"} << "prefix/share/selvanthe";
+        QTest::newRow("build tree") << QStringList{"prefix/games", "cards+pic"} << "prefix/games";
+        QTest::newRow("installed") << QStringList{"prefix/share/games/selvanthe", "cards+pic"}
+                                   << "prefix/share/games/selvanthe";
         QTest::newRow("beside the program wins over the installation")
-            << QStringList{"prefix/bin", "cards+pic", "prefix/share/selvanthe", "cards+pic"} << "prefix/bin";
+            << QStringList{"prefix/games", "cards+pic", "prefix/share/games/selvanthe", "cards+pic"} << "prefix/games";
         QTest::newRow("half a folder beside the program is passed over")
-            << QStringList{"prefix/bin", "cards", "prefix/share/selvanthe", "cards+pic"} << "prefix/share/selvanthe";
+            << QStringList{"prefix/games", "cards", "prefix/share/games/selvanthe", "cards+pic"}
+            << "prefix/share/games/selvanthe";
         QTest::newRow("a data folder of the desktop")
-            << QStringList{"data2/selvanthe", "cards+pic"} << "data2/selvanthe";
+            << QStringList{"data2/games/selvanthe", "cards+pic"} << "data2/games/selvanthe";
         QTest::newRow("the first data folder wins")
-            << QStringList{"data1/selvanthe", "cards+pic", "data2/selvanthe", "cards+pic"} << "data1/selvanthe";
+            << QStringList{"data1/games/selvanthe", "cards+pic", "data2/games/selvanthe", "cards+pic"}
+            << "data1/games/selvanthe";
         QTest::newRow("the installation wins over the data folders")
-            << QStringList{"data1/selvanthe", "cards+pic", "prefix/share/selvanthe", "cards+pic"}
-            << "prefix/share/selvanthe";
-        QTest::newRow("each place half full") << QStringList{"prefix/bin", "pic", "prefix/share/selvanthe", "cards",
-                                                             "data1/selvanthe", "pic"}
-                                              << "";
+            << QStringList{"data1/games/selvanthe", "cards+pic", "prefix/share/games/selvanthe", "cards+pic"}
+            << "prefix/share/games/selvanthe";
+        QTest::newRow("each place half full")
+            << QStringList{"prefix/games", "pic", "prefix/share/games/selvanthe", "cards", "data1/games/selvanthe", "pic"}
+            << "";
         QTest::newRow("nothing anywhere") << QStringList{} << "";
     }
     void firstPlaceHoldingBoth()
@@ -81,7 +85,7 @@ private slots:
         QFETCH(QStringList, layout);
         QFETCH(QString, found);
         Tree tree;
-        QVERIFY(tree.make(QStringLiteral("prefix/bin"), QString()));
+        QVERIFY(tree.make(QStringLiteral("prefix/games"), QString()));
         for (int i = 0; i + 1 < layout.size(); i += 2)
             QVERIFY(tree.make(layout[i], layout[i + 1]));
 
@@ -98,12 +102,13 @@ private slots:
     void aFileIsNoFolder()
     {
         Tree tree;
-        QVERIFY(tree.make(QStringLiteral("prefix/bin"), QStringLiteral("cards")));
-        QVERIFY(tree.make(QStringLiteral("data1/selvanthe"), QStringLiteral("cards+pic")));
-        QFile file(tree.path(QStringLiteral("prefix/bin/pic")));
+        QVERIFY(tree.make(QStringLiteral("prefix/games"), QStringLiteral("cards")));
+        QVERIFY(tree.make(QStringLiteral("data1/games/selvanthe"), QStringLiteral("cards+pic")));
+        QFile file(tree.path(QStringLiteral("prefix/games/pic")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QCOMPARE(tarot::FindPictureRoot(tree.programFolder(), tree.dataFolders()), tree.path(QStringLiteral("data1/selvanthe")));
+        QCOMPARE(tarot::FindPictureRoot(tree.programFolder(), tree.dataFolders()),
+                 tree.path(QStringLiteral("data1/games/selvanthe")));
     }
 
     // The tarot tool of an installed program opens on the installation's folders, and reads its spread
@@ -111,10 +116,10 @@ private slots:
     void theToolOpensOnAnInstallation()
     {
         Tree tree;
-        QVERIFY(tree.make(QStringLiteral("prefix/share/selvanthe"), QStringLiteral("cards+pic")));
+        QVERIFY(tree.make(QStringLiteral("prefix/share/games/selvanthe"), QStringLiteral("cards+pic")));
         QImage spread(40, 50, QImage::Format_RGB32);
         spread.fill(Qt::darkGreen);
-        QVERIFY(spread.save(tree.path(QStringLiteral("prefix/share/selvanthe/pic/c0.jpg")), "JPG"));
+        QVERIFY(spread.save(tree.path(QStringLiteral("prefix/share/games/selvanthe/pic/c0.jpg")), "JPG"));
         platform::setAppPath(tree.programFolder());
 
         tarot::frmTarot* setUp = road.setUp();

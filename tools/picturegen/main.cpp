@@ -159,7 +159,7 @@ int main(int argc, char** argv)
         w.Resource([&](int s) { return DrawProgramIcon(size, s); }, QStringLiteral("icons/program-%1.png").arg(size), QStringLiteral("icon"),
                    QString::number(size), QStringLiteral("Program"));
     // The program's icon for the desktop's icon theme, one picture for each size folder of the theme. An
-    // installation puts them in place; they are not compiled in.
+    // installation puts them in place; compiled in, they are every window's icon.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         w.Save(DrawProgramIcon(size), w.resources + QStringLiteral("/desktop/icon-%1.png").arg(size));
     static const std::array<const char*, 3> tools = {"tarot", "runes", "runic"};

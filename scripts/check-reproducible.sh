@@ -39,7 +39,7 @@ for deb in "$first"/*.deb; do
     [ "$build" = first ] && from="$deb" || from="$second/$name"
     dpkg-deb -R "$from" "$dir"
   done
-  diff -rq "$work/unpacked/$name/first" "$work/unpacked/$name/second" | sed 's/^/  /' || true
+  (cd "$work/unpacked/$name" && diff -rq first second) | sed 's/^/  /' || true
   # The members' times, owners and order are not files: the listings show those.
   diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$second/$name") > /dev/null \
     || echo "  the listings differ (times, owners, modes or order): compare dpkg-deb -c of both"

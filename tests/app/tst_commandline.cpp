@@ -78,6 +78,7 @@ private slots:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("HOME"), home.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        environment.insert(QStringLiteral("TMPDIR"), home.path());
         const Run run = runProgram({QStringLiteral("--colour"), QStringLiteral("red")}, environment);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QString());

@@ -3,8 +3,16 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleHints>
+#include <QStyleOptionFocusRect>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -67,25 +76,33 @@ bool explicitlyHidden(const QWidget* w)
     return w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);
 }
 
-// Where a label's text lies in the label, laid out in the given width.
-QRect textIn(const QLabel* label, const QRect& inside)
+// What the fitting needs to know of a control that shows a text: a label, or a clickable caption.
+struct TextShown {
+    QWidget* control;
+    QString text;
+    Qt::Alignment align;
+    bool wrap;
+    bool picture;  // it shows a picture, which its size is made for
+};
+
+// Where the text lies in the control, laid out in the given inside.
+QRect textIn(const TextShown& t, const QRect& inside)
 {
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return label->fontMetrics().boundingRect(inside, flags, label->text());
+    const int flags = int(t.align) | (t.wrap ? Qt::TextWordWrap : 0);
+    return t.control->fontMetrics().boundingRect(inside, flags, t.text);
 }
 
-// The label's size that shows its text laid out in the given outer width.
-QSize needed(const QLabel* label, int width)
+// The control's size that shows its text laid out in the given outer width.
+QSize needed(const TextShown& t, int width)
 {
-    const QSize extra = label->size() - label->contentsRect().size();
+    const QSize extra = t.control->size() - t.control->contentsRect().size();
     const QRect inside(0, 0, std::max(1, width - extra.width()), 1 << 20);
-    const QRect text = textIn(label, inside);
-    return text.size() + extra;
+    return textIn(t, inside).size() + extra;
 }
 
-bool holds(const QLabel* label, QSize size)
+bool holds(const TextShown& t, QSize size)
 {
-    const QSize need = needed(label, size.width());
+    const QSize need = needed(t, size.width());
     return need.width() <= size.width() && need.height() <= size.height();
 }
 
@@ -140,10 +157,100 @@ int widest(const QRect& design, const Room& room, Qt::Alignment align)
     return design.width() + std::max(0, toRight);
 }
 
+// Grows a control that shows a text from its design rectangle until its whole text shows: first into
+// the free width beside it, keeping its height; where that is not enough, it wraps (wrapOn) and grows
+// downward. A place given by the window since the last fit is the new place to start from.
+void FitToText(QWidget* control, TextShown t, const std::function<void()>& wrapOn, QRect& design, QRect& fitted)
+{
+    if (design.isNull() || control->geometry() != fitted)
+        design = control->geometry();
+    QRect to = design;
+    if (!t.text.isEmpty() && !t.picture && !holds(t, design.size())) {
+        const Room room = roomBeside(control, design);
+        const int most = widest(design, room, t.align);
+        std::optional<int> width;
+        if (!t.wrap) {
+            // As wide as its one line, where the room beside it allows.
+            if (const int line = needed(t, 1 << 20).width(); line <= most)
+                width = std::max(line, design.width());
+            else {
+                wrapOn();  // one line cannot hold it: it wraps
+                t.wrap = true;
+            }
+        }
+        // The narrowest width beside it that holds the text in the design height.
+        if (!width && t.wrap)
+            for (int w = design.width(); w <= most; ++w)
+                if (holds(t, QSize(w, design.height()))) {
+                    width = w;
+                    break;
+                }
+        if (width) {
+            to = widened(design, *width, t.align);
+            to.setHeight(std::max(design.height(), needed(t, *width).height()));
+        }
+        else {
+            // Downward, in the design width, or as wide as its longest word needs.
+            int w = design.width();
+            while (w < most && needed(t, w).width() > w)
+                ++w;
+            to = widened(design, w, t.align);
+            to.setHeight(std::max(design.height(), needed(t, w).height()));
+        }
+    }
+    // Grown past the bottom of what holds it, it rises as far as it can instead.
+    const QWidget* parent = control->parentWidget();
+    if (const int over = to.bottom() - (parent->height() - 1); over > 0 && to.height() > design.height())
+        to.translate(0, -std::min(over, std::max(0, to.top())));
+    fitted = to;
+    if (to != control->geometry())
+        control->setGeometry(to);
+}
+
 template <class T> T* dressed(T* control, const QString& name, const TwRect& at, const Look& look)
 {
     Dress(control, name, at, look);
     return control;
+}
+
+// What a screen reader learns of a clickable: a button or a link, named by its caption or by what its
+// picture shows, that it presses.
+class ClickableAccessible final : public QAccessibleWidget {
+public:
+    explicit ClickableAccessible(Clickable* c)
+        : QAccessibleWidget(c, c->role() == Clickable::Role::Link ? QAccessible::Link : QAccessible::Button)
+    {
+    }
+    Clickable* clickable() const { return static_cast<Clickable*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? clickable()->text().simplified() : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = clickable()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            clickable()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* clickableFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("platform::Clickable") && object && object->isWidgetType())
+        return new ClickableAccessible(static_cast<Clickable*>(object));
+    return nullptr;
 }
 
 } // namespace
@@ -218,48 +325,9 @@ void Label::Fit()
     if (fitting_ || isWindow() || !parentWidget())
         return;
     const QScopedValueRollback<bool> guard(fitting_, true);
-    // A place given by the window since the last fit is the new place to start from.
-    if (design_.isNull() || geometry() != fitted_)
-        design_ = geometry();
-    QRect to = design_;
-    if (!text().isEmpty() && pixmap().isNull() && !holds(this, design_.size())) {
-        const Room room = roomBeside(this, design_);
-        const int most = widest(design_, room, alignment());
-        std::optional<int> width;
-        if (!wordWrap()) {
-            // As wide as its one line, where the room beside it allows.
-            if (const int line = needed(this, 1 << 20).width(); line <= most)
-                width = std::max(line, design_.width());
-            else
-                QLabel::setWordWrap(true);  // one line cannot hold it: it wraps
-        }
-        // The narrowest width beside it that holds the text in the design height.
-        if (!width && wordWrap())
-            for (int w = design_.width(); w <= most; ++w)
-                if (holds(this, QSize(w, design_.height()))) {
-                    width = w;
-                    break;
-                }
-        if (width) {
-            to = widened(design_, *width, alignment());
-            to.setHeight(std::max(design_.height(), needed(this, *width).height()));
-        }
-        else {
-            // Downward, in the design width, or as wide as its longest word needs.
-            int w = design_.width();
-            while (w < most && needed(this, w).width() > w)
-                ++w;
-            to = widened(design_, w, alignment());
-            to.setHeight(std::max(design_.height(), needed(this, w).height()));
-        }
-    }
-    // Grown past the bottom of what holds it, it rises as far as it can instead.
-    if (const int over = to.bottom() - (parentWidget()->height() - 1); over > 0 && to.height() > design_.height())
-        to.translate(0, -std::min(over, std::max(0, to.top())));
-    fitted_ = to;
+    FitToText(this, {this, text(), alignment(), wordWrap(), !pixmap().isNull()}, [this] { QLabel::setWordWrap(true); },
+              design_, fitted_);
     fittedFor_ = fittedFor();
-    if (to != geometry())
-        setGeometry(to);
 }
 
 bool Label::event(QEvent* event)
@@ -281,6 +349,155 @@ void Label::paintEvent(QPaintEvent* event)
     if (fittedFor() != fittedFor_ && !fitting_)
         QTimer::singleShot(0, this, [this] { Fit(); });
     QLabel::paintEvent(event);
+}
+
+Clickable::Clickable(QWidget* parent, Role role) : QAbstractButton(parent), role_(role)
+{
+    static const bool factory = [] {
+        QAccessible::installFactory(clickableFactory);
+        return true;
+    }();
+    Q_UNUSED(factory);
+}
+
+void Clickable::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void Clickable::setStretch(bool on)
+{
+    stretch_ = on;
+    update();
+}
+
+void Clickable::setText(const QString& text)
+{
+    QAbstractButton::setText(text);
+    // A caption of the design is shown as written: no access key of its own.
+    setShortcut(QKeySequence());
+    Fit();
+}
+
+void Clickable::setAlignment(Qt::Alignment align)
+{
+    align_ = align;
+    Fit();
+    update();
+}
+
+void Clickable::setWordWrap(bool on)
+{
+    wrap_ = on;
+    Fit();
+    update();
+}
+
+QString Clickable::fittedFor() const
+{
+    return text() + QLatin1Char('\n') + font().key() + (wrap_ ? QLatin1String("\nwrap") : QLatin1String());
+}
+
+void Clickable::Fit()
+{
+    if (fitting_ || isWindow() || !parentWidget())
+        return;
+    const QScopedValueRollback<bool> guard(fitting_, true);
+    FitToText(this, {this, text(), align_, wrap_, !picture_.isNull()}, [this] { wrap_ = true; }, design_, fitted_);
+    fittedFor_ = fittedFor();
+}
+
+QSize Clickable::sizeHint() const
+{
+    if (!picture_.isNull())
+        return picture_.deviceIndependentSize().toSize();
+    const int flags = int(align_) | (wrap_ ? Qt::TextWordWrap : 0);
+    return fontMetrics().boundingRect(QRect(0, 0, wrap_ ? width() : 1 << 20, 1 << 20), flags, text()).size();
+}
+
+bool Clickable::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        onView_.start();
+        Fit();
+        break;
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        Fit();
+        break;
+    default: break;
+    }
+    return QAbstractButton::event(event);
+}
+
+void Clickable::paintEvent(QPaintEvent*)
+{
+    // A caption given through the button's own setter is caught here, on its way to the screen.
+    if (fittedFor() != fittedFor_ && !fitting_)
+        QTimer::singleShot(0, this, [this] { Fit(); });
+    QPainter painter(this);
+    if (!picture_.isNull()) {
+        if (stretch_)
+            painter.drawPixmap(rect(), picture_);
+        else
+            painter.drawPixmap(0, 0, picture_);
+    }
+    if (!text().isEmpty()) {
+        const int flags = int(align_) | (wrap_ ? Qt::TextWordWrap : 0);
+        style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(), QPalette::WindowText);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+void Clickable::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Return press it as Space does, as they press a push button that is its window's default.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void Clickable::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressBefore_ = pressed_ ? lastPress_ : 0;
+        lastPress_ = event->timestamp();
+        pressed_ = true;
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void Clickable::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractButton::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The double-click's first press: the one before this press, when this press came to it too.
+    const quint64 first = lastPress_ == event->timestamp() ? pressBefore_ : (pressed_ ? lastPress_ : 0);
+    const quint64 interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const bool ownDoubleClick = first != 0 && event->timestamp() - first <= interval;
+    const bool cameAfterFirstPress = onView_.isValid() && onView_.elapsed() < qint64(interval);
+    if (ownDoubleClick || cameAfterFirstPress) {
+        setDown(false);
+        event->accept();
+        return;
+    }
+    if (lastPress_ != event->timestamp())
+        mousePressEvent(event);  // the press of this click came as the double-click alone
+    event->accept();
 }
 
 void Frame::KeepCaptionClear()
@@ -306,7 +523,8 @@ void Frame::KeepCaptionClear()
         QRect used = child->geometry();
         const auto* label = qobject_cast<const QLabel*>(child);
         if (label && !label->autoFillBackground() && !label->text().isEmpty() && label->pixmap().isNull())
-            used = textIn(label, label->contentsRect()).translated(child->pos());
+            used = textIn({child, label->text(), label->alignment(), label->wordWrap(), false}, label->contentsRect())
+                       .translated(child->pos());
         if (used.top() < top && used.bottom() >= caption.top()) {
             const int down = top - used.top();
             child->move(child->x(), child->y() + down);
@@ -348,6 +566,9 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
                         const Look& look)
 {
     QPushButton* button = dressed(new QPushButton(caption, parent), name, at, look);
+    // Enter and Return press the button that has the focus, as Space does; no button of a tool window
+    // is pressed by Enter from elsewhere.
+    button->setAutoDefault(true);
     keepReadable(button, look);
     return button;
 }
@@ -356,6 +577,7 @@ QPushButton* MakeWrappingButton(QWidget* parent, const QString& name, const QStr
                                 const Look& look)
 {
     QPushButton* button = dressed<QPushButton>(new WrappingButton(caption, parent), name, at, look);
+    button->setAutoDefault(true);
     keepReadable(button, look);
     return button;
 }
@@ -375,6 +597,27 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const TwRect& at, const 
 PictureBox* MakePicture(QWidget* parent, const QString& name, const TwRect& at)
 {
     return dressed(new PictureBox(parent), name, at, {});
+}
+
+Clickable* MakeLink(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look,
+                    Clickable::Role role)
+{
+    auto* link = new Clickable(parent, role);
+    link->setFocusPolicy(Qt::NoFocus);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setWordWrap(look.wrap);
+    link->setAlignment(look.align ? look.align : Qt::AlignLeft | Qt::AlignVCenter);
+    dressed(link, name, at, look);
+    link->setText(text);
+    return link;
+}
+
+Clickable* MakeClickablePicture(QWidget* parent, const QString& name, const TwRect& at, const QString& shows)
+{
+    auto* picture = dressed(new Clickable(parent, Clickable::Role::Button), name, at, {});
+    picture->setFocusPolicy(Qt::StrongFocus);
+    picture->setAccessibleName(shows);
+    return picture;
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look)

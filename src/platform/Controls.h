@@ -2,10 +2,13 @@
 // The one place that makes the controls of the windows: labels, buttons, frames, panels, picture places,
 // text boxes and drop-down lists, each with its design name, its rectangle in twips, its font and its
 // colours. Whatever every control of a kind must do on this desktop lives here, not in the windows.
+#include <QAbstractButton>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 
 #include <optional>
@@ -75,6 +78,60 @@ private:
     bool fitting_ = false;
 };
 
+// Whatever the user clicks that is not a push button: a picture, a caption, a link, a banner, a panel. It
+// shows what a picture place or a label of the design shows (a picture at its top-left corner, or
+// stretched over it; a text laid out as the label lays it out, in its font and colours, growing to its
+// text as a Label does) and is a button to the toolkit: a click is a press and a release inside it, Space,
+// Enter and Return press it while it has the focus, which it shows with the style's focus frame, and a
+// screen reader finds it by its role (a button or a link) and its name (its caption, or what it shows,
+// given with setAccessibleName). The second press of its own double-click is no click, nor is a
+// double-click's second press that lands on it when it came on view after the first: a double-click never
+// reaches past the screen its first click opened.
+class Clickable : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum class Role { Button, Link };
+    explicit Clickable(QWidget* parent = nullptr, Role role = Role::Button);
+
+    Role role() const { return role_; }
+
+    const QPixmap& picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    void setStretch(bool on);
+
+    // Its caption, shown as written: an ampersand is no access key.
+    void setText(const QString& text);
+    Qt::Alignment alignment() const { return align_; }
+    void setAlignment(Qt::Alignment align);
+    bool wordWrap() const { return wrap_; }
+    void setWordWrap(bool on);
+    // Grows it to its caption now.
+    void Fit();
+
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString fittedFor() const;
+    Role role_;
+    QPixmap picture_;
+    bool stretch_ = false;
+    Qt::Alignment align_ = Qt::AlignLeft | Qt::AlignVCenter;
+    bool wrap_ = false;
+    QRect design_, fitted_;
+    QString fittedFor_;
+    bool fitting_ = false;
+    QElapsedTimer onView_;           // since it last came on view
+    quint64 lastPress_ = 0, pressBefore_ = 0;
+    bool pressed_ = false;
+};
+
 // A frame with a caption around a group of controls. Whenever it comes on view, a control that would lie
 // under its caption moves down below it, and the frame grows downward as far as what it holds needs.
 class Frame : public QGroupBox {
@@ -103,6 +160,12 @@ Frame* MakeFrame(QWidget* parent, const QString& name, const QString& caption, c
 // A plain panel without a border or caption.
 QFrame* MakePanel(QWidget* parent, const QString& name, const TwRect& at, const Look& look = {});
 PictureBox* MakePicture(QWidget* parent, const QString& name, const TwRect& at);
+// A caption that acts on a click (a link or a banner), dressed as MakeLabel dresses a label. Links are
+// no Tab stops, as the design's labels were not; a screen reader still reaches and presses them.
+Clickable* MakeLink(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look = {},
+                    Clickable::Role role = Clickable::Role::Link);
+// A picture that acts on a click; it is a Tab stop. Its accessible name tells what it shows.
+Clickable* MakeClickablePicture(QWidget* parent, const QString& name, const TwRect& at, const QString& shows);
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text, const TwRect& at,
                        const Look& look = {});
 // A list to choose from, not to type in.

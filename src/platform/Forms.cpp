@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -81,6 +82,66 @@ private:
     QPointer<Form> form_;
 };
 
+// The frame of a tool window inside the main window. Tab and Shift+Tab go round the tool window's
+// controls and, past its last (or first) one, on to the main window's own controls instead of round the
+// tool window again, so that the tool buttons and the reading pane stay within reach.
+class ToolFrame final : public QMdiSubWindow {
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        QWidget* from = QApplication::focusWidget();
+        if (!QMdiSubWindow::focusNextPrevChild(next))
+            return false;
+        QWidget* to = QApplication::focusWidget();
+        if (!from || !to || !isAncestorOf(from) || !isAncestorOf(to))
+            return true;
+        const QList<QWidget*> order = chainWithin();
+        const qsizetype before = order.indexOf(from);
+        const qsizetype after = order.indexOf(to);
+        const bool wentRound =
+            to == from || (before >= 0 && after >= 0 && (next ? after < before : after > before));
+        if (wentRound)
+            if (QWidget* outside = nextOutside(from, next))
+                outside->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+
+private:
+    QList<QWidget*> chainWithin() const
+    {
+        QList<QWidget*> out;
+        for (QWidget* w = nextInFocusChain(); w && w != this && out.size() < 10000; w = w->nextInFocusChain())
+            if (isAncestorOf(w))
+                out << w;
+        return out;
+    }
+
+    static bool inToolWindow(const QWidget* w)
+    {
+        for (; w && !w->isWindow(); w = w->parentWidget())
+            if (qobject_cast<const QMdiSubWindow*>(w))
+                return true;
+        return false;
+    }
+
+    // The next control, in the focus order of the whole main window, that Tab may stop at and that lies
+    // outside every tool window.
+    static QWidget* nextOutside(QWidget* from, bool forward)
+    {
+        QWidget* top = from->window();
+        int guard = 0;
+        for (QWidget* w = forward ? from->nextInFocusChain() : from->previousInFocusChain(); w && w != from && guard++ < 10000;
+             w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
+            if (w->window() != top || inToolWindow(w))
+                continue;
+            if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled() &&
+                !w->focusProxy())
+                return w;
+        }
+        return nullptr;
+    }
+};
+
 } // namespace
 
 Form::Form(const QString& formName, Kind kind) : formName_(formName), kind_(kind)
@@ -103,8 +164,10 @@ void Form::attach(QMdiArea* area)
 {
     if (kind_ != Kind::MdiChild || !area || sub_)
         return;
-    sub_ = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* frame = new ToolFrame;
+    frame->setWidget(this);
+    sub_ = area->addSubWindow(frame, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     sub_->setObjectName(formName_ + QStringLiteral("_frame"));
     sub_->setAttribute(Qt::WA_DeleteOnClose, false);
     sub_->installEventFilter(new SubWindowCloser(this));

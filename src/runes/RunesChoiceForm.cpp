@@ -45,13 +45,12 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
     SetClientSizeTw(8025, 6720);
     setMouseTracking(true);
 
-    Label1 = platform::MakeLabel(this, QStringLiteral("Label1"), kChoiceBanner, {540, 120, 6690, 465},
-                                 Verdana(9.75, true, true));
-    Label1->setAlignment(Qt::AlignCenter);
+    Label1 = platform::MakeLink(this, QStringLiteral("Label1"), kChoiceBanner, {540, 120, 6690, 465},
+                                platform::Look(Verdana(9.75, true, true)).Align(Qt::AlignCenter));
     platform::setBackColor(Label1, Qt::white);
     platform::setForeColor(Label1, Qt::red);
     Label1->setAttribute(Qt::WA_NoMousePropagation);
-    new MouseRelay(Label1, [this] { Label1_Click(); });
+    connect(Label1, &QAbstractButton::clicked, this, [this] { Label1_Click(); });
 
     fraInstruction = CellFrame(this, QStringLiteral("fraInstruction"), design.instructionCaption, 0);
     Label2 = platform::MakeLabel(fraInstruction, QStringLiteral("Label2"), QString::fromLatin1(design.instruction),
@@ -66,25 +65,26 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
         QGroupBox* frame = CellFrame(this, QStringLiteral("fraChoice(%1)").arg(cell.index), cell.caption, g + 1);
         fraChoice[i] = frame;
 
-        auto* picture = platform::MakePicture(frame, QStringLiteral("picCatagory(%1)").arg(cell.index),
-                                              {cell.pictureLeft, cell.pictureTop, kPictureWidth, kPictureHeight});
+        // The picture is the choice's Tab stop, named by its frame's caption; its description is a second
+        // place to click it.
+        platform::Clickable* picture = platform::MakeClickablePicture(
+            frame, QStringLiteral("picCatagory(%1)").arg(cell.index),
+            {cell.pictureLeft, cell.pictureTop, kPictureWidth, kPictureHeight}, QString::fromLatin1(cell.caption));
         platform::setBackColor(picture, Qt::white);
         picture->setPicture(platform::BuiltInPicture(QString::fromLatin1(design.picturePattern).arg(cell.index),
                                                      QSize(63, 84)));
-        new MouseRelay(
-            picture, [this, n = cell.index] { picCatagory_Click(n); }, [this, n = cell.index] { picCatagory_MouseMove(n); },
-            platform::ClickKeys::SpaceAndEnter);
+        connect(picture, &QAbstractButton::clicked, this, [this, n = cell.index] { picCatagory_Click(n); });
+        new MouseRelay(picture, [this, n = cell.index] { picCatagory_MouseMove(n); });
         picCatagory[i] = picture;
 
-        QLabel* info = platform::MakeLabel(frame, QStringLiteral("lblInfo(%1)").arg(cell.index),
-                                           QString::fromLatin1(cell.info),
-                                           {cell.infoLeft, cell.infoTop, cell.infoWidth, cell.infoHeight},
-                                           Verdana(design.infoPointSize));
-        info->setWordWrap(true);
-        info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        platform::Clickable* info = platform::MakeLink(
+            frame, QStringLiteral("lblInfo(%1)").arg(cell.index), QString::fromLatin1(cell.info),
+            {cell.infoLeft, cell.infoTop, cell.infoWidth, cell.infoHeight},
+            platform::Look(Verdana(design.infoPointSize)).Align(Qt::AlignLeft | Qt::AlignTop).Wrap(),
+            platform::Clickable::Role::Button);
         info->setAutoFillBackground(true);
-        new MouseRelay(
-            info, [this, n = cell.index] { lblInfo_Click(n); }, [this, n = cell.index] { lblInfo_MouseMove(n); });
+        connect(info, &QAbstractButton::clicked, this, [this, n = cell.index] { lblInfo_Click(n); });
+        new MouseRelay(info, [this, n = cell.index] { lblInfo_MouseMove(n); });
         lblInfo[i] = info;
     }
 

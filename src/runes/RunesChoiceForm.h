@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 }
 
@@ -47,13 +48,13 @@ public:
     void Form_MouseMove();
     void Label1_Click();
 
-    std::array<platform::PictureBox*, 5> picCatagory{};
-    std::array<QLabel*, 5> lblInfo{};
+    std::array<platform::Clickable*, 5> picCatagory{};
+    std::array<platform::Clickable*, 5> lblInfo{};
     std::array<QGroupBox*, 5> fraChoice{};  // the frame of choice i
     QGroupBox* fraInstruction = nullptr;
     QLabel* Label2 = nullptr;
     platform::PictureBox* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
+    platform::Clickable* Label1 = nullptr;
 
 protected:
     // Stores the choice and hands over to the next step.

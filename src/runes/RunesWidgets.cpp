@@ -87,33 +87,18 @@ QColor ResolveColour(quint32 colour)
     return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
 }
 
-MouseRelay::MouseRelay(QWidget* control, std::function<void()> onClick, std::function<void()> onMove,
-                       platform::ClickKeys keys)
-    : QObject(control), onMove_(std::move(onMove))
+MouseRelay::MouseRelay(QWidget* control, std::function<void()> onMove) : QObject(control), onMove_(std::move(onMove))
 {
-    if (onClick)
-        platform::OnClick(control, std::move(onClick), keys);
     control->installEventFilter(this);
-    if (onMove_)
-        control->setMouseTracking(true);
+    control->setMouseTracking(true);
 }
 
 bool MouseRelay::eventFilter(QObject*, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        if (onMove_) {
-            onMove_();
-            return true;
-        }
+    if (event->type() != QEvent::MouseMove || !onMove_)
         return false;
-    case QEvent::FocusIn:
-        // A choice reached with the keyboard lights up as one under the pointer does.
-        if (onMove_)
-            onMove_();
-        return false;
-    default: return false;
-    }
+    onMove_();
+    return true;
 }
 
 void OnUserClose(platform::Form* form, std::function<void()> handler)

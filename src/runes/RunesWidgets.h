@@ -3,7 +3,6 @@
 // clicks and hovers on a control into the window's handlers, the user's close of a window, and the
 // writing of text pieces into a rich text box.
 #include "platform/Controls.h"
-#include "platform/Input.h"
 #include "runes/StoneGrid.h"
 
 #include <QColor>
@@ -38,13 +37,10 @@ void FillWorkArea(platform::Form* form);
 // A colour of the tables (0x00BBGGRR, or a system colour reference) as the desktop shows it.
 QColor ResolveColour(quint32 colour);
 
-// Turns a left click (a press and a release on the control) and the pointer's moves over a control into
-// callbacks; a control that takes the focus is clicked with Space or Enter and lights up as under the
-// pointer when it gets the focus.
+// Turns the pointer's moves over a control into a callback.
 class MouseRelay : public QObject {
 public:
-    MouseRelay(QWidget* control, std::function<void()> onClick, std::function<void()> onMove = {},
-               platform::ClickKeys keys = platform::ClickKeys::None);
+    MouseRelay(QWidget* control, std::function<void()> onMove);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -49,14 +49,12 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     SetCaption(QStringLiteral("Keldamar"));
     SetClientSizeTw(7995, 6810);
 
-    Label1 = platform::MakeLabel(this, QStringLiteral("Label1"), kEntryBanner, {652, 180, 6690, 465},
-                                 Verdana(9.75, true, true));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setAutoFillBackground(true);
+    Label1 = platform::MakeLink(this, QStringLiteral("Label1"), kEntryBanner, {652, 180, 6690, 465},
+                                platform::Look(Verdana(9.75, true, true)).Align(Qt::AlignCenter));
     platform::setBackColor(Label1, Qt::white);
     platform::setForeColor(Label1, Qt::red);
     Label1->setCursor(HandCursor());
-    new MouseRelay(Label1, [this] { Label1_Click(); });
+    connect(Label1, &QAbstractButton::clicked, this, [this] { Label1_Click(); });
 
     Frame1 = platform::MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Name && Date Of Birth Of Person"),
                                  {300, 990, 7485, 1215}, Verdana(9, true));

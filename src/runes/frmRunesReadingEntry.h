@@ -14,6 +14,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace platform {
+class Clickable;
+}
+
 namespace runes {
 
 class frmRunesReadingEntry : public platform::Form {
@@ -42,7 +46,7 @@ public:
     // The question box's text with CR LF line breaks.
     QString QuestionText() const;
 
-    QLabel* Label1 = nullptr;
+    platform::Clickable* Label1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;

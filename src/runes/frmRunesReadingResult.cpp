@@ -88,14 +88,12 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
     RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setGeometryTw(RichTextBox1, 5460, 960, 5625, 5355);
 
-    Label1 = platform::MakeLabel(this, QStringLiteral("Label1"), kResultBanner, {5700, 90, 4920, 765},
-                                 Verdana(9.75, true, true));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
+    Label1 = platform::MakeLink(this, QStringLiteral("Label1"), kResultBanner, {5700, 90, 4920, 765},
+                                platform::Look(Verdana(9.75, true, true)).Align(Qt::AlignCenter).Wrap());
     platform::setBackColor(Label1, Qt::white);
     platform::setForeColor(Label1, Qt::red);
     Label1->setCursor(HandCursor());
-    new MouseRelay(Label1, [this] { Label1_Click(); });
+    connect(Label1, &QAbstractButton::clicked, this, [this] { Label1_Click(); });
 
     Check1 = new QCheckBox(QStringLiteral("Donate"), this);
     Check1->setObjectName(QStringLiteral("Check1"));

@@ -9,6 +9,7 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 class RichTextBox;
 }
@@ -36,7 +37,7 @@ public:
     std::array<QLabel*, 9> lblStoneName{};
     std::array<QLabel*, 9> lblFacing{};
     platform::RichTextBox* RichTextBox1 = nullptr;
-    QLabel* Label1 = nullptr;
+    platform::Clickable* Label1 = nullptr;
     QCheckBox* Check1 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command1 = nullptr;

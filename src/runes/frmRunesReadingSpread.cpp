@@ -1,5 +1,6 @@
 #include "runes/frmRunesReadingSpread.h"
 
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "runes/RuneTables.h"
 #include "runes/RunesWizard.h"
@@ -49,7 +50,7 @@ frmRunesReadingSpread::frmRunesReadingSpread() : RunesChoiceForm(QString::fromLa
 void frmRunesReadingSpread::HighlightSpread(int index)
 {
     for (int i = 0; i < SpreadCount; ++i) {
-        QLabel* info = lblInfo[static_cast<size_t>(i)];
+        QWidget* info = lblInfo[static_cast<size_t>(i)];
         platform::setForeColor(info, i == index ? Qt::blue : Qt::black);
         platform::setBackColor(info, Qt::white);
     }

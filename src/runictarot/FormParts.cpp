@@ -1,11 +1,8 @@
 #include "runictarot/FormParts.h"
 
-#include "platform/Input.h"
 #include "platform/ImageList.h"
 
 #include <QCursor>
-#include <QLabel>
-#include <QMouseEvent>
 
 namespace runictarot::parts {
 
@@ -20,10 +17,13 @@ const QCursor& handCursor()
 
 } // namespace
 
-void makeLink(QLabel* label, std::function<void()> onClick)
+platform::Clickable* makeLink(QWidget* parent, const QString& name, const QString& text, const platform::TwRect& at,
+                              const platform::Look& look, std::function<void()> onClick)
 {
-    label->setCursor(handCursor());
-    platform::OnClick(label, std::move(onClick));
+    platform::Clickable* link = platform::MakeLink(parent, name, text, at, look);
+    link->setCursor(handCursor());
+    QObject::connect(link, &QAbstractButton::clicked, link, std::move(onClick));
+    return link;
 }
 
 } // namespace runictarot::parts

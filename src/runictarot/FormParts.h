@@ -1,13 +1,14 @@
 #pragma once
-// Labels of the runic tarot windows that act as links.
-#include <functional>
+// Captions of the runic tarot windows that act as links.
+#include "platform/Controls.h"
 
-class QLabel;
+#include <functional>
 
 namespace runictarot::parts {
 
-// A label that runs the handler when clicked with the left button, and shows the program's hand pointer
-// over it.
-void makeLink(QLabel* label, std::function<void()> onClick);
+// A link dressed as MakeLabel dresses a label, that runs the handler when clicked and shows the program's
+// hand pointer over it.
+platform::Clickable* makeLink(QWidget* parent, const QString& name, const QString& text, const platform::TwRect& at,
+                              const platform::Look& look, std::function<void()> onClick);
 
 } // namespace runictarot::parts

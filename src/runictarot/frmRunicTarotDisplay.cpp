@@ -96,9 +96,9 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     platform::setBackColor(this, kGreen);
 
     QFrame* top = platform::MakePanel(this, QStringLiteral("fraTop"), {0, 0, 9135, 615}, Look().Back(kOrange));
-    Label61 = platform::MakeLabel(top, QStringLiteral("Label61"), ForumAdvert(), {120, 120, 8880, 585},
-                                  Look(Verdana(9, true, true)).Fore(kField).Align(kTopLeft).Wrap());
-    parts::makeLink(Label61, [this] { Label61_Click(); });
+    Label61 = parts::makeLink(top, QStringLiteral("Label61"), ForumAdvert(), {120, 120, 8880, 585},
+                              Look(Verdana(9, true, true)).Fore(kField).Align(kTopLeft).Wrap(),
+                              [this] { Label61_Click(); });
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -157,8 +157,9 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     title(f1, "Label21", "Tarot Card Reading for Favorable Planet", 2160, 3960);
     heading(f1, "Label11", "Corresponding Tarot Card", 240, 4320);
     lblTarotCardWithPlant = nameField(f1, "lblTarotCardWithPlant", "lblTarotCard", 3240, 4320, 1230, 210);
-    Label19 = heading(f1, "Label19", "About Your Tarot Card", 240, 4680);
-    parts::makeLink(Label19, [this] { Label19_Click(); });
+    Label19 = parts::makeLink(f1, QStringLiteral("Label19"), QStringLiteral("About Your Tarot Card"),
+                              {240, 4680, 2925, 210}, Look(Verdana(8.25, true, true)).Fore(kHeading).Align(kTopLeft),
+                              [this] { Label19_Click(); });
     lblAboutYourTarotCardWithPlanet = field(f1, "lblAboutYourTarotCardWithPlanet", "", 240, 4920, 6555, 1275);
     picTarotCardWithPlanet = picture(f1, "picTarotCardWithPlanet", 6840, 2520, 2130, 3750);
 
@@ -176,17 +177,16 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
         platform::setBackColor(b, kGrey);
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    lblFullBrand = platform::MakeLabel(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), {120, 160, 5745, 615},
-                                       Look(Verdana(8.25, true, true)).Fore(kName).Align(kTopLeft).Wrap());
-    lblCobrand = platform::MakeLabel(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), {120, 160, 5745, 615},
-                                     Look(Verdana(8.25, true, true)).Fore(kName).Align(kTopLeft).Wrap());
+    const Look offer = Look(Verdana(8.25, true, true)).Fore(kName).Align(kTopLeft).Wrap();
+    lblFullBrand = parts::makeLink(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), {120, 160, 5745, 615},
+                                   offer, [this] { lblFullBrand_Click(); });
+    lblCobrand = parts::makeLink(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), {120, 160, 5745, 615}, offer,
+                                 [this] { lblCobrand_Click(); });
     platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
     lblCobrand->raise();
     // Wholly under the co-brand offer, the full-brand offer is out of every road: no click, Tab or screen
     // reader reaches it.
     lblFullBrand->hide();
-    parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });
-    parts::makeLink(lblCobrand, [this] { lblCobrand_Click(); });
 
     connectGuardHandlers(txtAboutYourRuneStone,
                          {[this] { txtAboutYourRuneStone_Change(); }, [this] { txtAboutYourRuneStone_Click(); },

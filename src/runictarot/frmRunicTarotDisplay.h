@@ -8,6 +8,7 @@ class QPushButton;
 class QTabWidget;
 
 namespace platform {
+class Clickable;
 class Label;
 class PictureBox;
 }
@@ -46,12 +47,12 @@ public:
     void txtAboutYourRuneStoneWithPlanet_MouseMove();
     void txtAboutYourRuneStoneWithPlanet_MouseUp();
 
-    QLabel* Label61 = nullptr;
+    platform::Clickable* Label61 = nullptr;
     QTabWidget* SSTab1 = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdBack = nullptr;
-    QLabel* lblFullBrand = nullptr;
-    QLabel* lblCobrand = nullptr;
+    platform::Clickable* lblFullBrand = nullptr;
+    platform::Clickable* lblCobrand = nullptr;
 
     // Tab 0: the sun sign.
     platform::Label* lblCorrespondingRuneStone = nullptr;
@@ -77,7 +78,7 @@ public:
     platform::Label* lblTarotCardWithPlant = nullptr;
     platform::Label* lblAboutYourTarotCardWithPlanet = nullptr;
     platform::PictureBox* picTarotCardWithPlanet = nullptr;
-    QLabel* Label19 = nullptr;
+    platform::Clickable* Label19 = nullptr;
 
 private:
     void buildMenus();

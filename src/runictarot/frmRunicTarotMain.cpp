@@ -18,7 +18,12 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -84,6 +89,120 @@ void showWelcomePanel(bool shown)
 
 } // namespace
 
+// The name box. Every road by which text comes into it meets the name-key rule: each typed or composed
+// character as the rule says (a refused one told once, however many code units it takes), and text
+// pasted with Shift+Insert, the middle button or the box's menu as a whole (its refused characters left
+// out and told once, a paste past the box's length told and left out). Text dropped on it is not taken.
+// Open's own setText is no input, and keeps what the file holds.
+class frmRunicTarotMain::NameBox final : public QLineEdit {
+public:
+    NameBox(frmRunicTarotMain* form, QWidget* parent) : QLineEdit(parent), form_(form) { setAcceptDrops(false); }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        // Menu keys that found no mnemonic type nothing; focus moves and keys that type nothing are not
+        // characters for the rule.
+        if (platform::IsCommandChord(*e)) {
+            if (e->text().isEmpty())
+                QLineEdit::keyPressEvent(e);
+            return;
+        }
+        const bool control = e->modifiers() & Qt::ControlModifier;
+        if (!control && e->matches(QKeySequence::Paste)) {  // Shift+Insert
+            pasteText(QGuiApplication::clipboard()->text());
+            return;
+        }
+        if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete) {
+            QLineEdit::keyPressEvent(e);
+            return;
+        }
+        if (control && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
+            // The control character the key combination stands for, as copy (3) and paste (22).
+            if (form_->txtName_KeyPress(e->key() - Qt::Key_A + 1) != 0)
+                QLineEdit::keyPressEvent(e);
+            return;
+        }
+        if (e->text().isEmpty()) {
+            QLineEdit::keyPressEvent(e);
+            return;
+        }
+        typeText(e->text(), [&] { QLineEdit::keyPressEvent(e); });
+    }
+
+    void inputMethodEvent(QInputMethodEvent* e) override
+    {
+        // Composed characters meet the same rule as typed ones.
+        if (e->commitString().isEmpty()) {
+            QLineEdit::inputMethodEvent(e);
+            return;
+        }
+        typeText(e->commitString(), [&] { QLineEdit::inputMethodEvent(e); });
+    }
+
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            pasteText(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            e->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(e);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* e) override
+    {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // The toolkit's menu names its paste entry by its (translated) caption alone.
+        for (QAction* paste : menu->actions())
+            if (paste->text().startsWith(QLineEdit::tr("&Paste"))) {
+                paste->setObjectName(QStringLiteral("edit-paste"));
+                disconnect(paste, &QAction::triggered, nullptr, nullptr);
+                connect(paste, &QAction::triggered, this, [this] { pasteText(QGuiApplication::clipboard()->text()); });
+            }
+        menu->popup(e->globalPos());
+    }
+
+private:
+    // Characters typed at once (a key, a composition): each goes through the rule, which tells each one
+    // it refuses.
+    void typeText(const QString& text, const std::function<void()>& typeAsIs)
+    {
+        QString taken;
+        for (const char32_t c : text.toUcs4())
+            if (const int code = form_->txtName_KeyPress(int(c)))
+                taken.append(QChar(code));
+        if (!form_->nameBoxHasRoomFor(taken))
+            return;
+        if (taken == text)
+            typeAsIs();  // the box handles the key itself, Backspace and Enter included
+        else if (!taken.isEmpty())
+            insert(taken);
+    }
+
+    void pasteText(const QString& text)
+    {
+        if (isReadOnly() || text.isEmpty())
+            return;
+        QString taken;
+        bool refused = false;
+        for (const char32_t c : text.toUcs4()) {
+            const int code = NameRule(c);
+            if (code >= 32)
+                taken.append(QChar(code));
+            else if (code == 0)
+                refused = true;
+        }
+        if (refused)
+            platform::MsgBox(QString::fromLatin1(kMsgOnlyAlphabet), platform::MsgIcon::Information);
+        if (!taken.isEmpty() && form_->nameBoxHasRoomFor(taken))
+            insert(taken);
+    }
+
+    frmRunicTarotMain* form_;
+};
+
 frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
 {
     SetCaption(QString::fromLatin1(kWindowCaption));
@@ -91,9 +210,9 @@ frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
     platform::setBackColor(this, kGreen);
 
     QFrame* top = platform::MakePanel(this, QStringLiteral("fraTop"), {0, 0, 7335, 615}, Look().Back(kOrange));
-    Label61 = platform::MakeLabel(top, QStringLiteral("Label61"), ForumAdvert(), {75, 120, 7140, 585},
-                                  Look(Verdana(9, true, true)).Fore(QColor(0, 64, 0)).Align(kTopLeft).Wrap());
-    parts::makeLink(Label61, [this] { Label61_Click(); });
+    Label61 = parts::makeLink(top, QStringLiteral("Label61"), ForumAdvert(), {75, 120, 7140, 585},
+                              Look(Verdana(9, true, true)).Fore(QColor(0, 64, 0)).Align(kTopLeft).Wrap(),
+                              [this] { Label61_Click(); });
 
     QFrame* middle = platform::MakePanel(this, QStringLiteral("fraMiddle"), {0, 600, 7335, 2415}, Look().Back(kGreen));
     Label7 = platform::MakeLabel(middle, QStringLiteral("Label7"), WelcomeText(), {600, 120, 6375, 615},
@@ -110,11 +229,11 @@ frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
 
     Label1 = platform::MakeLabel(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name:-"), {120, 360, 705, 195},
                                  Look(Verdana(8.25, true)).Fore(Qt::black).Align(kTopLeft).Wrap(false));
-    txtName = platform::MakeTextBox(fraDetails, QStringLiteral("txtName"), {}, {1680, 240, 3615, 375},
-                                    Look(Verdana(8.25)).Back(kGreen).Fore(kEntryText));
+    txtName = new NameBox(this, fraDetails);
+    platform::Dress(txtName, QStringLiteral("txtName"), {1680, 240, 3615, 375},
+                    Look(Verdana(8.25)).Back(kGreen).Fore(kEntryText));
     // Every name the box holds fits a details file, and every name a details file holds fits the box.
     txtName->setMaxLength(MaxNameLength);
-    txtName->installEventFilter(this);
 
     Label3 = platform::MakeLabel(fraDetails, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"),
                                  {120, 1080, 1395, 195},
@@ -140,17 +259,16 @@ frmRunicTarotMain::frmRunicTarotMain() : Form(QString::fromLatin1(kFormName))
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     QFrame* bottom = platform::MakePanel(this, QStringLiteral("fraBottom"), {0, 3840, 7335, 855}, Look().Back(kOrange));
-    lblFullBrand = platform::MakeLabel(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), {120, 165, 7065, 615},
-                                       Look(Verdana(8.25, true, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap());
-    lblCobrand = platform::MakeLabel(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), {120, 165, 7065, 615},
-                                     Look(Verdana(8.25, true, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap());
+    const Look offer = Look(Verdana(8.25, true, true)).Fore(QColor(0, 0, 255)).Align(kTopLeft).Wrap();
+    lblFullBrand = parts::makeLink(bottom, QStringLiteral("lblFullBrand"), FullBrandOffer(), {120, 165, 7065, 615},
+                                   offer, [this] { lblFullBrand_Click(); });
+    lblCobrand = parts::makeLink(bottom, QStringLiteral("lblCobrand"), CoBrandOffer(), {120, 165, 7065, 615}, offer,
+                                 [this] { lblCobrand_Click(); });
     platform::setBackColor(lblCobrand, kOrange);  // it lies on the full-brand offer and hides it
     lblCobrand->raise();
     // Wholly under the co-brand offer, the full-brand offer is out of every road: no click, Tab or screen
     // reader reaches it.
     lblFullBrand->hide();
-    parts::makeLink(lblFullBrand, [this] { lblFullBrand_Click(); });
-    parts::makeLink(lblCobrand, [this] { lblCobrand_Click(); });
 
     setTabOrder(txtName, cmbDate);
     setTabOrder(cmbDate, cmbMonth);
@@ -212,70 +330,23 @@ void frmRunicTarotMain::Form_Unload() { showWelcomePanel(true); }
 
 int frmRunicTarotMain::txtName_KeyPress(int keyAscii)
 {
-    if (keyAscii >= 'A' && keyAscii <= 'Z')
-        return keyAscii;
-    if (keyAscii >= 'a' && keyAscii <= 'z')
-        return keyAscii - 32;
-    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 32)
-        return keyAscii;
+    if (const int code = NameRule(char32_t(keyAscii)))
+        return code;
     platform::MsgBox(QString::fromLatin1(kMsgOnlyAlphabet), platform::MsgIcon::Information);
     return 0;
 }
 
-bool frmRunicTarotMain::eventFilter(QObject* watched, QEvent* event)
+int frmRunicTarotMain::NameRule(char32_t code)
 {
-    if (watched != txtName)
-        return Form::eventFilter(watched, event);
-
-    if (event->type() == QEvent::KeyPress) {
-        auto* e = static_cast<QKeyEvent*>(event);
-        // Menu keys that found no mnemonic type nothing; focus moves and keys that type nothing are not
-        // characters for the rule.
-        if (platform::IsCommandChord(*e))
-            return !e->text().isEmpty();
-        if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
-            return false;
-        if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
-            // The control character the key combination stands for, as copy (3) and paste (22).
-            const int code = e->key() - Qt::Key_A + 1;
-            return txtName_KeyPress(code) == 0;
-        }
-        const QString text = e->text();
-        if (text.isEmpty())
-            return false;
-        QString taken;
-        for (QChar c : text)
-            if (const int code = txtName_KeyPress(c.unicode()))
-                taken.append(QChar(code));
-        if (!nameBoxHasRoomFor(taken))
-            return true;
-        if (taken == text)
-            return false;  // the box handles the key itself, Backspace and Enter included
-        if (!taken.isEmpty())
-            txtName->insert(taken);
-        return true;
-    }
-
-    if (event->type() == QEvent::InputMethod) {
-        // Composed characters meet the same rule as typed ones.
-        auto* e = static_cast<QInputMethodEvent*>(event);
-        const QString text = e->commitString();
-        if (text.isEmpty())
-            return false;
-        QString taken;
-        for (QChar c : text)
-            if (const int code = txtName_KeyPress(c.unicode()))
-                taken.append(QChar(code));
-        if (!nameBoxHasRoomFor(taken))
-            return true;
-        if (taken == text)
-            return false;
-        if (!taken.isEmpty())
-            txtName->insert(taken);
-        return true;
-    }
-    return Form::eventFilter(watched, event);
+    if (code >= 'A' && code <= 'Z')
+        return int(code);
+    if (code >= 'a' && code <= 'z')
+        return int(code) - 32;
+    if (code == 8 || code == 13 || code == 32)
+        return int(code);
+    return 0;
 }
+
 
 bool frmRunicTarotMain::nameBoxHasRoomFor(const QString& typed)
 {

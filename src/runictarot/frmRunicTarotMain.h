@@ -11,6 +11,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace platform {
+class Clickable;
+}
+
 namespace runictarot {
 
 class frmRunicTarotMain : public platform::Form {
@@ -40,7 +44,7 @@ public:
     // Writes the reading of the sun sign now stored into the reading window, loading it first.
     void FillSunSignReading();
 
-    QLabel* Label61 = nullptr;
+    platform::Clickable* Label61 = nullptr;
     QLabel* Label7 = nullptr;
     QPushButton* cmdOpen = nullptr;
     QGroupBox* fraDetails = nullptr;
@@ -55,17 +59,17 @@ public:
     QComboBox* cmbYear = nullptr;
     QPushButton* cmdRunicAstrology = nullptr;
     QPushButton* cmdExit = nullptr;
-    QLabel* lblFullBrand = nullptr;
-    QLabel* lblCobrand = nullptr;
+    platform::Clickable* lblFullBrand = nullptr;
+    platform::Clickable* lblCobrand = nullptr;
 
     platform::ImageList IMGStoneList;
     platform::ImageList IMGTarotCard;
     platform::ImageList IMGStoneListWithPlanet;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    class NameBox;
+    // The name-key rule for one character: the character the box takes for it, or 0 where it is refused.
+    static int NameRule(char32_t code);
     void buildMenus();
     // Whether the name box has room for what a key types; when it has not, the user is told.
     bool nameBoxHasRoomFor(const QString& typed);

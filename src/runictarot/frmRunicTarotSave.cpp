@@ -37,12 +37,13 @@ const QColor kValueColour(0, 128, 0);
 const QColor kHeadingColour(128, 0, 0);
 const QString kTwoLineEnds = QStringLiteral("\r\n\r\n");
 
-QLabel* link(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h)
+platform::Clickable* link(QWidget* parent, const char* name, const QString& text, const platform::TwRect& at,
+                          std::function<void()> onClick, bool wrap = true)
 {
-    QLabel* lbl = platform::MakeLabel(parent, QString::fromLatin1(name), text, {l, t, w, h},
-                                      Look(Verdana(8.25, true, true)).Fore(QColor(0, 64, 0)).Align(kTopLeft).Wrap());
-    lbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return lbl;
+    return parts::makeLink(
+        parent, QString::fromLatin1(name), text, at,
+        Look(Verdana(8.25, true, true)).Fore(QColor(0, 64, 0)).Align(Qt::AlignHCenter | Qt::AlignTop).Wrap(wrap),
+        std::move(onClick));
 }
 
 QString text(const QLabel* label) { return label ? label->text() : QString(); }
@@ -62,11 +63,8 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
     platform::setBackColor(this, QColor(192, 255, 192));
     setFont(Verdana(8.25));
 
-    Label14 = link(this, "Label14", ForumTagline(), 1440, 0, 4830, 195);
-    Label1 = link(this, "Label1", VisitSiteCaption(), 1620, 180, 4470, 195);
-    Label1->setWordWrap(false);
-    parts::makeLink(Label14, [this] { Label14_Click(); });
-    parts::makeLink(Label1, [this] { Label1_Click(); });
+    Label14 = link(this, "Label14", ForumTagline(), {1440, 0, 4830, 195}, [this] { Label14_Click(); });
+    Label1 = link(this, "Label1", VisitSiteCaption(), {1620, 180, 4470, 195}, [this] { Label1_Click(); }, false);
 
     RTB = new GuardedTextBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -84,8 +82,7 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 
-    Label8 = link(this, "Label8", FullBrandOffer(), 0, 6960, 7665, 615);
-    parts::makeLink(Label8, [this] { Label8_Click(); });
+    Label8 = link(this, "Label8", FullBrandOffer(), {0, 6960, 7665, 615}, [this] { Label8_Click(); });
 }
 
 void frmRunicTarotSave::Form_Load()

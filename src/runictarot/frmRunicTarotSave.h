@@ -8,6 +8,10 @@
 class QLabel;
 class QPushButton;
 
+namespace platform {
+class Clickable;
+}
+
 namespace runictarot {
 
 class GuardedTextBox;
@@ -40,12 +44,12 @@ public:
     // The details the report was composed from, which Save writes.
     const BirthDetails& reportedDetails() const { return details_; }
 
-    QLabel* Label14 = nullptr;
-    QLabel* Label1 = nullptr;
+    platform::Clickable* Label14 = nullptr;
+    platform::Clickable* Label1 = nullptr;
     GuardedTextBox* RTB = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
-    QLabel* Label8 = nullptr;
+    platform::Clickable* Label8 = nullptr;
 
 protected:
     // Escape closes the report, as the close box does.

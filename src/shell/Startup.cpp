@@ -1,6 +1,5 @@
 #include "shell/Startup.h"
 
-#include "platform/Input.h"
 #include "shell/Registry.h"
 #include "shell/Version.h"
 #include "shell/frmStartup.h"
@@ -39,7 +38,6 @@ bool StartProgram()
     // Closing the main window leads to the exit screen; the program ends only through QuitApplication.
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         app->setQuitOnLastWindowClosed(false);
-    platform::InstallInputRules();
     RegisterAllForms();
     auto* startup = platform::Forms::Get<frmStartup>();
     return startup && startup->continuesRunning();

@@ -1,6 +1,5 @@
 #include "shell/frmAbout.h"
 
-#include "platform/Input.h"
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
@@ -51,19 +50,18 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
                                        "of esoteric divination since the ancient ages. Tarot and Runes can provide you "
                                        "with an insight into the future as reflected in the stars."),
                         240, 720, 6465, 1095, false, white);
-    lblHomePage = aboutLabel(this, "lblHomePage",
-                             QStringLiteral("Click here to visit ") + QString::fromLatin1(kSiteDisplayAddress), 2640,
-                             1920, 4050, 195, false, cyan);
+    lblHomePage = platform::MakeLink(
+        this, QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + QString::fromLatin1(kSiteDisplayAddress),
+        {2640, 1920, 4050, 195}, platform::Look(platform::Verdana(8.25)).Fore(cyan).Align(Qt::AlignLeft | Qt::AlignTop).Wrap());
     Label3 = aboutLabel(this, "Label3",
                         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                                        "online. Get this software fully branded for your website. "),
                         240, 2280, 6105, 675, true, white);
-    lblCobrand = aboutLabel(this, "lblCobrand", QStringLiteral("Click here for more details."), 4320, 2880, 2355, 195,
-                            false, cyan);
-    for (QLabel* link : {lblHomePage, lblCobrand})
-        link->setCursor(Qt::PointingHandCursor);
-    platform::OnClick(lblHomePage, [this] { lblHomePage_Click(); });
-    platform::OnClick(lblCobrand, [this] { lblCobrand_Click(); });
+    lblCobrand = platform::MakeLink(
+        this, QStringLiteral("lblCobrand"), QStringLiteral("Click here for more details."), {4320, 2880, 2355, 195},
+        platform::Look(platform::Verdana(8.25)).Fore(cyan).Align(Qt::AlignLeft | Qt::AlignTop).Wrap());
+    connect(lblHomePage, &QAbstractButton::clicked, this, [this] { lblHomePage_Click(); });
+    connect(lblCobrand, &QAbstractButton::clicked, this, [this] { lblCobrand_Click(); });
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));

@@ -6,6 +6,7 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 }
 
@@ -25,8 +26,8 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    QLabel* lblHomePage = nullptr;
-    QLabel* lblCobrand = nullptr;
+    platform::Clickable* lblHomePage = nullptr;
+    platform::Clickable* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;
 };
 

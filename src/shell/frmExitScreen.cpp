@@ -1,6 +1,5 @@
 #include "shell/frmExitScreen.h"
 
-#include "platform/Input.h"
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
@@ -143,11 +142,10 @@ frmExitScreen::frmExitScreen() : Form(QString::fromLatin1(kFormName), Kind::TopL
     // Plain text, as every label's: rich text would fold the run of spaces into one.
     Label3 = platform::MakeLabel(Frame6, QStringLiteral("Label3"), SoftwarePromotionText(), {120, 360, 3495, 3855},
                                  Look(Verdana(8.25)).Fore(Qt::white).Align(Qt::AlignLeft | Qt::AlignTop).Wrap());
-    lblGoToHome = platform::MakeLabel(Frame6, QStringLiteral("lblGoToHome"),
-                                      QStringLiteral("Click Here To Visit Quendra Softwares"), {75, 4250, 3585, 210},
-                                      Look(Verdana(8.25)).Fore(Qt::yellow));
-    lblGoToHome->setCursor(Qt::PointingHandCursor);
-    platform::OnClick(lblGoToHome, [this] { lblGoToHome_Click(); });
+    lblGoToHome = platform::MakeLink(Frame6, QStringLiteral("lblGoToHome"),
+                                     QStringLiteral("Click Here To Visit Quendra Softwares"), {75, 4250, 3585, 210},
+                                     Look(Verdana(8.25)).Fore(Qt::yellow));
+    connect(lblGoToHome, &QAbstractButton::clicked, this, [this] { lblGoToHome_Click(); });
 
     for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
                          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),

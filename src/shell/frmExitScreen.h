@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 }
 
@@ -70,7 +71,7 @@ public:
     QPlainTextEdit* txtMessage = nullptr;
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
-    QLabel* lblGoToHome = nullptr;
+    platform::Clickable* lblGoToHome = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

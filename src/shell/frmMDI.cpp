@@ -1,7 +1,6 @@
 #include "shell/frmMDI.h"
 
 #include "platform/Controls.h"
-#include "platform/Input.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/ScreenFit.h"
@@ -107,13 +106,21 @@ void frmMDI::buildPanels()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    // Banner strip.
-    Picture6 = panel(this, "Picture6", 560, bgr(0xFFC0C0));
-    Picture6->setCursor(Qt::PointingHandCursor);
-    lblQuendravaleBanner = MakeLabel(Picture6, QStringLiteral("lblQuendravaleBanner"), bannerText(),
-                                     {960, 0, 9480, 465},
-                                     Look(Verdana(9.75, true)).Fore(bgr(0x800000)).Align(Qt::AlignCenter));
-    lblQuendravaleBanner->setCursor(Qt::PointingHandCursor);
+    // Banner strip: the whole strip, and the banner on it, open the home page.
+    auto* strip = new platform::Clickable(this, platform::Clickable::Role::Link);
+    strip->setObjectName(QStringLiteral("Picture6"));
+    strip->setFocusPolicy(Qt::NoFocus);
+    strip->setFixedHeight(px(560));
+    platform::setHeightTw(strip, 560);
+    platform::setBackColor(strip, bgr(0xFFC0C0));
+    strip->setCursor(Qt::PointingHandCursor);
+    strip->setAccessibleName(bannerText());
+    connect(strip, &QAbstractButton::clicked, this, [this] { Picture6_Click(); });
+    Picture6 = strip;
+    lblQuendravaleBanner = platform::MakeLink(Picture6, QStringLiteral("lblQuendravaleBanner"), bannerText(),
+                                              {960, 0, 9480, 465},
+                                              Look(Verdana(9.75, true)).Fore(bgr(0x800000)).Align(Qt::AlignCenter));
+    connect(lblQuendravaleBanner, &QAbstractButton::clicked, this, [this] { lblQuendravaleBanner_Click(); });
 
     // Tool bar.
     Picture1 = panel(this, "Picture1", 900);
@@ -198,23 +205,28 @@ void frmMDI::buildPanels()
         {"Runic Tarot", 3600, 2415, 285, true, true}};
     for (int i = 0; i < 6; ++i) {
         const Caption& c = captions[i];
-        QLabel* l = MakeLabel(picMain, QStringLiteral("lblCaption(%1)").arg(i), QString::fromLatin1(c.text),
-                              {0, c.top, c.width, c.height},
-                              Look(Verdana(c.bold && !c.link ? 12 : 9.75, c.bold))
-                                  .Fore(c.link ? QColor(120, 200, 255) : i == 1 ? QColor(225, 225, 225)
-                                                                                : QColor(240, 205, 110))
-                                  .Align(Qt::AlignHCenter | Qt::AlignTop)
-                                  .Wrap(i == 1));
+        const QString name = QStringLiteral("lblCaption(%1)").arg(i);
+        const Look look = Look(Verdana(c.bold && !c.link ? 12 : 9.75, c.bold))
+                              .Fore(c.link ? QColor(120, 200, 255) : i == 1 ? QColor(225, 225, 225)
+                                                                            : QColor(240, 205, 110))
+                              .Align(Qt::AlignHCenter | Qt::AlignTop)
+                              .Wrap(i == 1);
+        const platform::TwRect at{0, c.top, c.width, c.height};
+        QWidget* l = nullptr;
+        if (c.link) {
+            platform::Clickable* link = platform::MakeLink(picMain, name, QString::fromLatin1(c.text), at, look);
+            connect(link, &QAbstractButton::clicked, this, [this, i] { lblCaption_Click(i); });
+            l = link;
+        }
+        else
+            l = MakeLabel(picMain, name, QString::fromLatin1(c.text), at, look);
         l->setMouseTracking(true);
         l->installEventFilter(this);
-        platform::OnClick(l, [this, i] { lblCaption_Click(i); });
-        if (c.link)
-            l->setCursor(Qt::PointingHandCursor);
         lblCaption[static_cast<size_t>(i)] = l;
     }
     // Below its links the welcome panel is empty: that part goes first where the screen is short.
     int captionsBottom = 0;
-    for (const QLabel* l : lblCaption)
+    for (const QWidget* l : lblCaption)
         captionsBottom = std::max(captionsBottom, l->geometry().bottom() + 1);
     picMain->setMinimumHeight(captionsBottom + px(240));
 
@@ -270,16 +282,12 @@ void frmMDI::buildPanels()
     cmdMdiExit = MakeButton(PicCoBrand, QStringLiteral("cmdMdiExit"), QStringLiteral("E&xit"), {17745, 120, 1335, 495},
                             Verdana(8.25, true));
     connect(cmdMdiExit, &QPushButton::clicked, this, [this] { cmdMdiExit_Click(); });
-    Label7 = MakeLabel(PicCoBrand, QStringLiteral("Label7"),
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                      "online. Get this software fully branded for your website. Click here for "
-                                      "more details."),
-                       {120, 0, 6975, 615}, Look(Verdana(8.25)).Wrap());
-    Label7->setCursor(Qt::PointingHandCursor);
-    platform::OnClick(Label7, [this] { Label7_Click(); });
-
-    platform::OnClick(Picture6, [this] { Picture6_Click(); });
-    platform::OnClick(lblQuendravaleBanner, [this] { lblQuendravaleBanner_Click(); });
+    Label7 = platform::MakeLink(PicCoBrand, QStringLiteral("Label7"),
+                                QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                               "money online. Get this software fully branded for your website. "
+                                               "Click here for more details."),
+                                {120, 0, 6975, 615}, Look(Verdana(8.25)).Wrap());
+    connect(Label7, &QAbstractButton::clicked, this, [this] { Label7_Click(); });
 
     column->addWidget(Picture6);
     column->addWidget(Picture1);
@@ -339,7 +347,7 @@ void frmMDI::Form_Load()
     const double screenWidth = platform::ScreenWidth();
     platform::setLeftTw(lblQuendravaleBanner, (screenWidth - platform::widthTw(lblQuendravaleBanner)) / 2);
     platform::setLeftTw(picButtonContainer, (screenWidth - platform::widthTw(picButtonContainer)) / 2);
-    for (QLabel* l : lblCaption)
+    for (QWidget* l : lblCaption)
         platform::setLeftTw(l, (screenWidth - platform::widthTw(l)) / 2);
     platform::setLeftTw(cmdMdiExit, screenWidth - (platform::widthTw(cmdMdiExit) + 120));
     picTop->hide();
@@ -406,7 +414,7 @@ void frmMDI::lblCaption_Click(int index)
 
 void frmMDI::setLinkUnderline(int index, bool on)
 {
-    QLabel* l = lblCaption[static_cast<size_t>(index)];
+    QWidget* l = lblCaption[static_cast<size_t>(index)];
     QFont f = l->font();
     if (f.underline() != on) {
         f.setUnderline(on);

@@ -18,6 +18,7 @@ class QMenuBar;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 class RichTextBox;
 }
@@ -67,7 +68,7 @@ public:
     QMdiArea* mdiArea = nullptr;
 
     // Members of the panels.
-    QLabel* lblQuendravaleBanner = nullptr;
+    platform::Clickable* lblQuendravaleBanner = nullptr;
     QFrame* picButtonContainer = nullptr;
     std::array<QPushButton*, 3> cmdSelectOption{};
     std::array<platform::PictureBox*, 3> picToolIcon{};
@@ -82,9 +83,9 @@ public:
     QLineEdit* txtQ = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSave = nullptr;
-    std::array<QLabel*, 6> lblCaption{};
+    std::array<QWidget*, 6> lblCaption{};  // labels 0..2, links (platform::Clickable) 3..5
     QPushButton* cmdMdiExit = nullptr;
-    QLabel* Label7 = nullptr;
+    platform::Clickable* Label7 = nullptr;
     QPushButton* Check1 = nullptr;
     platform::RichTextBox* RTB = nullptr;
     platform::RichTextBox* rtb1 = nullptr;

@@ -4,8 +4,11 @@
 
 #include <functional>
 
-class QLabel;
 class QWidget;
+
+namespace platform {
+class Clickable;
+}
 
 namespace tarot {
 
@@ -16,8 +19,8 @@ inline constexpr const char* kSetUpForm = "frmTarot";
 
 // The one-line banner of the querent and set-up screens: the maker's forum, ending with the site address.
 QString ForumBannerText();
-// Builds the banner label on parent; a left click on it runs onClick.
-QLabel* MakeForumBanner(QWidget* parent, double left, double top, double width, double height,
-                        std::function<void()> onClick);
+// Builds the banner, a link, on parent; a click on it runs onClick.
+platform::Clickable* MakeForumBanner(QWidget* parent, double left, double top, double width, double height,
+                                     std::function<void()> onClick);
 
 } // namespace tarot

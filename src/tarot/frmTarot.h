@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 }
 
@@ -97,7 +98,7 @@ public:
     QLineEdit* txtCountry = nullptr;
     QLabel* lblQ = nullptr;
     QPlainTextEdit* txtQ = nullptr;
-    QLabel* Label6 = nullptr;
+    platform::Clickable* Label6 = nullptr;
 
 private:
     void buildMenus();

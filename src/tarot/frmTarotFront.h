@@ -10,6 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 }
 
@@ -49,7 +50,7 @@ public:
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdReset = nullptr;
     QPushButton* cmdCancel = nullptr;
-    QLabel* Label6 = nullptr;
+    platform::Clickable* Label6 = nullptr;
     platform::PictureBox* Image1 = nullptr;
 
 protected:

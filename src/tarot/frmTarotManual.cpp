@@ -2,7 +2,6 @@
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
-#include "platform/Input.h"
 #include "platform/PictureFiles.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
@@ -152,14 +151,15 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     const QPixmap raised = BackPicture(true);
     const QPixmap flat = BackPicture(false);
     for (int i = 0; i < kBackCount; ++i) {
-        auto* back = new platform::PictureBox(fraPictures);
-        back->setObjectName(QStringLiteral("p(%1)").arg(i));
+        platform::Clickable* back = platform::MakeClickablePicture(
+            fraPictures, QStringLiteral("p(%1)").arg(i),
+            {double(kBackMargin + (i % kBackColumns) * kBackStepX), double(kBackMargin + (i / kBackColumns) * kBackStepY),
+             double(kBackWidth), double(kBackHeight)},
+            QStringLiteral("Face-down card %1").arg(i + 1));
         back->setProperty(kBackIndexProperty, i);
         back->setCursor(Qt::PointingHandCursor);
-        platform::setGeometryTw(back, kBackMargin + (i % kBackColumns) * kBackStepX,
-                                kBackMargin + (i / kBackColumns) * kBackStepY, kBackWidth, kBackHeight);
         back->setPicture(i == kFlatBack ? flat : raised);
-        platform::OnClick(back, [this, i] { p_Click(i); }, platform::ClickKeys::SpaceAndEnter);
+        connect(back, &QAbstractButton::clicked, this, [this, i] { p_Click(i); });
         back->installEventFilter(this);
         p[static_cast<size_t>(i)] = back;
     }
@@ -297,7 +297,7 @@ bool frmTarotManual::onOffer(int index) const
 {
     if (index < 0 || index >= kBackCount)
         return false;
-    const platform::PictureBox* back = p[static_cast<size_t>(index)];
+    const platform::Clickable* back = p[static_cast<size_t>(index)];
     return !back->isHidden() && back->isEnabled();
 }
 
@@ -351,7 +351,7 @@ void frmTarotManual::takeTabStop(int index)
     if (tabStop_ >= 0)
         p[static_cast<size_t>(tabStop_)]->setFocusPolicy(Qt::NoFocus);
     tabStop_ = index;
-    platform::PictureBox* back = p[static_cast<size_t>(index)];
+    platform::Clickable* back = p[static_cast<size_t>(index)];
     back->setFocusPolicy(Qt::StrongFocus);
     // After the backs, the two buttons as they stand, left to right.
     QPushButton* first = cmdBack->x() <= cmdCancel->x() ? cmdBack : cmdCancel;
@@ -396,7 +396,7 @@ void frmTarotManual::p_Click(int Index)
 {
     if (phase_ != Phase::Picking || Index < 0 || Index >= kBackCount || !PickedBacks.HasStorage())
         return;
-    platform::PictureBox* back = p[static_cast<size_t>(Index)];
+    platform::Clickable* back = p[static_cast<size_t>(Index)];
     // A back that was picked, or is not on offer, is not there to be picked.
     if (back->isHidden() || !back->isEnabled())
         return;

@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Clickable;
 class PictureBox;
 }
 
@@ -90,7 +91,7 @@ public:
     std::int16_t DealPosition = 0;
     std::int32_t DrawnCard = 0;
 
-    std::array<platform::PictureBox*, kBackCount> p{};
+    std::array<platform::Clickable*, kBackCount> p{};
     QFrame* fraPictures = nullptr;
     platform::PictureBox* picManual = nullptr;
     QPlainTextEdit* txtDisp = nullptr;
@@ -98,7 +99,7 @@ public:
     std::array<QLabel*, 2> Label1{};  // the waiting panel's two labels, one over the other
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdCancel = nullptr;
-    QLabel* Label6 = nullptr;
+    platform::Clickable* Label6 = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

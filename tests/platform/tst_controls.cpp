@@ -3,10 +3,12 @@
 // its caption and border clear of what it holds.
 #include "ScreenCheck.h"
 #include "TestMain.h"
+#include "UserInput.h"
 
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 
 using platform::Label;
@@ -151,6 +153,73 @@ private slots:
         QCOMPARE(low->y(), 60);
         QVERIFY(frame->height() >= height);
         QVERIFY(frame->geometry().contains(QRect(frame->mapTo(&window, bottom->pos()), bottom->size())));
+    }
+
+    // A clickable is a button to the toolkit: Space, Enter and Return press it while it has the focus,
+    // which it shows with the style's frame; a screen reader finds it by its role and name.
+    void clickableTakesTheKeysAndShowsItsFocus_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+    void clickableTakesTheKeysAndShowsItsFocus()
+    {
+        QFETCH(int, key);
+        QWidget window;
+        window.resize(300, 200);
+        platform::Clickable* picture = platform::MakeClickablePicture(&window, QStringLiteral("picStone"),
+                                                                      {150, 150, 1500, 1500}, QStringLiteral("Gold"));
+        QPixmap stone(60, 60);
+        stone.fill(Qt::darkYellow);
+        picture->setPicture(stone);
+        auto* other = new QLineEdit(&window);
+        other->setGeometry(150, 150, 100, 25);
+        int clicks = 0;
+        QObject::connect(picture, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        other->setFocus();
+        const QImage atRest = picture->grab().toImage();
+        QVERIFY(testing::tabTo(picture));
+        QVERIFY(picture->grab().toImage() != atRest);
+        QTest::keyClick(picture, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(clicks, 1);
+
+        QAccessible::setActive(true);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(picture);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::Button);
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Gold"));
+        QVERIFY(face->actionInterface() && face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks, 2);
+    }
+
+    // A link shows its caption as written, an ampersand included, and gives it no access key.
+    void linkShowsItsCaptionAsWritten()
+    {
+        QWidget window;
+        window.resize(400, 100);
+        platform::Clickable* link = platform::MakeLink(&window, QStringLiteral("lblLink"), QStringLiteral("Name & link"),
+                                                       {150, 150, 3000, 300}, platform::Verdana(8.25));
+        int clicks = 0;
+        QObject::connect(link, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+        window.show();
+        QCOMPARE(link->text(), QStringLiteral("Name & link"));
+        QVERIFY(link->shortcut().isEmpty());
+        QCOMPARE(link->focusPolicy(), Qt::NoFocus);
+        QAccessible::setActive(true);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::Link);
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Name & link"));
+        QVERIFY(testing::click(link));
+        QCOMPARE(clicks, 1);
+        // It grows to its caption as a label does.
+        link->setText(QStringLiteral("Name & link, and a longer caption that needs more room than it had"));
+        QCOMPARE(testing::CutCaptions(&window), QStringList());
     }
 };
 

@@ -494,7 +494,7 @@ private slots:
         else
             MoveOver(screen->picCatagory[static_cast<size_t>(index)]);
         for (int i = 0; i < 5; ++i) {
-            QLabel* info = screen->lblInfo[static_cast<size_t>(i)];
+            QWidget* info = screen->lblInfo[static_cast<size_t>(i)];
             QCOMPARE(Back(info), i == index ? back : QColor(Qt::white));
             if (i != index) {
                 QCOMPARE(Fore(info), QColor(Qt::black));

@@ -195,7 +195,7 @@ void TestReport::reportTextAndFormats()
     QCOMPARE(report->RTB->toPlainText(), expected);
     QVERIFY(report->RTB->isReadOnly());
     QCOMPARE(report->RTB->textCursor().position(), report->RTB->TextLength());
-    QCOMPARE(report->findChild<QLabel*>("Label1")->text(),
+    QCOMPARE(report->Label1->text(),
              QStringLiteral("Click Here To Visit www.selvanthe.example Now"));
 
     // Per row: the label bold and black, the value regular and green, headings bold and dark red; the

@@ -95,8 +95,9 @@ const Shown kShown[12] = {
 
 QString text(QObject* form, const char* name)
 {
-    if (auto* l = form->findChild<QLabel*>(QString::fromLatin1(name)))
-        return l->text();
+    // A label's text, or a link's caption.
+    if (auto* w = form->findChild<QWidget*>(QString::fromLatin1(name)); w && w->property("text").isValid())
+        return w->property("text").toString();
     return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
 }
 
@@ -140,6 +141,8 @@ private slots:
     void acceptedEntries();
     void nameKeys_data();
     void nameKeys();
+    void nameRoads_data();
+    void nameRoads();
     void readingOfEverySign_data();
     void readingOfEverySign();
     void freshReadingWindow();
@@ -376,6 +379,70 @@ void TestRunicWindows::nameKeys()
         QCOMPARE(s.text, QStringLiteral("Please Enter Only Alphabet !"));
         QCOMPARE(s.icon, platform::MsgIcon::Information);
     }
+}
+
+// Every road by which text comes into the name box meets the name rule: pasted text by Shift+Insert, the
+// box's own menu and the middle button (where the desktop has a selection) is taken as the rule takes
+// typed letters, its refused characters left out and told once; a paste longer than the box holds is told
+// and left out; a character the keyboard sends in two code units is refused once.
+void TestRunicWindows::nameRoads_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("message");  // empty: none
+    const QString alphabet = QStringLiteral("Please Enter Only Alphabet !");
+    const QString tooLong = QStringLiteral("Please Enter A Name Of At Most 255 Letters !");
+    QTest::newRow("shift+insert") << "shift+insert" << "ann lee" << "ANN LEE" << "";
+    QTest::newRow("shift+insert, refused characters") << "shift+insert" << "ann7;" << "ANN" << alphabet;
+    QTest::newRow("menu") << "menu" << "bo" << "BO" << "";
+    QTest::newRow("menu, refused characters") << "menu" << "b0b" << "BB" << alphabet;
+    QTest::newRow("middle button") << "middle" << "eve" << "EVE" << "";
+    QTest::newRow("too long") << "shift+insert" << QString(256, QLatin1Char('a')) << "" << tooLong;
+    QTest::newRow("as long as it holds") << "shift+insert" << QString(255, QLatin1Char('a'))
+                                         << QString(255, QLatin1Char('A')) << "";
+    QTest::newRow("emoji typed") << "type" << QString::fromUtf8("\xF0\x9F\x98\x80") << "" << alphabet;
+}
+
+void TestRunicWindows::nameRoads()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    QFETCH(QString, message);
+    frmRunicTarotMain* m = openTool();
+    QVERIFY(m);
+    testing::clickInto(m->txtName);
+    QCOMPARE(testing::focused(), static_cast<QWidget*>(m->txtName));
+    if (road == QLatin1String("shift+insert")) {
+        QGuiApplication::clipboard()->setText(text);
+        QVERIFY(testing::key(Qt::Key_Insert, Qt::ShiftModifier));
+    } else if (road == QLatin1String("menu")) {
+        QGuiApplication::clipboard()->setText(text);
+        testing::QuietPopups quiet;
+        QVERIFY(testing::click(m->txtName, Qt::RightButton));
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+        QVERIFY(paste && paste->isEnabled());
+        const QRect at = menu->actionGeometry(paste);
+        QVERIFY(testing::movePointer(menu, QPoint(at.right() - 3, at.center().y())));
+        QVERIFY(testing::click(menu, QPoint(at.right() - 3, at.center().y())));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    } else if (road == QLatin1String("middle")) {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("this desktop has no selection to paste with the middle button");
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+        QVERIFY(testing::click(m->txtName, Qt::MiddleButton));
+    } else {
+        // As the keyboard sends a character beyond the basic plane: one key, two code units.
+        QTest::sendKeyEvent(QTest::Click, m->txtName, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+    QCOMPARE(m->txtName->text(), after);
+    QStringList shown;
+    for (const testing::ShownMessage& s : testing::seams().messages->shown)
+        shown << s.text;
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
 }
 
 void TestRunicWindows::readingOfEverySign_data()
@@ -776,7 +843,7 @@ void TestRunicWindows::linksAndMenus()
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
     auto& opened = testing::seams().shell->opened;
-    testing::click(m->findChild<QLabel*>("Label61"));
+    testing::click(m->Label61);
     testing::click(m->lblCobrand);
     // The full-brand offer lies under the co-brand offer, which hides it: no click reaches it.
     m->lblFullBrand_Click();

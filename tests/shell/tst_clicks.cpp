@@ -21,7 +21,10 @@
 #include "tarot/frmTarotManual.h"
 #include "tarot/frmTarotOpen.h"
 
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QStyleHints>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -269,33 +272,81 @@ private slots:
         QVERIFY(onView("frmRunesReadingSpread"));
     }
 
-    // The first click of a double-click puts another button under the pointer: the second press and its
-    // release press nothing.
-    void doubleClickPressesNothingOnTheNewScreen()
+    // The first click of a double-click puts a clickable picture under the pointer: it came on view after
+    // the double-click's first press, and the rest of the double-click presses nothing on it. Its own
+    // double-click is one click; a push button's is two, as the desktop has it.
+    void doubleClickPressesNoClickableThatCameOnView()
     {
         QWidget window;
         window.resize(300, 200);
         QPushButton first(QStringLiteral("Next"), &window);
-        QPushButton second(QStringLiteral("Choose"), &window);
-        for (QPushButton* b : {&first, &second})
-            b->setGeometry(100, 80, 100, 30);
+        first.setGeometry(100, 80, 100, 30);
+        platform::Clickable second(&window);
+        second.setGeometry(100, 80, 100, 30);
         second.hide();
-        int chosen = 0;
+        int nexts = 0, chosen = 0;
         QObject::connect(&first, &QPushButton::clicked, [&] {
+            ++nexts;
             first.hide();
             second.show();
         });
-        QObject::connect(&second, &QPushButton::clicked, [&] { ++chosen; });
+        QObject::connect(&second, &QAbstractButton::clicked, [&] { ++chosen; });
         window.show();
-        testing::doubleClick(&first);
+        QVERIFY(testing::doubleClick(&first));
         QVERIFY(second.isVisible());
         QCOMPARE(chosen, 0);
-        // A click of its own presses it.
-        testing::click(&second);
+        // A click of its own presses it; its own double-click is one click.
+        QVERIFY(testing::click(&second));
         QCOMPARE(chosen, 1);
-        // A double-click on one button is two clicks on it, as the desktop has it.
-        testing::doubleClick(&second);
-        QCOMPARE(chosen, 3);
+        QVERIFY(testing::doubleClick(&second));
+        QCOMPARE(chosen, 2);
+        second.hide();
+        first.show();
+        QObject::disconnect(&first, nullptr, nullptr, nullptr);
+        QObject::connect(&first, &QPushButton::clicked, [&] { ++nexts; });
+        QVERIFY(testing::doubleClick(&first));
+        QCOMPARE(nexts, 3);
+    }
+
+    // With a drop-down list open, two quick clicks on a button: the first closes the list, the second
+    // presses the button.
+    void quickClicksAfterAnOpenListPressTheButton()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        auto* list = new QComboBox(&window);
+        list->addItems({QStringLiteral("Gold"), QStringLiteral("Ice")});
+        list->setGeometry(10, 10, 120, 25);
+        auto* next = new QPushButton(QStringLiteral("Next"), &window);
+        next->setGeometry(250, 240, 100, 30);
+        int pressed = 0;
+        QObject::connect(next, &QPushButton::clicked, [&pressed] { ++pressed; });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        testing::QuietPopups quiet;
+        QVERIFY(testing::click(list));
+        QTRY_VERIFY(list->view()->isVisible());
+        QVERIFY(testing::doubleClick(next));
+        QTRY_VERIFY(!list->view()->isVisible());
+        QCOMPARE(pressed, 1);
+    }
+
+    // Two quick picks on neighbouring face-down cards, a few pixels apart: both are picked.
+    void quickPicksOnNeighbouringBacksPickBoth()
+    {
+        tarot::frmTarotManual* manual = tarotManual();
+        QVERIFY(manual);
+        QWidget* left = manual->p[0];
+        QWidget* right = manual->p[1];
+        const QPoint a(left->width() - 1, left->height() / 2);
+        const QPoint b(0, right->height() / 2);
+        const QPoint apart = right->mapToGlobal(b) - left->mapToGlobal(a);
+        QVERIFY(apart.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance());
+        // The user looks at the backs before picking: they have been on view for a while.
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        QVERIFY(testing::doubleClickAcross(left, a, right, b));
+        QCOMPARE(manual->PickCount, 2);
+        QVERIFY(left->isHidden() && right->isHidden());
     }
 
     // A button that replaces its screen, double-clicked: the new screen stays, nothing on it is pressed.

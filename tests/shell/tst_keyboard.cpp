@@ -683,7 +683,18 @@ private slots:
         QVERIFY(set);
         QVERIFY(set->picCatagory[4]->hasFocus());
         QVERIFY(testing::tabTo(set->picCatagory[2]));  // Jade
-        QCOMPARE(set->lblInfo[2]->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        // Every description stays black on white at rest; the focus shows as the style's frame around
+        // the picture.
+        for (QWidget* info : set->lblInfo) {
+            QCOMPARE(info->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QCOMPARE(info->palette().color(QPalette::Window), QColor(Qt::white));
+        }
+        const QImage focused = set->picCatagory[2]->grab().toImage();
+        press(Qt::Key_Tab);
+        QVERIFY(!set->picCatagory[2]->hasFocus());
+        QVERIFY(set->picCatagory[2]->grab().toImage() != focused);
+        QVERIFY(testing::tabTo(set->picCatagory[2]));
+        QCOMPARE(set->picCatagory[2]->grab().toImage(), focused);
         press(Qt::Key_Space);
         QCOMPARE(runes::RuneType(), qint16(2));
 

@@ -101,9 +101,9 @@ private slots:
                                       "Keldamar", "Tarot Reading", "Runic Tarot"};
         for (int i = 0; i < 6; ++i)
             if (!captions[i].isEmpty())
-                QCOMPARE(mdi->lblCaption[size_t(i)]->text(), captions[i]);
-        QVERIFY(mdi->lblCaption[1]->text().startsWith(QStringLiteral("Tarot and Runes have been very popular")));
-        QVERIFY(mdi->lblCaption[1]->text().endsWith(QStringLiteral("useful softwares that can help you in your everyday life.")));
+                QCOMPARE(mdi->lblCaption[size_t(i)]->property("text").toString(), captions[i]);
+        QVERIFY(mdi->lblCaption[1]->property("text").toString().startsWith(QStringLiteral("Tarot and Runes have been very popular")));
+        QVERIFY(mdi->lblCaption[1]->property("text").toString().endsWith(QStringLiteral("useful softwares that can help you in your everyday life.")));
         QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(0)")->text(), QStringLiteral("Keldamar"));
         QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(1)")->text(), QStringLiteral("Tarot Reading"));
         QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(2)")->text(), QStringLiteral("Runic Tarot"));
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(leftTw(mdi->picButtonContainer), 4132.5);
         QCOMPARE(leftTw(mdi->lblCaption[1]), 5572.5);
         QCOMPARE(leftTw(mdi->cmdMdiExit), 17745.0);
-        for (QLabel* l : mdi->lblCaption)
+        for (QWidget* l : mdi->lblCaption)
             QCOMPARE(leftTw(l) * 2 + platform::widthTw(l), 19200.0);
 
         mdi->resize(1000, mdi->height());  // 15000 twips
@@ -226,7 +226,7 @@ private slots:
         for (int i = 0; i < 6; ++i)
             QCOMPARE(mdi->lblCaption[size_t(i)]->font().underline(), i >= 3);
         QVERIFY(testing::movePointer(mdi->picMain, QPoint(3, 3)));
-        for (QLabel* l : mdi->lblCaption)
+        for (QWidget* l : mdi->lblCaption)
             QVERIFY(!l->font().underline());
     }
 

@@ -242,6 +242,32 @@ QStringList CutLabels(const QWidget* root)
     return faults;
 }
 
+QStringList CutCaptions(const QWidget* root)
+{
+    QStringList faults;
+    for (const platform::Clickable* c : root->findChildren<platform::Clickable*>()) {
+        if (c->text().isEmpty() || !c->picture().isNull() || visiblePart(c, root).isEmpty())
+            continue;
+        // The toolkit's own label with the same caption, font and wrapping, in the same width.
+        QLabel probe(c->text());
+        probe.setTextFormat(Qt::PlainText);
+        probe.setFont(c->font());
+        probe.setWordWrap(c->wordWrap());
+        probe.setAlignment(c->alignment());
+        probe.resize(c->size());
+        const QSize needed = toolkitNeeds(&probe);
+        if (needed.width() > c->width() || needed.height() > c->height())
+            faults << QStringLiteral("%1 needs %2x%3 for \"%4\" but has %5x%6")
+                          .arg(nameOf(c))
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(c->text().left(40))
+                          .arg(c->width())
+                          .arg(c->height());
+    }
+    return faults;
+}
+
 QStringList HiddenLabelText(const QWidget* root)
 {
     QStringList faults;
@@ -382,7 +408,7 @@ QStringList CrowdedLabels(const QWidget* root)
 
 QStringList ControlFaults(const QWidget* root)
 {
-    return CutLabels(root) + HiddenLabelText(root) + UnreadableButtons(root) + CoveredButtons(root) +
+    return CutLabels(root) + CutCaptions(root) + HiddenLabelText(root) + UnreadableButtons(root) + CoveredButtons(root) +
            CoveredFrames(root) + CrowdedLabels(root);
 }
 
@@ -393,7 +419,16 @@ QStringList UnreadableButtons(const QWidget* root)
         if (button->text().isEmpty() || visiblePart(button, root).isEmpty())
             continue;
         const QPalette& p = button->palette();
-        const double ratio = platform::Contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));
+        QColor text = p.color(QPalette::ButtonText), face = p.color(QPalette::Button);
+        // A clickable caption is drawn in its text colour on a face of its own; one on the window's
+        // ground is a label's text, as the design colours it.
+        if (qobject_cast<const platform::Clickable*>(button)) {
+            if (!button->autoFillBackground())
+                continue;
+            text = p.color(QPalette::WindowText);
+            face = p.color(QPalette::Window);
+        }
+        const double ratio = platform::Contrast(text, face);
         if (ratio < 3.0)
             faults << QStringLiteral("%1: caption \"%2\" on its face has contrast %3")
                           .arg(nameOf(button), button->text())

@@ -42,6 +42,8 @@ QStringList TopLevelFaults(const QWidget* window);
 // Every visible label under root shows its whole text: the size the toolkit's own label needs for it
 // fits the label, and no ancestor up to root cuts the label off.
 QStringList CutLabels(const QWidget* root);
+// Every visible clickable caption (a link, a banner) under root shows its whole text, by the same measure.
+QStringList CutCaptions(const QWidget* root);
 // Labels under root whose text lies under a control made after them (which stands above them).
 QStringList HiddenLabelText(const QWidget* root);
 // Buttons and other clickables under root that a click at their middle does not reach: another control

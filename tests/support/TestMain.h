@@ -4,7 +4,6 @@
 #include "Seams.h"
 
 #include "platform/Forms.h"
-#include "platform/Input.h"
 #include "platform/Services.h"
 #include "shell/Quit.h"
 #include "shell/Registry.h"
@@ -35,7 +34,6 @@ inline void freshProgram()
         app.setQuitOnLastWindowClosed(false);                                                            \
         testing::installSeams();                                                                         \
         platform::setAppPath(QStringLiteral(SELVANTHE_RUNTIME_DIR));                                     \
-        platform::InstallInputRules();                                                                   \
         shell::RegisterAllForms();                                                                       \
         TestObject tc;                                                                                   \
         return QTest::qExec(&tc, argc, argv);                                                            \

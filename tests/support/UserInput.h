@@ -2,6 +2,8 @@
 // Input as a person gives it: clicks at the place a control or a list entry occupies on screen, presses
 // and releases that may land on different controls, double-clicks whose second click meets whatever the
 // first one put under the pointer, and keys sent to the widget that has the focus.
+#include "platform/Controls.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>

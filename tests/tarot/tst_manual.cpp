@@ -476,7 +476,7 @@ private slots:
             QVERIFY(w->p[static_cast<size_t>(i)]->isHidden() && !w->p[static_cast<size_t>(i)]->isEnabled());
 
         QList<QRect> before;
-        for (platform::PictureBox* back : w->p)
+        for (QWidget* back : w->p)
             before << back->geometry();
         // Column 0 (backs 0 and 13) emptied, then more; a picked back cannot be picked again.
         const QList<int> picks = {0, 13, 5, 1, 2, 3};

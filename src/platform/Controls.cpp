@@ -246,6 +246,20 @@ public:
     }
 };
 
+// The first control Tab stops at on the screen a control stands on: its tool window, or its window.
+QWidget* firstStopOfScreen(QWidget* control)
+{
+    QWidget* screen = control;
+    while (screen->parentWidget() && !screen->isWindow() && screen->parentWidget()->windowType() != Qt::SubWindow)
+        screen = screen->parentWidget();
+    int guard = 0;
+    for (QWidget* w = screen->nextInFocusChain(); w && w != screen && guard++ < 10000; w = w->nextInFocusChain())
+        if (screen->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
+            w->isEnabled())
+            return w;
+    return nullptr;
+}
+
 QAccessibleInterface* clickableFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("platform::Clickable") && object && object->isWidgetType())
@@ -492,6 +506,10 @@ void Clickable::mouseDoubleClickEvent(QMouseEvent* event)
     const bool cameAfterFirstPress = onView_.isValid() && onView_.elapsed() < qint64(interval);
     if (ownDoubleClick || cameAfterFirstPress) {
         setDown(false);
+        // The press took the focus to it; a screen just come on view keeps the focus on its first control.
+        if (cameAfterFirstPress && hasFocus())
+            if (QWidget* first = firstStopOfScreen(this); first && first != this)
+                first->setFocus(Qt::OtherFocusReason);
         event->accept();
         return;
     }

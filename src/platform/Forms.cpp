@@ -84,22 +84,31 @@ private:
 
 // The frame of a tool window inside the main window. Tab and Shift+Tab go round the tool window's
 // controls and, past its last (or first) one, on to the main window's own controls instead of round the
-// tool window again, so that the tool buttons and the reading pane stay within reach.
+// tool window again, so that the tool buttons and the reading pane stay within reach. A minimised window
+// has no control to stop at: Tab and Shift+Tab pass it by.
 class ToolFrame final : public QMdiSubWindow {
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange)
+            setFocusPolicy(isMinimized() ? Qt::NoFocus : Qt::StrongFocus);
+        QMdiSubWindow::changeEvent(event);
+    }
+
     bool focusNextPrevChild(bool next) override
     {
         QWidget* from = QApplication::focusWidget();
-        if (!QMdiSubWindow::focusNextPrevChild(next))
-            return false;
+        const bool moved = QMdiSubWindow::focusNextPrevChild(next);
         QWidget* to = QApplication::focusWidget();
-        if (!from || !to || !isAncestorOf(from) || !isAncestorOf(to))
-            return true;
-        const QList<QWidget*> order = chainWithin();
-        const qsizetype before = order.indexOf(from);
-        const qsizetype after = order.indexOf(to);
-        const bool wentRound =
-            to == from || (before >= 0 && after >= 0 && (next ? after < before : after > before));
+        if (!from || (from != this && !isAncestorOf(from)))
+            return moved;
+        bool wentRound = !moved || to == from;
+        if (!wentRound && to && isAncestorOf(from) && isAncestorOf(to)) {
+            const QList<QWidget*> order = chainWithin();
+            const qsizetype before = order.indexOf(from);
+            const qsizetype after = order.indexOf(to);
+            wentRound = before >= 0 && after >= 0 && (next ? after < before : after > before);
+        }
         if (wentRound)
             if (QWidget* outside = nextOutside(from, next))
                 outside->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -380,6 +389,10 @@ void Forms::Unload(Form* form)
     if (i >= 0)
         state().loaded.removeAt(i);
     QWidget* frame = form->frame();
+    // The focus it held goes nowhere yet: the main window gives it to what is in front once it is gone,
+    // not the toolkit to whatever control happens to come next.
+    if (QWidget* focus = QApplication::focusWidget(); focus && frame->isAncestorOf(focus) && form->kind() == Form::Kind::MdiChild)
+        focus->clearFocus();
     frame->hide();
     if (QMdiSubWindow* sub = form->sub_) {
         if (QMdiArea* area = sub->mdiArea())

@@ -109,12 +109,16 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     }
     // Ticked by the user or by the code alike.
     connect(runeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        if (on)
+        if (on) {
             optRune_Click(id);
+            keepFocusOrder();
+        }
     });
     connect(spreadGroup_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        if (on)
+        if (on) {
             optSpread_Click(id);
+            keepFocusOrder();
+        }
     });
 
     Command2 = platform::MakeButton(this, QStringLiteral("Command2"), QStringLiteral("Exit"), {3870, 6150, 1245, 405},
@@ -127,11 +131,27 @@ frmRunesReadingEntry::frmRunesReadingEntry() : Form(QString::fromLatin1(kFormNam
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
 
-    QWidget* order[] = {txtName, cboDate, cboMonth, cboYear, txtQuestion, optRune[5], optSpread[5],
-                        Command2, Command1, cmdNext};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    keepFocusOrder();
     txtName->setFocus();
+}
+
+void frmRunesReadingEntry::keepFocusOrder()
+{
+    // Each group is one stop for Tab, at its ticked option, in every state of the window; the arrow keys
+    // move among the options of a group.
+    for (QButtonGroup* group : {runeGroup_, spreadGroup_})
+        for (QAbstractButton* option : group->buttons())
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    QWidget* order[] = {txtName,     cboDate,        cboMonth,   cboYear, txtQuestion, runeGroup_->checkedButton(),
+                        spreadGroup_->checkedButton(), Command2, Command1, cmdNext};
+    QWidget* before = nullptr;
+    for (QWidget* w : order) {
+        if (!w)
+            continue;
+        if (before)
+            setTabOrder(before, w);
+        before = w;
+    }
 }
 
 void frmRunesReadingEntry::Form_Load()

@@ -67,6 +67,7 @@ protected:
 
 private:
     void InitEntryForm();
+    void keepFocusOrder();
     void SelectDefaultDate();
     QButtonGroup* runeGroup_ = nullptr;
     QButtonGroup* spreadGroup_ = nullptr;

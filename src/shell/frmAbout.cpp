@@ -18,6 +18,8 @@
 
 using platform::setGeometryTw;
 
+#include <QKeyEvent>
+
 namespace shell {
 
 namespace {
@@ -80,6 +82,16 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
 }
 
 void frmAbout::cmdOK_Click() { platform::Forms::Unload(this); }
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes it, as it closes every dialog box.
+    if (event->key() == Qt::Key_Escape && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        cmdOK_Click();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
 void frmAbout::lblHomePage_Click() { OpenHomePage(); }
 void frmAbout::lblCobrand_Click() { OpenFullBrandPage(); }
 

@@ -29,6 +29,9 @@ public:
     platform::Clickable* lblHomePage = nullptr;
     platform::Clickable* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Shows the about box modally over the window on view.

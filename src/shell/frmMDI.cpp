@@ -27,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -298,7 +300,10 @@ void frmMDI::buildPanels()
     column->addWidget(PicCoBrand);
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
-    connect(platform::Forms::notifier(), &platform::FormsNotifier::changed, this, [this] { updateMenuBar(); });
+    connect(platform::Forms::notifier(), &platform::FormsNotifier::changed, this, [this] {
+        updateMenuBar();
+        keepTheFocus();
+    });
 }
 
 void frmMDI::buildMenus()
@@ -321,6 +326,80 @@ void frmMDI::buildMenus()
     AddBarCommand(QStringLiteral("mkmoney"), QStringLiteral("Make Money &Online"), [] { OpenFullBrandPage(); });
     ownBarActions_ = menuBarActions();
     updateMenuBar();
+}
+
+namespace {
+
+// The first control of a window that Tab stops at, or null.
+QWidget* firstStop(QWidget* window)
+{
+    int guard = 0;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window && guard++ < 10000; w = w->nextInFocusChain())
+        if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
+            w->isEnabled())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+QMdiSubWindow* frmMDI::frontToolWindow() const
+{
+    if (!mdiArea)
+        return nullptr;
+    const QList<QMdiSubWindow*> stack = mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        auto* form = qobject_cast<platform::Form*>((*it)->widget());
+        if ((*it)->isVisible() && !(*it)->isMinimized() && form && !form->isUnloading())
+            return *it;
+    }
+    return nullptr;
+}
+
+void frmMDI::keepTheFocus()
+{
+    // A window that went away took the focus with it: it goes to the tool window now in front, or else
+    // to the first tool button, so the keyboard never finds nothing to work on.
+    if (!isVisible() || isUnloading() || !isActiveWindow())
+        return;
+    if (QWidget* now = QApplication::focusWidget(); now && now->isVisible())
+        return;
+    if (QMdiSubWindow* front = frontToolWindow()) {
+        mdiArea->setActiveSubWindow(front);
+        if (QWidget* now = QApplication::focusWidget(); !now || !front->isAncestorOf(now))
+            if (QWidget* first = firstStop(front->widget()))
+                first->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* button : {cmdSelectOption[1], cmdSelectOption[0], cmdSelectOption[2]})
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+void frmMDI::keyPressEvent(QKeyEvent* event)
+{
+    // An access key the main window's own controls did not take acts on the tool window in front, as it
+    // does while the focus is in that window.
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::AltModifier && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        QMdiSubWindow* front = mdiArea ? mdiArea->currentSubWindow() : nullptr;
+        if (!front || !front->isVisible() || front->isMinimized())
+            front = frontToolWindow();
+        if (front) {
+            const QKeySequence wanted(Qt::ALT | Qt::Key(event->key()));
+            for (QAbstractButton* b : front->widget()->findChildren<QAbstractButton*>())
+                if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == wanted) {
+                    mdiArea->setActiveSubWindow(front);
+                    b->setFocus(Qt::ShortcutFocusReason);
+                    b->animateClick();
+                    event->accept();
+                    return;
+                }
+        }
+    }
+    Form::keyPressEvent(event);
 }
 
 void frmMDI::updateMenuBar()

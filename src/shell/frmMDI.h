@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenuBar;
 class QPushButton;
 
@@ -97,11 +98,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildPanels();
     void buildMenus();
     void updateMenuBar();
+    // The tool window in front of the others, on view and not minimised; null when there is none.
+    QMdiSubWindow* frontToolWindow() const;
+    void keepTheFocus();
     void settleLayout();
     void setLinkUnderline(int index, bool on);
     // A tool window the work area has become too narrow for where it stands (the reading pane came on

@@ -667,6 +667,155 @@ private slots:
         QVERIFY(QFile::exists(file));
     }
 
+    // The runes entry's focus order holds in every state of the window: each group is one stop, at its
+    // ticked option, whether the option was ticked with the arrow keys, the mouse or at the start.
+    void runesEntryFocusOrderHoldsAfterAChoice_data()
+    {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("arrow keys") << false;
+        QTest::newRow("mouse") << true;
+    }
+    void runesEntryFocusOrderHoldsAfterAChoice()
+    {
+        QFETCH(bool, mouse);
+        runes::frmRunesReadingEntry* entry = runesEntry();
+        QVERIFY(entry);
+        if (mouse) {
+            QVERIFY(testing::click(entry->optRune[2]));
+            QVERIFY(testing::click(entry->optSpread[3]));
+        } else {
+            QVERIFY(testing::tabTo(entry->optRune[5]));
+            press(Qt::Key_Left);
+            press(Qt::Key_Left);
+            press(Qt::Key_Left);
+            QVERIFY(testing::tabTo(entry->optSpread[5]));
+            press(Qt::Key_Left);
+            press(Qt::Key_Left);
+        }
+        QVERIFY(entry->optRune[2]->isChecked());
+        QVERIFY(entry->optSpread[3]->isChecked());
+        QVERIFY(testing::tabTo(entry->txtName));
+        const QStringList order = QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "txtQuestion", "optRune(2)",
+                                              "optSpread(3)", "Command2", "Command1", "cmdNext"} +
+                                  mainStops(true);
+        QCOMPARE(tabCycle(), order);
+        QStringList back = order;
+        std::reverse(back.begin() + 1, back.end());
+        QCOMPARE(tabCycle(true), back);
+    }
+
+    // A double-click on a rune set opens the spread screen with the focus on its first choice, not on the
+    // one the second press landed on: Space then picks no spread the user never chose.
+    void spreadScreenAfterADoubleClickStartsAtItsFirstChoice()
+    {
+        runes::frmRunesReadingEntry* entry = runesEntry();
+        QVERIFY(entry);
+        testing::click(entry->cmdNext);
+        auto* set = platform::Forms::Peek<runes::frmRunesReadingSelect>();
+        QVERIFY(set);
+        QVERIFY(testing::doubleClick(set->picCatagory[2]));
+        auto* spread = platform::Forms::Peek<runes::frmRunesReadingSpread>();
+        QVERIFY(spread);
+        QCOMPARE(runes::RuneSpread(), 5);
+        QCOMPARE(testing::focused(), static_cast<QWidget*>(spread->picCatagory[4]));
+    }
+
+    // An access key of the tool window in front acts while the focus is on the main window's strip.
+    void accessKeysReachTheToolWindowInFront()
+    {
+        shell::frmMDI* mdi = openMain();
+        runes::frmRunesReadingEntry* entry = runesEntry();
+        QVERIFY(entry);
+        QVERIFY(testing::tabTo(mdi->cmdSelectOption[2]));
+        press(Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(platform::Forms::Peek<runes::frmRunesReadingSelect>());
+    }
+
+    // When Exit closes a tool window, the focus goes to the window now in front, or else to the main
+    // window's first tool button.
+    void focusAfterExit()
+    {
+        shell::frmMDI* mdi = openMain();
+        tarot::frmTarotFront* front = tarotQuerent();
+        QVERIFY(front);
+        QVERIFY(testing::tabTo(front->cmdCancel));
+        press(Qt::Key_Return);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
+        QCOMPARE(testing::focused(), static_cast<QWidget*>(mdi->cmdSelectOption[1]));
+
+        // The card-layout window of an opened reading, closed over the querent screen: the querent screen.
+        tarot::frmTarot* setUp = tarotSetUp();
+        QVERIFY(setUp);
+        seams().random->script(3);
+        testing::click(setUp->cmdAuto);
+        const QString file = files.filePath(QStringLiteral("focus-after-exit.slv"));
+        seams().files->answers.enqueue(file);
+        testing::click(mdi->cmdSave);
+        QVERIFY(QFile::exists(file));
+        front = tarotQuerent();
+        QVERIFY(front);
+        seams().files->answers.enqueue(file);
+        testing::click(front->cmdOpen);
+        auto* layout = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(layout && layout->isVisible() && front->isVisible());
+        QVERIFY(testing::tabTo(layout->findChild<QWidget*>(QStringLiteral("scrClient"))));
+        press(Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
+        QVERIFY(testing::focused() && front->isAncestorOf(testing::focused()));
+    }
+
+    // Ctrl+F4 closes the card-layout window, as it closes a document window; its File menu stays as it is.
+    void ctrlF4ClosesTheCardLayoutWindow()
+    {
+        shell::frmMDI* mdi = openMain();
+        tarot::frmTarot* setUp = tarotSetUp();
+        QVERIFY(setUp);
+        seams().random->script(3);
+        QVERIFY(testing::tabTo(setUp->cmdAuto));
+        press(Qt::Key_Return);
+        auto* layout = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(layout);
+        QVERIFY(testing::tabTo(layout->findChild<QWidget*>(QStringLiteral("scrClient"))));
+        QStringList file;
+        for (QAction* a : layout->menuBarActions().first()->menu()->actions())
+            file << a->text();
+        QCOMPARE(file, (QStringList{"&Start Again", "&Exit"}));
+        press(Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
+        QVERIFY(mdi->picMain->isVisible());
+        QCOMPARE(testing::focused(), static_cast<QWidget*>(mdi->cmdSelectOption[1]));
+    }
+
+    // The about box closes with Escape.
+    void aboutBoxClosesWithEscape()
+    {
+        shell::frmMDI* mdi = openMain();
+        bool closed = false;
+        testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [&closed] {
+            auto* about = platform::Forms::Peek<shell::frmAbout>();
+            QTest::keyClick(about->focusWidget() ? about->focusWidget() : about, Qt::Key_Escape);
+            closed = !platform::Forms::IsLoaded(QStringLiteral("frmAbout"));
+        });
+        QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))));
+        QVERIFY(closed);
+    }
+
+    // Shift+Tab passes a minimised tool window by, as Tab does.
+    void shiftTabPassesAMinimisedToolWindow()
+    {
+        shell::frmMDI* mdi = openMain();
+        tarot::frmTarotFront* front = tarotQuerent();
+        QVERIFY(front);
+        QVERIFY(testing::clickTitleBar(front, QStyle::SC_TitleBarMinButton));
+        QTRY_VERIFY(front->subWindow()->isMinimized());
+        QVERIFY(testing::tabTo(mdi->cmdSelectOption[1]));
+        const QStringList back = tabCycle(true);
+        QVERIFY2(back.size() > 2, qPrintable(back.join(QLatin1Char(' '))));
+        QCOMPARE(back.last(), QStringLiteral("cmdSelectOption(0)"));
+        const QStringList forth = tabCycle();
+        QCOMPARE(forth.size(), back.size());
+    }
+
     // A runes reading through the rune-set and spread screens with the keyboard alone.
     void runesReadingByKeyboard()
     {

@@ -29,6 +29,7 @@ frmRunesReadingAll::frmRunesReadingAll() : Form(QString::fromLatin1(kFormName))
     SetClientSizeTw(kClientWidth, 1965);
 
     RichTextBox1 = new platform::RichTextBox(this);
+    RichTextBox1->setAccessibleName(QStringLiteral("All runes"));
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     // The list sets sizes and colours but never a face: it shows in the box's own.
     QFont face(QStringLiteral("MS Sans Serif"));

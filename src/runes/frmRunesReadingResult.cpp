@@ -82,6 +82,7 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
     }
 
     RichTextBox1 = new platform::RichTextBox(this);
+    RichTextBox1->setAccessibleName(QStringLiteral("Runes reading"));
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setFont(Verdana(12));
     RichTextBox1->setReadOnly(true);

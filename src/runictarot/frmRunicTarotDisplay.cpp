@@ -124,8 +124,9 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     lblNordicGod = field(f0, "lblNordicGod", "lblNordicGod", 3240, 1635, 1245, 195);
     heading(f0, "Label12", "Keywords", 240, 2010);
     lblKeywards = field(f0, "lblKeywards", "lblKeywards", 3240, 2040, 3345, 540);
-    heading(f0, "Label10", "About Your Rune Stone", 240, 2400);
+    QLabel* aboutStone = heading(f0, "Label10", "About Your Rune Stone", 240, 2400);
     txtAboutYourRuneStone = longText(f0, "txtAboutYourRuneStone", 240, 2640, 6495, 1290);
+    aboutStone->setBuddy(txtAboutYourRuneStone);  // its name for a screen reader
     picStone = picture(f0, "picStone", 7080, 200, 1695, 2265);
     title(f0, "Label17", "Tarot Card Reading for Sun Sign", 2640, 3960);
     heading(f0, "Label15", "Corresponding Tarot Card", 240, 4320);
@@ -151,8 +152,9 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
         field(f1, "lblAlternativeNameWithPlanet", "lblAlternativeNameWithPlanet", 3240, 1845, 2940, 195);
     heading(f1, "Label22", "Keywords", 240, 2175);
     lblKeywardsWithPlanet = field(f1, "lblKeywardsWithPlanet", "lblKeywardsWithPlanet", 3240, 2160, 3435, 420);
-    heading(f1, "Label14", "About Your Rune Stone", 240, 2520);
+    QLabel* aboutPlanetStone = heading(f1, "Label14", "About Your Rune Stone", 240, 2520);
     txtAboutYourRuneStoneWithPlanet = longText(f1, "txtAboutYourRuneStoneWithPlanet", 240, 2760, 6495, 1170);
+    aboutPlanetStone->setBuddy(txtAboutYourRuneStoneWithPlanet);
     picStonewithplanet = picture(f1, "picStonewithplanet", 7080, 200, 1695, 2265);
     title(f1, "Label21", "Tarot Card Reading for Favorable Planet", 2160, 3960);
     heading(f1, "Label11", "Corresponding Tarot Card", 240, 4320);

@@ -67,6 +67,7 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
     Label1 = link(this, "Label1", VisitSiteCaption(), {1620, 180, 4470, 195}, [this] { Label1_Click(); }, false);
 
     RTB = new GuardedTextBox(this);
+    RTB->setAccessibleName(QStringLiteral("Runic tarot report"));
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setFont(Verdana(9.75));
     platform::setBackColor(RTB, QColor(255, 224, 192));

@@ -181,6 +181,11 @@ void frmMDI::buildPanels()
                           Verdana(8.25));
     cmdSave = MakeButton(picTop, QStringLiteral("cmdSave"), QStringLiteral("&Save"), {9720, 420, 1695, 375},
                          Verdana(8.25));
+    // The bar's labels name its boxes for a screen reader.
+    lblName->setBuddy(txtName);
+    lblDOB->setBuddy(txtDOB);
+    lblCountry->setBuddy(txtCountry);
+    lblQ->setBuddy(txtQ);
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     // Tab follows the bar from left to right: Save stands before Print.
@@ -266,6 +271,7 @@ void frmMDI::buildPanels()
     auto* rightColumn = new QVBoxLayout(picRight);
     rightColumn->setContentsMargins(0, 0, 0, 0);
     RTB = new platform::RichTextBox(picRight);
+    RTB->setAccessibleName(QStringLiteral("Tarot reading"));
     RTB->setObjectName(QStringLiteral("RTB"));
     rightColumn->addWidget(RTB);
     rtb1 = new platform::RichTextBox(picRight);

@@ -81,6 +81,11 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtQ->setTabChangesFocus(true);
     platform::setGeometryTw(txtQ, 6300, 900, 5220, 600);
+    // The labels name their boxes for a screen reader.
+    lblName->setBuddy(txtName);
+    lblDOB->setBuddy(txtDOB);
+    lblCountry->setBuddy(txtCountry);
+    lblQ->setBuddy(txtQ);
 
     Label4[0] = platform::MakeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Select Deck"),
                                     {120, 1680, 3600, 255});
@@ -95,6 +100,7 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     lstOption->setObjectName(QStringLiteral("lstOption"));
     lstOption->setSelectionMode(QAbstractItemView::SingleSelection);
     platform::setGeometryTw(lstOption, 120, 2670, 3600, 3030);
+    lstOption->setAccessibleName(Label4[1]->text());  // its name for a screen reader
 
     frmArcane = platform::MakeFrame(this, QStringLiteral("frmArcane"), QStringLiteral("Select One Option"),
                                     {120, 5820, 3600, 780});
@@ -111,10 +117,13 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
     platform::setGeometryTw(chkRev, 120, 6720, 315, 315);
     Label3 = platform::MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("Allow Reverse Cards"),
                                  {480, 6750, 3240, 255});
+    // The box's caption stands beside it: it is the box's name for a screen reader.
+    chkRev->setAccessibleName(Label3->text());
 
     pctCard = platform::MakePicture(this, QStringLiteral("pctCard"), {3900, 1680, 3840, 4800});
 
     txtDisp = new QPlainTextEdit(this);
+    txtDisp->setAccessibleName(QStringLiteral("About the spread"));
     txtDisp->setObjectName(QStringLiteral("txtDisp"));
     txtDisp->setReadOnly(true);
     txtDisp->setTabChangesFocus(true);

@@ -67,6 +67,10 @@ frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
     txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtQuestion->setTabChangesFocus(true);
     platform::setGeometryTw(txtQuestion, 5400, 1740, 3600, 1440);
+    // The labels name their boxes for a screen reader.
+    lblName->setBuddy(txtName);
+    lblCountry->setBuddy(txtCountry);
+    lblQuestion->setBuddy(txtQuestion);
 
     cmdOpen = platform::MakeButton(this, QStringLiteral("cmdOpen"), QStringLiteral("&Open Previous Record"),
                                    {120, 3480, 3600, 420});

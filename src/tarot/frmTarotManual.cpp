@@ -132,6 +132,7 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     fraPictures->setFrameShape(QFrame::Box);
 
     txtDisp = new QPlainTextEdit(this);
+    txtDisp->setAccessibleName(QStringLiteral("Position to pick"));
     platform::Dress(txtDisp, QStringLiteral("txtDisp"), {kMargin, kPromptTop, kClientWidth - 2 * kMargin, kPromptHeight},
                     {});
     txtDisp->setReadOnly(true);

@@ -29,7 +29,9 @@
 #include "tarot/frmTarotManual.h"
 #include "tarot/frmTarotOpen.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QSet>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -163,6 +165,40 @@ runictarot::frmRunicTarotDisplay* runicReading()
     testing::type(QStringLiteral("ann"));
     testing::click(details->cmdRunicAstrology);
     return platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
+}
+
+// What the walk of the about box found, from inside its loop.
+QStringList aboutUnnamed;
+
+// Controls a user acts on, under the accessible object, that have no name for a screen reader.
+void unnamedControls(QAccessibleInterface* face, QStringList& out, QSet<QObject*>& seen, int depth = 0)
+{
+    if (!face || !face->isValid() || depth > 60)
+        return;
+    if (QObject* o = face->object()) {
+        if (seen.contains(o) && face->role() != QAccessible::PageTab && face->role() != QAccessible::ListItem)
+            return;
+        seen.insert(o);
+    }
+    if (face->state().invisible || face->state().offscreen)
+        return;
+    static const QList<QAccessible::Role> acted = {
+        QAccessible::Button,   QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+        QAccessible::EditableText, QAccessible::Link, QAccessible::PageTab, QAccessible::List,
+        QAccessible::SpinBox,  QAccessible::Slider,   QAccessible::ButtonMenu,  QAccessible::ListItem};
+    if (acted.contains(face->role()) && face->text(QAccessible::Name).trimmed().isEmpty()) {
+        QString where = face->object() ? face->object()->objectName() : QString();
+        if (where.isEmpty() && face->object())
+            where = QString::fromLatin1(face->object()->metaObject()->className());
+        for (QAccessibleInterface* up = face->parent(); up && where.count(QLatin1Char('/')) < 3; up = up->parent())
+            if (up->object() && !up->object()->objectName().isEmpty()) {
+                where = up->object()->objectName() + QLatin1Char('/') + where;
+                break;
+            }
+        out << QStringLiteral("%1 (role %2)").arg(where).arg(int(face->role()));
+    }
+    for (int i = 0; i < face->childCount(); ++i)
+        unnamedControls(face->child(i), out, seen, depth + 1);
 }
 
 // Opens a window state the way a user reaches it; the window whose boxes are looked at.
@@ -404,6 +440,47 @@ private slots:
         QStringList back = order;
         std::reverse(back.begin() + 1, back.end());
         QCOMPARE(tabCycle(true), back);
+    }
+
+    // A screen reader can read every window: every control a user can act on has a role and a name, in
+    // each state the user reaches.
+    void everyControlHasANameAndRole_data()
+    {
+        focusOrder_data();
+        QTest::newRow("exit screen") << Road([] {
+            testing::click(openMain()->cmdMdiExit);
+            platform::Form* screen = platform::Forms::Peek(QStringLiteral("frmExitScreen"));
+            return screen ? screen->window() : nullptr;
+        }) << QStringList();
+        // Modal: looked at from inside its own loop.
+        QTest::newRow("about box") << Road([] {
+            shell::frmMDI* mdi = openMain();
+            testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [] {
+                auto* about = platform::Forms::Peek<shell::frmAbout>();
+                QSet<QObject*> seen;
+                unnamedControls(QAccessible::queryAccessibleInterface(about), aboutUnnamed, seen);
+                aboutUnnamed << (seen.contains(about->cmdOK) ? QString() : QStringLiteral("about box not read"));
+                aboutUnnamed.removeAll(QString());
+                testing::click(about->cmdOK);
+            });
+            return testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))) ? static_cast<QWidget*>(mdi)
+                                                                                               : nullptr;
+        }) << QStringList();
+    }
+    void everyControlHasANameAndRole()
+    {
+        QFETCH(Road, road);
+        QAccessible::setActive(true);
+        aboutUnnamed.clear();
+        QWidget* shown = road();
+        QVERIFY(shown);
+        QStringList unnamed = aboutUnnamed;
+        QSet<QObject*> seen;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible())
+                unnamedControls(QAccessible::queryAccessibleInterface(top), unnamed, seen);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+        QVERIFY(seen.contains(shown));
     }
 
     // Every box of several lines, on every screen: Tab and Shift+Tab leave it, and put nothing into it.

@@ -157,7 +157,6 @@ protected:
         // The toolkit's menu names its paste entry by its (translated) caption alone.
         for (QAction* paste : menu->actions())
             if (paste->text().startsWith(QLineEdit::tr("&Paste"))) {
-                paste->setObjectName(QStringLiteral("edit-paste"));
                 disconnect(paste, &QAction::triggered, nullptr, nullptr);
                 connect(paste, &QAction::triggered, this, [this] { pasteText(QGuiApplication::clipboard()->text()); });
             }

@@ -405,6 +405,19 @@ void frmMDI::keyPressEvent(QKeyEvent* event)
                 }
         }
     }
+    // Ctrl+F4 closes the tool window in front, as it closes the active document window of a desktop
+    // program, also while the focus is on the main window's own controls (inside the tool window, its
+    // frame's own Close takes the key first).
+    if (mods == Qt::ControlModifier && event->key() == Qt::Key_F4) {
+        QMdiSubWindow* front = mdiArea ? mdiArea->currentSubWindow() : nullptr;
+        if (!front || !front->isVisible())
+            front = frontToolWindow();
+        if (front) {
+            front->close();
+            event->accept();
+            return;
+        }
+    }
     Form::keyPressEvent(event);
 }
 

@@ -841,9 +841,18 @@ private slots:
         QVERIFY(testing::focused() && front->isAncestorOf(testing::focused()));
     }
 
-    // Ctrl+F4 closes the card-layout window, as it closes a document window; its File menu stays as it is.
+    // Ctrl+F4 closes the card-layout window, as it closes the active document window, wherever the
+    // focus is, in it or on the main window's own controls; its File menu stays as it is.
+    void ctrlF4ClosesTheCardLayoutWindow_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("in it") << "scrClient";
+        QTest::newRow("on the reading pane") << "RTB";
+        QTest::newRow("on a tool button") << "cmdSelectOption(2)";
+    }
     void ctrlF4ClosesTheCardLayoutWindow()
     {
+        QFETCH(QString, focus);
         shell::frmMDI* mdi = openMain();
         tarot::frmTarot* setUp = tarotSetUp();
         QVERIFY(setUp);
@@ -852,7 +861,7 @@ private slots:
         press(Qt::Key_Return);
         auto* layout = platform::Forms::Peek<tarot::frmAuto>();
         QVERIFY(layout);
-        QVERIFY(testing::tabTo(layout->findChild<QWidget*>(QStringLiteral("scrClient"))));
+        QVERIFY(testing::tabTo(mdi->findChild<QWidget*>(focus)));
         QStringList file;
         for (QAction* a : layout->menuBarActions().first()->menu()->actions())
             file << a->text();
@@ -860,7 +869,7 @@ private slots:
         press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
         QVERIFY(mdi->picMain->isVisible());
-        QCOMPARE(testing::focused(), static_cast<QWidget*>(mdi->cmdSelectOption[1]));
+        QVERIFY(testing::focused() && testing::focused()->isVisible());
     }
 
     // The about box closes with Escape.

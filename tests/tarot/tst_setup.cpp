@@ -411,6 +411,7 @@ private slots:
         // use its menus.
         if (road == AutoCastMenu || road == ManualMenu)
             QVERIFY(testing::clickTitle(setUp));
+        const QPointer<tarot::frmTarot> alive = setUp;
         switch (road) {
         case AutoCastButton: testing::click(setUp->cmdAuto); break;
         case AutoCastMenu: QVERIFY(testing::chooseMenu(action(setUp, "mnuCast"))); break;
@@ -452,7 +453,7 @@ private slots:
                 QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
             } else {
                 QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
-                QVERIFY(!TarotRoad::onView(setUp));
+                QVERIFY(alive && !TarotRoad::onView(setUp));
                 QVERIFY(!setUp->picMessage->isHidden());  // left up on the hidden screen
             }
         } else {
@@ -465,11 +466,14 @@ private slots:
             QVERIFY(!TarotRoad::onView(setUp));
             QVERIFY(setUp->picMessage->isHidden());
         }
-        // Name, count and index describe one spread.
+        // Name, count and index describe one spread, on the screen too where it is still there (AutoCast
+        // from the menu unloads it; the state above holds what it handed over).
+        QCOMPARE(tarot::catalogue::FindSpread(s.TarotSpreadName), s.TarotSpreadIndex);
+        if (!alive)
+            return;
         QCOMPARE(setUp->card, name);
         QCOMPARE(setUp->no, s.SpreadCardCount);
         QCOMPARE(int(setUp->MaxCardInSet), s.TarotSpreadIndex);
-        QCOMPARE(tarot::catalogue::FindSpread(s.TarotSpreadName), s.TarotSpreadIndex);
         QCOMPARE(std::tuple(setUp->lboo, setUp->hboo, setUp->rboo), std::tuple(minor, major, reverse));
     }
 

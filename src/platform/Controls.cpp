@@ -252,12 +252,7 @@ QWidget* firstStopOfScreen(QWidget* control)
     QWidget* screen = control;
     while (screen->parentWidget() && !screen->isWindow() && screen->parentWidget()->windowType() != Qt::SubWindow)
         screen = screen->parentWidget();
-    int guard = 0;
-    for (QWidget* w = screen->nextInFocusChain(); w && w != screen && guard++ < 10000; w = w->nextInFocusChain())
-        if (screen->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
-            w->isEnabled())
-            return w;
-    return nullptr;
+    return FirstTabStop(screen);
 }
 
 QAccessibleInterface* clickableFactory(const QString& className, QObject* object)
@@ -268,6 +263,16 @@ QAccessibleInterface* clickableFactory(const QString& className, QObject* object
 }
 
 } // namespace
+
+QWidget* FirstTabStop(QWidget* root)
+{
+    int guard = 0;
+    for (QWidget* w = root->nextInFocusChain(); w && w != root && guard++ < 10000; w = w->nextInFocusChain())
+        if (root->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
+            w->isEnabled())
+            return w;
+    return nullptr;
+}
 
 double Contrast(const QColor& a, const QColor& b)
 {

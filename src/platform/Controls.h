@@ -171,6 +171,9 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text
 // A list to choose from, not to type in.
 QComboBox* MakeDropDown(QWidget* parent, const QString& name, const TwRect& at, const Look& look = {});
 
+// The first control inside root that Tab stops at, in the focus order; null when there is none.
+QWidget* FirstTabStop(QWidget* root);
+
 // How far apart two colours are for the eye, from 1 (the same) to 21 (black and white), as the web's
 // accessibility rules measure it; text reads where it is 4.5 or more.
 double Contrast(const QColor& a, const QColor& b);

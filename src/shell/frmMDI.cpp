@@ -334,21 +334,6 @@ void frmMDI::buildMenus()
     updateMenuBar();
 }
 
-namespace {
-
-// The first control of a window that Tab stops at, or null.
-QWidget* firstStop(QWidget* window)
-{
-    int guard = 0;
-    for (QWidget* w = window->nextInFocusChain(); w && w != window && guard++ < 10000; w = w->nextInFocusChain())
-        if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
-            w->isEnabled())
-            return w;
-    return nullptr;
-}
-
-} // namespace
-
 QMdiSubWindow* frmMDI::frontToolWindow() const
 {
     if (!mdiArea)
@@ -373,7 +358,7 @@ void frmMDI::keepTheFocus()
     if (QMdiSubWindow* front = frontToolWindow()) {
         mdiArea->setActiveSubWindow(front);
         if (QWidget* now = QApplication::focusWidget(); !now || !front->isAncestorOf(now))
-            if (QWidget* first = firstStop(front->widget()))
+            if (QWidget* first = platform::FirstTabStop(front->widget()))
                 first->setFocus(Qt::OtherFocusReason);
         return;
     }

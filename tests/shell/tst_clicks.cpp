@@ -265,7 +265,7 @@ private slots:
         QVERIFY(screen);
         QWidget* choice = picture ? static_cast<QWidget*>(screen->picCatagory[static_cast<size_t>(set)])
                                   : screen->lblInfo[static_cast<size_t>(set)];
-        testing::doubleClick(choice);
+        QVERIFY(testing::doubleClick(choice));
         QCOMPARE(runes::RuneType(), qint16(set));
         QCOMPARE(runes::RuneSpread(), 5);
         QCOMPARE(toolWindows(), QStringList{QStringLiteral("frmRunesReadingSpread")});
@@ -415,7 +415,7 @@ private slots:
             button = details->cmdRunicAstrology;
         }
         const QStringList before = toolWindows();
-        testing::doubleClick(button);
+        QVERIFY(testing::doubleClick(button));
         QVERIFY(onView(opens.toLatin1().constData()));
         // Nothing beyond the new screen: no further window loaded, none of the new one's buttons pressed.
         QStringList expected = before;

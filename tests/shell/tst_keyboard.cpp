@@ -452,6 +452,11 @@ private slots:
             platform::Form* screen = platform::Forms::Peek(QStringLiteral("frmExitScreen"));
             return screen ? screen->window() : nullptr;
         }) << QStringList();
+        // The reading's second page holds controls of its own.
+        QTest::newRow("runic tarot reading, planet page") << Road([] {
+            runictarot::frmRunicTarotDisplay* d = runicReading();
+            return d && testing::clickTab(d->SSTab1, 1) ? static_cast<QWidget*>(d) : nullptr;
+        }) << QStringList();
         // Modal: looked at from inside its own loop.
         QTest::newRow("about box") << Road([] {
             shell::frmMDI* mdi = openMain();

@@ -61,6 +61,9 @@ struct InputHold::Impl : QObject {
 
 InputHold::InputHold() : impl_(std::make_unique<Impl>())
 {
+    // The program's one application-wide filter. Qt holds input to a group of windows only by disabling
+    // them, which greys out the cards being dealt and takes the focus away, or by a modal window, which
+    // would hold the reading pane and the main window's strip too; neither keeps the deal on view as it is.
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(impl_.get());
 }

@@ -118,6 +118,7 @@ void AppendPieces(QTextEdit* box, const QList<TextPiece>& pieces, const QString&
     c.movePosition(QTextCursor::End);
     QTextBlockFormat paragraph = box->document()->firstBlock().blockFormat();
     paragraph.clearProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+    paragraph.clearBackground();
     c.beginEditBlock();
     for (const TextPiece& piece : pieces) {
         QTextCharFormat f;
@@ -138,10 +139,13 @@ void AppendPieces(QTextEdit* box, const QList<TextPiece>& pieces, const QString&
                 continue;
             c.insertText(lines[i], f);
             if (piece.rule && i == 0) {
-                // Underlined blanks draw nothing at a line's end, so the rule's paragraph draws the line.
+                // Underlined blanks draw nothing at a line's end, so the rule's paragraph draws the line,
+                // in the colour its underline has: the toolkit draws a rule in the colour of its
+                // paragraph's background brush, which paints nothing else on a ruled paragraph.
                 QTextBlockFormat ruled = c.blockFormat();
                 ruled.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
                                   QTextLength(QTextLength::PercentageLength, 100));
+                ruled.setBackground(piece.colour ? platform::bgr(*piece.colour) : box->palette().color(QPalette::Text));
                 c.setBlockFormat(ruled);
             }
         }

@@ -14,7 +14,10 @@
 #include <QPlainTextEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextEdit>
+#include <QAbstractTextDocumentLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -106,6 +109,26 @@ int ShownPlaceCount(int spread)
 }
 
 double CentreX(const QWidget* w) { return w->x() + w->width() / 2.0; }
+
+// The colour of the last rule on view in a box scrolled to its end: the lowest row that one colour other
+// than the box's ground crosses for most of its width. Invalid where no rule shows.
+QColor LastRuleColour(QTextEdit* box)
+{
+    box->moveCursor(QTextCursor::End);
+    box->ensureCursorVisible();
+    QApplication::processEvents();
+    const QImage shown = box->viewport()->grab().toImage();
+    const QColor ground = box->viewport()->palette().color(QPalette::Base);
+    for (int y = shown.height() - 1; y >= 0; --y) {
+        QMap<QRgb, int> seen;
+        for (int x = 0; x < shown.width(); ++x)
+            ++seen[shown.pixel(x, y)];
+        for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+            if (QColor(it.key()) != ground && it.value() > shown.width() / 2)
+                return QColor(it.key());
+    }
+    return {};
+}
 
 } // namespace
 
@@ -420,6 +443,8 @@ private slots:
         QVERIFY(last.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth));
         QVERIFY(!box->document()->lastBlock().blockFormat().hasProperty(
             QTextFormat::BlockTrailingHorizontalRulerWidth));
+        // On screen the line is drawn in the paragraph's blue, as its underline would be.
+        QCOMPARE(LastRuleColour(box), blue);
 
         // The place: name, facing word centred on it, the picture mirrored top to bottom when reversed.
         QLabel* name = result->lblStoneName[4];

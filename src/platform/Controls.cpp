@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/DesignLayout.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
@@ -18,16 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 #include <QStylePainter>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <optional>
 
 namespace platform {
 
@@ -66,145 +62,6 @@ void keepReadable(QPushButton* button, const Look& look)
     p.setColor(QPalette::Button, face);
     p.setColor(QPalette::ButtonText, caption);
     button->setPalette(p);
-}
-
-// The space kept between a grown label and a control beside it, and inside its parent's edge.
-constexpr int kGap = 4;
-
-bool explicitlyHidden(const QWidget* w)
-{
-    return w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);
-}
-
-// What the fitting needs to know of a control that shows a text: a label, or a clickable caption.
-struct TextShown {
-    QWidget* control;
-    QString text;
-    Qt::Alignment align;
-    bool wrap;
-    bool picture;  // it shows a picture, which its size is made for
-};
-
-// Where the text lies in the control, laid out in the given inside.
-QRect textIn(const TextShown& t, const QRect& inside)
-{
-    const int flags = int(t.align) | (t.wrap ? Qt::TextWordWrap : 0);
-    return t.control->fontMetrics().boundingRect(inside, flags, t.text);
-}
-
-// The control's size that shows its text laid out in the given outer width.
-QSize needed(const TextShown& t, int width)
-{
-    const QSize extra = t.control->size() - t.control->contentsRect().size();
-    const QRect inside(0, 0, std::max(1, width - extra.width()), 1 << 20);
-    return textIn(t, inside).size() + extra;
-}
-
-bool holds(const TextShown& t, QSize size)
-{
-    const QSize need = needed(t, size.width());
-    return need.width() <= size.width() && need.height() <= size.height();
-}
-
-// How far a label may reach to each side, in its parent: up to the nearest control beside it (one that
-// does not overlap it by design and is not hidden), or to the parent's edge.
-struct Room {
-    int left, right;  // the leftmost and rightmost x it may cover
-};
-
-Room roomBeside(const QWidget* label, const QRect& at)
-{
-    const QWidget* parent = label->parentWidget();
-    Room room{std::min(at.left(), kGap), std::max(at.right(), parent->width() - 1 - kGap)};
-    for (const QObject* o : parent->children()) {
-        const auto* other = qobject_cast<const QWidget*>(o);
-        if (!other || other == label || other->isWindow() || explicitlyHidden(other))
-            continue;
-        const QRect g = other->geometry();
-        if (g.intersects(at) || g.bottom() < at.top() || g.top() > at.bottom())
-            continue;
-        if (g.left() > at.right())
-            room.right = std::min(room.right, g.left() - 1 - kGap);
-        else if (g.right() < at.left())
-            room.left = std::max(room.left, g.right() + 1 + kGap);
-    }
-    return room;
-}
-
-// The label's rectangle of the given width, grown from the design rectangle as its alignment says:
-// to the right, to the left, or to both sides alike.
-QRect widened(const QRect& design, int width, Qt::Alignment align)
-{
-    QRect r = design;
-    const int more = width - design.width();
-    if (align & Qt::AlignRight)
-        r.setLeft(design.left() - more);
-    else if (align & Qt::AlignHCenter)
-        r.setLeft(design.left() - more / 2);
-    r.setWidth(width);
-    return r;
-}
-
-// The widest the label can grow, as its alignment says, within the room beside it.
-int widest(const QRect& design, const Room& room, Qt::Alignment align)
-{
-    const int toLeft = design.left() - room.left;
-    const int toRight = room.right - design.right();
-    if (align & Qt::AlignRight)
-        return design.width() + std::max(0, toLeft);
-    if (align & Qt::AlignHCenter)
-        return design.width() + 2 * std::max(0, std::min(toLeft, toRight));
-    return design.width() + std::max(0, toRight);
-}
-
-// Grows a control that shows a text from its design rectangle until its whole text shows: first into
-// the free width beside it, keeping its height; where that is not enough, it wraps (wrapOn) and grows
-// downward. A place given by the window since the last fit is the new place to start from.
-void FitToText(QWidget* control, TextShown t, const std::function<void()>& wrapOn, QRect& design, QRect& fitted)
-{
-    if (design.isNull() || control->geometry() != fitted)
-        design = control->geometry();
-    QRect to = design;
-    if (!t.text.isEmpty() && !t.picture && !holds(t, design.size())) {
-        const Room room = roomBeside(control, design);
-        const int most = widest(design, room, t.align);
-        std::optional<int> width;
-        if (!t.wrap) {
-            // As wide as its one line, where the room beside it allows.
-            if (const int line = needed(t, 1 << 20).width(); line <= most)
-                width = std::max(line, design.width());
-            else {
-                wrapOn();  // one line cannot hold it: it wraps
-                t.wrap = true;
-            }
-        }
-        // The narrowest width beside it that holds the text in the design height.
-        if (!width && t.wrap)
-            for (int w = design.width(); w <= most; ++w)
-                if (holds(t, QSize(w, design.height()))) {
-                    width = w;
-                    break;
-                }
-        if (width) {
-            to = widened(design, *width, t.align);
-            to.setHeight(std::max(design.height(), needed(t, *width).height()));
-        }
-        else {
-            // Downward, in the design width, or as wide as its longest word needs.
-            int w = design.width();
-            while (w < most && needed(t, w).width() > w)
-                ++w;
-            to = widened(design, w, t.align);
-            to.setHeight(std::max(design.height(), needed(t, w).height()));
-        }
-    }
-    // Grown past the bottom of what holds it, it rises as far as it can instead.
-    const QWidget* parent = control->parentWidget();
-    if (const int over = to.bottom() - (parent->height() - 1); over > 0 && to.height() > design.height())
-        to.translate(0, -std::min(over, std::max(0, to.top())));
-    fitted = to;
-    if (to != control->geometry())
-        control->setGeometry(to);
 }
 
 template <class T> T* dressed(T* control, const QString& name, const TwRect& at, const Look& look)
@@ -322,52 +179,29 @@ void Dress(QWidget* control, const QString& name, const TwRect& at, const Look& 
     setGeometryTw(control, at.left, at.top, at.width, at.height);
 }
 
+void SizeToText(QLabel* label)
+{
+    const QSize size = label->sizeHint();
+    setSizeTw(label, tw(size.width()), tw(size.height()));
+}
+
 void Label::setText(const QString& text)
 {
     QLabel::setText(text);
-    Fit();
+    DesignLayout::Settle(this);
 }
 
 void Label::setWordWrap(bool on)
 {
     QLabel::setWordWrap(on);
-    Fit();
+    DesignLayout::Settle(this);
 }
 
-QString Label::fittedFor() const
+void Label::changeEvent(QEvent* event)
 {
-    return text() + QLatin1Char('\n') + font().key() + (wordWrap() ? QLatin1String("\nwrap") : QLatin1String());
-}
-
-void Label::Fit()
-{
-    if (fitting_ || isWindow() || !parentWidget())
-        return;
-    const QScopedValueRollback<bool> guard(fitting_, true);
-    FitToText(this, {this, text(), alignment(), wordWrap(), !pixmap().isNull()}, [this] { QLabel::setWordWrap(true); },
-              design_, fitted_);
-    fittedFor_ = fittedFor();
-}
-
-bool Label::event(QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::FontChange:
-    case QEvent::StyleChange:
-        Fit();
-        break;
-    default: break;
-    }
-    return QLabel::event(event);
-}
-
-void Label::paintEvent(QPaintEvent* event)
-{
-    // Text given through the plain label's own setter is caught here, on its way to the screen.
-    if (fittedFor() != fittedFor_ && !fitting_)
-        QTimer::singleShot(0, this, [this] { Fit(); });
-    QLabel::paintEvent(event);
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        DesignLayout::Settle(this);
 }
 
 Clickable::Clickable(QWidget* parent, Role role) : QAbstractButton(parent), role_(role)
@@ -396,35 +230,29 @@ void Clickable::setText(const QString& text)
     QAbstractButton::setText(text);
     // A caption of the design is shown as written: no access key of its own.
     setShortcut(QKeySequence());
-    Fit();
+    DesignLayout::Settle(this);
 }
 
 void Clickable::setAlignment(Qt::Alignment align)
 {
     align_ = align;
-    Fit();
+    updateGeometry();
     update();
+    DesignLayout::Settle(this);
 }
 
 void Clickable::setWordWrap(bool on)
 {
     wrap_ = on;
-    Fit();
+    updateGeometry();
     update();
+    DesignLayout::Settle(this);
 }
 
-QString Clickable::fittedFor() const
+void Clickable::wrapToFit()
 {
-    return text() + QLatin1Char('\n') + font().key() + (wrap_ ? QLatin1String("\nwrap") : QLatin1String());
-}
-
-void Clickable::Fit()
-{
-    if (fitting_ || isWindow() || !parentWidget())
-        return;
-    const QScopedValueRollback<bool> guard(fitting_, true);
-    FitToText(this, {this, text(), align_, wrap_, !picture_.isNull()}, [this] { wrap_ = true; }, design_, fitted_);
-    fittedFor_ = fittedFor();
+    wrap_ = true;
+    update();
 }
 
 QSize Clickable::sizeHint() const
@@ -438,24 +266,23 @@ QSize Clickable::sizeHint() const
 bool Clickable::event(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Show:
-        onView_.start();
-        Fit();
-        break;
-    case QEvent::FontChange:
-    case QEvent::StyleChange:
-        Fit();
-        break;
+    case QEvent::Show: onView_.start(); break;
     default: break;
     }
     return QAbstractButton::event(event);
 }
 
+void Clickable::changeEvent(QEvent* event)
+{
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        updateGeometry();
+        DesignLayout::Settle(this);
+    }
+}
+
 void Clickable::paintEvent(QPaintEvent*)
 {
-    // A caption given through the button's own setter is caught here, on its way to the screen.
-    if (fittedFor() != fittedFor_ && !fitting_)
-        QTimer::singleShot(0, this, [this] { Fit(); });
     QPainter painter(this);
     if (!picture_.isNull()) {
         if (stretch_)
@@ -523,58 +350,6 @@ void Clickable::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
-void Frame::KeepCaptionClear()
-{
-    if (arranging_)
-        return;
-    const QScopedValueRollback<bool> guard(arranging_, true);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QRect caption =
-        title().isEmpty() ? QRect() : style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-    // The inside the style keeps clear of its caption and border lines; the border at the bottom is as
-    // thick as at the side.
-    const QRect contents = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
-    const int top = std::max(contents.top(), caption.isNull() ? 0 : caption.bottom() + 1);
-    int lowest = height() - 1 - contents.left();
-    const int inside = lowest;
-    for (QObject* o : children()) {
-        auto* child = qobject_cast<QWidget*>(o);
-        if (!child || child->isWindow() || explicitlyHidden(child))
-            continue;
-        // An opaque control hides the lines under it; of a plain label only the text counts.
-        QRect used = child->geometry();
-        const auto* label = qobject_cast<const QLabel*>(child);
-        if (label && !label->autoFillBackground() && !label->text().isEmpty() && label->pixmap().isNull())
-            used = textIn({child, label->text(), label->alignment(), label->wordWrap(), false}, label->contentsRect())
-                       .translated(child->pos());
-        if (used.top() < top && used.bottom() >= caption.top()) {
-            const int down = top - used.top();
-            child->move(child->x(), child->y() + down);
-            used.translate(0, down);
-            // Only what moved down may need the frame to grow; what the design put beyond the border
-            // stays there.
-            lowest = std::max(lowest, used.bottom());
-        }
-    }
-    if (lowest > inside)
-        resize(width(), height() + lowest - inside);
-}
-
-bool Frame::event(QEvent* event)
-{
-    const bool handled = QGroupBox::event(event);
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::FontChange:
-    case QEvent::StyleChange:
-        KeepCaptionClear();
-        break;
-    default: break;
-    }
-    return handled;
-}
-
 Label* MakeLabel(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look)
 {
     auto* label = new Label(text, parent);
@@ -607,7 +382,10 @@ QPushButton* MakeWrappingButton(QWidget* parent, const QString& name, const QStr
 
 Frame* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const TwRect& at, const Look& look)
 {
-    return dressed(new Frame(caption, parent), name, at, look);
+    Frame* frame = dressed(new Frame(caption, parent), name, at, look);
+    // What it holds keeps clear of its caption, wherever it was put in.
+    DesignLayout::of(frame);
+    return frame;
 }
 
 QFrame* MakePanel(QWidget* parent, const QString& name, const TwRect& at, const Look& look)

@@ -53,29 +53,17 @@ struct Look {
 };
 
 // A label of the design. Its design rectangle is where it starts, not a cage: the fonts the design names
-// do not exist on every desktop, so whenever its text, font or wrapping changes and whenever it comes on
-// view, the label grows (never below its design size) until its whole text shows. It first takes the free
-// width beside it, keeping its height; where that is not enough, it wraps and grows downward. Another
-// control beside it, not overlapping it by design, bounds the width it takes.
+// do not exist on every desktop, so the layout of its container (DesignLayout) grows it until its whole
+// text shows. Its text, wrapping and font take effect on the screen at once, laid out.
 class Label : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
     void setText(const QString& text);
     void setWordWrap(bool on);
-    // Grows the label to its text now.
-    void Fit();
 
 protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString fittedFor() const;
-    QRect design_;    // where it starts, in its parent
-    QRect fitted_;    // where the last fit put it: a place other than this was given by the window
-    QString fittedFor_;
-    bool fitting_ = false;
+    void changeEvent(QEvent* event) override;
 };
 
 // Whatever the user clicks that is not a push button: a picture, a caption, a link, a banner, a panel. It
@@ -105,47 +93,38 @@ public:
     void setAlignment(Qt::Alignment align);
     bool wordWrap() const { return wrap_; }
     void setWordWrap(bool on);
-    // Grows it to its caption now.
-    void Fit();
 
     QSize sizeHint() const override;
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QString fittedFor() const;
+    friend class DesignLayout;
+    // Its caption wraps: the layout found one line too long for the room beside it.
+    void wrapToFit();
+
     Role role_;
     QPixmap picture_;
     bool stretch_ = false;
     Qt::Alignment align_ = Qt::AlignLeft | Qt::AlignVCenter;
     bool wrap_ = false;
-    QRect design_, fitted_;
-    QString fittedFor_;
-    bool fitting_ = false;
     QElapsedTimer onView_;           // since it last came on view
     quint64 lastPress_ = 0, pressBefore_ = 0;
     bool pressed_ = false;
 };
 
-// A frame with a caption around a group of controls. Whenever it comes on view, a control that would lie
-// under its caption moves down below it, and the frame grows downward as far as what it holds needs.
+// A frame with a caption around a group of controls. Its layout (DesignLayout) keeps what it holds clear
+// of its caption and grows it downward as far as what it holds needs.
 class Frame : public QGroupBox {
     Q_OBJECT
 public:
     using QGroupBox::QGroupBox;
-    // Moves the controls clear of the caption now.
-    void KeepCaptionClear();
-
-protected:
-    bool event(QEvent* event) override;
-
-private:
-    bool arranging_ = false;
 };
 
 Label* MakeLabel(QWidget* parent, const QString& name, const QString& text, const TwRect& at, const Look& look = {});
@@ -179,6 +158,10 @@ QWidget* FirstTabStop(QWidget* root);
 double Contrast(const QColor& a, const QColor& b);
 // The wanted text colour where it reads on the background; otherwise black or white, whichever reads better.
 QColor ReadableOn(const QColor& wanted, const QColor& back);
+
+// A label that sizes itself to its text: its design size becomes the size its text takes on one line,
+// from where it stands.
+void SizeToText(QLabel* label);
 
 // Gives a control made elsewhere its name, place, font and colours, as the makers above do.
 void Dress(QWidget* control, const QString& name, const TwRect& at, const Look& look);

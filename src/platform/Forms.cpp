@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
 
+#include "platform/DesignLayout.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QResizeEvent>
 #include <QStyle>
 
 #include <exception>
@@ -57,23 +57,16 @@ int indexOf(const Form* form)
     return -1;
 }
 
-// Closing a child's frame goes through the same unload as every other road. A frame that goes out of
-// view gives up the room it held in the work area: the area sizes its scroll bars afresh only when a
-// window moves or changes size, never when one hides, and would keep bars for a window no longer there.
+// Closing a child's frame goes through the same unload as every other road.
 class SubWindowCloser : public QObject {
 public:
     explicit SubWindowCloser(Form* form) : QObject(form), form_(form) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Close && form_) {
             event->ignore();
             Forms::Unload(form_);
             return true;
-        }
-        if (event->type() == QEvent::Hide && !event->spontaneous()) {
-            auto* frame = static_cast<QWidget*>(watched);
-            QResizeEvent same(frame->size(), frame->size());
-            QCoreApplication::sendEvent(frame, &same);
         }
         return false;
     }
@@ -201,6 +194,13 @@ void Form::Show()
         return;
     if (kind_ == Kind::MdiChild && !sub_)
         attach(Forms::MdiArea());
+    // A window hidden before comes back into the work area where it stood.
+    if (sub_ && !sub_->mdiArea())
+        if (QMdiArea* area = Forms::MdiArea()) {
+            const QPoint at = sub_->pos();
+            area->addSubWindow(sub_);
+            sub_->move(at);
+        }
     frame()->show();
     if (sub_ && sub_->mdiArea()) {
         sub_->raise();
@@ -214,6 +214,11 @@ void Form::Show()
 void Form::Hide()
 {
     frame()->hide();
+    // The work area sizes its scroll bars afresh when a window moves, changes size or leaves it, never
+    // when one hides: a hidden window leaves the area until it is shown again, and holds no room there.
+    if (sub_)
+        if (QMdiArea* area = sub_->mdiArea())
+            area->removeSubWindow(sub_);
     emit Forms::notifier()->changed();
 }
 
@@ -266,7 +271,18 @@ void Form::Move(double left, double top)
 
 void Form::SetClientSizeTw(double width, double height)
 {
-    setFixedSize(px(width), px(height));
+    // A window whose controls stand at their design places is that size, and taller where their texts
+    // need it; one laid out otherwise is that size.
+    if (DesignLayout* layout = DesignLayout::of(this))
+        layout->setDesignSize(QSize(px(width), px(height)));
+    else
+        setFixedSize(px(width), px(height));
+    fitFrame();
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
     fitFrame();
 }
 

@@ -68,6 +68,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The frame of a child follows the window's size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class Forms;

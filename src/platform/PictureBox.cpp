@@ -1,6 +1,7 @@
 #include "platform/PictureBox.h"
 
 #include "platform/PictureFiles.h"
+#include "platform/Twips.h"
 
 #include <QPainter>
 
@@ -14,8 +15,10 @@ void PictureBox::setPicture(const QPixmap& picture)
 {
     picture_ = picture;
     image_ = QPixmap();
-    if (autoSize_ && !picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize());
+    if (autoSize_ && !picture_.isNull()) {
+        const QSize size = picture_.deviceIndependentSize().toSize();
+        setSizeTw(this, tw(size.width()), tw(size.height()));
+    }
     update();
 }
 

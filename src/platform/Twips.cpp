@@ -1,5 +1,7 @@
 #include "platform/Twips.h"
 
+#include "platform/DesignLayout.h"
+
 #include <QVariant>
 
 namespace platform {
@@ -27,31 +29,50 @@ void setGeometryTw(QWidget* w, double left, double top, double width, double hei
     w->setProperty(kTop, top);
     w->setProperty(kWidth, width);
     w->setProperty(kHeight, height);
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    DesignLayout::Place(w, QRect(px(left), px(top), px(width), px(height)));
 }
 
+// Every other setter changes one side of the design rectangle and keeps the rest of it: a control moved
+// by its window keeps its design size, whatever its text made of it meanwhile.
 void setLeftTw(QWidget* w, double left)
 {
     w->setProperty(kLeft, left);
-    w->move(px(left), w->y());
+    QRect r = DesignLayout::DesignOf(w);
+    r.moveLeft(px(left));
+    DesignLayout::Place(w, r);
 }
 
 void setTopTw(QWidget* w, double top)
 {
     w->setProperty(kTop, top);
-    w->move(w->x(), px(top));
+    QRect r = DesignLayout::DesignOf(w);
+    r.moveTop(px(top));
+    DesignLayout::Place(w, r);
 }
 
 void setWidthTw(QWidget* w, double width)
 {
     w->setProperty(kWidth, width);
-    w->resize(px(width), w->height());
+    QRect r = DesignLayout::DesignOf(w);
+    r.setWidth(px(width));
+    DesignLayout::Place(w, r);
 }
 
 void setHeightTw(QWidget* w, double height)
 {
     w->setProperty(kHeight, height);
-    w->resize(w->width(), px(height));
+    QRect r = DesignLayout::DesignOf(w);
+    r.setHeight(px(height));
+    DesignLayout::Place(w, r);
+}
+
+void setSizeTw(QWidget* w, double width, double height)
+{
+    w->setProperty(kWidth, width);
+    w->setProperty(kHeight, height);
+    QRect r = DesignLayout::DesignOf(w);
+    r.setSize(QSize(px(width), px(height)));
+    DesignLayout::Place(w, r);
 }
 
 double leftTw(const QWidget* w) { return read(w, kLeft, w->x()); }

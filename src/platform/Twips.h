@@ -20,11 +20,15 @@ inline QColor bgr(unsigned value)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
+// A control's design rectangle: where its container's layout places it (platform/DesignLayout.h).
 void setGeometryTw(QWidget* w, double left, double top, double width, double height);
 void setLeftTw(QWidget* w, double left);
 void setTopTw(QWidget* w, double top);
 void setWidthTw(QWidget* w, double width);
 void setHeightTw(QWidget* w, double height);
+void setSizeTw(QWidget* w, double width, double height);
+// What a control's place and size read as: its design, while it stands where that puts it; once its
+// layout moved or grew it, where it is now.
 double leftTw(const QWidget* w);
 double topTw(const QWidget* w);
 double widthTw(const QWidget* w);

@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 }
@@ -52,7 +53,7 @@ public:
     std::array<platform::Clickable*, 5> lblInfo{};
     std::array<QGroupBox*, 5> fraChoice{};  // the frame of choice i
     QGroupBox* fraInstruction = nullptr;
-    QLabel* Label2 = nullptr;
+    platform::Label* Label2 = nullptr;
     platform::PictureBox* Picture1 = nullptr;
     platform::Clickable* Label1 = nullptr;
 

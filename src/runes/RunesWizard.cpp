@@ -1,5 +1,6 @@
 #include "runes/RunesWizard.h"
 
+#include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"

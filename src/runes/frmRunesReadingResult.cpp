@@ -66,14 +66,14 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
         place->hide();
         picResult[static_cast<size_t>(n)] = place;
 
-        QLabel* name = platform::MakeLabel(place, QStringLiteral("lblStoneName(%1)").arg(n), QStringLiteral("Berkano"),
+        platform::Label* name = platform::MakeLabel(place, QStringLiteral("lblStoneName(%1)").arg(n), QStringLiteral("Berkano"),
                                            {g.nameLeft, g.nameTop, 825, 195}, Verdana(8.25, true));
         platform::setBackColor(name, Qt::black);
         platform::setForeColor(name, Qt::white);
         name->hide();
         lblStoneName[static_cast<size_t>(n)] = name;
 
-        QLabel* facing = platform::MakeLabel(place, QStringLiteral("lblFacing(%1)").arg(n),
+        platform::Label* facing = platform::MakeLabel(place, QStringLiteral("lblFacing(%1)").arg(n),
                                              QStringLiteral("Markstaved"), {g.facingLeft, g.facingTop, 1140, 195},
                                              Verdana(8.25, true));
         platform::setBackColor(facing, Qt::black);
@@ -185,11 +185,11 @@ void frmRunesReadingResult::DrawStone(int place)
         return;
     const auto slot = static_cast<size_t>(place);
     platform::PictureBox* box = picResult[slot];
-    QLabel* name = lblStoneName[slot];
-    QLabel* facing = lblFacing[slot];
+    platform::Label* name = lblStoneName[slot];
+    platform::Label* facing = lblFacing[slot];
 
     name->setText(RuneName(text));
-    name->adjustSize();
+    platform::SizeToText(name);
     name->show();
 
     AppendPieces(RichTextBox1, StoneParagraph(drawn.stone, drawn.facing), kReadingFont, kReadingSize);
@@ -213,7 +213,7 @@ void frmRunesReadingResult::DrawStone(int place)
     }
     if (!picture.isNull())
         box->setPicture(picture);
-    facing->adjustSize();
+    platform::SizeToText(facing);
     platform::setLeftTw(facing, platform::leftTw(name) + platform::widthTw(name) / 2 - platform::widthTw(facing) / 2);
 }
 

@@ -9,6 +9,7 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 class RichTextBox;
@@ -34,8 +35,8 @@ public:
 
     platform::PictureBox* Picture1 = nullptr;
     std::array<platform::PictureBox*, 9> picResult{};
-    std::array<QLabel*, 9> lblStoneName{};
-    std::array<QLabel*, 9> lblFacing{};
+    std::array<platform::Label*, 9> lblStoneName{};
+    std::array<platform::Label*, 9> lblFacing{};
     platform::RichTextBox* RichTextBox1 = nullptr;
     platform::Clickable* Label1 = nullptr;
     QCheckBox* Check1 = nullptr;

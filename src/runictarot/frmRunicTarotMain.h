@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 }
 
@@ -45,15 +46,15 @@ public:
     void FillSunSignReading();
 
     platform::Clickable* Label61 = nullptr;
-    QLabel* Label7 = nullptr;
+    platform::Label* Label7 = nullptr;
     QPushButton* cmdOpen = nullptr;
     QGroupBox* fraDetails = nullptr;
-    QLabel* Label1 = nullptr;
+    platform::Label* Label1 = nullptr;
     QLineEdit* txtName = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
+    platform::Label* Label3 = nullptr;
+    platform::Label* Label4 = nullptr;
+    platform::Label* Label5 = nullptr;
+    platform::Label* Label6 = nullptr;
     QComboBox* cmbDate = nullptr;
     QComboBox* cmbMonth = nullptr;
     QComboBox* cmbYear = nullptr;

@@ -23,7 +23,7 @@ using platform::setGeometryTw;
 namespace shell {
 
 namespace {
-QLabel* aboutLabel(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h,
+platform::Label* aboutLabel(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h,
                    bool bold, const QColor& colour)
 {
     return platform::MakeLabel(

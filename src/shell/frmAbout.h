@@ -6,6 +6,7 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 }
@@ -23,9 +24,9 @@ public:
     void lblCobrand_Click();
 
     platform::PictureBox* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::Label* Label3 = nullptr;
     platform::Clickable* lblHomePage = nullptr;
     platform::Clickable* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;

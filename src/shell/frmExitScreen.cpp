@@ -158,7 +158,7 @@ void frmExitScreen::Form_Load()
     SetCaption(QString::fromLatin1(kProgramCaption));
     lblExitCaption->setText(QString::fromLatin1(kProgramCaption));
     // The design's place is too low for the 18 point caption.
-    lblExitCaption->adjustSize();
+    platform::SizeToText(lblExitCaption);
 
     QPixmap icon;
     if (const frmStartup* startup = platform::Forms::Peek<frmStartup>())

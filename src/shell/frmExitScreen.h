@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 }
@@ -58,8 +59,8 @@ public:
     void SetMessageText(const QString& text);
 
     platform::PictureBox* picExitIcon = nullptr;
-    QLabel* lblExitCaption = nullptr;
-    QLabel* Label2 = nullptr;
+    platform::Label* lblExitCaption = nullptr;
+    platform::Label* Label2 = nullptr;
     QCheckBox* Check1 = nullptr;
     QPushButton* cmdClose = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -70,7 +71,7 @@ public:
     QPushButton* cmdSubmit = nullptr;
     QPlainTextEdit* txtMessage = nullptr;
     QGroupBox* Frame6 = nullptr;
-    QLabel* Label3 = nullptr;
+    platform::Label* Label3 = nullptr;
     platform::Clickable* lblGoToHome = nullptr;
 
 protected:

@@ -157,7 +157,7 @@ void frmMDI::buildPanels()
                            {">>", 5790, 540},     {"Runes", 6360, 1080}, {">>", 7470, 540},
                            {"Spread", 8040, 1245}, {">>", 9315, 540},  {"Result", 9885, 1110}};
     for (int i = 0; i < 9; ++i) {
-        QLabel* l = MakeLabel(picRunesReadingTop, QStringLiteral("lblScreenInfo(%1)").arg(i),
+        platform::Label* l = MakeLabel(picRunesReadingTop, QStringLiteral("lblScreenInfo(%1)").arg(i),
                               QString::fromLatin1(steps[i].caption), {steps[i].left, 30, steps[i].width, 375},
                               Look(Verdana(9.75, true)).Fore(Qt::white));
         lblScreenInfo[static_cast<size_t>(i)] = l;

@@ -19,6 +19,7 @@ class QMenuBar;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 class RichTextBox;
@@ -73,11 +74,11 @@ public:
     QFrame* picButtonContainer = nullptr;
     std::array<QPushButton*, 3> cmdSelectOption{};
     std::array<platform::PictureBox*, 3> picToolIcon{};
-    std::array<QLabel*, 9> lblScreenInfo{};
-    QLabel* lblName = nullptr;
-    QLabel* lblDOB = nullptr;
-    QLabel* lblCountry = nullptr;
-    QLabel* lblQ = nullptr;
+    std::array<platform::Label*, 9> lblScreenInfo{};
+    platform::Label* lblName = nullptr;
+    platform::Label* lblDOB = nullptr;
+    platform::Label* lblCountry = nullptr;
+    platform::Label* lblQ = nullptr;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtDOB = nullptr;
     QLineEdit* txtCountry = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/modRotate90.h"
 
 #include "platform/PictureBox.h"
+#include "platform/Twips.h"
 
 #include <QTransform>
 
@@ -13,7 +14,7 @@ void RotatePicture90(platform::PictureBox& box)
     const QImage shown = box.shown().toImage();
     const QImage turned = shown.transformed(QTransform().rotate(90));
     box.setAutoRedraw(true);
-    box.resize(h, w);
+    platform::setSizeTw(&box, platform::tw(h), platform::tw(w));
     box.setImage(QPixmap::fromImage(turned));
 }
 

@@ -103,7 +103,7 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
         place->hide();
         p[static_cast<size_t>(i)] = place;
 
-        QLabel* label = platform::MakeLabel(place, QStringLiteral("lbl(%1)").arg(i), QString::number(i + 1),
+        platform::Label* label = platform::MakeLabel(place, QStringLiteral("lbl(%1)").arg(i), QString::number(i + 1),
                                             {i == 6 ? kLabelSixLeft : 0.0, 0, kLabelWidth, kLabelHeight}, labelLook);
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setEnabled(false);

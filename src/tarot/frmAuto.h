@@ -14,6 +14,7 @@ class QLabel;
 class QScrollArea;
 
 namespace platform {
+class Label;
 class PictureBox;
 }
 
@@ -78,7 +79,7 @@ public:
     static QPixmap FramedPicture(const QPixmap& picture);
 
     std::array<platform::PictureBox*, kPlaceCount> p{};
-    std::array<QLabel*, kPlaceCount> lbl{};
+    std::array<platform::Label*, kPlaceCount> lbl{};
     QScrollArea* scrClient = nullptr;
     QWidget* picClient = nullptr;  // the designed inside, in whose twips the places stand
 

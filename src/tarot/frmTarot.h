@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 }
@@ -73,7 +74,7 @@ public:
     bool rboo = false;
     std::int16_t i = 0;
 
-    std::array<QLabel*, 2> Label4{};
+    std::array<platform::Label*, 2> Label4{};
     QComboBox* cboCards = nullptr;
     QListWidget* lstOption = nullptr;
     QPlainTextEdit* txtDisp = nullptr;
@@ -82,21 +83,21 @@ public:
     QCheckBox* chkLA = nullptr;
     QCheckBox* chkHA = nullptr;
     QCheckBox* chkRev = nullptr;
-    QLabel* Label3 = nullptr;
+    platform::Label* Label3 = nullptr;
     QPushButton* cmdAuto = nullptr;
     QPushButton* cmdManual = nullptr;
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdCancel = nullptr;
     QFrame* picMessage = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* lblName = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::Label* lblName = nullptr;
     QLineEdit* txtName = nullptr;
-    QLabel* lblDOB = nullptr;
+    platform::Label* lblDOB = nullptr;
     QLineEdit* txtDOB = nullptr;
-    QLabel* lblCountry = nullptr;
+    platform::Label* lblCountry = nullptr;
     QLineEdit* txtCountry = nullptr;
-    QLabel* lblQ = nullptr;
+    platform::Label* lblQ = nullptr;
     QPlainTextEdit* txtQ = nullptr;
     platform::Clickable* Label6 = nullptr;
 

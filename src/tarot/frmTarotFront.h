@@ -10,6 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 }
@@ -36,15 +37,15 @@ public:
     void cmdOpen_Click();
     void Label6_Click();
 
-    QLabel* lblName = nullptr;
+    platform::Label* lblName = nullptr;
     QLineEdit* txtName = nullptr;
-    QLabel* lblCountry = nullptr;
+    platform::Label* lblCountry = nullptr;
     QLineEdit* txtCountry = nullptr;
-    QLabel* lblAge = nullptr;
+    platform::Label* lblAge = nullptr;
     QComboBox* cmbDate = nullptr;
     QComboBox* cmbMonth = nullptr;
     QComboBox* cmbYear = nullptr;
-    QLabel* lblQuestion = nullptr;
+    platform::Label* lblQuestion = nullptr;
     QPlainTextEdit* txtQuestion = nullptr;
     QPushButton* cmdOpen = nullptr;
     QPushButton* cmdNext = nullptr;

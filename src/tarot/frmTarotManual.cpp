@@ -180,7 +180,7 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     for (size_t k = 0; k < Label1.size(); ++k) {
         QFont bold = picMessage->font();
         bold.setBold(true);
-        QLabel* label = platform::MakeLabel(
+        platform::Label* label = platform::MakeLabel(
             picMessage, QStringLiteral("Label1(%1)").arg(k),
             QStringLiteral("Please Wait ...\nOstrevan is generating the Tarot result...."),
             {120, 120, kMessageWidth - 240, kMessageHeight - 240}, platform::Look(bold).Align(Qt::AlignCenter));

@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace platform {
+class Label;
 class Clickable;
 class PictureBox;
 }
@@ -96,7 +97,7 @@ public:
     platform::PictureBox* picManual = nullptr;
     QPlainTextEdit* txtDisp = nullptr;
     QFrame* picMessage = nullptr;
-    std::array<QLabel*, 2> Label1{};  // the waiting panel's two labels, one over the other
+    std::array<platform::Label*, 2> Label1{};  // the waiting panel's two labels, one over the other
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdCancel = nullptr;
     platform::Clickable* Label6 = nullptr;

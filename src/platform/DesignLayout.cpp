@@ -397,7 +397,14 @@ const QList<QRect>& DesignLayout::placements(int width, int contentsTop) const
             at = e->fitResult;
             // Grown past the foot of what holds it, it rises first into the free room above it: nothing
             // in the container lies below it to make room for.
-            if (const int over = at.bottom() - foot; over > 0 && at.height() > design.height()) {
+            const auto lowest = [&] {
+                for (qsizetype j = 0; j < n; ++j)
+                    if (j != i && onView[j] && entries_[j]->design.top() > design.bottom() &&
+                        overlapsAcross(entries_[j]->design, design))
+                        return false;
+                return true;
+            };
+            if (const int over = at.bottom() - foot; over > 0 && at.height() > design.height() && lowest()) {
                 int ceiling = contentsTop;
                 for (qsizetype j : done)
                     if (onView[j] && entries_[j]->design.bottom() < design.top() && overlapsAcross(placed_[j], at))
@@ -414,15 +421,15 @@ const QList<QRect>& DesignLayout::placements(int width, int contentsTop) const
     }
 
     // The container grows where what it holds now reaches below both its inside and what the design
-    // put lowest in it.
-    int designBottom = foot, placedBottom = 0, placedRight = 0;
+    // put lowest in it; it then keeps the room the design left below its lowest control.
+    int designBottom = -1, placedBottom = 0, placedRight = 0;
     for (qsizetype i = 0; i < n; ++i)
         if (onView[i]) {
             designBottom = std::max(designBottom, entries_[i]->design.bottom());
             placedBottom = std::max(placedBottom, placed_[i].bottom());
             placedRight = std::max(placedRight, placed_[i].right());
         }
-    grownBy_ = std::max(0, placedBottom - designBottom);
+    grownBy_ = placedBottom > std::max(foot, designBottom) ? placedBottom - designBottom : 0;
     extent_ = QSize(placedRight + 1, placedBottom + 1);
     placedWidth_ = width;
     placedTop_ = contentsTop;

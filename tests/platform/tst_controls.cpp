@@ -6,10 +6,12 @@
 #include "UserInput.h"
 
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/Twips.h"
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QPushButton>
 
 using platform::Label;
 
@@ -39,6 +41,48 @@ struct Bench {
         }
         window.show();
         QApplication::processEvents();
+    }
+};
+
+// A window of the design, 400 pixels wide inside, made to try one case.
+struct TryWindow : platform::Form {
+    explicit TryWindow(int height = 240) : Form(QStringLiteral("frmTry"), Kind::TopLevel)
+    {
+        SetClientSizeTw(platform::tw(400), platform::tw(height));
+    }
+};
+
+QLineEdit* box(QWidget* parent, QRect at)
+{
+    auto* edit = new QLineEdit(parent);
+    platform::setGeometryTw(edit, platform::tw(at.x()), platform::tw(at.y()), platform::tw(at.width()),
+                            platform::tw(at.height()));
+    return edit;
+}
+
+QPushButton* button(QWidget* parent, QRect at)
+{
+    return platform::MakeButton(parent, QStringLiteral("cmdNext"), QStringLiteral("Next"),
+                                {platform::tw(at.x()), platform::tw(at.y()), platform::tw(at.width()),
+                                 platform::tw(at.height())});
+}
+
+// Where a control lies in the window.
+QRect inWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+// Counts the label's paintings, and those that showed its text cut.
+struct PaintWatch : QObject {
+    QWidget* window;
+    int paints = 0;
+    QStringList cut;
+    explicit PaintWatch(QWidget* w) : window(w) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            cut += testing::CutLabels(window);
+        }
+        return false;
     }
 };
 
@@ -155,6 +199,117 @@ private slots:
         QCOMPARE(bottom->y() - low->y(), 96 - 60);
         QVERIFY(frame->height() >= height);
         QVERIFY(frame->geometry().contains(QRect(frame->mapTo(&window, bottom->pos()), bottom->size())));
+    }
+
+    // A label that grows downward moves what lies below it in its column down by as much, and the window
+    // grows to hold them: it never covers the control below it.
+    void grownLabelMovesDownWhatLiesBelowIt()
+    {
+        TryWindow window(100);
+        Label* label = platform::MakeLabel(&window, QStringLiteral("lblField"), kShort, {300, 300, 2250, 210},
+                                           platform::Look(platform::Verdana(8.25, true)).Wrap());
+        box(&window, {180, 15, 100, 22});  // beside it: it cannot widen
+        QLineEdit* below = box(&window, {20, 40, 150, 22});
+        QPushButton* last = button(&window, {20, 70, 100, 26});
+        window.show();
+        QApplication::processEvents();
+        const int height = window.height();
+
+        label->setText(kLong + QLatin1Char(' ') + kLong);
+        QApplication::processEvents();
+        const int grew = label->height() - 14;
+        QVERIFY(grew > 0);
+        QCOMPARE(testing::ControlFaults(&window), QStringList());
+        QVERIFY(!label->geometry().intersects(below->geometry()));
+        QCOMPARE(below->y() - label->geometry().bottom(), 40 - 33);  // the design's space between them
+        QCOMPARE(last->y(), 70 + grew);
+        QCOMPARE(window.height(), height + grew);
+        QVERIFY(window.rect().contains(last->geometry()));
+
+        label->setText(kShort);
+        QApplication::processEvents();
+        QCOMPARE(below->geometry(), QRect(20, 40, 150, 22));
+        QCOMPARE(window.height(), height);
+    }
+
+    // A control placed under a frame's caption moves below it with everything the frame holds, so two
+    // controls never come onto one line.
+    void frameMovesItsControlsTogether()
+    {
+        TryWindow window;
+        platform::Frame* frame = platform::MakeFrame(&window, QStringLiteral("fraChoice"), QStringLiteral("Select A Spread"),
+                                                     {150, 150, 4500, 1500}, platform::Verdana(9.75, true));
+        QLineEdit* high = box(frame, {6, 4, 200, 22});
+        QLineEdit* low = box(frame, {6, 30, 200, 22});
+        window.show();
+        QApplication::processEvents();
+        QCOMPARE(testing::ControlFaults(&window), QStringList());
+        QVERIFY(!high->geometry().intersects(low->geometry()));
+        QCOMPARE(low->y() - high->y(), 30 - 4);
+        QVERIFY(frame->rect().contains(low->geometry()));
+    }
+
+    // A frame grown to hold what its caption pushed down moves what lies below it down by as much.
+    void grownFrameMovesDownWhatLiesBelowIt()
+    {
+        TryWindow window;
+        platform::Frame* frame = platform::MakeFrame(&window, QStringLiteral("fraChoice"), QStringLiteral("Select A Spread"),
+                                                     {150, 150, 4500, 600}, platform::Verdana(9.75, true));
+        QLineEdit* high = box(frame, {6, 6, 200, 22});
+        QPushButton* next = button(&window, {10, 54, 100, 26});
+        window.show();
+        QApplication::processEvents();
+        QCOMPARE(testing::ControlFaults(&window), QStringList());
+        QVERIFY(frame->height() > 40);
+        QVERIFY(frame->rect().contains(high->geometry()));
+        QVERIFY(!frame->geometry().intersects(next->geometry()));
+        QCOMPARE(next->y() - frame->geometry().bottom(), 54 - 49);
+        QVERIFY(window.rect().contains(next->geometry()));
+    }
+
+    // The window moves a label that its text had grown: the label keeps its design size at its new place,
+    // and shrinks back to it when its text is short again.
+    void labelMovedByItsWindowShrinksBack()
+    {
+        Bench bench(QRect(200, 40, 80, 14), Qt::AlignLeft | Qt::AlignTop, false, QRect());
+        bench.label->setText(kLong);
+        QVERIFY(bench.label->width() > 80);
+        platform::setTopTw(bench.label, platform::tw(100));
+        platform::setLeftTw(bench.label, platform::tw(20));
+        QCOMPARE(bench.label->geometry().topLeft(), QPoint(20, 100));
+        bench.label->setText(kShort);
+        QApplication::processEvents();
+        QCOMPARE(bench.label->geometry(), QRect(20, 100, 80, 14));
+    }
+
+    // Whichever setter gives a label its text, the label is never painted with that text cut: through its
+    // own, it holds the text at once; through the toolkit's, it is grown before its first painting.
+    void noLabelIsPaintedCut_data()
+    {
+        QTest::addColumn<bool>("ownSetter");
+        QTest::newRow("its own setter") << true;
+        QTest::newRow("the toolkit's setter") << false;
+    }
+    void noLabelIsPaintedCut()
+    {
+        QFETCH(bool, ownSetter);
+        Bench bench(QRect(200, 40, 80, 14), Qt::AlignLeft | Qt::AlignTop, true, QRect(300, 30, 100, 30));
+        PaintWatch watch(&bench.window);
+        bench.label->installEventFilter(&watch);
+        if (ownSetter) {
+            bench.label->setText(kLong);
+            const QImage atOnce = bench.label->grab().toImage();
+            QCOMPARE(testing::CutLabels(&bench.window), QStringList());
+            QApplication::processEvents();
+            QCOMPARE(bench.label->grab().toImage(), atOnce);
+        }
+        else {
+            static_cast<QLabel*>(bench.label)->setText(kLong);
+            QApplication::processEvents();
+        }
+        QTRY_VERIFY(watch.paints > 0);
+        QCOMPARE(watch.cut, QStringList());
+        QCOMPARE(testing::CutLabels(&bench.window), QStringList());
     }
 
     // A clickable is a button to the toolkit: Space, Enter and Return press it while it has the focus,

@@ -249,6 +249,7 @@ void DesignLayout::setKeepInside(bool on)
 void DesignLayout::setFollowContents(bool on)
 {
     followContents_ = on;
+    setSizeConstraint(on ? SetFixedSize : SetNoConstraint);
     invalidate();
 }
 
@@ -422,7 +423,7 @@ const QList<QRect>& DesignLayout::placements(int width, int contentsTop) const
 
     // The container grows where what it holds now reaches below both its inside and what the design
     // put lowest in it; it then keeps the room the design left below its lowest control.
-    int designBottom = -1, placedBottom = 0, placedRight = 0;
+    int designBottom = -1, placedBottom = -1, placedRight = -1;
     for (qsizetype i = 0; i < n; ++i)
         if (onView[i]) {
             designBottom = std::max(designBottom, entries_[i]->design.bottom());

@@ -12,8 +12,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
 #include <exception>
 
 namespace platform {
@@ -202,6 +204,7 @@ void Form::Show()
             sub_->move(at);
         }
     frame()->show();
+    keepInWorkArea();
     if (sub_ && sub_->mdiArea()) {
         sub_->raise();
         sub_->mdiArea()->setActiveSubWindow(sub_);
@@ -254,13 +257,44 @@ double Form::Height() const { return tw(frame()->height()); }
 void Form::SetLeft(double twips)
 {
     left_ = twips;
+    centred_ = false;
     frame()->move(px(twips), frame()->y());
+    keepInWorkArea();
 }
 
 void Form::SetTop(double twips)
 {
     top_ = twips;
+    centred_ = false;
     frame()->move(frame()->x(), px(twips));
+    keepInWorkArea();
+}
+
+void Form::CentreInWorkArea()
+{
+    centred_ = true;
+    keepInWorkArea();
+}
+
+void Form::keepInWorkArea()
+{
+    QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr;
+    if (!area || sub_->isMinimized() || sub_->isMaximized())
+        return;
+    // The area moves its windows as it scrolls: places are counted from its unscrolled corner.
+    const QPoint scrolled(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+    const QSize room = area->viewport()->size();
+    const QPoint at = sub_->pos() + scrolled;
+    QPoint to(std::clamp(at.x(), 0, std::max(0, room.width() - sub_->width())),
+              std::clamp(at.y(), 0, std::max(0, room.height() - sub_->height())));
+    if (centred_) {
+        // Kept in twips as exact as the design's own placement would give.
+        left_ = std::max(0.0, (tw(room.width()) - tw(sub_->width())) / 2);
+        top_ = 0;
+        to = QPoint(px(left_), 0);
+    }
+    if (to != at)
+        sub_->move(to - scrolled);
 }
 
 void Form::Move(double left, double top)
@@ -284,6 +318,7 @@ void Form::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     fitFrame();
+    keepInWorkArea();
 }
 
 void Form::SetCaption(const QString& caption)
@@ -432,7 +467,34 @@ QList<Form*> Forms::Loaded()
 void Forms::SetLoadingBlocked(bool blocked) { state().blocked = blocked; }
 bool Forms::LoadingBlocked() { return state().blocked; }
 
-void Forms::SetMdiArea(QMdiArea* area) { state().area = area; }
+// Whenever the room the work area shows changes (the main window resized, a panel beside the area shown
+// or hidden, a scroll bar come or gone), each window on view in it takes its place again.
+class WorkAreaKeeper : public QObject {
+public:
+    explicit WorkAreaKeeper(QMdiArea* area) : QObject(area), area_(area) { area->viewport()->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize && !keeping_) {
+            keeping_ = true;
+            for (QMdiSubWindow* sub : area_->subWindowList())
+                if (auto* form = qobject_cast<Form*>(sub->widget()); form && sub->isVisible())
+                    form->keepInWorkArea();
+            keeping_ = false;
+        }
+        return false;
+    }
+
+private:
+    QMdiArea* area_;
+    bool keeping_ = false;
+};
+
+void Forms::SetMdiArea(QMdiArea* area)
+{
+    state().area = area;
+    if (area)
+        new WorkAreaKeeper(area);
+}
 QMdiArea* Forms::MdiArea() { return state().area; }
 
 FormsNotifier* Forms::notifier() { return &state().notifier; }

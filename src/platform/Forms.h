@@ -51,6 +51,10 @@ public:
     void SetLeft(double twips);
     void SetTop(double twips);
     void Move(double left, double top);
+    // A child stands at the top of the work area, centred across the room the work area shows, and
+    // follows that room when a panel beside it comes or goes, until it is placed otherwise. Where the
+    // room is narrower than the window, the window stands at its left edge and the area scrolls.
+    void CentreInWorkArea();
     // The inside of the window, in twips, as it was designed.
     void SetClientSizeTw(double width, double height);
 
@@ -73,8 +77,12 @@ protected:
 
 private:
     friend class Forms;
+    friend class WorkAreaKeeper;
     void attach(QMdiArea* area);
     void fitFrame();
+    // Where it stands in the work area: centred, or where it was put, kept inside the room the area
+    // shows as far as the window fits in it.
+    void keepInWorkArea();
 
     QString formName_;
     Kind kind_;
@@ -82,6 +90,7 @@ private:
     QMdiSubWindow* sub_ = nullptr;
     QList<QAction*> barActions_;
     double left_ = -1, top_ = -1;  // exact twips of the last placement, if any
+    bool centred_ = false;
 };
 
 class FormsNotifier : public QObject {

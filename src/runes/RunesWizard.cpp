@@ -98,7 +98,7 @@ void StartAgain()
     if (entry) {
         entry->Show();
         if (entry && !entry->isUnloading() && mdi)
-            entry->SetLeft((platform::ScreenWidth() - platform::widthTw(mdi->picLeft) - entry->Width()) / 2);
+            entry->CentreInWorkArea();  // in the width the side panel leaves, once it shows
     }
     if (!mdi || shell::IsQuitting())
         return;

@@ -42,7 +42,7 @@ void frmRunesReadingAll::Form_Load()
 {
     // A child window is on show as it loads; the box only knows how far it scrolls once it is laid out.
     Show();
-    Move((platform::ScreenWidth() - Width()) / 2, 0);
+    CentreInWorkArea();
     ShowAllRunes();
     SizeToContent();
 }

@@ -227,7 +227,7 @@ void frmRunicTarotDisplay::buildMenus()
 void frmRunicTarotDisplay::Form_Load()
 {
     SSTab1->setCurrentIndex(0);
-    Move((platform::ScreenWidth() - Width()) / 2, 0);
+    CentreInWorkArea();
 }
 
 void frmRunicTarotDisplay::Form_Unload() { showWelcomePanel(true); }

@@ -313,7 +313,7 @@ void frmRunicTarotMain::buildMenus()
 
 void frmRunicTarotMain::Form_Load()
 {
-    Move((platform::ScreenWidth() - Width()) / 2, 0);
+    CentreInWorkArea();
     for (QStringView month : monthNames())
         cmbMonth->addItem(month.toString());
     for (int day = 1; day <= 31; ++day)

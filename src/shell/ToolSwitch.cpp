@@ -54,11 +54,9 @@ void SwitchToTool(Tool tool)
     // The load routine may have ended the tool (or the program) already.
     if (!window || window->isUnloading() || IsQuitting())
         return;
-    const double screenWidth = platform::ScreenWidth();
-    window->SetLeft((screenWidth - window->Width()) / 2);
-    window->SetTop(0);
+    // Centred across the work area; for the runes entry, across what the side panel leaves of it.
+    window->CentreInWorkArea();
     if (tool == Tool::Runes) {
-        window->SetLeft((screenWidth - platform::widthTw(mdi->picLeft) - window->Width()) / 2);
         mdi->picLeft->show();
         mdi->picRunesReadingTop->show();
     }

@@ -262,7 +262,6 @@ void frmMDI::buildPanels()
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     platform::Forms::SetMdiArea(mdiArea);
-    mdiArea->installEventFilter(this);
 
     picRight = new QWidget(middle);
     picRight->setObjectName(QStringLiteral("picRight"));
@@ -629,21 +628,8 @@ const platform::ImageList& frmMDI::imlStones(int t)
     return *slot;
 }
 
-void frmMDI::keepToolWindowsInside()
-{
-    const int room = mdiArea->contentsRect().width();
-    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
-        if (!window->isVisible() || window->width() > room)
-            continue;
-        if (const int over = window->x() + window->width() - room; over > 0)
-            window->move(window->x() - over, window->y());
-    }
-}
-
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == mdiArea && event->type() == QEvent::Resize)
-        keepToolWindowsInside();
     if (event->type() != QEvent::MouseMove)
         return Form::eventFilter(watched, event);
     for (int i = 0; i < 6; ++i) {

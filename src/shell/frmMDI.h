@@ -110,9 +110,6 @@ private:
     void keepTheFocus();
     void settleLayout();
     void setLinkUnderline(int index, bool on);
-    // A tool window the work area has become too narrow for where it stands (the reading pane came on
-    // view beside it) moves left until it lies inside again, where it fits.
-    void keepToolWindowsInside();
 
     bool shownOnce_ = false;
     QList<QAction*> ownBarActions_;

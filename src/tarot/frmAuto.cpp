@@ -1,6 +1,7 @@
 #include "tarot/frmAuto.h"
 
 #include "platform/Controls.h"
+#include "platform/DesignLayout.h"
 #include "platform/ImageList.h"
 #include "platform/PictureFiles.h"
 #include "platform/PictureBox.h"
@@ -89,7 +90,8 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
     layout->addWidget(scrClient);
     picClient = new QWidget;
     picClient->setObjectName(QStringLiteral("picClient"));
-    picClient->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
+    // The inside reaches as far as the cards laid out in it, so its scroll bars reach them and no further.
+    platform::DesignLayout::of(picClient)->setFollowContents(true);
     scrClient->setWidget(picClient);
 
     const QPixmap placeholder = FramedPicture(PlaceholderPicture());
@@ -143,6 +145,7 @@ void frmAuto::Form_Load()
     Show();
     if (mdi && mdi->picTop)
         mdi->picTop->show();
+    CentreInWorkArea();
     FitInWorkArea();
 
     // A new reading starts: nothing is on show until it has been laid out.
@@ -176,15 +179,7 @@ void frmAuto::FitInWorkArea()
     // The inside follows the frame: no fixed size of its own may hold the frame larger than the room.
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Scroll bars the area showed while the window was larger would stay, each keeping the other
-    // needed; the area decides afresh once the window fits.
-    QMdiArea* area = mdi->mdiArea;
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frame->resize(outerWidth, outerHeight);
-    Move(platform::tw(std::max(0, (areaWidth - frame->width()) / 2)), 0);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 int frmAuto::DesignScrollBar() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2; }

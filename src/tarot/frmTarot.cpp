@@ -223,8 +223,7 @@ void frmTarot::buildMenus()
 
 void frmTarot::Form_Load()
 {
-    SetLeft((platform::ScreenWidth() - Width()) / 2);
-    SetTop(0);
+    CentreInWorkArea();
 
     // The lists are filled quietly and their handlers run explicitly, in this order: the deck choice
     // first, then the reset, then the spread choice.

@@ -108,8 +108,7 @@ frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
 
 void frmTarotFront::Form_Load()
 {
-    SetLeft((platform::ScreenWidth() - Width()) / 2);
-    SetTop(0);
+    CentreInWorkArea();
     cmbDate->addItems(DayEntries());
     cmbMonth->addItems(MonthEntries());
     cmbYear->addItems(YearEntries());

@@ -210,12 +210,7 @@ frmTarotManual::~frmTarotManual() = default;
 void frmTarotManual::Form_Load()
 {
     TarotState& s = State();
-    // Centred on the screen, top edge 0; where the main window is narrower than the screen, no further
-    // right than keeps the window inside the work area.
-    double left = std::max(0.0, (platform::ScreenWidth() - Width()) / 2);
-    if (shell::frmMDI* mdi = shell::MDI())
-        left = std::clamp(mdi->ScaleWidth() - Width(), 0.0, left);
-    Move(left, 0);
+    CentreInWorkArea();
     s.ManualMode = true;
 
     // The spread as the set-up screen chose it; that screen stays loaded, hidden, behind this one.

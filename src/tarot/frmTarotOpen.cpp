@@ -44,8 +44,7 @@ frmTarotOpen::frmTarotOpen() : Form(QString::fromLatin1(kFormName))
 
 void frmTarotOpen::Form_Load()
 {
-    SetLeft((platform::ScreenWidth() - Width()) / 2);
-    SetTop(0);
+    CentreInWorkArea();
     // The update question, when due, comes before anything else the tool asks.
     shell::AskForUpdate();
     cmdContd->setVisible(false);

@@ -36,8 +36,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSet>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -168,6 +174,24 @@ class TestScreens : public QObject {
         return setup;
     }
 
+    // A window its design centres stands at the top of the work area, centred across the room the area
+    // shows beside the reading pane; where that room is narrower than the window, at its left edge.
+    void centred(const QString& state, const platform::Form* form)
+    {
+        const QWidget* frame = form->frame();
+        const QWidget* viewport = mdi->mdiArea->viewport();
+        const QPoint at = frame->mapTo(viewport, QPoint(0, 0)) +
+                          QPoint(mdi->mdiArea->horizontalScrollBar()->value(), mdi->mdiArea->verticalScrollBar()->value());
+        const int room = viewport->width();
+        const int wanted = frame->width() <= room ? (room - frame->width()) / 2 : 0;
+        if (std::abs(at.x() - wanted) > 1 || at.y() != 0)
+            faults << state + QStringLiteral(": %1 at (%2,%3), not centred across the %4 pixels of the work area")
+                                  .arg(form->formName())
+                                  .arg(at.x())
+                                  .arg(at.y())
+                                  .arg(room);
+    }
+
     // The card-layout window with the spread's places on view.
     void lookAtLayout(const QString& state, int spread)
     {
@@ -280,6 +304,89 @@ private slots:
             lookAtLayout(QStringLiteral("by hand ") + name, spread);
         }
         QVERIFY2(noFaults(), "see the faults above");
+    }
+
+    // After an Open the querent screen stays behind the reading. The user minimises the reading, goes on
+    // with Next and then with Manual: each window comes on view in the work area, clear of the reading
+    // pane, centred in the room left of the pane, or at its top left where the room is too small.
+    void roadAfterAnOpen_data() { screens_data(); }
+    void roadAfterAnOpen()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        const int spread = 9;  // the Romany spread, the widest layout
+        tarot::frmTarot* setup = setUp(spread);
+        QVERIFY(setup);
+        scriptRandom();
+        testing::click(setup->cmdAuto);
+        const QString file = files.filePath(QStringLiteral("road.slv"));
+        seams().files->answers.enqueue(file);
+        testing::click(mdi->cmdSave);
+        tarot::frmTarotFront* front = querent();
+        QVERIFY(front);
+        seams().files->answers.enqueue(file);
+        testing::click(front->cmdOpen);
+        lookAtLayout(QStringLiteral("opened"), spread);
+        auto* reading = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(reading);
+        QPointer<QMdiSubWindow> frame = reading->subWindow();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return frame->isMinimized() || (testing::clickTitleBar(frame, QStyle::SC_TitleBarMinButton) && frame->isMinimized()); },
+            2000));
+        look(QStringLiteral("querent after an Open"), front);
+        centred(QStringLiteral("querent after an Open"), front);
+        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Marguerite Delacroix")));
+        QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("United Kingdom")));
+        testing::click(front->cmdNext);
+        setup = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setup);
+        look(QStringLiteral("set-up after an Open"), setup);
+        centred(QStringLiteral("set-up after an Open"), setup);
+        testing::click(setup->cmdManual);
+        auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
+        QVERIFY(manual);
+        look(QStringLiteral("manual after an Open"), manual);
+        centred(QStringLiteral("manual after an Open"), manual);
+        QVERIFY2(noFaults(), "see the faults above");
+    }
+
+    // After AutoCast the card-layout window stands at the top left of the work area and stays there when
+    // the work area changes size; its scroll bars reach the cards laid out and nothing beyond them.
+    void cardLayoutAfterAutoCast_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("spread");
+        for (QSize s : testing::RealScreenSizes())
+            for (int spread : {1, 9})  // One Card, and the Romany spread, the widest
+                QTest::newRow(qPrintable(sizeName(s) + QLatin1Char(' ') + tarot::catalogue::SpreadText(spread)))
+                    << s << spread;
+    }
+    void cardLayoutAfterAutoCast()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, spread);
+        start(screen);
+        tarot::frmTarot* setup = setUp(spread);
+        QVERIFY(setup);
+        scriptRandom();
+        testing::click(setup->cmdAuto);
+        auto* layout = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(layout);
+        processEvents();
+        QCOMPARE(layout->frame()->pos(), QPoint(0, 0));
+        // The user narrows the main window: the work area changes size.
+        mdi->resize(mdi->width() - 120, mdi->height());
+        processEvents();
+        QCOMPARE(layout->frame()->pos(), QPoint(0, 0));
+
+        QRect cards;
+        for (const platform::PictureBox* place : layout->p)
+            if (place->isVisibleTo(layout))
+                cards |= place->geometry();
+        const QScrollArea* area = layout->scrClient;
+        const QSize shown = area->viewport()->size();
+        QCOMPARE(area->horizontalScrollBar()->maximum(), std::max(0, cards.right() + 1 - shown.width()));
+        QCOMPARE(area->verticalScrollBar()->maximum(), std::max(0, cards.bottom() + 1 - shown.height()));
     }
 
     // Each runes screen: entry, rune set, spread, the result of each spread, the list of all runes.

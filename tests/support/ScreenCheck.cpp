@@ -173,9 +173,10 @@ QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* for
             reach.adjust(0, -(bar->value() - bar->minimum()), 0, bar->maximum() - bar->value());
     }
     const QRect at(frame->mapTo(viewport, QPoint(0, 0)), frame->size());
-    if (!reach.contains(at))
-        faults << QStringLiteral("%1 at %2 beyond what the work area %3 shows or scrolls to %4")
-                      .arg(form->formName(), rect(at), rect(viewport->rect()), rect(reach));
+    if (reach.contains(at))
+        return faults;  // the part the area does not show is brought into view by its scroll bars
+    faults << QStringLiteral("%1 at %2 beyond what the work area %3 shows or scrolls to %4")
+                  .arg(form->formName(), rect(at), rect(viewport->rect()), rect(reach));
     if (mdi->picRight->isVisible() && global(frame).intersects(global(mdi->picRight)))
         faults << QStringLiteral("%1 at %2 under the reading pane %3")
                       .arg(form->formName(), rect(global(frame)), rect(global(mdi->picRight)));
@@ -304,6 +305,13 @@ QStringList CoveredButtons(const QWidget* root)
         if (!button->isVisible() || !button->isEnabled())
             continue;
         const QPoint middle = button->mapToGlobal(button->rect().center());
+        // What scrolls is reached by scrolling: a button out of the part of a scroll area on show is not
+        // covered (whether the scroll bars reach it is told for the work area by ToolWindowFaults).
+        const QWidget* viewport = button->parentWidget();
+        while (viewport && !isViewport(viewport))
+            viewport = viewport->parentWidget();
+        if (viewport && !global(viewport).contains(middle))
+            continue;
         // What a click at its middle reaches in its own window: it, or something inside it.
         const QWidget* reached = top->childAt(top->mapFromGlobal(middle));
         const QMdiSubWindow* own = nullptr;

@@ -9,8 +9,8 @@ namespace platform {
 void FitOnScreen(QWidget* window);
 
 // After the window is first shown, the window manager puts its frame on; if the frame then sticks out of
-// the available part of the screen, the window is fitted again with that frame. Later moves and resizes
-// are the user's.
+// the available part of the screen, the window is fitted again, once, with that frame. Later moves and
+// resizes are the user's.
 void KeepFrameOnScreenWhenShown(QWidget* window);
 
 } // namespace platform

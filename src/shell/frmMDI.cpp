@@ -1,6 +1,7 @@
 #include "shell/frmMDI.h"
 
 #include "platform/Controls.h"
+#include "platform/DesignLayout.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/ScreenFit.h"
@@ -50,16 +51,20 @@ namespace shell {
 
 namespace {
 
-// A panel of the design's height that may give up empty space at its foot down to what its controls need.
+// A panel of the design's height that may give up empty space at its foot down to what its controls need
+// and, where its maximum allows, take more.
 class Panel final : public QWidget {
 public:
-    using QWidget::QWidget;
-    QSize sizeHint() const override { return QSize(0, maximumHeight()); }
+    Panel(QWidget* parent, int height) : QWidget(parent), design_(height) {}
+    QSize sizeHint() const override { return QSize(0, std::min(design_, maximumHeight())); }
+
+private:
+    int design_;
 };
 
 QWidget* panel(QWidget* parent, const char* name, double heightTw, const QColor& back = QColor())
 {
-    auto* w = new Panel(parent);
+    auto* w = new Panel(parent, px(heightTw));
     w->setObjectName(QString::fromLatin1(name));
     w->setFixedHeight(px(heightTw));
     platform::setHeightTw(w, heightTw);
@@ -89,8 +94,18 @@ frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
     buildMenus();
     // The panels never make the window larger than the screen: they give up space instead.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(px(9600), px(6000));
+    // The strips place their controls from the screen's width; in a window the user narrows, what would
+    // run past the right edge moves left to stay within reach.
+    for (QWidget* strip : {static_cast<QWidget*>(Picture6), Picture1, picMain, PicCoBrand})
+        if (platform::DesignLayout* layout = platform::DesignLayout::of(strip))
+            layout->setKeepInside(true);
+    // No narrower than the querent bar's question box with Save and Print beside it, where they stand
+    // from the window's right edge.
+    setMinimumSize(px(platform::leftTw(txtQ) + platform::widthTw(txtQ) + 60 + platform::widthTw(cmdSave) + 100 +
+                      platform::widthTw(cmdPrint) + 300),
+                   px(6000));
     platform::FitOnScreen(this);
+    platform::KeepFrameOnScreenWhenShown(this);
 }
 
 frmMDI::~frmMDI()
@@ -306,6 +321,7 @@ void frmMDI::buildPanels()
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
     connect(platform::Forms::notifier(), &platform::FormsNotifier::changed, this, [this] {
+        shareHeight();
         updateMenuBar();
         keepTheFocus();
     });
@@ -467,13 +483,16 @@ void frmMDI::resizeEvent(QResizeEvent* event)
     MDIForm_Resize();
 }
 
-void frmMDI::showEvent(QShowEvent* event)
+void frmMDI::shareHeight()
 {
-    Form::showEvent(event);
-    if (!shownOnce_) {
-        shownOnce_ = true;
-        platform::KeepFrameOnScreenWhenShown(this);
-    }
+    QWidget* middle = mdiArea->parentWidget();
+    bool toolOnView = false;
+    for (const QMdiSubWindow* window : mdiArea->subWindowList())
+        if (auto* form = qobject_cast<const platform::Form*>(window->widget()); form && !form->isUnloading() && !window->isHidden())
+            toolOnView = true;
+    const bool welcome = !picMain->isHidden();
+    picMain->setMaximumHeight(!welcome || !toolOnView ? QWIDGETSIZE_MAX : picMain->minimumHeight());
+    middle->setVisible(!welcome || toolOnView);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)
@@ -630,6 +649,8 @@ const platform::ImageList& frmMDI::imlStones(int t)
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == picMain && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        shareHeight();
     if (event->type() != QEvent::MouseMove)
         return Form::eventFilter(watched, event);
     for (int i = 0; i < 6; ++i) {

@@ -97,7 +97,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -109,9 +108,12 @@ private:
     QMdiSubWindow* frontToolWindow() const;
     void keepTheFocus();
     void settleLayout();
+    // The welcome panel and the work area share the height between the strips: with no tool window on
+    // view, the work area gives all of it to the welcome panel; with one, the panel gives up its empty
+    // foot. So neither leaves an empty band or a sliver of the reading pane.
+    void shareHeight();
     void setLinkUnderline(int index, bool on);
 
-    bool shownOnce_ = false;
     QList<QAction*> ownBarActions_;
     QList<QAction*> shownBarActions_;
     std::array<std::optional<platform::ImageList>, 5> stones_;

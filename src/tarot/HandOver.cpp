@@ -118,10 +118,15 @@ void CopyQuerentBar(const QString& name, const QString& dob, const QString& coun
     shell::frmMDI* mdi = shell::MDI();
     if (!mdi)
         return;
-    mdi->txtName->setText(name);
-    mdi->txtDOB->setText(dob);
-    mdi->txtCountry->setText(country);
-    mdi->txtQ->setText(question);
+    // Each box shows the start of its text, as the user wrote it, however long it is.
+    const auto show = [](QLineEdit* box, const QString& text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    };
+    show(mdi->txtName, name);
+    show(mdi->txtDOB, dob);
+    show(mdi->txtCountry, country);
+    show(mdi->txtQ, question);
 }
 
 } // namespace tarot

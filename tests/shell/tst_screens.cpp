@@ -306,6 +306,57 @@ private slots:
         QVERIFY2(noFaults(), "see the faults above");
     }
 
+    // The main window on the roads that change its panels: a reading with a long question, the window
+    // narrowed by the user, the reading closed. The querent bar shows the start of the question; the
+    // window's own buttons stay inside it; the welcome panel leaves no empty band and no sliver of the pane.
+    void mainWindowOnItsRoads_data() { screens_data(); }
+    void mainWindowOnItsRoads()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        tarot::frmTarotFront* front = querent();
+        QVERIFY(front);
+        const QString question = QStringLiteral("Will the house by the river, the one my grandmother left to the "
+                                                "three of us, still be ours when the year turns, and should I be "
+                                                "the one to keep it?");
+        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Marguerite Delacroix")));
+        QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("United Kingdom")));
+        QVERIFY(testing::typeInto(front->txtQuestion, question));
+        testing::click(front->cmdNext);
+        auto* setup = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setup);
+        QVERIFY(testing::clickEntry(setup->lstOption, 1));
+        scriptRandom();
+        testing::click(setup->cmdAuto);
+        auto* layout = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(layout);
+        look(QStringLiteral("reading"), layout);
+
+        // The bar shows what a box holding the question from its first word shows.
+        QLineEdit probe(mdi->picTop);
+        probe.setFont(mdi->txtQ->font());
+        probe.setPalette(mdi->txtQ->palette());
+        probe.setReadOnly(mdi->txtQ->isReadOnly());
+        probe.setGeometry(mdi->txtQ->geometry());
+        probe.setText(question);
+        probe.setCursorPosition(0);
+        QCOMPARE(mdi->txtQ->text(), question);
+        expect(mdi->txtQ->grab().toImage() == probe.grab().toImage(),
+               QStringLiteral("the querent bar does not show the start of the question"));
+
+        const int width = mdi->width();
+        mdi->resize(mdi->minimumWidth(), mdi->height());
+        look(QStringLiteral("narrowed, reading"), layout);
+        mdi->resize(width, mdi->height());
+
+        QVERIFY(testing::clickCloseBox(layout));
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
+        look(QStringLiteral("welcome after a reading"));
+        mdi->resize(mdi->minimumWidth(), mdi->height());
+        look(QStringLiteral("narrowed, welcome"));
+        QVERIFY2(noFaults(), "see the faults above");
+    }
+
     // After an Open the querent screen stays behind the reading. The user minimises the reading, goes on
     // with Next and then with Manual: each window comes on view in the work area, clear of the reading
     // pane, centred in the room left of the pane, or at its top left where the room is too small.

@@ -146,9 +146,26 @@ QStringList MainWindowFaults(const shell::frmMDI* mdi)
     const QRect framed = mdi->geometry().marginsAdded(seams().screen->frame);
     if (!available.contains(framed))
         faults << QStringLiteral("main window with its frame %1 outside the screen %2").arg(rect(framed), rect(available));
-    for (const QWidget* strip : {static_cast<const QWidget*>(mdi->PicCoBrand), static_cast<const QWidget*>(mdi->cmdMdiExit)})
-        if (strip->isVisible() && !mdi->rect().contains(QRect(strip->mapTo(mdi, QPoint(0, 0)), strip->size())))
-            faults << QStringLiteral("%1 not inside the main window").arg(nameOf(strip));
+    const QWidget* own[] = {mdi->PicCoBrand,         mdi->cmdMdiExit, mdi->cmdSelectOption[0], mdi->cmdSelectOption[1],
+                            mdi->cmdSelectOption[2], mdi->cmdSave,    mdi->cmdPrint};
+    for (const QWidget* w : own)
+        if (w->isVisible() && !mdi->rect().contains(in(w, mdi, w->rect())))
+            faults << QStringLiteral("%1 at %2 not inside the main window %3")
+                          .arg(nameOf(w), rect(in(w, mdi, w->rect())), rect(mdi->rect()));
+    // With the welcome panel on view and no tool window, nothing lies between it and the bottom strip: no
+    // empty band of the work area, no sliver of the reading pane.
+    bool toolOnView = false;
+    for (const QMdiSubWindow* window : mdi->mdiArea->subWindowList())
+        toolOnView = toolOnView || window->isVisible();
+    if (mdi->picMain->isVisible() && !toolOnView) {
+        const int gap = in(mdi->PicCoBrand, mdi, mdi->PicCoBrand->rect()).top() -
+                        (in(mdi->picMain, mdi, mdi->picMain->rect()).bottom() + 1);
+        if (mdi->picRight->isVisible())
+            faults << QStringLiteral("a sliver of the reading pane, %1 px high, below the welcome panel")
+                          .arg(mdi->picRight->height());
+        else if (gap > 0)
+            faults << QStringLiteral("an empty band of %1 px below the welcome panel").arg(gap);
+    }
     return faults;
 }
 

@@ -50,6 +50,16 @@ private slots:
         mdi->RTB->show();
     }
 
+    // The first deal of the process: the card-layout window built for the first time, its pictures and
+    // fonts met for the first time. Runs first, once.
+    void romanyFirstOfTheProcess()
+    {
+        QBENCHMARK_ONCE {
+            autoCast(QStringLiteral("The Romany/ Gypsy Spread"), 21, false);
+        }
+        QCOMPARE(tarot::State().DrawnCards.UBound(), 21);
+    }
+
     void romany_data()
     {
         QTest::addColumn<bool>("reversed");

@@ -51,9 +51,9 @@ void RichTextBox::ShowFromStart()
 
 int RichTextBox::TextLength() const
 {
-    QTextCursor c(document());
-    c.movePosition(QTextCursor::End);
-    return c.position();
+    // The position of the end, counted without moving a cursor there, which would lay the last
+    // paragraph out.
+    return document()->characterCount() - 1;
 }
 
 int RichTextBox::SelStart() const { return textCursor().selectionStart(); }

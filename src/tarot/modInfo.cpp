@@ -15,6 +15,20 @@
 
 namespace tarot {
 
+RichTextBoxSink::RichTextBoxSink(platform::RichTextBox* box) : box_(box)
+{
+    if (box_) {
+        edit_ = QTextCursor(box_->document());
+        edit_.beginEditBlock();
+    }
+}
+
+RichTextBoxSink::~RichTextBoxSink()
+{
+    if (!edit_.isNull())
+        edit_.endEditBlock();
+}
+
 void RichTextBoxSink::Append(const QString& crlfText, RunStyle style)
 {
     if (!box_)

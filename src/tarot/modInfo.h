@@ -5,6 +5,7 @@
 #include "tarot/TarotState.h"
 
 #include <QString>
+#include <QTextCursor>
 
 namespace platform {
 class RichTextBox;
@@ -25,14 +26,20 @@ public:
 
 // Writes into a rich text box through its selection, always at the end of its text. Every rule written
 // is also drawn as a line across the pane, since a run of underlined blanks alone paints nothing.
+// What one sink writes is one edit of the box: laid out once, when the sink goes, not once for every
+// piece of text (a reading is some hundred pieces, each re-laying out the paragraph it grows).
 class RichTextBoxSink : public ReadingSink {
 public:
-    explicit RichTextBoxSink(platform::RichTextBox* box) : box_(box) {}
+    explicit RichTextBoxSink(platform::RichTextBox* box);
+    ~RichTextBoxSink() override;
+    RichTextBoxSink(const RichTextBoxSink&) = delete;
+    RichTextBoxSink& operator=(const RichTextBoxSink&) = delete;
     void Append(const QString& crlfText, RunStyle style) override;
     void SetAlignment(int alignment) override;
 
 private:
     platform::RichTextBox* box_;
+    QTextCursor edit_;
 };
 
 // True when the list has storage (whatever it holds); false for a list never sized or erased.

@@ -219,9 +219,13 @@ void Form::Hide()
     frame()->hide();
     // The work area sizes its scroll bars afresh when a window moves, changes size or leaves it, never
     // when one hides: a hidden window leaves the area until it is shown again, and holds no room there.
+    // It stays in the main window's keeping meanwhile, and goes with it.
     if (sub_)
-        if (QMdiArea* area = sub_->mdiArea())
+        if (QMdiArea* area = sub_->mdiArea()) {
             area->removeSubWindow(sub_);
+            sub_->setParent(area->parentWidget(), sub_->windowFlags());
+            sub_->hide();
+        }
     emit Forms::notifier()->changed();
 }
 

@@ -173,8 +173,8 @@ void frmMDI::buildPanels()
                            {"Spread", 8040, 1245}, {">>", 9315, 540},  {"Result", 9885, 1110}};
     for (int i = 0; i < 9; ++i) {
         platform::Label* l = MakeLabel(picRunesReadingTop, QStringLiteral("lblScreenInfo(%1)").arg(i),
-                              QString::fromLatin1(steps[i].caption), {steps[i].left, 30, steps[i].width, 375},
-                              Look(Verdana(9.75, true)).Fore(Qt::white));
+                                       QString::fromLatin1(steps[i].caption), {steps[i].left, 30, steps[i].width, 375},
+                                       Look(Verdana(9.75, true)).Fore(Qt::white));
         lblScreenInfo[static_cast<size_t>(i)] = l;
     }
 
@@ -287,6 +287,10 @@ void frmMDI::buildPanels()
     RTB = new platform::RichTextBox(picRight);
     RTB->setAccessibleName(QStringLiteral("Tarot reading"));
     RTB->setObjectName(QStringLiteral("RTB"));
+    // Its scroll bar stays, as a document window's does: a bar that came and went as a reading was
+    // emptied and written again would change the width of the text, and every change of width lays the
+    // whole reading out afresh.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     rightColumn->addWidget(RTB);
     rtb1 = new platform::RichTextBox(picRight);
     rtb1->setObjectName(QStringLiteral("rtb1"));

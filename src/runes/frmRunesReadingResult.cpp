@@ -67,15 +67,15 @@ frmRunesReadingResult::frmRunesReadingResult() : Form(QString::fromLatin1(kFormN
         picResult[static_cast<size_t>(n)] = place;
 
         platform::Label* name = platform::MakeLabel(place, QStringLiteral("lblStoneName(%1)").arg(n), QStringLiteral("Berkano"),
-                                           {g.nameLeft, g.nameTop, 825, 195}, Verdana(8.25, true));
+                                                    {g.nameLeft, g.nameTop, 825, 195}, Verdana(8.25, true));
         platform::setBackColor(name, Qt::black);
         platform::setForeColor(name, Qt::white);
         name->hide();
         lblStoneName[static_cast<size_t>(n)] = name;
 
         platform::Label* facing = platform::MakeLabel(place, QStringLiteral("lblFacing(%1)").arg(n),
-                                             QStringLiteral("Markstaved"), {g.facingLeft, g.facingTop, 1140, 195},
-                                             Verdana(8.25, true));
+                                                      QStringLiteral("Markstaved"), {g.facingLeft, g.facingTop, 1140, 195},
+                                                      Verdana(8.25, true));
         platform::setBackColor(facing, Qt::black);
         platform::setForeColor(facing, QColor(255, 192, 128));
         lblFacing[static_cast<size_t>(n)] = facing;

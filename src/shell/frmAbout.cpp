@@ -24,7 +24,7 @@ namespace shell {
 
 namespace {
 platform::Label* aboutLabel(QWidget* parent, const char* name, const QString& text, double l, double t, double w, double h,
-                   bool bold, const QColor& colour)
+                            bool bold, const QColor& colour)
 {
     return platform::MakeLabel(
         parent, QString::fromLatin1(name), text, {l, t, w, h},

@@ -106,7 +106,7 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
         p[static_cast<size_t>(i)] = place;
 
         platform::Label* label = platform::MakeLabel(place, QStringLiteral("lbl(%1)").arg(i), QString::number(i + 1),
-                                            {i == 6 ? kLabelSixLeft : 0.0, 0, kLabelWidth, kLabelHeight}, labelLook);
+                                                     {i == 6 ? kLabelSixLeft : 0.0, 0, kLabelWidth, kLabelHeight}, labelLook);
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setEnabled(false);
         // The design leaves label 8 visible; it shows only once its place does.

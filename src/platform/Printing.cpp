@@ -128,8 +128,8 @@ private:
     {
         ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         char jobUri[HTTP_MAX_URI];
-        httpAssembleURIf(HTTP_URI_CODING_ALL, jobUri, sizeof jobUri, "ipp", nullptr, "localhost", ippPort(),
-                         "/jobs/%d", job);
+        httpAssembleURIf(HTTP_URI_CODING_ALL, jobUri, sizeof jobUri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d",
+                         job);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");

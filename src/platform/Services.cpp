@@ -21,10 +21,8 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <unistd.h>
 
 namespace platform {
@@ -107,26 +105,6 @@ public:
     }
 };
 
-class SystemRandom final : public IRandom {
-public:
-    SystemRandom()
-    {
-        std::random_device device;
-        engine_.seed((static_cast<std::uint64_t>(device()) << 32) ^ device());
-    }
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-    // One generator, seeded once: asking for a fresh start mixes the clock into its state and never
-    // puts it back to a state it had, so two quick calls cannot repeat a sequence.
-    void reseed() override
-    {
-        const auto ticks = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-        engine_.seed(engine_() ^ (ticks * 0x9E3779B97F4A7C15ull));
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
-
 class TimerScheduler final : public IScheduler {
 public:
     void after(int ms, QObject* context, std::function<void()> fn) override
@@ -160,11 +138,6 @@ private:
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize(1280, 1024);
     }
-};
-
-class SystemClock final : public IClock {
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
 class IniSettingsStore final : public ISettingsStore {
@@ -340,10 +313,8 @@ struct Registry {
     std::unique_ptr<IMessageBoxes> messages;
     std::unique_ptr<IFileDialogs> files;
     std::unique_ptr<IShell> shell;
-    std::unique_ptr<IRandom> random;
     std::unique_ptr<IScheduler> scheduler;
     std::unique_ptr<IScreenMetrics> screen;
-    std::unique_ptr<IClock> clock;
     std::unique_ptr<ISettingsStore> settings;
     std::unique_ptr<IProcessExit> exit;
     std::unique_ptr<IInstanceGuard> guard;
@@ -370,10 +341,8 @@ T& lazy(std::unique_ptr<T>& slot, Default make)
 void setMessageBoxes(std::unique_ptr<IMessageBoxes> p) { reg().messages = std::move(p); }
 void setFileDialogs(std::unique_ptr<IFileDialogs> p) { reg().files = std::move(p); }
 void setShell(std::unique_ptr<IShell> p) { reg().shell = std::move(p); }
-void setRandom(std::unique_ptr<IRandom> p) { reg().random = std::move(p); }
 void setScheduler(std::unique_ptr<IScheduler> p) { reg().scheduler = std::move(p); }
 void setScreenMetrics(std::unique_ptr<IScreenMetrics> p) { reg().screen = std::move(p); }
-void setClock(std::unique_ptr<IClock> p) { reg().clock = std::move(p); }
 void setSettingsStore(std::unique_ptr<ISettingsStore> p) { reg().settings = std::move(p); }
 void setProcessExit(std::unique_ptr<IProcessExit> p) { reg().exit = std::move(p); }
 void setInstanceGuard(std::unique_ptr<IInstanceGuard> p) { reg().guard = std::move(p); }
@@ -381,11 +350,15 @@ void setPrinting(std::unique_ptr<IPrinting> p) { reg().printing = std::move(p); 
 
 IMessageBoxes& messageBoxes() { return lazy(reg().messages, [] { return std::make_unique<QtMessageBoxes>(); }); }
 IFileDialogs& fileDialogs() { return lazy(reg().files, [] { return std::make_unique<QtFileDialogs>(); }); }
-IShell& shell() { return lazy(reg().shell, [] { return std::make_unique<DesktopShell>(); }); }
-IRandom& random() { return lazy(reg().random, [] { return std::make_unique<SystemRandom>(); }); }
+IShell& shell()
+{
+    return lazy(reg().shell, [] { return std::make_unique<DesktopShell>(); });
+}
 IScheduler& scheduler() { return lazy(reg().scheduler, [] { return std::make_unique<TimerScheduler>(); }); }
-IScreenMetrics& screenMetrics() { return lazy(reg().screen, [] { return std::make_unique<PrimaryScreen>(); }); }
-IClock& clock() { return lazy(reg().clock, [] { return std::make_unique<SystemClock>(); }); }
+IScreenMetrics& screenMetrics()
+{
+    return lazy(reg().screen, [] { return std::make_unique<PrimaryScreen>(); });
+}
 ISettingsStore& settingsStore()
 {
     return lazy(reg().settings, [] { return std::make_unique<IniSettingsStore>(QString()); });
@@ -431,11 +404,8 @@ MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, const QS
 }
 
 void ShellOpen(const QString& address) { shell().openUrl(address); }
-double Rnd() { return random().next(); }
-void Randomize() { random().reseed(); }
 double ScreenWidth() { return screenMetrics().widthTwips(); }
 double ScreenHeight() { return screenMetrics().heightTwips(); }
-QDateTime Now() { return clock().now(); }
 
 QString AppTitle() { return QStringLiteral("Selvanthe"); }
 

@@ -1,8 +1,11 @@
 #pragma once
-// The services the program takes from the desktop: message boxes, file dialogs, the browser, the
-// random sequence, timers, the screen size, the clock, the settings store and the end of the process.
-// Each is an interface with one production implementation; a test installs its own once per process.
+// The services the program takes from the desktop: message boxes, file dialogs, the browser, timers,
+// the screen size, the settings store and the end of the process, with the random sequence and the
+// clock, which the rules take alone (platform/Random.h, platform/Clock.h). Each is an interface with one
+// production implementation; a test installs its own once per process.
+#include "platform/Clock.h"
 #include "platform/Printing.h"
+#include "platform/Random.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -53,13 +56,6 @@ public:
     virtual void openUrl(const QString& address) = 0;
 };
 
-class IRandom {
-public:
-    virtual ~IRandom() = default;
-    virtual double next() = 0;  // uniform in [0, 1)
-    virtual void reseed() = 0;  // mixes the clock in; never starts the sequence over
-};
-
 class IScheduler {
 public:
     virtual ~IScheduler() = default;
@@ -77,12 +73,6 @@ public:
     // The frame the window manager puts around a top-level window: the real one once it is there, a likely
     // one before.
     virtual QMargins windowFrame(const QWidget* window) const = 0;
-};
-
-class IClock {
-public:
-    virtual ~IClock() = default;
-    virtual QDateTime now() const = 0;
 };
 
 class ISettingsStore {
@@ -122,10 +112,8 @@ public:
 void setMessageBoxes(std::unique_ptr<IMessageBoxes>);
 void setFileDialogs(std::unique_ptr<IFileDialogs>);
 void setShell(std::unique_ptr<IShell>);
-void setRandom(std::unique_ptr<IRandom>);
 void setScheduler(std::unique_ptr<IScheduler>);
 void setScreenMetrics(std::unique_ptr<IScreenMetrics>);
-void setClock(std::unique_ptr<IClock>);
 void setSettingsStore(std::unique_ptr<ISettingsStore>);
 void setProcessExit(std::unique_ptr<IProcessExit>);
 void setInstanceGuard(std::unique_ptr<IInstanceGuard>);
@@ -134,10 +122,8 @@ void setPrinting(std::unique_ptr<IPrinting>);
 IMessageBoxes& messageBoxes();
 IFileDialogs& fileDialogs();
 IShell& shell();
-IRandom& random();
 IScheduler& scheduler();
 IScreenMetrics& screenMetrics();
-IClock& clock();
 ISettingsStore& settingsStore();
 IProcessExit& processExit();
 IInstanceGuard& instanceGuard();
@@ -150,11 +136,8 @@ QWidget* windowOnView();
 MsgResult MsgBox(const QString& text, MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok,
                  const QString& title = QString());
 void ShellOpen(const QString& address);
-double Rnd();
-void Randomize();
 double ScreenWidth();   // twips
-double ScreenHeight();  // twips
-QDateTime Now();
+double ScreenHeight(); // twips
 
 // The program's title, used as the default title of its message boxes.
 QString AppTitle();

@@ -1,7 +1,7 @@
 #include "runes/StoneGrid.h"
 
-#include "platform/Services.h"
-#include "shell/ListHelpers.h"
+#include "platform/Random.h"
+#include "shell/InArray.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "runictarot/RunicTarotTexts.h"
 
-#include "shell/modHelp.h"
+#include "shell/MakerSite.h"
 
 namespace runictarot {
 

@@ -6,9 +6,6 @@
 namespace shell {
 
 namespace {
-// A fixed form that does not depend on regional settings, so the date always reads back.
-constexpr const char* kDateFormat = "yyyy-MM-dd'T'HH:mm:ss";
-
 QByteArray durationKey() { return EncodeString("Duration"); }
 
 void storeNow()
@@ -17,34 +14,6 @@ void storeNow()
                                   durationKey(), StoredUpdateDateValue(platform::Now()));
 }
 } // namespace
-
-std::optional<QDateTime> ReadStoredUpdateDate(QByteArrayView stored)
-{
-    const QString last = QString::fromLatin1(DecodeString(stored));
-    if (last.isEmpty())
-        return std::nullopt;
-    const QDateTime when = QDateTime::fromString(last, QString::fromLatin1(kDateFormat));
-    if (!when.isValid())
-        return std::nullopt;
-    return when;
-}
-
-QByteArray StoredUpdateDateValue(const QDateTime& when)
-{
-    return EncodeString(when.toString(QString::fromLatin1(kDateFormat)).toLatin1());
-}
-
-bool UpdateQuestionIsDue(const QDateTime& lastAsked, const QDateTime& now)
-{
-    const qint64 d = now.date().daysTo(lastAsked.date());
-    return d < -14 || d > 14;
-}
-
-QString PageAddress(const char* pageKey)
-{
-    return QString::fromLatin1(kSiteAddress) + QStringLiteral("/selvanthe/ssd.php?page=") +
-           QString::fromLatin1(pageKey);
-}
 
 void OpenHomePage() { platform::ShellOpen(PageAddress("home-page")); }
 void OpenHelpPage() { platform::ShellOpen(PageAddress("help-web-page")); }

@@ -1,6 +1,6 @@
 #include "tarot/Deal.h"
 
-#include "shell/ListHelpers.h"
+#include "shell/InArray.h"
 #include "tarot/SpreadLayouts.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tarot/ManualDeal.h"
 
-#include "shell/ListHelpers.h"
+#include "shell/InArray.h"
 
 #include <cmath>
 

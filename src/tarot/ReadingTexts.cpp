@@ -1,6 +1,6 @@
 #include "tarot/ReadingTexts.h"
 
-#include "shell/modHelp.h"
+#include "shell/MakerSite.h"
 #include "tarot/SpreadCatalogue.h"
 
 namespace tarot::reading {

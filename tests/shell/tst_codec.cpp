@@ -1,7 +1,8 @@
 // The codec of saved files and of the stored setting.
-#include "TestMain.h"
 
 #include "shell/Codec.h"
+
+#include <QTest>
 
 using namespace shell;
 
@@ -60,5 +61,5 @@ private slots:
     }
 };
 
-SELVANTHE_TEST_MAIN(TestCodec)
+QTEST_GUILESS_MAIN(TestCodec)
 #include "tst_codec.moc"

@@ -1,10 +1,10 @@
 // The saved tarot reading on bytes: what Save writes and what Open accepts.
-#include "TestMain.h"
 
 #include "shell/Codec.h"
 #include "tarot/ReadingFile.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace tarot;
 
@@ -227,5 +227,5 @@ private slots:
     }
 };
 
-SELVANTHE_TEST_MAIN(TestReadingFile)
+QTEST_GUILESS_MAIN(TestReadingFile)
 #include "tst_readingfile.moc"

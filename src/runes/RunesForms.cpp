@@ -1,6 +1,6 @@
 #include "runes/RunesForms.h"
 
-#include "platform/Forms.h"
+#include "platform/FormRegistration.h"
 #include "runes/frmRunesReadingAll.h"
 #include "runes/frmRunesReadingEntry.h"
 #include "runes/frmRunesReadingResult.h"
@@ -9,20 +9,13 @@
 
 namespace runes {
 
-namespace {
-template <class T> void RegisterForm()
-{
-    platform::Forms::Register(QString::fromLatin1(T::kFormName), [] { return new T; });
-}
-} // namespace
-
 void RegisterRunesForms()
 {
-    RegisterForm<frmRunesReadingEntry>();
-    RegisterForm<frmRunesReadingSelect>();
-    RegisterForm<frmRunesReadingSpread>();
-    RegisterForm<frmRunesReadingResult>();
-    RegisterForm<frmRunesReadingAll>();
+    platform::RegisterForm<frmRunesReadingEntry>();
+    platform::RegisterForm<frmRunesReadingSelect>();
+    platform::RegisterForm<frmRunesReadingSpread>();
+    platform::RegisterForm<frmRunesReadingResult>();
+    platform::RegisterForm<frmRunesReadingAll>();
 }
 
 } // namespace runes

@@ -1,6 +1,6 @@
 #include "runictarot/RunicTarotForms.h"
 
-#include "platform/Forms.h"
+#include "platform/FormRegistration.h"
 #include "runictarot/frmRunicTarotDisplay.h"
 #include "runictarot/frmRunicTarotMain.h"
 #include "runictarot/frmRunicTarotSave.h"
@@ -9,10 +9,9 @@ namespace runictarot {
 
 void RegisterRunicTarotForms()
 {
-    platform::Forms::Register(QString::fromLatin1(frmRunicTarotMain::kFormName), [] { return new frmRunicTarotMain; });
-    platform::Forms::Register(QString::fromLatin1(frmRunicTarotDisplay::kFormName),
-                              [] { return new frmRunicTarotDisplay; });
-    platform::Forms::Register(QString::fromLatin1(frmRunicTarotSave::kFormName), [] { return new frmRunicTarotSave; });
+    platform::RegisterForm<frmRunicTarotMain>();
+    platform::RegisterForm<frmRunicTarotDisplay>();
+    platform::RegisterForm<frmRunicTarotSave>();
 }
 
 } // namespace runictarot

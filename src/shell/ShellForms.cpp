@@ -1,6 +1,6 @@
 #include "shell/ShellForms.h"
 
-#include "platform/Forms.h"
+#include "platform/FormRegistration.h"
 #include "shell/frmAbout.h"
 #include "shell/frmExitScreen.h"
 #include "shell/frmMDI.h"
@@ -10,11 +10,10 @@ namespace shell {
 
 void RegisterShellForms()
 {
-    using platform::Forms;
-    Forms::Register(QString::fromLatin1(frmStartup::kFormName), [] { return new frmStartup; });
-    Forms::Register(QString::fromLatin1(frmMDI::kFormName), [] { return new frmMDI; });
-    Forms::Register(QString::fromLatin1(frmAbout::kFormName), [] { return new frmAbout; });
-    Forms::Register(QString::fromLatin1(frmExitScreen::kFormName), [] { return new frmExitScreen; });
+    platform::RegisterForm<frmStartup>();
+    platform::RegisterForm<frmMDI>();
+    platform::RegisterForm<frmAbout>();
+    platform::RegisterForm<frmExitScreen>();
 }
 
 } // namespace shell

@@ -1,6 +1,6 @@
 #include "tarot/TarotForms.h"
 
-#include "platform/Forms.h"
+#include "platform/FormRegistration.h"
 #include "tarot/frmAuto.h"
 #include "tarot/frmTarot.h"
 #include "tarot/frmTarotFront.h"
@@ -9,21 +9,14 @@
 
 namespace tarot {
 
-namespace {
-template <class T> void registerForm()
-{
-    platform::Forms::Register(QString::fromLatin1(T::kFormName), [] { return new T; });
-}
-} // namespace
-
 void RegisterTarotForms()
 {
     // In the order the tool opens them.
-    registerForm<frmTarotOpen>();
-    registerForm<frmTarotFront>();
-    registerForm<frmTarot>();
-    registerForm<frmAuto>();
-    registerForm<frmTarotManual>();
+    platform::RegisterForm<frmTarotOpen>();
+    platform::RegisterForm<frmTarotFront>();
+    platform::RegisterForm<frmTarot>();
+    platform::RegisterForm<frmAuto>();
+    platform::RegisterForm<frmTarotManual>();
 }
 
 } // namespace tarot

@@ -1,3 +1,4 @@
+#include "app/Program.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     options.process(app);
-    if (!shell::StartProgram())
+    if (!app::StartProgram())
         return 0;
     return app.exec();
 }

@@ -1,8 +1,6 @@
 #include "shell/Startup.h"
 
-#include "shell/Registry.h"
 #include "shell/Version.h"
-#include "shell/frmStartup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,18 +27,6 @@ void NameProgram()
     QCoreApplication::setApplicationName(ApplicationName());
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QGuiApplication::setDesktopFileName(DesktopFileName());
-}
-
-bool StartProgram()
-{
-    // Before the first message box: "already running" and the update question come before any window.
-    QApplication::setWindowIcon(ProgramIcon());
-    // Closing the main window leads to the exit screen; the program ends only through QuitApplication.
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        app->setQuitOnLastWindowClosed(false);
-    RegisterAllForms();
-    auto* startup = platform::Forms::Get<frmStartup>();
-    return startup && startup->continuesRunning();
 }
 
 } // namespace shell

@@ -15,7 +15,4 @@ QIcon ProgramIcon();
 // Gives the program its names and version. Needs no application object: the command line is answered
 // with them before there is one.
 void NameProgram();
-// Runs the start-up sequence on the application object: the program's icon for every window and message
-// box, then the start-up window. False when this copy must end at once (another copy is running).
-bool StartProgram();
 } // namespace shell

@@ -4,6 +4,7 @@
 
 #include "FakeToolWindows.h"
 #include "shell/Codec.h"
+#include "app/Program.h"
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
 #include "shell/frmStartup.h"
@@ -442,7 +443,7 @@ private slots:
             QMessageBox box(seams().messages->shown.constLast().parent);
             onTheBox = sizesOf(box.windowIcon());
         };
-        QCOMPARE(shell::StartProgram(), !anotherCopy);
+        QCOMPARE(app::StartProgram(), !anotherCopy);
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(onTheBox, everySize);
         if (!anotherCopy)

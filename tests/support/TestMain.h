@@ -6,7 +6,7 @@
 #include "platform/Forms.h"
 #include "platform/Services.h"
 #include "shell/Quit.h"
-#include "shell/Registry.h"
+#include "app/Registry.h"
 
 #include <QApplication>
 #include <QTest>
@@ -24,17 +24,17 @@ inline void freshProgram()
 
 } // namespace testing
 
-#define SELVANTHE_TEST_MAIN(TestObject)                                                                  \
-    int main(int argc, char** argv)                                                                      \
-    {                                                                                                    \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
-        QApplication app(argc, argv);                                                                    \
-        QCoreApplication::setOrganizationName(QStringLiteral("Selvanthe"));                              \
-        QCoreApplication::setApplicationName(QStringLiteral("Selvanthe"));                               \
-        app.setQuitOnLastWindowClosed(false);                                                            \
-        testing::installSeams();                                                                         \
-        platform::setAppPath(QStringLiteral(SELVANTHE_RUNTIME_DIR));                                     \
-        shell::RegisterAllForms();                                                                       \
-        TestObject tc;                                                                                   \
-        return QTest::qExec(&tc, argc, argv);                                                            \
+#define SELVANTHE_TEST_MAIN(TestObject)                                                                                \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QApplication app(argc, argv);                                                                                  \
+        QCoreApplication::setOrganizationName(QStringLiteral("Selvanthe"));                                            \
+        QCoreApplication::setApplicationName(QStringLiteral("Selvanthe"));                                             \
+        app.setQuitOnLastWindowClosed(false);                                                                          \
+        testing::installSeams();                                                                                       \
+        platform::setAppPath(QStringLiteral(SELVANTHE_RUNTIME_DIR));                                                   \
+        app::RegisterAllForms();                                                                                       \
+        TestObject tc;                                                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

@@ -1,18 +1,18 @@
-#include "shell/Registry.h"
+#include "app/Registry.h"
 
 #include "runes/RunesForms.h"
 #include "runictarot/RunicTarotForms.h"
 #include "shell/ShellForms.h"
 #include "tarot/TarotForms.h"
 
-namespace shell {
+namespace app {
 
 void RegisterAllForms()
 {
-    RegisterShellForms();
+    shell::RegisterShellForms();
     tarot::RegisterTarotForms();
     runes::RegisterRunesForms();
     runictarot::RegisterRunicTarotForms();
 }
 
-} // namespace shell
+} // namespace app

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QPointer>
 
-#include <random>
-
 namespace testing {
 
 platform::MsgResult FakeMessageBoxes::show(QWidget* parent, const QString& text, platform::MsgIcon icon,
@@ -121,6 +119,7 @@ void resetSeams()
     s.random->values.clear();
     s.random->fallback = 0.0;
     s.random->reseeds = 0;
+    s.random->taken = 0;
     s.scheduler->immediate = true;
     s.scheduler->runPending();
     s.scheduler->requestedDelays.clear();
@@ -133,15 +132,6 @@ void resetSeams()
     *s.print = FakePrintSystem();
     s.settingsFile = QDir(s.tempDir).filePath(QStringLiteral("settings-%1.ini").arg(++g_settingsSerial));
     platform::setSettingsStore(platform::makeIniSettingsStore(s.settingsFile));
-}
-
-void FakeRandom::script(unsigned seed, int count)
-{
-    std::mt19937_64 engine(seed);
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    values.clear();
-    for (int i = 0; i < count; ++i)
-        values.enqueue(uniform(engine));
 }
 
 } // namespace testing

@@ -1,5 +1,6 @@
 #pragma once
 // The test doubles of the desktop services, installed once per test process.
+#include "FakeRandom.h"
 #include "platform/Services.h"
 
 #include <QDateTime>
@@ -56,18 +57,6 @@ public:
     }
     QStringList opened;
     std::function<void(const QString&)> onOpen;
-};
-
-class FakeRandom : public platform::IRandom {
-public:
-    double next() override { return values.isEmpty() ? fallback : values.dequeue(); }
-    void reseed() override { ++reseeds; }
-    // In place of what was scripted: count values spread evenly over [0, 1), the same for the same seed,
-    // enough for whatever a road draws.
-    void script(unsigned seed, int count = 4000);
-    QQueue<double> values;
-    double fallback = 0.0;
-    int reseeds = 0;
 };
 
 class FakeScheduler : public platform::IScheduler {

@@ -40,7 +40,6 @@
 
 #include <cmath>
 #include <functional>
-#include <random>
 #include <set>
 
 using testing::seams;
@@ -149,16 +148,6 @@ void script(const QList<double>& values)
     seams().random->values.clear();
     for (double v : values)
         seams().random->values.enqueue(v);
-}
-
-QList<double> randomValues(unsigned seed, int count)
-{
-    std::mt19937_64 engine(seed);
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    QList<double> out;
-    for (int i = 0; i < count; ++i)
-        out << uniform(engine);
-    return out;
 }
 
 QAction* action(QWidget* form, const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -377,8 +366,7 @@ private slots:
         }
 
         // The last pick: the waiting panel, and nothing drawn before the pause ends.
-        const QList<double> values = randomValues(static_cast<unsigned>(spread * 10 + option), 4000);
-        script(values);
+        const QList<double> values = seams().random->script(static_cast<unsigned>(spread * 10 + option));
         QCOMPARE(w->phase(), frmTarotManual::Phase::Dealing);
         QCOMPARE(int(w->PickCount), n - 1);
         QVERIFY(w->picMessage->isVisible());
@@ -510,7 +498,7 @@ private slots:
         QVERIFY(w);
         pick(w, 3);
         QCOMPARE(w->phase(), frmTarotManual::Phase::Dealing);
-        script(randomValues(7, 200));
+        seams().random->script(7, 200);
         const qsizetype queued = seams().random->values.size();
         road.log.clear();
 

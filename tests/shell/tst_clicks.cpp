@@ -2,6 +2,7 @@
 // click opened: the second press lands on whatever that screen put under the pointer, and presses nothing.
 #include "ScreenCheck.h"
 #include "TestMain.h"
+#include "Roads.h"
 #include "UserInput.h"
 
 #include "platform/PictureBox.h"
@@ -34,20 +35,16 @@
 
 #include <functional>
 
+using testing::openMain;
+using testing::runesEntry;
+using testing::runeSetScreen;
+using testing::runicDetails;
 using testing::seams;
+using testing::tarotEntry;
+using testing::tarotManual;
+using testing::tarotQuerent;
 
 namespace {
-
-shell::frmMDI* openMain()
-{
-    // A screen big enough that every tool window lies inside the main window, as on a desktop.
-    if (!platform::Forms::IsLoaded(QStringLiteral("frmMDI")))
-        testing::UseScreen(QSize(1608, 1432));
-    auto* mdi = platform::Forms::Get<shell::frmMDI>();
-    mdi->Show();
-    QApplication::setActiveWindow(mdi);
-    return mdi;
-}
 
 platform::Form* form(const char* name) { return platform::Forms::Peek(QString::fromLatin1(name)); }
 
@@ -67,21 +64,6 @@ bool onView(const char* name)
     return f && !f->isUnloading() && f->frame() && f->frame()->isVisible();
 }
 
-runes::frmRunesReadingEntry* runesEntry()
-{
-    testing::click(openMain()->cmdSelectOption[0]);
-    return platform::Forms::Peek<runes::frmRunesReadingEntry>();
-}
-
-runes::frmRunesReadingSelect* runeSetScreen()
-{
-    runes::frmRunesReadingEntry* entry = runesEntry();
-    if (!entry)
-        return nullptr;
-    testing::click(entry->cmdNext);
-    return platform::Forms::Peek<runes::frmRunesReadingSelect>();
-}
-
 runes::frmRunesReadingSpread* runeSpreadScreen()
 {
     runes::frmRunesReadingSelect* set = runeSetScreen();
@@ -89,41 +71,6 @@ runes::frmRunesReadingSpread* runeSpreadScreen()
         return nullptr;
     testing::click(set->picCatagory[2]);
     return platform::Forms::Peek<runes::frmRunesReadingSpread>();
-}
-
-tarot::frmTarotOpen* tarotEntry()
-{
-    testing::click(openMain()->cmdSelectOption[1]);
-    return platform::Forms::Peek<tarot::frmTarotOpen>();
-}
-
-tarot::frmTarotFront* tarotQuerent()
-{
-    tarot::frmTarotOpen* open = tarotEntry();
-    if (!open)
-        return nullptr;
-    open->Timer1_Timer();  // the three seconds have passed
-    testing::click(open->cmdContd);
-    return platform::Forms::Peek<tarot::frmTarotFront>();
-}
-
-tarot::frmTarotManual* tarotManual()
-{
-    tarot::frmTarotFront* front = tarotQuerent();
-    if (!front)
-        return nullptr;
-    testing::click(front->cmdNext);
-    auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
-    if (!setUp)
-        return nullptr;
-    testing::click(setUp->cmdManual);
-    return platform::Forms::Peek<tarot::frmTarotManual>();
-}
-
-runictarot::frmRunicTarotMain* runicDetails()
-{
-    testing::click(openMain()->cmdSelectOption[2]);
-    return platform::Forms::Peek<runictarot::frmRunicTarotMain>();
 }
 
 // A control that acts on a click, another control of the same window, and what tells that it acted.
@@ -197,6 +144,8 @@ private slots:
     void init()
     {
         testing::freshProgram();
+        // A screen big enough that every tool window lies inside the main window, as on a desktop.
+        testing::UseScreen(QSize(1608, 1432));
         tarot::ResetStateForTests();
         runes::ResetRunesState();
         runictarot::ResetRunicTarotState();

@@ -3,6 +3,7 @@
 // start to end with the keyboard alone.
 #include "ScreenCheck.h"
 #include "TestMain.h"
+#include "Roads.h"
 #include "UserInput.h"
 
 #include "platform/PictureBox.h"
@@ -50,7 +51,13 @@
 
 #include <functional>
 
+using testing::openMain;
+using testing::runesEntry;
+using testing::runicDetails;
+using testing::runicReading;
 using testing::seams;
+using testing::tarotQuerent;
+using testing::tarotSetUp;
 
 namespace {
 
@@ -90,19 +97,6 @@ QStringList tabCycle(bool backwards = false)
     return out;
 }
 
-shell::frmMDI* openMain()
-{
-    // A screen big enough that every tool window lies inside the main window, as on a desktop.
-    if (!platform::Forms::IsLoaded(QStringLiteral("frmMDI")))
-        testing::UseScreen(QSize(1608, 1432));
-    auto* mdi = platform::Forms::Get<shell::frmMDI>();
-    mdi->Show();
-    QApplication::setActiveWindow(mdi);
-    mdi->activateWindow();
-    (void)QTest::qWaitForWindowActive(mdi);
-    return mdi;
-}
-
 // Whether a button of any window shows itself pressed, as one pressed by its access key does until it acts.
 bool anyButtonDown()
 {
@@ -122,49 +116,6 @@ QStringList mainStops(bool runesPanel = false)
         out << QStringLiteral("Check1");
     out << QStringLiteral("cmdMdiExit");
     return out;
-}
-
-tarot::frmTarotFront* tarotQuerent()
-{
-    testing::click(openMain()->cmdSelectOption[1]);
-    auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
-    if (!open)
-        return nullptr;
-    open->Timer1_Timer();  // the three seconds have passed
-    testing::click(open->cmdContd);
-    return platform::Forms::Peek<tarot::frmTarotFront>();
-}
-
-tarot::frmTarot* tarotSetUp()
-{
-    tarot::frmTarotFront* front = tarotQuerent();
-    if (!front)
-        return nullptr;
-    testing::click(front->cmdNext);
-    return platform::Forms::Peek<tarot::frmTarot>();
-}
-
-runes::frmRunesReadingEntry* runesEntry()
-{
-    testing::click(openMain()->cmdSelectOption[0]);
-    return platform::Forms::Peek<runes::frmRunesReadingEntry>();
-}
-
-runictarot::frmRunicTarotMain* runicDetails()
-{
-    testing::click(openMain()->cmdSelectOption[2]);
-    return platform::Forms::Peek<runictarot::frmRunicTarotMain>();
-}
-
-runictarot::frmRunicTarotDisplay* runicReading()
-{
-    runictarot::frmRunicTarotMain* details = runicDetails();
-    if (!details)
-        return nullptr;
-    testing::click(details->txtName);
-    testing::type(QStringLiteral("ann"));
-    testing::click(details->cmdRunicAstrology);
-    return platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
 }
 
 // What the walk of the about box found, from inside its loop.
@@ -411,6 +362,8 @@ private slots:
     void init()
     {
         testing::freshProgram();
+        // A screen big enough that every tool window lies inside the main window, as on a desktop.
+        testing::UseScreen(QSize(1608, 1432));
         tarot::ResetStateForTests();
         runes::ResetRunesState();
         runictarot::ResetRunicTarotState();

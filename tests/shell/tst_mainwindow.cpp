@@ -1,6 +1,7 @@
 // The main window: its panels and placements, the maker's pages behind every link, the menus, the
 // ways of closing it, and the about box.
 #include "TestMain.h"
+#include "Roads.h"
 #include "UserInput.h"
 
 #include "FakeToolWindows.h"
@@ -22,21 +23,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+using testing::openMain;
 using testing::seams;
 
 namespace {
 
 QString page(const char* key) { return QStringLiteral("https://www.selvanthe.example/selvanthe/ssd.php?page=") + QLatin1String(key); }
-
-shell::frmMDI* openMain()
-{
-    auto* mdi = platform::Forms::Get<shell::frmMDI>();
-    mdi->Show();
-    QApplication::setActiveWindow(mdi);
-    // The window system puts its frame on before the user can do anything with the window.
-    QApplication::processEvents();
-    return mdi;
-}
 
 template <class T> T* find(QWidget* in, const char* name)
 {

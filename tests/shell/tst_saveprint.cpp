@@ -2,6 +2,7 @@
 #include "FullDisk.h"
 #include "EnvironmentKept.h"
 #include "TestMain.h"
+#include "Roads.h"
 #include "UserInput.h"
 
 #include "platform/RichTextBox.h"
@@ -26,11 +27,10 @@ using testing::seams;
 namespace {
 
 // The main window with its querent bar, Save and Print, on show, as a card-layout window shows it.
+// The main window with its top panel on view, as the tools leave it.
 shell::frmMDI* openMain()
 {
-    auto* mdi = platform::Forms::Get<shell::frmMDI>();
-    mdi->Show();
-    QApplication::setActiveWindow(mdi);
+    shell::frmMDI* mdi = testing::openMain();
     mdi->picTop->show();
     return mdi;
 }

@@ -1,5 +1,6 @@
 // The tool switch behind the three tool buttons and the three welcome links.
 #include "TestMain.h"
+#include "Roads.h"
 #include "UserInput.h"
 
 #include "FakeToolWindows.h"
@@ -12,14 +13,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+using testing::openMain;
 
-shell::frmMDI* openMain()
-{
-    auto* mdi = platform::Forms::Get<shell::frmMDI>();
-    mdi->Show();
-    return mdi;
-}
+namespace {
 
 QStringList toolWindowsLoaded()
 {

@@ -23,7 +23,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <random>
 #include <set>
 
 using testing::seams;
@@ -188,10 +187,7 @@ private slots:
         const Places& places = kLayouts[spread].second;
         const int n = static_cast<int>(places.size());
 
-        std::mt19937_64 engine(static_cast<unsigned>(deal * 100 + spread));
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 3000; ++i)
-            seams().random->values.enqueue(uniform(engine));
+        seams().random->script(static_cast<unsigned>(deal * 100 + spread), 3000);
         handOver(name, n, d);
         frmAuto* w = freshWindow();
         QVERIFY(w);
@@ -457,10 +453,7 @@ private slots:
 
     void freshWindowStartsFromHiddenPlaces()
     {
-        std::mt19937_64 engine(5);
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 500; ++i)
-            seams().random->values.enqueue(uniform(engine));
+        seams().random->script(5, 500);
         handOver(QStringLiteral("The Romany/ Gypsy Spread"), 21, kDeals[0]);
         QVERIFY(freshWindow());
         handOver(QStringLiteral("Three Cards"), 3, kDeals[0]);
@@ -499,10 +492,7 @@ private slots:
 
     void clearPicBoxTouchesTheFirstTenOnly()
     {
-        std::mt19937_64 engine(9);
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 500; ++i)
-            seams().random->values.enqueue(uniform(engine));
+        seams().random->script(9, 500);
         handOver(QStringLiteral("The Romany/ Gypsy Spread"), 21, kDeals[0]);
         frmAuto* w = freshWindow();
         QVERIFY(w);

@@ -25,8 +25,6 @@
 #include <QPainter>
 #include <QPointer>
 
-#include <random>
-
 using testing::seams;
 using tarot::frmAuto;
 
@@ -314,12 +312,8 @@ private slots:
         QFETCH(int, dealNumber);
         QFETCH(QString, deck);
         QFETCH(QList<double>, values);
-        if (values.isEmpty()) {
-            std::mt19937_64 engine(static_cast<unsigned>(dealNumber * 31 + count));
-            std::uniform_real_distribution<double> uniform(0.0, 1.0);
-            for (int i = 0; i < 400; ++i)
-                values << uniform(engine);
-        }
+        if (values.isEmpty())
+            values = testing::FakeRandom().script(static_cast<unsigned>(dealNumber * 31 + count), 400);
         frmAuto* dealt = deal(spread, count, dealNumber, deck, values);
         QVERIFY(dealt);
         const tarot::ShownReading original = tarot::State().Shown;

@@ -1,6 +1,7 @@
 // Fitting the longest text a label of the program shows: the card text of the runic tarot reading, the
-// longest of the twelve signs, given to its label on view in the reading window. The label grows to it
-// before its next painting; each round gives it a text one character different, so each is fitted anew.
+// longest of the twelve signs, given to its label on view in the reading window, and a text twelve times
+// as long. The label grows to it before its next painting; each round gives it a text one character
+// different, so each is fitted anew.
 #include "TestMain.h"
 
 #include "platform/Controls.h"
@@ -34,16 +35,47 @@ private slots:
         qInfo("the longest label text: %lld characters", static_cast<long long>(longest.size()));
     }
 
+    void longestLabel_data()
+    {
+        QTest::addColumn<int>("times");
+        QTest::newRow("the longest text") << 1;
+        // Twelve times as long, some 3,700 characters: more than its place holds, so the label grows
+        // down and what lies below it moves.
+        QTest::newRow("a page-long text") << 12;
+    }
+
     void longestLabel()
     {
+        QFETCH(int, times);
         platform::Label* label = reading->lblAboutYourTarotCard;
-        const QString other = longest + QLatin1Char('.');
+        const QString text = QStringList(times, longest).join(QLatin1Char(' '));
+        const QString other = text + QLatin1Char('.');
         bool flip = false;
         QBENCHMARK {
-            label->setText(flip ? other : longest);
+            label->setText(flip ? other : text);
             flip = !flip;
         }
         QVERIFY(label->height() > 0);
+    }
+
+    // The same page-long text in a narrow label with free width beside it, wrapping: the label first
+    // looks for the narrowest width that holds the text in its own height.
+    void pageLongTextWithRoomBeside()
+    {
+        QWidget window;
+        window.resize(900, 400);
+        platform::Label* label = platform::MakeLabel(&window, QStringLiteral("lblField"), QString(), {150, 150, 1200, 210},
+                                                     platform::Look(platform::Verdana(8.25, true)).Wrap());
+        window.show();
+        QCoreApplication::processEvents();
+        const QString text = QStringList(12, longest).join(QLatin1Char(' '));
+        const QString other = text + QLatin1Char('.');
+        bool flip = false;
+        QBENCHMARK {
+            label->setText(flip ? other : text);
+            flip = !flip;
+        }
+        QVERIFY(label->height() > 14);
     }
 };
 

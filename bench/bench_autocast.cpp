@@ -30,6 +30,8 @@ class BenchAutoCast : public QObject {
         s.AllowReversed = reversed;
         s.AutoCastChosen = true;
         platform::Forms::Unload(QString::fromLatin1(tarot::frmAuto::kFormName));
+        // The reading's unload shows the welcome panel; the road to the next reading hides it again.
+        mdi->picMain->hide();
         tarot::frmAuto* w = platform::Forms::Get<tarot::frmAuto>();
         w->Show();
         w->Move(0, 0);
@@ -46,6 +48,9 @@ private slots:
         tarot::RegisterTarotForms();
         mdi = platform::Forms::Get<shell::frmMDI>();
         mdi->Show();
+        // As the tool switch leaves the main window for a tarot reading: the welcome panel hidden, the
+        // reading pane on view.
+        mdi->picMain->hide();
         mdi->RTB->parentWidget()->show();
         mdi->RTB->show();
     }

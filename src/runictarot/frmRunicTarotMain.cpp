@@ -16,6 +16,7 @@
 #include "runictarot/frmRunicTarotDisplay.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/HelpMenu.h"
 #include "shell/modHelp.h"
 
 #include <QClipboard>
@@ -296,14 +297,14 @@ void frmRunicTarotMain::buildMenus()
     AddMenuItem(file, QStringLiteral("mnuGenerateRunicAstrology"), QStringLiteral("Generate My &Runic Tarot Reading"),
                 [this] { mnuGenerateRunicAstrology_Click(); });
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
-    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [] { shell::OpenHelpPage(); });
-    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [] { shell::OpenHomePage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuSep1"));
-    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-                [] { shell::OpenDownloadPage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuSep2"));
-    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [] { shell::ShowAbout(); });
+    shell::AddHelpMenu(
+        *this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"),
+        {{QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), shell::OpenHelpPage},
+         {QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), shell::OpenHomePage},
+         {QStringLiteral("mnuSep1"), {}, {}},
+         {QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"), shell::OpenDownloadPage},
+         {QStringLiteral("mnuSep2"), {}, {}},
+         {QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), shell::ShowAbout}});
     AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), [] { shell::OpenDonatePage(); });
     // Switched off in the design and never offered.
     AddBarCommand(QStringLiteral("mnuMakeMoneyOnline"), QStringLiteral("Make Money &Online"),

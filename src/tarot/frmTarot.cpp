@@ -4,6 +4,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "shell/HelpMenu.h"
 #include "shell/Quit.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
@@ -208,14 +209,14 @@ void frmTarot::buildMenus()
     AddMenuSeparator(file, QStringLiteral("mnuFileSep2"));
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
 
-    QMenu* help = AddBarMenu(QStringLiteral("mnuHelpMenu"), QStringLiteral("&Help"));
-    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [] { shell::OpenHelpPage(); });
-    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [] { shell::OpenHomePage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
-    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-                [] { shell::OpenDownloadPage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
-    AddMenuItem(help, QStringLiteral("mnuSoftware"), QStringLiteral("&About Software"), [] { shell::ShowAbout(); });
+    shell::AddHelpMenu(
+        *this, QStringLiteral("mnuHelpMenu"), QStringLiteral("&Help"),
+        {{QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), shell::OpenHelpPage},
+         {QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), shell::OpenHomePage},
+         {QStringLiteral("mnuHelpSep1"), {}, {}},
+         {QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"), shell::OpenDownloadPage},
+         {QStringLiteral("mnuHelpSep2"), {}, {}},
+         {QStringLiteral("mnuSoftware"), QStringLiteral("&About Software"), shell::ShowAbout}});
     AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("Donate"), [] { shell::OpenDonatePage(); });
     AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
                   [] { shell::OpenFullBrandPage(); });

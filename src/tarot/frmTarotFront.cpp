@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/HelpMenu.h"
 #include "shell/modHelp.h"
 #include "shell/Quit.h"
 #include "tarot/HandOver.h"
@@ -92,14 +93,14 @@ frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
     AddMenuItem(file, QStringLiteral("mnuNext"), QStringLiteral("N&ext"), [this] { cmdNext_Click(); });
     AddMenuSeparator(file, QStringLiteral("mnuFileSep"));
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdCancel_Click(); });
-    QMenu* help = AddBarMenu(QStringLiteral("mnuHelpMenu"), QStringLiteral("Help"));
-    AddMenuItem(help, QStringLiteral("mnuHelp"), QStringLiteral("Onine &Help"), [] { shell::OpenHelpPage(); });
-    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("Visit Us &Online"), [] { shell::OpenHomePage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
-    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check For Software Update"),
-                [] { shell::OpenDownloadPage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
-    AddMenuItem(help, QStringLiteral("mnuSoftware"), QStringLiteral("About &Software"), [] { shell::ShowAbout(); });
+    shell::AddHelpMenu(
+        *this, QStringLiteral("mnuHelpMenu"), QStringLiteral("Help"),
+        {{QStringLiteral("mnuHelp"), QStringLiteral("Onine &Help"), shell::OpenHelpPage},
+         {QStringLiteral("mnuOnline"), QStringLiteral("Visit Us &Online"), shell::OpenHomePage},
+         {QStringLiteral("mnuHelpSep1"), {}, {}},
+         {QStringLiteral("mnuUpdate"), QStringLiteral("Check For Software Update"), shell::OpenDownloadPage},
+         {QStringLiteral("mnuHelpSep2"), {}, {}},
+         {QStringLiteral("mnuSoftware"), QStringLiteral("About &Software"), shell::ShowAbout}});
     AddBarCommand(QStringLiteral("mnuDon"), QStringLiteral("Donate"), [] { shell::OpenDonatePage(); });
     // Alt+O belongs to the screen's own Open Previous Record.
     AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make &Money Online"),

@@ -864,15 +864,39 @@ void TestRunicWindows::linksAndMenus()
         }
         return out;
     };
+    // The Help entries' names, then the pages those that open one hand to the browser.
+    auto helpEntries = [&](platform::Form* f) {
+        QStringList names;
+        QStringList pages;
+        const QMenu* help = f->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+        if (!help)
+            return names;
+        for (QAction* a : help->actions()) {
+            names << a->objectName();
+            // The about box waits for its OK, and has its own tests.
+            if (a->isSeparator() || a->objectName() == QLatin1String("mnuAbout"))
+                continue;
+            opened.clear();
+            if (!testing::chooseMenu(a))
+                return QStringList(QStringLiteral("not chosen: ") + a->objectName());
+            pages << opened;
+        }
+        return names + pages;
+    };
+    const QStringList helpMenu = QStringList {"mnuOnline", "mnuVisit", "mnuSep1", "mnuUpdate", "mnuSep2", "mnuAbout"} +
+                                 QStringList {shell::PageAddress("help-web-page"), shell::PageAddress("home-page"),
+                                              shell::PageAddress("download-web-page")};
     QCOMPARE(captions(m), (QStringList{"&File", "  Open Previously Saved Runic Tarot Interpretation",
                                        "  Generate My &Runic Tarot Reading", "  E&xit", "&Help", "  &Online Help",
                                        "  &Visit Us Online", "  -", "  Check for Software &Update", "  -",
                                        "  &About Software", "&Donate"}));
+    QCOMPARE(helpEntries(m), helpMenu);
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     QVERIFY(d);
     QCOMPARE(captions(d), (QStringList{"&File", "  &Back", "  &Print", "&Help", "  &Online Help", "  &Visit Us Online",
                                        "  -", "  &Check for Software Update", "  -", "  &About Software",
                                        "&Donate"}));
+    QCOMPARE(helpEntries(d), helpMenu);
     opened.clear();
     QVERIFY(testing::clickTab(d->SSTab1, 1));  // the tarot card's heading is on the planet's page
     testing::click(d->Label19);

@@ -233,6 +233,34 @@ void frmRunicTarotDisplay::Form_Load()
 
 void frmRunicTarotDisplay::Form_Unload() { showWelcomePanel(true); }
 
+void frmRunicTarotDisplay::ShowReading(const SunSignReading& reading)
+{
+    const Reading& r = reading.text;
+    lblCorrespondingRuneStone->setText(r.runeStone);
+    lblKeywards->setText(r.keywords);
+    lblAlternativeName->setText(r.alternativeNames);
+    txtAboutYourRuneStone->SetText(r.runeText);
+    txtAboutYourRuneStone->ShowFromStart(); // a reading is read from its first line
+    lblFavorableColor->setText(r.favourableColour);
+    lblNordicGod->setText(r.nordicGod);
+    picStone->setPicture(reading.stone);
+    lblTarotCard->setText(r.tarotCard);
+    lblAboutYourTarotCard->setText(r.cardText);
+    picTarotCard->setPicture(reading.card);
+    lblFavorablePlanet->setText(r.favourablePlanet);
+    lblStoneWithPlanet->setText(r.planetStone);
+    picStonewithplanet->setPicture(reading.planetStone);
+    lblAlternativeNameWithPlanet->setText(r.planetAlternativeNames);
+    lblKeywardsWithPlanet->setText(r.planetKeywords);
+    txtAboutYourRuneStoneWithPlanet->SetText(r.planetRuneText);
+    txtAboutYourRuneStoneWithPlanet->ShowFromStart();
+    lblGodWithPlanet->setText(r.planetGod);
+    lblColorWithPlanet->setText(r.planetColour);
+    lblTarotCardWithPlant->setText(r.planetTarotCard);
+    lblAboutYourTarotCardWithPlanet->setText(r.planetCardText);
+    picTarotCardWithPlanet->setPicture(reading.planetCard);
+}
+
 void frmRunicTarotDisplay::cmdBack_Click()
 {
     platform::Forms::Unload(this);

@@ -1,7 +1,11 @@
 #pragma once
 // The runic tarot reading window: the sun sign's stone and card on one tab, the favourable planet's on
-// the other. Its 21 fields are the reading; the details window fills them and the report reads them.
+// the other. Its 21 fields are the reading; the details window hands it the reading to show, and the
+// report reads the fields.
 #include "platform/Forms.h"
+#include "runictarot/SignTable.h"
+
+#include <QPixmap>
 
 class QLabel;
 class QPushButton;
@@ -17,6 +21,16 @@ namespace runictarot {
 
 class GuardedTextBox;
 
+// What the reading window shows: a sun sign's reading and the four pictures it names, taken from the
+// picture lists the details window keeps.
+struct SunSignReading {
+    Reading text;
+    QPixmap stone;
+    QPixmap card;
+    QPixmap planetStone;
+    QPixmap planetCard;
+};
+
 class frmRunicTarotDisplay : public platform::Form {
     Q_OBJECT
 public:
@@ -25,6 +39,9 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+
+    // Fills both tabs with the reading; each long text is shown from its first line.
+    void ShowReading(const SunSignReading& reading);
 
     void cmdBack_Click();
     void cmdPrint_Click();

@@ -1,11 +1,9 @@
 #include "runictarot/frmRunicTarotMain.h"
 
 #include "platform/Input.h"
-#include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "runes/RuneTables.h"
-#include "runictarot/CopyGuard.h"
 #include "runictarot/DetailsFile.h"
 #include "platform/Controls.h"
 #include "runictarot/FormParts.h"
@@ -397,29 +395,9 @@ void frmRunicTarotMain::FillSunSignReading()
     auto* d = platform::Forms::Get<frmRunicTarotDisplay>();
     if (!d)
         return;
-    d->lblCorrespondingRuneStone->setText(r->runeStone);
-    d->lblKeywards->setText(r->keywords);
-    d->lblAlternativeName->setText(r->alternativeNames);
-    d->txtAboutYourRuneStone->SetText(r->runeText);
-    d->txtAboutYourRuneStone->ShowFromStart();  // a reading is read from its first line
-    d->lblFavorableColor->setText(r->favourableColour);
-    d->lblNordicGod->setText(r->nordicGod);
-    d->picStone->setPicture(IMGStoneList.ListImage(r->stonePicture));
-    d->lblTarotCard->setText(r->tarotCard);
-    d->lblAboutYourTarotCard->setText(r->cardText);
-    d->picTarotCard->setPicture(IMGTarotCard.ListImage(r->cardPicture));
-    d->lblFavorablePlanet->setText(r->favourablePlanet);
-    d->lblStoneWithPlanet->setText(r->planetStone);
-    d->picStonewithplanet->setPicture(IMGStoneListWithPlanet.ListImage(r->planetStonePicture));
-    d->lblAlternativeNameWithPlanet->setText(r->planetAlternativeNames);
-    d->lblKeywardsWithPlanet->setText(r->planetKeywords);
-    d->txtAboutYourRuneStoneWithPlanet->SetText(r->planetRuneText);
-    d->txtAboutYourRuneStoneWithPlanet->ShowFromStart();
-    d->lblGodWithPlanet->setText(r->planetGod);
-    d->lblColorWithPlanet->setText(r->planetColour);
-    d->lblTarotCardWithPlant->setText(r->planetTarotCard);
-    d->lblAboutYourTarotCardWithPlanet->setText(r->planetCardText);
-    d->picTarotCardWithPlanet->setPicture(IMGTarotCard.ListImage(r->planetCardPicture));
+    d->ShowReading({*r, IMGStoneList.ListImage(r->stonePicture), IMGTarotCard.ListImage(r->cardPicture),
+                    IMGStoneListWithPlanet.ListImage(r->planetStonePicture),
+                    IMGTarotCard.ListImage(r->planetCardPicture)});
 }
 
 void frmRunicTarotMain::cmdRunicAstrology_Click()

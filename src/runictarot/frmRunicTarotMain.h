@@ -42,7 +42,8 @@ public:
 
     bool ValidateDetails();
     void FindSunSign();
-    // Writes the reading of the sun sign now stored into the reading window, loading it first.
+    // Hands the reading of the sun sign now stored, with its pictures, to the reading window, loading it
+    // first.
     void FillSunSignReading();
 
     platform::Clickable* Label61 = nullptr;

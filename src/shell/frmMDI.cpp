@@ -7,7 +7,6 @@
 #include "platform/ScreenFit.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "runes/RuneTables.h"
 #include "shell/ListHelpers.h"
 #include "shell/Quit.h"
 #include "shell/Startup.h"
@@ -15,12 +14,8 @@
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "shell/Version.h"
-#include "tarot/ReadingFile.h"
-#include "tarot/TarotState.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QUrl>
 #include <QFrame>
 #include <QGuiApplication>
@@ -85,6 +80,14 @@ const char* const kStoneSets[5] = {"gold", "ice", "jade", "spirit", "stone"};
 } // namespace
 
 frmMDI* MDI() { return platform::Forms::Peek<frmMDI>(); }
+
+namespace {
+
+std::function<void(QWidget*)> readingSave;
+
+} // namespace
+
+void SetReadingSave(std::function<void(QWidget* dialogParent)> save) { readingSave = std::move(save); }
 
 frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
 {
@@ -445,7 +448,6 @@ void frmMDI::updateMenuBar()
 void frmMDI::Form_Load()
 {
     DisableResize(this);
-    runes::InitRunesReading();
     const double screenWidth = platform::ScreenWidth();
     platform::setLeftTw(lblQuendravaleBanner, (screenWidth - platform::widthTw(lblQuendravaleBanner)) / 2);
     platform::setLeftTw(picButtonContainer, (screenWidth - platform::widthTw(picButtonContainer)) / 2);
@@ -568,34 +570,8 @@ void frmMDI::cmdSave_Click()
 {
     if (IsBusy())
         return;
-    const tarot::ShownReading& reading = tarot::State().Shown;
-    if (!reading.complete) {
-        platform::MsgBox(QStringLiteral("There is no tarot reading on show to save."), platform::MsgIcon::Information);
-        return;
-    }
-    // What Open would refuse is never written: the user would keep a file that cannot be opened again.
-    const std::optional<QByteArray> bytes = tarot::ComposeCheckedReadingFile(reading);
-    if (!bytes) {
-        platform::MsgBox(QStringLiteral("The reading could not be saved: its file would not open again."),
-                         platform::MsgIcon::Critical);
-        return;
-    }
-    platform::FileDialogRequest request;
-    request.title = QStringLiteral("Selvanthe");
-    request.filter = QStringLiteral("Selvanthe (*.slv)");
-    request.defaultSuffix = QStringLiteral("slv");
-    request.overwritePrompt = true;
-    QString path = platform::fileDialogs().saveFileName(this, request);
-    if (path.isEmpty())
-        return;
-    // A bare name could never be opened again: it takes the reading's own suffix.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".slv");
-    QString whyNot;
-    if (!tarot::WriteReadingFile(path, *bytes, &whyNot))
-        platform::MsgBox(QStringLiteral("The reading could not be saved to ") + QDir::toNativeSeparators(path) +
-                             QStringLiteral(".\n") + whyNot,
-                         platform::MsgIcon::Critical);
+    if (readingSave)
+        readingSave(this);
 }
 
 void frmMDI::cmdMdiExit_Click()

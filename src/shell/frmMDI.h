@@ -7,6 +7,7 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -124,5 +125,9 @@ QString PrintReportLine();
 
 // The main window, or null once it has been unloaded.
 frmMDI* MDI();
+
+// What Save does with the reading the pane shows. The main window knows no tool: the composition root
+// hands it the tarot's Save, which puts its file dialog over the main window given.
+void SetReadingSave(std::function<void(QWidget* dialogParent)> save);
 
 } // namespace shell

@@ -49,12 +49,6 @@ QPixmap CardPicture(const QString& deckLetter, int card)
     return platform::ReadPicture(file);
 }
 
-platform::RichTextBox* Pane()
-{
-    shell::frmMDI* mdi = shell::MDI();
-    return mdi ? mdi->RTB : nullptr;
-}
-
 } // namespace
 
 QPixmap frmAuto::PlaceholderPicture()
@@ -150,7 +144,7 @@ void frmAuto::Form_Load()
 
     // A new reading starts: nothing is on show until it has been laid out.
     s.Shown = ShownReading();
-    if (platform::RichTextBox* pane = Pane())
+    if (platform::RichTextBox* pane = ReadingPane())
         pane->SetText(QString());
     WriteSpreadHeader(s.TarotSpreadName);
 
@@ -226,7 +220,7 @@ void frmAuto::DONE1(int no)
     // Nothing fits: the header stands alone and nothing is on show to save.
     s.TarotSpreadName = s.OpenedSpreadName;
     s.Shown = ShownReading();
-    if (platform::RichTextBox* pane = Pane()) {
+    if (platform::RichTextBox* pane = ReadingPane()) {
         pane->SetText(QString());
         WriteSpreadHeader(s.OpenedSpreadName);
         pane->SetSelStart(pane->TextLength());
@@ -252,7 +246,7 @@ void frmAuto::RunDeal(int dealNumber, int no)
     const deal::DealResult dealt = deal::Deal(
         *row, no, s.TarotSpreadName, s.MinorArcanaOnly, s.MajorArcanaOnly, s.AllowReversed,
         [] { return platform::Rnd(); }, [] { platform::Randomize(); });
-    platform::RichTextBox* pane = Pane();
+    platform::RichTextBox* pane = ReadingPane();
     if (dealt.spread < 0) {
         // Nothing fits: the header stays alone, with no cards and nothing on show to save.
         s.DrawnCards.Erase();
@@ -342,7 +336,7 @@ bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int3
         reversedList.Append(card);
 
     // The text first, then the pictures; the caret stays at the end of what was written.
-    if (platform::RichTextBox* pane = Pane()) {
+    if (platform::RichTextBox* pane = ReadingPane()) {
         pane->SetText(QString());
         WriteSpreadHeader(spreadName);
         WriteCardReadings(cardList, reversedList);

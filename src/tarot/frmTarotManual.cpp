@@ -459,8 +459,8 @@ void frmTarotManual::dealAfterPause()
         if (frmTarot* setUp = platform::Forms::Peek<frmTarot>())
             CopyQuerentBar(setUp->txtName->text(), setUp->txtDOB->text(), setUp->txtCountry->text(),
                            setUp->txtQ->toPlainText());
-        if (mdi)
-            mdi->RTB->SetSelStart(0);
+        if (platform::RichTextBox* pane = ReadingPane())
+            pane->SetSelStart(0);
 
         // What Save writes: this reading exactly as it is on show.
         const std::vector<std::int32_t>& cards = s.DrawnCards.items();

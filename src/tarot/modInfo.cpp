@@ -1,7 +1,6 @@
 #include "tarot/modInfo.h"
 
 #include "platform/RichTextBox.h"
-#include "shell/frmMDI.h"
 #include "tarot/ReadingTexts.h"
 
 #include <QTextBlock>
@@ -66,17 +65,17 @@ void RichTextBoxSink::SetAlignment(int alignment)
 
 namespace {
 
-platform::RichTextBox* Pane()
-{
-    shell::frmMDI* mdi = shell::MDI();
-    return mdi ? mdi->RTB : nullptr;
-}
+std::function<platform::RichTextBox*()> readingPane;
 
 } // namespace
 
+void SetReadingPane(std::function<platform::RichTextBox*()> pane) { readingPane = std::move(pane); }
+
+platform::RichTextBox* ReadingPane() { return readingPane ? readingPane() : nullptr; }
+
 void WriteSpreadHeader(const QString& spreadName)
 {
-    if (platform::RichTextBox* pane = Pane()) {
+    if (platform::RichTextBox* pane = ReadingPane()) {
         RichTextBoxSink sink(pane);
         WriteSpreadHeader(sink, spreadName);
     }
@@ -84,7 +83,7 @@ void WriteSpreadHeader(const QString& spreadName)
 
 void WritePositionMeaning(int position)
 {
-    if (platform::RichTextBox* pane = Pane()) {
+    if (platform::RichTextBox* pane = ReadingPane()) {
         RichTextBoxSink sink(pane);
         WritePositionMeaning(sink, position);
     }
@@ -92,7 +91,7 @@ void WritePositionMeaning(int position)
 
 void WriteCardReadings(const CardList& cards, const CardList& reversed)
 {
-    if (platform::RichTextBox* pane = Pane()) {
+    if (platform::RichTextBox* pane = ReadingPane()) {
         RichTextBoxSink sink(pane);
         WriteCardReadings(sink, cards, reversed);
     }

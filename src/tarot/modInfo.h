@@ -5,6 +5,8 @@
 
 #include <QTextCursor>
 
+#include <functional>
+
 namespace platform {
 class RichTextBox;
 }
@@ -29,7 +31,13 @@ private:
     QTextCursor edit_;
 };
 
-// The same, into the main window's reading pane (nothing when it is gone).
+// Names the reading pane, which the tarot knows only through this: the composition root gives the box of
+// the main window, or null while there is none.
+void SetReadingPane(std::function<platform::RichTextBox*()> pane);
+// The reading pane now; null when there is none.
+platform::RichTextBox* ReadingPane();
+
+// The composer's texts, into the reading pane (nothing when there is none).
 void WriteSpreadHeader(const QString& spreadName);
 void WritePositionMeaning(int position);
 void WriteCardReadings(const CardList& cards, const CardList& reversed);

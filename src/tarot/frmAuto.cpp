@@ -282,35 +282,42 @@ void frmAuto::RunDeal(int dealNumber, int no)
 void frmAuto::LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
                           const QString& deckLetter)
 {
-    const QList<CardPlace>& places = SpreadLayout(spread);
-    const qsizetype count = std::min({cards.size(), places.size(), static_cast<qsizetype>(kPlaceCount)});
-    const QPixmap placeholder = FramedPicture(PlaceholderPicture());
-    for (qsizetype i = 0; i < count; ++i) {
-        platform::PictureBox* place = p[static_cast<size_t>(i)];
-        QLabel* label = lbl[static_cast<size_t>(i)];
-        platform::setLeftTw(place, places[i].left);
-        platform::setTopTw(place, places[i].top);
-        place->show();
-        label->setEnabled(true);
-        label->show();
+    const qsizetype count = std::min({cards.size(), SpreadLayout(spread).size(), static_cast<qsizetype>(kPlaceCount)});
+    for (qsizetype i = 0; i < count; ++i)
+        LayCard(spread, static_cast<int>(i), cards[i], i < reversed.size() && reversed[i], deckLetter);
+}
 
-        const QPixmap picture = CardPicture(deckLetter, cards[i]);
-        const bool loaded = !picture.isNull();
-        place->setAutoSize(true);
-        if (IsCrossingCard(spread, static_cast<int>(i))) {
-            // Always upright, a quarter turn across the card beneath it, whatever its facing.
-            place->setAutoRedraw(true);
-            place->setPicture(loaded ? FramedPicture(picture) : placeholder);
-            shell::RotatePicture90(*place);
-            place->raise();
-            continue;
-        }
-        place->setAutoRedraw(false);
-        place->setPicture(loaded ? FramedPicture(picture) : placeholder);
-        // A failed picture stays the upright placeholder: turning it would only look like another card.
-        if (loaded && i < reversed.size() && reversed[i])
-            shell::RotatePicture180(*place);
+void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed, const QString& deckLetter)
+{
+    if (position < 0 || position >= kPlaceCount)
+        return;
+    platform::PictureBox* place = p[static_cast<size_t>(position)];
+    QLabel* label = lbl[static_cast<size_t>(position)];
+    const QList<CardPlace>& places = SpreadLayout(spread);
+    if (position < places.size()) {
+        platform::setLeftTw(place, places[position].left);
+        platform::setTopTw(place, places[position].top);
     }
+    place->show();
+    label->setEnabled(true);
+    label->show();
+
+    const QPixmap picture = CardPicture(deckLetter, card);
+    const QPixmap shown = FramedPicture(picture.isNull() ? PlaceholderPicture() : picture);
+    place->setAutoSize(true);
+    if (IsCrossingCard(spread, position)) {
+        // Always upright, a quarter turn across the card beneath it, whatever its facing.
+        place->setAutoRedraw(true);
+        place->setPicture(shown);
+        shell::RotatePicture90(*place);
+        place->raise();
+        return;
+    }
+    place->setAutoRedraw(false);
+    place->setPicture(shown);
+    // A failed picture stays the upright placeholder: turning it would only look like another card.
+    if (!picture.isNull() && reversed)
+        shell::RotatePicture180(*place);
 }
 
 bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int32_t>& cards,

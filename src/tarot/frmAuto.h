@@ -50,10 +50,13 @@ public:
     // Empties the pictures of p(0) to p(9) before a manual deal.
     void Clear_PicBox();
 
-    // Lays out cards[i] at position i of spread (a layout table index): the place shown at its spot with
-    // its label, the card's picture of the given deck, upside down where reversed[i] says so; the
-    // crossing card always upright and turned across its neighbour. A picture that cannot be loaded
-    // leaves the upright placeholder. Every reading road lays its cards out through this.
+    // Lays card at position of spread (a layout table index): its place moved to the spot the layout
+    // gives and shown with its label, showing the card's picture of the given deck, upside down where
+    // reversed; the crossing card always upright and turned across its neighbour. A picture that cannot
+    // be loaded leaves the upright placeholder. A position past the spread's layout shows its place where
+    // it stands; one past the places does nothing. Every reading road lays its cards out through this.
+    void LayCard(int spread, int position, std::int32_t card, bool reversed, const QString& deckLetter);
+    // Lays cards[i] at position i, reversed where reversed[i] says so, for every position of the spread.
     void LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
                      const QString& deckLetter);
 

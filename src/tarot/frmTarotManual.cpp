@@ -2,7 +2,6 @@
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
-#include "platform/PictureFiles.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -10,7 +9,6 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "shell/modRotate90.h"
 #include "tarot/HandOver.h"
 #include "tarot/ManualDeal.h"
 #include "tarot/PlacementPrompts.h"
@@ -106,15 +104,6 @@ QPixmap BackPicture(bool raised)
     painter.fillRect(QRect(w - 2, 1, 1, h - 2), QColor(128, 128, 128));
     return out;
 }
-
-QPixmap CardPicture(const QString& deckLetter, int card)
-{
-    const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
-    return file.isEmpty() ? QPixmap() : platform::ReadPicture(file);
-}
-
-// The card-layout window when it is loaded (and is the real one).
-frmAuto* CardLayout() { return qobject_cast<frmAuto*>(platform::Forms::Peek(QString::fromLatin1(kCardLayoutForm))); }
 
 } // namespace
 
@@ -486,24 +475,10 @@ void frmTarotManual::DrawManualCard(int Position)
                                                         std::span<const std::int32_t>(s.DrawnCards.items()),
                                                         [] { return platform::Rnd(); });
     DrawnCard = dealt.card;
+    drawnReversed_ = dealt.reversed;
     s.DrawnCards.Append(DrawnCard);
-
-    frmAuto* layout = CardLayout();
-    platform::PictureBox* place =
-        layout && Position >= 0 && Position < frmAuto::kPlaceCount ? layout->p[static_cast<size_t>(Position)] : nullptr;
-    // A picture that cannot be read shows the upright placeholder, as every deal does, never the picture
-    // an earlier reading left in the place; the card is dealt and read all the same.
-    const QPixmap picture = CardPicture(s.DeckLetter, DrawnCard);
-    const bool loaded = !picture.isNull();
-    if (place) {
-        place->setAutoRedraw(false);
-        place->setPicture(frmAuto::FramedPicture(loaded ? picture : frmAuto::PlaceholderPicture()));
-    }
-    if (dealt.reversed) {
-        if (place && loaded)
-            shell::RotatePicture180(*place);
+    if (dealt.reversed)
         s.ReversedCards.Append(DrawnCard);
-    }
 
     switch (s.TarotSpreadIndex) {
     case 0: SetPicPlacement0(Position); break;
@@ -525,38 +500,12 @@ void frmTarotManual::DrawManualCard(int Position)
 
 void frmTarotManual::placeCard(int spreadIndex, int PicIndex)
 {
-    // Placing a card is a use of the card-layout window: it is loaded when it is not yet.
-    frmAuto* layout = qobject_cast<frmAuto*>(platform::Forms::Get(QString::fromLatin1(kCardLayoutForm)));
-    const QList<CardPlace>& places = SpreadLayout(spreadIndex);
-    const bool inSpread = PicIndex >= 0 && PicIndex < places.size();
-    const bool hasPlace = layout && PicIndex >= 0 && PicIndex < frmAuto::kPlaceCount;
-    platform::PictureBox* place = hasPlace ? layout->p[static_cast<size_t>(PicIndex)] : nullptr;
-
-    if (inSpread) {
-        if (place) {
-            platform::setLeftTw(place, places[PicIndex].left);
-            platform::setTopTw(place, places[PicIndex].top);
-        }
+    if (PicIndex >= 0 && PicIndex < SpreadLayout(spreadIndex).size())
         if (const std::optional<QString> prompt = PromptAfterPlacing(spreadIndex, PicIndex))
             setPrompt(*prompt);
-        if (place && IsCrossingCard(spreadIndex, PicIndex)) {
-            // Laid across the card beneath it: loaded afresh (so upright, whatever its coin said) and given a
-            // quarter turn clockwise. When the picture cannot be read, the placeholder is turned.
-            place->setAutoRedraw(true);
-            place->setAutoSize(true);
-            const QPixmap picture = CardPicture(State().DeckLetter, DrawnCard);
-            place->setPicture(frmAuto::FramedPicture(picture.isNull() ? frmAuto::PlaceholderPicture() : picture));
-            shell::RotatePicture90(*place);
-            place->raise();
-        }
-    }
-    if (hasPlace) {
-        QLabel* label = layout->lbl[static_cast<size_t>(PicIndex)];
-        label->setEnabled(true);
-        label->show();
-        place->setEnabled(true);
-        place->show();
-    }
+    // Placing a card is a use of the card-layout window: it is loaded when it is not yet.
+    if (auto* layout = qobject_cast<frmAuto*>(platform::Forms::Get(QString::fromLatin1(kCardLayoutForm))))
+        layout->LayCard(spreadIndex, PicIndex, DrawnCard, drawnReversed_, State().DeckLetter);
 }
 
 void frmTarotManual::SetPicPlacement0(int PicIndex) { placeCard(0, PicIndex); }

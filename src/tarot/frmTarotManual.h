@@ -58,8 +58,8 @@ public:
     void mnuDona_Click();
     void mnuMakeMoney_Click();
 
-    // One per spread, numbered by the spread's list index: moves card place PicIndex of the card-layout
-    // window to its spot, writes the prompt that follows it and shows the place and its label.
+    // One per spread, numbered by the spread's list index: writes the prompt that follows position
+    // PicIndex and has the card-layout window lay DrawnCard there, as its drawn facing says.
     void SetPicPlacement0(int PicIndex);
     void SetPicPlacement1(int PicIndex);
     void SetPicPlacement2(int PicIndex);
@@ -90,7 +90,7 @@ public:
     bool MinorOnly = false;
     bool MajorOnly = false;
     std::int16_t DealPosition = 0;
-    std::int32_t DrawnCard = 0;
+    std::int32_t DrawnCard = 0; // the card the next placement lays, as the last draw dealt it
 
     std::array<platform::Clickable*, kBackCount> p{};
     QFrame* fraPictures = nullptr;
@@ -119,6 +119,7 @@ private:
     // Makes back index the one back that Tab reaches.
     void takeTabStop(int index);
 
+    bool drawnReversed_ = false; // whether DrawnCard came reversed
     Phase phase_ = Phase::Picking;
     int tabStop_ = -1;
     QString prompt_;

@@ -7,6 +7,7 @@
 #include "platform/ScreenFit.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "shell/HelpMenu.h"
 #include "shell/ListHelpers.h"
 #include "shell/Quit.h"
 #include "shell/Startup.h"
@@ -342,14 +343,13 @@ void frmMDI::buildMenus()
 
     QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); });
-    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [] { OpenHelpPage(); });
-    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [] { OpenHomePage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuSep1"));
-    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-                [] { OpenDownloadPage(); });
-    AddMenuSeparator(help, QStringLiteral("mnuSep2"));
-    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [] { ShowAbout(); });
+    AddHelpMenu(*this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"),
+                {{QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), OpenHelpPage},
+                 {QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), OpenHomePage},
+                 {QStringLiteral("mnuSep1"), {}, {}},
+                 {QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"), OpenDownloadPage},
+                 {QStringLiteral("mnuSep2"), {}, {}},
+                 {QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), ShowAbout}});
     AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), [] { OpenDonatePage(); });
     AddBarCommand(QStringLiteral("mkmoney"), QStringLiteral("Make Money &Online"), [] { OpenFullBrandPage(); });
     ownBarActions_ = menuBarActions();

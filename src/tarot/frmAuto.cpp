@@ -8,6 +8,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "shell/HelpMenu.h"
 #include "shell/Quit.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
@@ -115,16 +116,14 @@ frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
     QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
     AddMenuItem(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"), [this] { mnuStart_Click(); });
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
-    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    AddMenuItem(help, QStringLiteral("mnuHelpOnline"), QStringLiteral("&Online Help"),
-                [this] { mnuHelpOnline_Click(); });
-    AddMenuItem(help, QStringLiteral("mnuVisitOnline"), QStringLiteral("&Visit Us Online"),
-                [this] { mnuVisitOnline_Click(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
-    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-                [this] { mnuUpdate_Click(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
-    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("About &Software"), [this] { mnuAbout_Click(); });
+    shell::AddHelpMenu(
+        *this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"),
+        {{QStringLiteral("mnuHelpOnline"), QStringLiteral("&Online Help"), [this] { mnuHelpOnline_Click(); }},
+         {QStringLiteral("mnuVisitOnline"), QStringLiteral("&Visit Us Online"), [this] { mnuVisitOnline_Click(); }},
+         {QStringLiteral("mnuHelpSep1"), {}, {}},
+         {QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"), [this] { mnuUpdate_Click(); }},
+         {QStringLiteral("mnuHelpSep2"), {}, {}},
+         {QStringLiteral("mnuAbout"), QStringLiteral("About &Software"), [this] { mnuAbout_Click(); }}});
     AddBarCommand(QStringLiteral("mnuDonate"), QStringLiteral("Donate"), [this] { mnuDonate_Click(); });
     QAction* makeMoney = AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
                                        [this] { mnuMakeMoney_Click(); });

@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/HelpMenu.h"
 #include "shell/modHelp.h"
 #include "tarot/HandOver.h"
 #include "tarot/ManualDeal.h"
@@ -180,14 +181,14 @@ frmTarotManual::frmTarotManual() : Form(QString::fromLatin1(kFormName))
     QMenu* file = AddBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     AddMenuItem(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"), [this] { mnuStart_Click(); });
     AddMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
-    QMenu* help = AddBarMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    AddMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); });
-    AddMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [this] { mnuVisit_Click(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep1"));
-    AddMenuItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-                [this] { mnuUpdate_Click(); });
-    AddMenuSeparator(help, QStringLiteral("mnuHelpSep2"));
-    AddMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] { mnuAbout_Click(); });
+    shell::AddHelpMenu(
+        *this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"),
+        {{QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); }},
+         {QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), [this] { mnuVisit_Click(); }},
+         {QStringLiteral("mnuHelpSep1"), {}, {}},
+         {QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"), [this] { mnuUpdate_Click(); }},
+         {QStringLiteral("mnuHelpSep2"), {}, {}},
+         {QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), [this] { mnuAbout_Click(); }}});
     AddBarCommand(QStringLiteral("mnuDona"), QStringLiteral("Donate"), [this] { mnuDona_Click(); });
     QAction* makeMoney = AddBarCommand(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"),
                                        [this] { mnuMakeMoney_Click(); });

@@ -9,6 +9,8 @@
 #include "tarot/TarotState.h"
 #include "tarot/frmAuto.h"
 
+#include <QElapsedTimer>
+
 #include <random>
 
 using testing::seams;
@@ -56,12 +58,17 @@ private slots:
     }
 
     // The first deal of the process: the card-layout window built for the first time, its pictures and
-    // fonts met for the first time. Runs first, once.
+    // fonts met for the first time. Runs first, once. Timed by hand: QtTest runs a benchmark's function
+    // twice, a warm-up and the pass it reports, and the reported pass would be the second deal.
     void romanyFirstOfTheProcess()
     {
-        QBENCHMARK_ONCE {
+        static const qint64 firstDeal = [this] {
+            QElapsedTimer timer;
+            timer.start();
             autoCast(QStringLiteral("The Romany/ Gypsy Spread"), 21, false);
-        }
+            return timer.nsecsElapsed();
+        }();
+        QTest::setBenchmarkResult(firstDeal / 1e6, QTest::WalltimeMilliseconds);
         QCOMPARE(tarot::State().DrawnCards.UBound(), 21);
     }
 

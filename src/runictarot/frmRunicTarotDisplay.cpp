@@ -50,17 +50,39 @@ QLabel* heading(QWidget* parent, const char* name, const char* text, double l, d
                                Look(Verdana(8.25, true, true)).Fore(kHeading).Align(kTopLeft).Wrap(false));
 }
 
-platform::Label* field(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w, double h)
+platform::Label* field(QWidget* parent, const char* name, double l, double t, double w, double h)
 {
-    return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), {l, t, w, h},
+    return platform::MakeLabel(parent, QString::fromLatin1(name), QString(), {l, t, w, h},
                                Look(Verdana(8.25, true)).Fore(kField).Align(kTopLeft).Wrap());
 }
 
-platform::Label* nameField(QWidget* parent, const char* name, const char* placeholder, double l, double t, double w,
-                  double h)
+platform::Label* nameField(QWidget* parent, const char* name, double l, double t, double w, double h)
 {
-    return platform::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(placeholder), {l, t, w, h},
+    return platform::MakeLabel(parent, QString::fromLatin1(name), QString(), {l, t, w, h},
                                Look(Verdana(9, true)).Fore(kName).Align(kTopLeft).Wrap(false));
+}
+
+// What the window shows before it is handed a reading: each field the name the design gave its text, and
+// one card's text in both card texts.
+Reading unfilledReading()
+{
+    Reading r;
+    r.runeStone = QStringLiteral("lblRuneStone");
+    r.alternativeNames = QStringLiteral("lblAlternativeName");
+    r.favourableColour = QStringLiteral("lblFavorableColor");
+    r.nordicGod = QStringLiteral("lblNordicGod");
+    r.keywords = QStringLiteral("lblKeywards");
+    r.tarotCard = QStringLiteral("lblTarotCard");
+    r.cardText = tarot::CardUprightText(4);
+    r.planetStone = QStringLiteral("lblStoneWithPlanet");
+    r.planetGod = QStringLiteral("lblGodWithPlanet");
+    r.planetColour = QStringLiteral("lblColorWithPlanet");
+    r.favourablePlanet = QStringLiteral("lblFavorablePlanet");
+    r.planetAlternativeNames = QStringLiteral("lblAlternativeNameWithPlanet");
+    r.planetKeywords = QStringLiteral("lblKeywardsWithPlanet");
+    r.planetTarotCard = QStringLiteral("lblTarotCard");
+    r.planetCardText = tarot::CardUprightText(4);
+    return r;
 }
 
 GuardedTextBox* longText(QWidget* parent, const char* name, double l, double t, double w, double h)
@@ -116,24 +138,24 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
     QFrame* f0 = platform::MakePanel(page0, QStringLiteral("fraSunSign"), {0, 0, 9135, 6315}, Look().Back(kGreen));
     title(f0, "Label13", "Rune Stone Reading for Sun Sign", 2640, 120);
     heading(f0, "Label3", "Corresponding Rune Stone", 240, 480);
-    lblCorrespondingRuneStone = nameField(f0, "lblCorrespondingRuneStone", "lblRuneStone", 3240, 480, 1305, 210);
+    lblCorrespondingRuneStone = nameField(f0, "lblCorrespondingRuneStone", 3240, 480, 1305, 210);
     heading(f0, "Label16", "Alternative Names", 240, 870);
-    lblAlternativeName = field(f0, "lblAlternativeName", "lblAlternativeName", 3240, 870, 1890, 195);
+    lblAlternativeName = field(f0, "lblAlternativeName", 3240, 870, 1890, 195);
     heading(f0, "Label5", "Favorable Color", 240, 1245);
-    lblFavorableColor = field(f0, "lblFavorableColor", "lblFavorableColor", 3240, 1245, 1740, 195);
+    lblFavorableColor = field(f0, "lblFavorableColor", 3240, 1245, 1740, 195);
     heading(f0, "Label6", "Nordic God", 240, 1635);
-    lblNordicGod = field(f0, "lblNordicGod", "lblNordicGod", 3240, 1635, 1245, 195);
+    lblNordicGod = field(f0, "lblNordicGod", 3240, 1635, 1245, 195);
     heading(f0, "Label12", "Keywords", 240, 2010);
-    lblKeywards = field(f0, "lblKeywards", "lblKeywards", 3240, 2040, 3345, 540);
+    lblKeywards = field(f0, "lblKeywards", 3240, 2040, 3345, 540);
     QLabel* aboutStone = heading(f0, "Label10", "About Your Rune Stone", 240, 2400);
     txtAboutYourRuneStone = longText(f0, "txtAboutYourRuneStone", 240, 2640, 6495, 1290);
     aboutStone->setBuddy(txtAboutYourRuneStone);  // its name for a screen reader
     picStone = picture(f0, "picStone", 7080, 200, 1695, 2265);
     title(f0, "Label17", "Tarot Card Reading for Sun Sign", 2640, 3960);
     heading(f0, "Label15", "Corresponding Tarot Card", 240, 4320);
-    lblTarotCard = nameField(f0, "lblTarotCard", "lblTarotCard", 3240, 4320, 1230, 210);
+    lblTarotCard = nameField(f0, "lblTarotCard", 3240, 4320, 1230, 210);
     heading(f0, "Label2", "About Your Tarot Card", 240, 4680);
-    lblAboutYourTarotCard = field(f0, "lblAboutYourTarotCard", "", 240, 4920, 6555, 1275);
+    lblAboutYourTarotCard = field(f0, "lblAboutYourTarotCard", 240, 4920, 6555, 1275);
     picTarotCard = picture(f0, "picTarotCard", 6840, 2520, 2130, 3750);
 
     // Tab 1.
@@ -141,35 +163,31 @@ frmRunicTarotDisplay::frmRunicTarotDisplay() : Form(QString::fromLatin1(kFormNam
                                      Look().Back(kGreen));
     title(f1, "Label20", "Rune Stone Reading for Favorable Planet", 2040, 120);
     heading(f1, "Label7", "Stone Associated With Planet", 240, 420);
-    lblStoneWithPlanet = nameField(f1, "lblStoneWithPlanet", "lblStoneWithPlanet", 3240, 420, 1905, 210);
+    lblStoneWithPlanet = nameField(f1, "lblStoneWithPlanet", 3240, 420, 1905, 210);
     heading(f1, "Label8", "God Associated With Planet", 240, 776);
-    lblGodWithPlanet = field(f1, "lblGodWithPlanet", "lblGodWithPlanet", 3240, 776, 1665, 195);
+    lblGodWithPlanet = field(f1, "lblGodWithPlanet", 3240, 776, 1665, 195);
     heading(f1, "Label9", "Color Associated With Planet", 240, 1132);
-    lblColorWithPlanet = field(f1, "lblColorWithPlanet", "lblColorWithPlanet", 3240, 1132, 1800, 195);
+    lblColorWithPlanet = field(f1, "lblColorWithPlanet", 3240, 1132, 1800, 195);
     heading(f1, "Label4", "Your Favorable Planet is", 240, 1488);
-    lblFavorablePlanet = field(f1, "lblFavorablePlanet", "lblFavorablePlanet", 3240, 1488, 1845, 195);
+    lblFavorablePlanet = field(f1, "lblFavorablePlanet", 3240, 1488, 1845, 195);
     heading(f1, "Label18", "Alternative Names", 240, 1845);
-    lblAlternativeNameWithPlanet =
-        field(f1, "lblAlternativeNameWithPlanet", "lblAlternativeNameWithPlanet", 3240, 1845, 2940, 195);
+    lblAlternativeNameWithPlanet = field(f1, "lblAlternativeNameWithPlanet", 3240, 1845, 2940, 195);
     heading(f1, "Label22", "Keywords", 240, 2175);
-    lblKeywardsWithPlanet = field(f1, "lblKeywardsWithPlanet", "lblKeywardsWithPlanet", 3240, 2160, 3435, 420);
+    lblKeywardsWithPlanet = field(f1, "lblKeywardsWithPlanet", 3240, 2160, 3435, 420);
     QLabel* aboutPlanetStone = heading(f1, "Label14", "About Your Rune Stone", 240, 2520);
     txtAboutYourRuneStoneWithPlanet = longText(f1, "txtAboutYourRuneStoneWithPlanet", 240, 2760, 6495, 1170);
     aboutPlanetStone->setBuddy(txtAboutYourRuneStoneWithPlanet);
     picStonewithplanet = picture(f1, "picStonewithplanet", 7080, 200, 1695, 2265);
     title(f1, "Label21", "Tarot Card Reading for Favorable Planet", 2160, 3960);
     heading(f1, "Label11", "Corresponding Tarot Card", 240, 4320);
-    lblTarotCardWithPlant = nameField(f1, "lblTarotCardWithPlant", "lblTarotCard", 3240, 4320, 1230, 210);
+    lblTarotCardWithPlant = nameField(f1, "lblTarotCardWithPlant", 3240, 4320, 1230, 210);
     Label19 = parts::makeLink(f1, QStringLiteral("Label19"), QStringLiteral("About Your Tarot Card"),
                               {240, 4680, 2925, 210}, Look(Verdana(8.25, true, true)).Fore(kHeading).Align(kTopLeft),
                               [this] { Label19_Click(); });
-    lblAboutYourTarotCardWithPlanet = field(f1, "lblAboutYourTarotCardWithPlanet", "", 240, 4920, 6555, 1275);
+    lblAboutYourTarotCardWithPlanet = field(f1, "lblAboutYourTarotCardWithPlanet", 240, 4920, 6555, 1275);
     picTarotCardWithPlanet = picture(f1, "picTarotCardWithPlanet", 6840, 2520, 2130, 3750);
 
-    // Before any fill both card texts show the same card's text.
-    const QString defaultCardText = tarot::CardUprightText(4);
-    lblAboutYourTarotCard->setText(defaultCardText);
-    lblAboutYourTarotCardWithPlanet->setText(defaultCardText);
+    showText(unfilledReading());
 
     QFrame* bottom = platform::MakePanel(this, QStringLiteral("fraBottom"), {0, 7320, 9135, 855}, Look().Back(kOrange));
     cmdPrint = platform::MakeButton(bottom, QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
@@ -235,7 +253,16 @@ void frmRunicTarotDisplay::Form_Unload() { showWelcomePanel(true); }
 
 void frmRunicTarotDisplay::ShowReading(const SunSignReading& reading)
 {
-    const Reading& r = reading.text;
+    showText(reading.text);
+    picStone->setPicture(reading.stone);
+    picTarotCard->setPicture(reading.card);
+    picStonewithplanet->setPicture(reading.planetStone);
+    picTarotCardWithPlanet->setPicture(reading.planetCard);
+}
+
+void frmRunicTarotDisplay::showText(const Reading& r)
+{
+    shown_ = r;
     lblCorrespondingRuneStone->setText(r.runeStone);
     lblKeywards->setText(r.keywords);
     lblAlternativeName->setText(r.alternativeNames);
@@ -243,13 +270,10 @@ void frmRunicTarotDisplay::ShowReading(const SunSignReading& reading)
     txtAboutYourRuneStone->ShowFromStart(); // a reading is read from its first line
     lblFavorableColor->setText(r.favourableColour);
     lblNordicGod->setText(r.nordicGod);
-    picStone->setPicture(reading.stone);
     lblTarotCard->setText(r.tarotCard);
     lblAboutYourTarotCard->setText(r.cardText);
-    picTarotCard->setPicture(reading.card);
     lblFavorablePlanet->setText(r.favourablePlanet);
     lblStoneWithPlanet->setText(r.planetStone);
-    picStonewithplanet->setPicture(reading.planetStone);
     lblAlternativeNameWithPlanet->setText(r.planetAlternativeNames);
     lblKeywardsWithPlanet->setText(r.planetKeywords);
     txtAboutYourRuneStoneWithPlanet->SetText(r.planetRuneText);
@@ -258,7 +282,6 @@ void frmRunicTarotDisplay::ShowReading(const SunSignReading& reading)
     lblColorWithPlanet->setText(r.planetColour);
     lblTarotCardWithPlant->setText(r.planetTarotCard);
     lblAboutYourTarotCardWithPlanet->setText(r.planetCardText);
-    picTarotCardWithPlanet->setPicture(reading.planetCard);
 }
 
 void frmRunicTarotDisplay::cmdBack_Click()

@@ -1,7 +1,7 @@
 #pragma once
 // The runic tarot reading window: the sun sign's stone and card on one tab, the favourable planet's on
 // the other. Its 21 fields are the reading; the details window hands it the reading to show, and the
-// report reads the fields.
+// report asks it for the reading it shows.
 #include "platform/Forms.h"
 #include "runictarot/SignTable.h"
 
@@ -42,6 +42,8 @@ public:
 
     // Fills both tabs with the reading; each long text is shown from its first line.
     void ShowReading(const SunSignReading& reading);
+    // The texts on show: the last reading handed over, or what a fresh window shows.
+    const Reading& ShownReading() const { return shown_; }
 
     void cmdBack_Click();
     void cmdPrint_Click();
@@ -99,6 +101,9 @@ public:
 
 private:
     void buildMenus();
+    void showText(const Reading& reading);
+
+    Reading shown_;
 };
 
 } // namespace runictarot

@@ -400,6 +400,12 @@ void frmRunicTarotMain::FillSunSignReading()
                     IMGTarotCard.ListImage(r->planetCardPicture)});
 }
 
+QString frmRunicTarotMain::BirthDateShown() const
+{
+    return cmbMonth->currentText() + QLatin1Char('/') + cmbDate->currentText() + QLatin1Char('/') +
+           cmbYear->currentText();
+}
+
 void frmRunicTarotMain::cmdRunicAstrology_Click()
 {
     if (!ValidateDetails())

@@ -45,6 +45,8 @@ public:
     // Hands the reading of the sun sign now stored, with its pictures, to the reading window, loading it
     // first.
     void FillSunSignReading();
+    // The date of birth the lists show, as the report writes it: month/day/year.
+    QString BirthDateShown() const;
 
     platform::Clickable* Label61 = nullptr;
     platform::Label* Label7 = nullptr;

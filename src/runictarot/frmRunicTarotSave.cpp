@@ -15,11 +15,9 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 
@@ -45,8 +43,6 @@ platform::Clickable* link(QWidget* parent, const char* name, const QString& text
         Look(Verdana(8.25, true, true)).Fore(QColor(0, 64, 0)).Align(Qt::AlignHCenter | Qt::AlignTop).Wrap(wrap),
         std::move(onClick));
 }
-
-QString text(const QLabel* label) { return label ? label->text() : QString(); }
 
 } // namespace
 
@@ -104,35 +100,33 @@ void frmRunicTarotSave::composeReport()
 
     const auto* d = platform::Forms::Peek<frmRunicTarotDisplay>();
     const auto* m = platform::Forms::Peek<frmRunicTarotMain>();
-    const QString birthDate = m ? m->cmbMonth->currentText() + QLatin1Char('/') + m->cmbDate->currentText() +
-                                      QLatin1Char('/') + m->cmbYear->currentText()
-                                : QString();
-    auto fieldText = [](const GuardedTextBox* box) { return box ? box->Text() : QString(); };
+    const QString birthDate = m ? m->BirthDateShown() : QString();
+    const Reading shown = d ? d->ShownReading() : Reading();
 
     struct Row {
         const char* label;  // null for a heading
         QString value;
     };
     const QList<Row> sunSign = {
-        {"Corresponding Rune Stone :-", text(d ? d->lblCorrespondingRuneStone : nullptr)},
-        {"Alternative Name :-", text(d ? d->lblAlternativeName : nullptr)},
-        {"Favorable Color :-", text(d ? d->lblFavorableColor : nullptr)},
-        {"Nordic God :-", text(d ? d->lblNordicGod : nullptr)},
-        {"Key Wards :-", text(d ? d->lblKeywards : nullptr)},
-        {"About Your Rune Stone :-", fieldText(d ? d->txtAboutYourRuneStone : nullptr)},
-        {"Corresponding Tarot Card :-", text(d ? d->lblTarotCard : nullptr)},
-        {"About Your Tarot Card :-", text(d ? d->lblAboutYourTarotCard : nullptr)},
+        {"Corresponding Rune Stone :-", shown.runeStone},
+        {"Alternative Name :-", shown.alternativeNames},
+        {"Favorable Color :-", shown.favourableColour},
+        {"Nordic God :-", shown.nordicGod},
+        {"Key Wards :-", shown.keywords},
+        {"About Your Rune Stone :-", shown.runeText},
+        {"Corresponding Tarot Card :-", shown.tarotCard},
+        {"About Your Tarot Card :-", shown.cardText},
     };
     const QList<Row> planet = {
-        {"Your Favorable Planet is :-", text(d ? d->lblFavorablePlanet : nullptr)},
-        {"God Associated With Planet :-", text(d ? d->lblGodWithPlanet : nullptr)},
-        {"Color Associated With Planet :-", text(d ? d->lblColorWithPlanet : nullptr)},
-        {"Stone Associated With Planet :-", text(d ? d->lblStoneWithPlanet : nullptr)},
-        {"Alternative Names :-", text(d ? d->lblAlternativeNameWithPlanet : nullptr)},
-        {"Keywords :-", text(d ? d->lblKeywardsWithPlanet : nullptr)},
-        {"About Your Rune Stone Associate With Planet :-", fieldText(d ? d->txtAboutYourRuneStoneWithPlanet : nullptr)},
-        {"Corresponding Tarot Card :-", text(d ? d->lblTarotCardWithPlant : nullptr)},
-        {"About Your Tarot Card :-", text(d ? d->lblAboutYourTarotCardWithPlanet : nullptr)},
+        {"Your Favorable Planet is :-", shown.favourablePlanet},
+        {"God Associated With Planet :-", shown.planetGod},
+        {"Color Associated With Planet :-", shown.planetColour},
+        {"Stone Associated With Planet :-", shown.planetStone},
+        {"Alternative Names :-", shown.planetAlternativeNames},
+        {"Keywords :-", shown.planetKeywords},
+        {"About Your Rune Stone Associate With Planet :-", shown.planetRuneText},
+        {"Corresponding Tarot Card :-", shown.planetTarotCard},
+        {"About Your Tarot Card :-", shown.planetCardText},
     };
 
     auto labelled = [this](const QString& label, const QString& value) {

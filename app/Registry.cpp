@@ -22,7 +22,7 @@ void RegisterAllForms()
     // pane, and the main window's Save saves the tarot reading on show.
     tarot::SetReadingPane([]() -> platform::RichTextBox* {
         shell::frmMDI* mdi = shell::MDI();
-        return mdi ? mdi->RTB : nullptr;
+        return mdi ? mdi->ReadingPane() : nullptr;
     });
     shell::SetReadingSave(tarot::SaveShownReading);
     // The runes' meanings, which its windows and the reading read, are filled before any window opens.

@@ -9,9 +9,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
-#include <QLabel>
-#include <QLayout>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPointer>
@@ -70,11 +67,7 @@ void FillWorkArea(platform::Form* form)
     shell::frmMDI* mdi = shell::MDI();
     if (!mdi)
         return;
-    // The side panel shares a row with the work area; that row settles its own layout only when the event
-    // loop next runs, so settle it first.
-    if (QWidget* row = mdi->mdiArea ? mdi->mdiArea->parentWidget() : nullptr)
-        if (QLayout* layout = row->layout())
-            layout->activate();
+    // The work area's size as the side panel beside it leaves it (ScaleWidth settles the layouts first).
     SetOuterSizeTw(form, mdi->ScaleWidth(), mdi->ScaleHeight());
 }
 

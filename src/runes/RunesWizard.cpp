@@ -4,7 +4,6 @@
 #include "platform/Forms.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
-#include "platform/Twips.h"
 #include "runes/RuneTables.h"
 #include "runes/frmRunesReadingAll.h"
 #include "runes/frmRunesReadingEntry.h"
@@ -15,7 +14,6 @@
 #include "shell/ToolSwitch.h"
 #include "shell/frmMDI.h"
 
-#include <QLabel>
 #include <QPointer>
 
 namespace runes {
@@ -45,12 +43,8 @@ void HandOver(platform::Form* from, const char* next)
 
 void ShowStepLabels(int from, int to, bool visible)
 {
-    shell::frmMDI* mdi = shell::MDI();
-    if (!mdi)
-        return;
-    for (int i = qMax(from, 0); i <= qMin(to, 8); ++i)
-        if (QLabel* label = mdi->lblScreenInfo[static_cast<size_t>(i)])
-            label->setVisible(visible);
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->ShowRunesSteps(from, to, visible);
 }
 
 void GoToNextStep(platform::Form* entry)
@@ -79,9 +73,9 @@ void ExitRunesTool()
     shell::frmMDI* mdi = shell::MDI();
     if (!mdi)
         return;
-    mdi->picMain->show();
-    mdi->picRight->hide();
-    mdi->picLeft->hide();
+    mdi->ShowWelcomePanel(true);
+    mdi->HideReadingPane();
+    mdi->ShowRunesSidePanel(false);
 }
 
 void StartAgain()
@@ -107,8 +101,8 @@ void StartAgain()
         ExitRunesTool();
         return;
     }
-    mdi->picLeft->show();
-    mdi->picRunesReadingTop->show();
+    mdi->ShowRunesSidePanel(true);
+    mdi->ShowRunesStepBar(true);
 }
 
 } // namespace runes

@@ -115,7 +115,7 @@ void frmRunesReadingResult::Form_Load()
 {
     shell::frmMDI* mdi = shell::MDI();
     if (mdi)
-        mdi->picLeft->hide();
+        mdi->ShowRunesSidePanel(false);
     ClearDrawnStones();
     platform::Randomize();
     RichTextBox1->clear();
@@ -235,8 +235,8 @@ void frmRunesReadingResult::Form_Unload()
 {
     SetResultShown(false);
     if (shell::frmMDI* mdi = shell::MDI()) {
-        mdi->picLeft->show();
-        mdi->picRunesReadingTop->show();
+        mdi->ShowRunesSidePanel(true);
+        mdi->ShowRunesStepBar(true);
     }
 }
 

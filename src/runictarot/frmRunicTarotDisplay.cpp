@@ -106,8 +106,8 @@ platform::PictureBox* picture(QWidget* parent, const char* name, double l, doubl
 
 void showWelcomePanel(bool shown)
 {
-    if (shell::frmMDI* mdi = shell::MDI(); mdi && mdi->picMain)
-        mdi->picMain->setVisible(shown);
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->ShowWelcomePanel(shown);
 }
 
 } // namespace

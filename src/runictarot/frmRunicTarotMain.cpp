@@ -82,8 +82,8 @@ QString trimBlanks(const QString& text)
 
 void showWelcomePanel(bool shown)
 {
-    if (shell::frmMDI* mdi = shell::MDI(); mdi && mdi->picMain)
-        mdi->picMain->setVisible(shown);
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->ShowWelcomePanel(shown);
 }
 
 } // namespace

@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMdiArea>
 #include <QPushButton>
 
 namespace runictarot {
@@ -85,8 +84,8 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
 void frmRunicTarotSave::Form_Load()
 {
     double top = 0;
-    if (shell::frmMDI* mdi = shell::MDI(); mdi && mdi->mdiArea)
-        top = platform::tw(mdi->mdiArea->mapToGlobal(QPoint(0, 0)).y());
+    if (const shell::frmMDI* mdi = shell::MDI())
+        top = platform::tw(mdi->WorkAreaOnScreen().y());
     Move((platform::ScreenWidth() - Width()) / 2, top);
     EnableUrlDetect(RTB);
     composeReport();

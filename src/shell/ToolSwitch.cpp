@@ -39,10 +39,10 @@ void SwitchToTool(Tool tool)
     if (!mdi)
         return;
     UnloadToolWindows();
-    mdi->picMain->hide();
-    mdi->picRight->hide();
-    mdi->picLeft->hide();
-    mdi->picRunesReadingTop->hide();
+    mdi->ShowWelcomePanel(false);
+    mdi->HideReadingPane();
+    mdi->ShowRunesSidePanel(false);
+    mdi->ShowRunesStepBar(false);
 
     const char* first = tool == Tool::Runes   ? "frmRunesReadingEntry"
                         : tool == Tool::Tarot ? "frmTarotOpen"
@@ -57,8 +57,8 @@ void SwitchToTool(Tool tool)
     // Centred across the work area; for the runes entry, across what the side panel leaves of it.
     window->CentreInWorkArea();
     if (tool == Tool::Runes) {
-        mdi->picLeft->show();
-        mdi->picRunesReadingTop->show();
+        mdi->ShowRunesSidePanel(true);
+        mdi->ShowRunesStepBar(true);
     }
 }
 

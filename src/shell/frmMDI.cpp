@@ -627,6 +627,52 @@ const platform::ImageList& frmMDI::imlStones(int t)
     return *slot;
 }
 
+void frmMDI::ShowWelcomePanel(bool shown) { picMain->setVisible(shown); }
+void frmMDI::ShowQuerentBar(bool shown) { picTop->setVisible(shown); }
+void frmMDI::ShowRunesSidePanel(bool shown) { picLeft->setVisible(shown); }
+void frmMDI::ShowRunesStepBar(bool shown) { picRunesReadingTop->setVisible(shown); }
+
+void frmMDI::ShowRunesSteps(int from, int to, bool shown)
+{
+    for (int i = qMax(from, 0); i <= qMin(to, 8); ++i)
+        lblScreenInfo[static_cast<size_t>(i)]->setVisible(shown);
+}
+
+double frmMDI::ReadingPaneHeightTw() const
+{
+    const float bars =
+        static_cast<float>(platform::heightTw(picTop)) + static_cast<float>(platform::heightTw(Picture1)) +
+        static_cast<float>(platform::heightTw(PicCoBrand)) + static_cast<float>(platform::heightTw(Picture6)) + 1200.0f;
+    const float height = static_cast<float>(platform::ScreenHeight()) - bars;
+    return std::max(0.0, static_cast<double>(height));
+}
+
+void frmMDI::ShowReadingPane()
+{
+    picRight->show();
+    // The pane sits in its panel's layout, which fills the panel; the designed height is its limit.
+    const double height = ReadingPaneHeightTw();
+    RTB->setMaximumHeight(platform::px(height));
+    platform::setHeightTw(RTB, height);
+}
+
+void frmMDI::HideReadingPane() { picRight->hide(); }
+
+void frmMDI::SetQuerentLine(const QString& name, const QString& dateOfBirth, const QString& country,
+                            const QString& question)
+{
+    const auto show = [](QLineEdit* box, const QString& text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    };
+    show(txtName, name);
+    show(txtDOB, dateOfBirth);
+    show(txtCountry, country);
+    show(txtQ, question);
+}
+
+QPoint frmMDI::WorkAreaOnScreen() const { return mdiArea->mapToGlobal(QPoint(0, 0)); }
+
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picMain && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))

@@ -59,6 +59,26 @@ public:
     // The 25 stone pictures of rune set t (0..4), read the first time the runes tool asks for them.
     const platform::ImageList& imlStones(int t);
 
+    // What the tools ask of the main window: its panels come and go with the tool on view and its step.
+    void ShowWelcomePanel(bool shown);
+    void ShowQuerentBar(bool shown);
+    void ShowRunesSidePanel(bool shown);
+    void ShowRunesStepBar(bool shown);
+    // The step bar's captions from..to (0..8) shown or hidden.
+    void ShowRunesSteps(int from, int to, bool shown);
+    // The reading pane's panel, the pane as high as ReadingPaneHeightTw.
+    void ShowReadingPane();
+    void HideReadingPane();
+    // The height the reading pane is given: the screen's, less the strips, the querent bar and a margin.
+    double ReadingPaneHeightTw() const;
+    // Where the tarot writes its reading.
+    platform::RichTextBox* ReadingPane() const { return RTB; }
+    // The querent bar's four boxes, each showing the start of its text.
+    void SetQuerentLine(const QString& name, const QString& dateOfBirth, const QString& country,
+                        const QString& question);
+    // The work area's top-left corner on the screen, in pixels.
+    QPoint WorkAreaOnScreen() const;
+
     // Panels.
     QWidget* Picture6 = nullptr;
     QWidget* Picture1 = nullptr;

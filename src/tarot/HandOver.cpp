@@ -1,21 +1,16 @@
 #include "tarot/HandOver.h"
 
 #include "platform/Forms.h"
-#include "platform/RichTextBox.h"
 #include "platform/Services.h"
-#include "platform/Twips.h"
 #include "shell/Quit.h"
 #include "shell/frmMDI.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-
-#include <algorithm>
 
 namespace tarot {
 
@@ -90,43 +85,21 @@ platform::Form* beginFreshCardLayout()
 
 double ReadingPaneHeightTw()
 {
-    shell::frmMDI* mdi = shell::MDI();
-    if (!mdi)
-        return 0;
-    const float bars = static_cast<float>(platform::heightTw(mdi->picTop)) +
-                       static_cast<float>(platform::heightTw(mdi->Picture1)) +
-                       static_cast<float>(platform::heightTw(mdi->PicCoBrand)) +
-                       static_cast<float>(platform::heightTw(mdi->Picture6)) + 1200.0f;
-    const float height = static_cast<float>(platform::ScreenHeight()) - bars;
-    return std::max(0.0, static_cast<double>(height));
+    const shell::frmMDI* mdi = shell::MDI();
+    return mdi ? mdi->ReadingPaneHeightTw() : 0;
 }
 
 void ShowReadingPane()
 {
-    shell::frmMDI* mdi = shell::MDI();
-    if (!mdi)
-        return;
-    mdi->picRight->show();
-    // The pane sits in its panel's layout, which fills the panel; the designed height is its limit.
-    const double height = ReadingPaneHeightTw();
-    mdi->RTB->setMaximumHeight(platform::px(height));
-    platform::setHeightTw(mdi->RTB, height);
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->ShowReadingPane();
 }
 
 void CopyQuerentBar(const QString& name, const QString& dob, const QString& country, const QString& question)
 {
-    shell::frmMDI* mdi = shell::MDI();
-    if (!mdi)
-        return;
     // Each box shows the start of its text, as the user wrote it, however long it is.
-    const auto show = [](QLineEdit* box, const QString& text) {
-        box->setText(text);
-        box->setCursorPosition(0);
-    };
-    show(mdi->txtName, name);
-    show(mdi->txtDOB, dob);
-    show(mdi->txtCountry, country);
-    show(mdi->txtQ, question);
+    if (shell::frmMDI* mdi = shell::MDI())
+        mdi->SetQuerentLine(name, dob, country, question);
 }
 
 } // namespace tarot

@@ -252,13 +252,26 @@ void frmTarot::Form_Load()
     cboCards->setFocus(Qt::OtherFocusReason);
 }
 
+QuerentDetails frmTarot::Querent() const
+{
+    return {txtName->text(), txtDOB->text(), txtCountry->text(), txtQ->toPlainText()};
+}
+
+void frmTarot::SetQuerent(const QuerentDetails& querent)
+{
+    txtName->setText(querent.name);
+    txtDOB->setText(querent.dateOfBirth);
+    txtCountry->setText(querent.country);
+    txtQ->setPlainText(querent.question);
+}
+
 void frmTarot::Form_Unload()
 {
     // AutoCast and Manual hide the welcome panel themselves; the menu AutoCast unloads this screen as
     // part of its hand-over.
     if (!handingOver_) {
         if (shell::frmMDI* mdi = shell::MDI())
-            mdi->picMain->show();
+            mdi->ShowWelcomePanel(true);
     }
     hold_.reset();
 }
@@ -422,12 +435,13 @@ void frmTarot::finishAutoCast(bool unloadAfter)
         return;
     }
     ShowReadingPane();
-    CopyQuerentBar(txtName->text(), txtDOB->text(), txtCountry->text(), txtQ->toPlainText());
+    const QuerentDetails querent = Querent();
+    CopyQuerentBar(querent.name, querent.dateOfBirth, querent.country, querent.question);
     if (layout)
         layout->Move(0, 0);
     Hide();
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
     if (unloadAfter)
         platform::Forms::Unload(this);
     endHandOver();
@@ -461,7 +475,7 @@ void frmTarot::cmdManual_Click()
     // loaded.
     Hide();
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
     handingOver_ = false;
 }
 
@@ -473,7 +487,7 @@ void frmTarot::cmdBack_Click()
         front->Show();
     platform::Forms::Unload(this);
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
 }
 
 void frmTarot::cmdCancel_Click()

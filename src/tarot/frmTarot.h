@@ -29,6 +29,15 @@ namespace tarot {
 
 class InputHold;
 
+// The querent's details as the set-up screen holds them: handed on from the querent screen, and on to
+// the main window's querent bar with the reading.
+struct QuerentDetails {
+    QString name;
+    QString dateOfBirth;
+    QString country;
+    QString question;
+};
+
 class frmTarot : public platform::Form {
     Q_OBJECT
 public:
@@ -61,6 +70,10 @@ public:
     // Shows spread index's description and records its index and card count; an index outside the
     // catalogue changes only MaxCardInSet.
     void ShowSpreadInfo(std::int16_t index);
+
+    // The querent's details the screen shows, and the details put in its boxes.
+    QuerentDetails Querent() const;
+    void SetQuerent(const QuerentDetails& querent);
 
     // True from the moment AutoCast or Manual starts until its hand-over is complete.
     bool handingOver() const { return handingOver_; }

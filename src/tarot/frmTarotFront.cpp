@@ -129,7 +129,7 @@ void frmTarotFront::resetDate()
 void frmTarotFront::Form_Unload()
 {
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->show();
+        mdi->ShowWelcomePanel(true);
 }
 
 void frmTarotFront::refuseUnlessNameKey(int& KeyAscii, QLineEdit* box, const QString& message)
@@ -212,14 +212,13 @@ void frmTarotFront::cmdNext_Click()
     frmTarot* setUp = platform::Forms::Get<frmTarot>();
     if (!setUp)
         return;
-    setUp->txtName->setText(txtName->text());
-    setUp->txtDOB->setText(DateOfBirthText(cmbDate->currentText(), cmbMonth->currentText(), cmbYear->currentText()));
-    setUp->txtCountry->setText(txtCountry->text());
-    setUp->txtQ->setPlainText(txtQuestion->toPlainText());
+    setUp->SetQuerent({txtName->text(),
+                       DateOfBirthText(cmbDate->currentText(), cmbMonth->currentText(), cmbYear->currentText()),
+                       txtCountry->text(), txtQuestion->toPlainText()});
     setUp->Show();
     Hide();
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
 }
 
 void frmTarotFront::cmdReset_Click()
@@ -296,7 +295,7 @@ void frmTarotFront::cmdOpen_Click()
     // The file holds no querent: the bar must not show an earlier reading's.
     CopyQuerentBar(QString(), QString(), QString(), QString());
     if (mdi) {
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
         mdi->Show();
     }
 }

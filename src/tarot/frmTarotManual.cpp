@@ -251,7 +251,7 @@ void frmTarotManual::Form_Unload()
 {
     hold_.reset();
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->show();
+        mdi->ShowWelcomePanel(true);
 }
 
 bool frmTarotManual::eventFilter(QObject* watched, QEvent* event)
@@ -435,7 +435,7 @@ void frmTarotManual::dealAfterPause()
     shell::frmMDI* mdi = shell::MDI();
     // Taking an earlier card-layout window away brought the welcome panel back.
     if (mdi)
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
 
     if (layout) {
         const int last = PickedBacks.HasStorage() ? PickedBacks.UBound() : -1;
@@ -446,9 +446,10 @@ void frmTarotManual::dealAfterPause()
             mdi->Show();
         WriteCardReadings(s.DrawnCards, s.ReversedCards);
         ShowReadingPane();
-        if (frmTarot* setUp = platform::Forms::Peek<frmTarot>())
-            CopyQuerentBar(setUp->txtName->text(), setUp->txtDOB->text(), setUp->txtCountry->text(),
-                           setUp->txtQ->toPlainText());
+        if (const frmTarot* setUp = platform::Forms::Peek<frmTarot>()) {
+            const QuerentDetails querent = setUp->Querent();
+            CopyQuerentBar(querent.name, querent.dateOfBirth, querent.country, querent.question);
+        }
         if (platform::RichTextBox* pane = ReadingPane())
             pane->SetSelStart(0);
 
@@ -531,7 +532,7 @@ void frmTarotManual::cmdBack_Click()
         front->Show();
     platform::Forms::Unload(this);
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
 }
 
 void frmTarotManual::cmdCancel_Click()

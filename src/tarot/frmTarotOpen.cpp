@@ -75,14 +75,14 @@ void frmTarotOpen::cmdContd_Click()
         front->Show();
     Hide();
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
 }
 
 void frmTarotOpen::Form_Unload()
 {
     Timer1->stop();
     if (shell::frmMDI* mdi = shell::MDI())
-        mdi->picMain->show();
+        mdi->ShowWelcomePanel(true);
 }
 
 } // namespace tarot

@@ -24,15 +24,15 @@ void FakeToolWindow::Form_Unload()
         return;
     const QString& n = formName();
     if (n == QLatin1String("frmAuto")) {
-        mdi->picMain->show();
-        mdi->picTop->hide();
+        mdi->ShowWelcomePanel(true);
+        mdi->ShowQuerentBar(false);
     } else if (n == QLatin1String("frmTarotManual") || n == QLatin1String("frmTarotOpen") ||
                n == QLatin1String("frmTarotFront") || n == QLatin1String("frmTarot") ||
                n == QLatin1String("frmRunicTarotMain") || n == QLatin1String("frmRunicTarotDisplay")) {
-        mdi->picMain->show();
+        mdi->ShowWelcomePanel(true);
     } else if (n == QLatin1String("frmRunesReadingResult")) {
-        mdi->picLeft->show();
-        mdi->picRunesReadingTop->show();
+        mdi->ShowRunesSidePanel(true);
+        mdi->ShowRunesStepBar(true);
     } else if (n == QLatin1String("frmRunicTarotSave")) {
         if (platform::Form* display = platform::Forms::Get(QStringLiteral("frmRunicTarotDisplay")))
             display->Show();

@@ -125,4 +125,6 @@ void RunesChoiceForm::mouseMoveEvent(QMouseEvent* event)
     Form::mouseMoveEvent(event);
 }
 
+QWidget* RunesChoiceForm::description(int index) const { return lblInfo[static_cast<size_t>(index)]; }
+
 } // namespace runes

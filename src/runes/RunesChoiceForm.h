@@ -49,14 +49,6 @@ public:
     void Form_MouseMove();
     void Label1_Click();
 
-    std::array<platform::Clickable*, 5> picCatagory{};
-    std::array<platform::Clickable*, 5> lblInfo{};
-    std::array<QGroupBox*, 5> fraChoice{};  // the frame of choice i
-    QGroupBox* fraInstruction = nullptr;
-    platform::Label* Label2 = nullptr;
-    platform::PictureBox* Picture1 = nullptr;
-    platform::Clickable* Label1 = nullptr;
-
 protected:
     // Stores the choice and hands over to the next step.
     virtual void Choose(int index) = 0;
@@ -64,10 +56,20 @@ protected:
     virtual void Highlight(int index) = 0;
 
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The description of choice index, which Highlight colours.
+    QWidget* description(int index) const;
 
 private:
     void Arrange();
     int lastStepLabel_;
+
+    std::array<platform::Clickable*, 5> picCatagory {};
+    std::array<platform::Clickable*, 5> lblInfo {};
+    std::array<QGroupBox*, 5> fraChoice {}; // the frame of choice i
+    QGroupBox* fraInstruction = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::PictureBox* Picture1 = nullptr;
+    platform::Clickable* Label1 = nullptr;
 };
 
 } // namespace runes

@@ -18,11 +18,11 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    platform::RichTextBox* RichTextBox1 = nullptr;
-
 private:
     void ShowAllRunes();
     void SizeToContent();
+
+    platform::RichTextBox* RichTextBox1 = nullptr;
 };
 
 } // namespace runes

@@ -46,6 +46,16 @@ public:
     // The question box's text with CR LF line breaks.
     QString QuestionText() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void InitEntryForm();
+    void keepFocusOrder();
+    void SelectDefaultDate();
+    QButtonGroup* runeGroup_ = nullptr;
+    QButtonGroup* spreadGroup_ = nullptr;
+
     platform::Clickable* Label1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtName = nullptr;
@@ -61,16 +71,6 @@ public:
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* cmdNext = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void InitEntryForm();
-    void keepFocusOrder();
-    void SelectDefaultDate();
-    QButtonGroup* runeGroup_ = nullptr;
-    QButtonGroup* spreadGroup_ = nullptr;
 };
 
 } // namespace runes

@@ -33,6 +33,11 @@ public:
     void Check1_Click();    // Donate
     void Label1_Click();
 
+private:
+    void ArrangeResultForm();
+    void SetSpreadLayout();
+    void DrawStone(int place);
+
     platform::PictureBox* Picture1 = nullptr;
     std::array<platform::PictureBox*, 9> picResult{};
     std::array<platform::Label*, 9> lblStoneName{};
@@ -42,11 +47,6 @@ public:
     QCheckBox* Check1 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command1 = nullptr;
-
-private:
-    void ArrangeResultForm();
-    void SetSpreadLayout();
-    void DrawStone(int place);
 };
 
 } // namespace runes

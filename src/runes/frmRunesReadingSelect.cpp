@@ -50,7 +50,7 @@ frmRunesReadingSelect::frmRunesReadingSelect() : RunesChoiceForm(QString::fromLa
 void frmRunesReadingSelect::HighlightCategory(int index)
 {
     for (int i = 0; i < RuneSetCount; ++i) {
-        QWidget* info = lblInfo[static_cast<size_t>(i)];
+        QWidget* info = description(i);
         if (i == index) {
             // Blue text marks the set, on the set's own colour; on the darker colours (Spirit's red,
             // Stone's black) blue cannot be read, and the colour alone marks it.

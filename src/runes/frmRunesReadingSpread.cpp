@@ -50,7 +50,7 @@ frmRunesReadingSpread::frmRunesReadingSpread() : RunesChoiceForm(QString::fromLa
 void frmRunesReadingSpread::HighlightSpread(int index)
 {
     for (int i = 0; i < SpreadCount; ++i) {
-        QWidget* info = lblInfo[static_cast<size_t>(i)];
+        QWidget* info = description(i);
         platform::setForeColor(info, i == index ? Qt::blue : Qt::black);
         platform::setBackColor(info, Qt::white);
     }

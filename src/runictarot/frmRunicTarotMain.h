@@ -48,6 +48,18 @@ public:
     // The date of birth the lists show, as the report writes it: month/day/year.
     QString BirthDateShown() const;
 
+    platform::ImageList IMGStoneList;
+    platform::ImageList IMGTarotCard;
+    platform::ImageList IMGStoneListWithPlanet;
+
+private:
+    class NameBox;
+    // The name-key rule for one character: the character the box takes for it, or 0 where it is refused.
+    static int NameRule(char32_t code);
+    void buildMenus();
+    // Whether the name box has room for what a key types; when it has not, the user is told.
+    bool nameBoxHasRoomFor(const QString& typed);
+
     platform::Clickable* Label61 = nullptr;
     platform::Label* Label7 = nullptr;
     QPushButton* cmdOpen = nullptr;
@@ -65,18 +77,6 @@ public:
     QPushButton* cmdExit = nullptr;
     platform::Clickable* lblFullBrand = nullptr;
     platform::Clickable* lblCobrand = nullptr;
-
-    platform::ImageList IMGStoneList;
-    platform::ImageList IMGTarotCard;
-    platform::ImageList IMGStoneListWithPlanet;
-
-private:
-    class NameBox;
-    // The name-key rule for one character: the character the box takes for it, or 0 where it is refused.
-    static int NameRule(char32_t code);
-    void buildMenus();
-    // Whether the name box has room for what a key types; when it has not, the user is told.
-    bool nameBoxHasRoomFor(const QString& typed);
 };
 
 } // namespace runictarot

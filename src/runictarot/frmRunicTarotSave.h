@@ -44,13 +44,6 @@ public:
     // The details the report was composed from, which Save writes.
     const BirthDetails& reportedDetails() const { return details_; }
 
-    platform::Clickable* Label14 = nullptr;
-    platform::Clickable* Label1 = nullptr;
-    GuardedTextBox* RTB = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    platform::Clickable* Label8 = nullptr;
-
 protected:
     // Escape closes the report, as the close box does.
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +52,13 @@ private:
     void composeReport();
 
     BirthDetails details_;
+
+    platform::Clickable* Label14 = nullptr;
+    platform::Clickable* Label1 = nullptr;
+    GuardedTextBox* RTB = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    platform::Clickable* Label8 = nullptr;
 };
 
 } // namespace runictarot

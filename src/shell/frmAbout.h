@@ -23,6 +23,10 @@ public:
     void lblHomePage_Click();
     void lblCobrand_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     platform::PictureBox* Picture1 = nullptr;
     platform::Label* Label1 = nullptr;
     platform::Label* Label2 = nullptr;
@@ -30,9 +34,6 @@ public:
     platform::Clickable* lblHomePage = nullptr;
     platform::Clickable* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Shows the about box modally over the window on view.

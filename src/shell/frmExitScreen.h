@@ -58,6 +58,17 @@ public:
     QString MessageText() const;
     void SetMessageText(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString boxText(const QWidget* box) const;
+    void setBoxText(QWidget* box, const QString& text);
+    void enterBox(QWidget* box, const char* placeholder);
+    void leaveBox(QWidget* box, const char* placeholder);
+    void refuseSpace(QLineEdit* box, int& keyAscii);
+    void tell(const char* text);
+
     platform::PictureBox* picExitIcon = nullptr;
     platform::Label* lblExitCaption = nullptr;
     platform::Label* Label2 = nullptr;
@@ -73,17 +84,6 @@ public:
     QGroupBox* Frame6 = nullptr;
     platform::Label* Label3 = nullptr;
     platform::Clickable* lblGoToHome = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QString boxText(const QWidget* box) const;
-    void setBoxText(QWidget* box, const QString& text);
-    void enterBox(QWidget* box, const char* placeholder);
-    void leaveBox(QWidget* box, const char* placeholder);
-    void refuseSpace(QLineEdit* box, int& keyAscii);
-    void tell(const char* text);
 };
 
 } // namespace shell

@@ -24,12 +24,13 @@ public:
     // False when another copy was running and this one must end without opening a window.
     bool continuesRunning() const { return continues_; }
 
-    QLabel* lblStartupCaption = nullptr;
-    platform::PictureBox* picStartupIcon = nullptr;
     platform::ImageList IMGIcon;
 
 private:
     bool continues_ = false;
+
+    QLabel* lblStartupCaption = nullptr;
+    platform::PictureBox* picStartupIcon = nullptr;
 };
 
 } // namespace shell

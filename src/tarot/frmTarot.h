@@ -87,6 +87,21 @@ public:
     bool rboo = false;
     std::int16_t i = 0;
 
+private:
+    void buildMenus();
+    void captureChoice();
+    int selectedSpreadRow() const;
+    bool choiceIsWhole() const;
+    bool refuseBrokenChoice();
+    void writeHandOver(bool manual);
+    void startAutoCast(bool unloadAfter);
+    void finishAutoCast(bool unloadAfter);
+    void loadSpreadPicture(int index);
+    void endHandOver();
+
+    bool handingOver_ = false;
+    std::unique_ptr<InputHold> hold_;
+
     std::array<platform::Label*, 2> Label4{};
     QComboBox* cboCards = nullptr;
     QListWidget* lstOption = nullptr;
@@ -113,21 +128,6 @@ public:
     platform::Label* lblQ = nullptr;
     QPlainTextEdit* txtQ = nullptr;
     platform::Clickable* Label6 = nullptr;
-
-private:
-    void buildMenus();
-    void captureChoice();
-    int selectedSpreadRow() const;
-    bool choiceIsWhole() const;
-    bool refuseBrokenChoice();
-    void writeHandOver(bool manual);
-    void startAutoCast(bool unloadAfter);
-    void finishAutoCast(bool unloadAfter);
-    void loadSpreadPicture(int index);
-    void endHandOver();
-
-    bool handingOver_ = false;
-    std::unique_ptr<InputHold> hold_;
 };
 
 } // namespace tarot

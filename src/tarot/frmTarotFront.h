@@ -37,6 +37,14 @@ public:
     void cmdOpen_Click();
     void Label6_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refuseUnlessNameKey(int& KeyAscii, QLineEdit* box, const QString& message);
+    bool filterTyping(QLineEdit* box, QEvent* event);
+    void resetDate();
+
     platform::Label* lblName = nullptr;
     QLineEdit* txtName = nullptr;
     platform::Label* lblCountry = nullptr;
@@ -53,14 +61,6 @@ public:
     QPushButton* cmdCancel = nullptr;
     platform::Clickable* Label6 = nullptr;
     platform::PictureBox* Image1 = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void refuseUnlessNameKey(int& KeyAscii, QLineEdit* box, const QString& message);
-    bool filterTyping(QLineEdit* box, QEvent* event);
-    void resetDate();
 };
 
 } // namespace tarot

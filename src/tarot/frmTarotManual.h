@@ -92,16 +92,6 @@ public:
     std::int16_t DealPosition = 0;
     std::int32_t DrawnCard = 0; // the card the next placement lays, as the last draw dealt it
 
-    std::array<platform::Clickable*, kBackCount> p{};
-    QFrame* fraPictures = nullptr;
-    platform::PictureBox* picManual = nullptr;
-    QPlainTextEdit* txtDisp = nullptr;
-    QFrame* picMessage = nullptr;
-    std::array<platform::Label*, 2> Label1{};  // the waiting panel's two labels, one over the other
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    platform::Clickable* Label6 = nullptr;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -124,6 +114,16 @@ private:
     int tabStop_ = -1;
     QString prompt_;
     std::unique_ptr<InputHold> hold_;
+
+    std::array<platform::Clickable*, kBackCount> p {};
+    QFrame* fraPictures = nullptr;
+    platform::PictureBox* picManual = nullptr;
+    QPlainTextEdit* txtDisp = nullptr;
+    QFrame* picMessage = nullptr;
+    std::array<platform::Label*, 2> Label1 {}; // the waiting panel's two labels, one over the other
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    platform::Clickable* Label6 = nullptr;
 };
 
 } // namespace tarot

@@ -24,6 +24,7 @@ public:
     void Timer1_Timer();
     void cmdContd_Click();
 
+private:
     platform::PictureBox* Image1 = nullptr;
     QPushButton* cmdContd = nullptr;
     QTimer* Timer1 = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 // Shared by the runes tests: the main window, the roads into the wizard, and readers of the screen.
+#include "FindControl.h"
 #include "Seams.h"
 #include "UserInput.h"
 #include "platform/Forms.h"
@@ -30,7 +31,7 @@ inline shell::frmMDI* OpenMain()
 // The runes tool opened from its button, as the user does.
 inline runes::frmRunesReadingEntry* OpenEntry()
 {
-    testing::click(OpenMain()->cmdSelectOption[0]);
+    testing::click(testing::control<QPushButton>(OpenMain(), "cmdSelectOption", 0));
     return platform::Forms::Peek<runes::frmRunesReadingEntry>();
 }
 
@@ -40,9 +41,9 @@ inline runes::frmRunesReadingResult* OpenResult(int runeSet, int spread)
     runes::frmRunesReadingEntry* entry = OpenEntry();
     if (!entry)
         return nullptr;
-    testing::click(entry->optRune[static_cast<size_t>(runeSet)]);
-    testing::click(entry->optSpread[static_cast<size_t>(spread)]);
-    testing::click(entry->cmdNext);
+    testing::click(testing::control<QRadioButton>(entry, "optRune", runeSet));
+    testing::click(testing::control<QRadioButton>(entry, "optSpread", spread));
+    testing::click(testing::control<QPushButton>(entry, "cmdNext"));
     return platform::Forms::Peek<runes::frmRunesReadingResult>();
 }
 
@@ -62,7 +63,7 @@ inline bool OnShow(const QWidget* w) { return w && !w->isHidden(); }
 inline QString StepLabels(shell::frmMDI* mdi)
 {
     QString out;
-    for (QLabel* l : mdi->lblScreenInfo)
+    for (QLabel* l : testing::controls<platform::Label>(mdi, "lblScreenInfo"))
         out += OnShow(l) ? QLatin1Char('1') : QLatin1Char('0');
     return out;
 }

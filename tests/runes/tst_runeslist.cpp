@@ -1,4 +1,5 @@
 // The list of all runes: five pictures, the name and the meanings of every stone, sized to its content.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -52,7 +53,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("what another program put there"));
         auto* list = platform::Forms::Get<frmRunesReadingAll>();
         QVERIFY(list);
-        platform::RichTextBox* box = list->RichTextBox1;
+        platform::RichTextBox* box = testing::control<platform::RichTextBox>(list, "RichTextBox1");
 
         QString expected;
         const QString twoBreaks = kCrLf + kCrLf;
@@ -85,7 +86,8 @@ private slots:
         OpenMain();
         auto* list = platform::Forms::Get<frmRunesReadingAll>();
         QVERIFY(list);
-        const QList<Fragment> fragments = Fragments(list->RichTextBox1->document());
+        const QList<Fragment> fragments =
+            Fragments(testing::control<platform::RichTextBox>(list, "RichTextBox1")->document());
         auto find = [&](const QString& text) -> QTextCharFormat {
             for (const Fragment& f : fragments)
                 if (f.text == text)
@@ -113,7 +115,8 @@ private slots:
         // The list never names a face: every piece shows in the box's own.
         for (const Fragment& f : fragments)
             QVERIFY(!f.format.hasProperty(QTextFormat::FontFamilies));
-        for (QTextBlock b = list->RichTextBox1->document()->begin(); b.isValid(); b = b.next())
+        for (QTextBlock b = testing::control<platform::RichTextBox>(list, "RichTextBox1")->document()->begin();
+             b.isValid(); b = b.next())
             QCOMPARE(b.blockFormat().leftMargin(), 100 / 15.0);
     }
 
@@ -122,7 +125,7 @@ private slots:
         OpenMain();
         auto* list = platform::Forms::Get<frmRunesReadingAll>();
         QVERIFY(list);
-        platform::RichTextBox* box = list->RichTextBox1;
+        platform::RichTextBox* box = testing::control<platform::RichTextBox>(list, "RichTextBox1");
         QCOMPARE(list->Left(), 50.0);
         QCOMPARE(list->Top(), 0.0);
         QCOMPARE(platform::leftTw(box), 0.0);
@@ -141,20 +144,21 @@ private slots:
         shell::frmMDI* mdi = OpenMain();
         auto* list = platform::Forms::Get<frmRunesReadingAll>();
         QVERIFY(list);
-        const bool welcome = OnShow(mdi->picMain), side = OnShow(mdi->picLeft);
+        const bool welcome = OnShow(testing::control<QWidget>(mdi, "picMain")),
+                   side = OnShow(testing::control<platform::PictureBox>(mdi, "picLeft"));
         platform::Forms::Unload(list);
-        QCOMPARE(list->RichTextBox1->Text(), QString());
-        QCOMPARE(OnShow(mdi->picMain), welcome);
-        QCOMPARE(OnShow(mdi->picLeft), side);
+        QCOMPARE(testing::control<platform::RichTextBox>(list, "RichTextBox1")->Text(), QString());
+        QCOMPARE(OnShow(testing::control<QWidget>(mdi, "picMain")), welcome);
+        QCOMPARE(OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")), side);
     }
 
     void toolSwitchUnloadsItOnlyWhenLoaded()
     {
         shell::frmMDI* mdi = OpenMain();
-        testing::click(mdi->cmdSelectOption[0]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 0));
         QVERIFY(!platform::Forms::IsLoaded(QString::fromLatin1(frmRunesReadingAll::kFormName)));
         platform::Forms::Get<frmRunesReadingAll>();
-        testing::click(mdi->cmdSelectOption[0]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 0));
         QVERIFY(!platform::Forms::IsLoaded(QString::fromLatin1(frmRunesReadingAll::kFormName)));
         QCOMPARE(LoadedToolWindows(), QStringList{"frmRunesReadingEntry"});
     }

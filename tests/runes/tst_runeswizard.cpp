@@ -1,4 +1,5 @@
 // The runes wizard: the entry step, the rune-set and spread screens, the roads between them and out.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -36,12 +37,12 @@ platform::Form* ReachStep(const QString& name)
     if (name == QLatin1String(frmRunesReadingEntry::kFormName))
         return entry;
     if (name == QLatin1String(frmRunesReadingSpread::kFormName))
-        testing::click(entry->optRune[2]);
+        testing::click(testing::control<QRadioButton>(entry, "optRune", 2));
     if (name == QLatin1String(frmRunesReadingResult::kFormName)) {
-        testing::click(entry->optRune[2]);
-        testing::click(entry->optSpread[4]);
+        testing::click(testing::control<QRadioButton>(entry, "optRune", 2));
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", 4));
     }
-    testing::click(entry->cmdNext);
+    testing::click(testing::control<QPushButton>(entry, "cmdNext"));
     return Window(name);
 }
 
@@ -65,45 +66,50 @@ private slots:
         QVERIFY(entry);
         shell::frmMDI* mdi = shell::MDI();
         QCOMPARE(entry->windowTitle(), QStringLiteral("Keldamar"));
-        QCOMPARE(entry->Label1->text(), QStringLiteral("Free rune guides at www.selvanthe.example"));
-        QCOMPARE(entry->Frame1->title(), QStringLiteral("Name && Date Of Birth Of Person"));
-        QCOMPARE(entry->Frame2->title(), QStringLiteral("Question that needs to be answered"));
-        QCOMPARE(entry->Frame3->title(), QStringLiteral("Type Of Rune"));
-        QCOMPARE(entry->Frame4->title(), QStringLiteral("Type Of  Spread"));
+        QCOMPARE(testing::control<platform::Clickable>(entry, "Label1")->text(),
+                 QStringLiteral("Free rune guides at www.selvanthe.example"));
+        QCOMPARE(testing::control<QGroupBox>(entry, "Frame1")->title(),
+                 QStringLiteral("Name && Date Of Birth Of Person"));
+        QCOMPARE(testing::control<QGroupBox>(entry, "Frame2")->title(),
+                 QStringLiteral("Question that needs to be answered"));
+        QCOMPARE(testing::control<QGroupBox>(entry, "Frame3")->title(), QStringLiteral("Type Of Rune"));
+        QCOMPARE(testing::control<QGroupBox>(entry, "Frame4")->title(), QStringLiteral("Type Of  Spread"));
         const QStringList runeCaptions = {"Gold", "Ice", "Jade", "Spirit", "Stone", "Select Later"};
         const QStringList spreadCaptions = {"Cross", "Diamond", "Fork", "Norn", "Single", "Select Later"};
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(entry->optRune[static_cast<size_t>(i)]->text(), runeCaptions[i]);
-            QCOMPARE(entry->optSpread[static_cast<size_t>(i)]->text(), spreadCaptions[i]);
+            QCOMPARE(testing::control<QRadioButton>(entry, "optRune", i)->text(), runeCaptions[i]);
+            QCOMPARE(testing::control<QRadioButton>(entry, "optSpread", i)->text(), spreadCaptions[i]);
         }
-        QVERIFY(entry->optRune[5]->isChecked());
-        QVERIFY(entry->optSpread[5]->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optRune", 5)->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optSpread", 5)->isChecked());
         QCOMPARE(runes::RuneType(), qint16(5));
         QCOMPARE(runes::RuneSpread(), 5);
-        QCOMPARE(entry->Command2->text(), QStringLiteral("Exit"));
-        QCOMPARE(entry->Command1->text(), QStringLiteral("Reset"));
-        QCOMPARE(entry->cmdNext->text(), QStringLiteral("&Next"));
+        QCOMPARE(testing::control<QPushButton>(entry, "Command2")->text(), QStringLiteral("Exit"));
+        QCOMPARE(testing::control<QPushButton>(entry, "Command1")->text(), QStringLiteral("Reset"));
+        QCOMPARE(testing::control<QPushButton>(entry, "cmdNext")->text(), QStringLiteral("&Next"));
 
-        QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Input Name"));
         QCOMPARE(entry->QuestionText(), QStringLiteral("Input Question\r\n"));
-        QCOMPARE(entry->cboDate->count(), 31);
-        QCOMPARE(entry->cboMonth->count(), 12);
-        QCOMPARE(entry->cboYear->count(), 121);
-        QCOMPARE(entry->cboDate->itemText(30), QStringLiteral(" 31"));
-        QCOMPARE(entry->cboMonth->itemText(11), QStringLiteral("December"));
-        QCOMPARE(entry->cboYear->itemText(0), QStringLiteral(" 1900"));
-        QCOMPARE(entry->cboYear->itemText(120), QStringLiteral(" 2020"));
-        QCOMPARE(entry->cboDate->currentText(), QStringLiteral(" 1"));
-        QCOMPARE(entry->cboMonth->currentText(), QStringLiteral("January"));
-        QCOMPARE(entry->cboYear->currentText(), QStringLiteral(" 1980"));
-        QCOMPARE(entry->focusWidget(), entry->txtName);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboDate")->count(), 31);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboMonth")->count(), 12);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboYear")->count(), 121);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboDate")->itemText(30), QStringLiteral(" 31"));
+        QCOMPARE(testing::control<QComboBox>(entry, "cboMonth")->itemText(11), QStringLiteral("December"));
+        QCOMPARE(testing::control<QComboBox>(entry, "cboYear")->itemText(0), QStringLiteral(" 1900"));
+        QCOMPARE(testing::control<QComboBox>(entry, "cboYear")->itemText(120), QStringLiteral(" 2020"));
+        QCOMPARE(testing::control<QComboBox>(entry, "cboDate")->currentText(), QStringLiteral(" 1"));
+        QCOMPARE(testing::control<QComboBox>(entry, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(testing::control<QComboBox>(entry, "cboYear")->currentText(), QStringLiteral(" 1980"));
+        QCOMPARE(entry->focusWidget(), testing::control<QLineEdit>(entry, "txtName"));
 
         // Placed at the top, centred in the width the side panel leaves; the bar reads up to "Enter Data".
         QCOMPARE(entry->Top(), 0.0);
-        QCOMPARE(entry->Left(), (19200 - platform::widthTw(mdi->picLeft) - entry->Width()) / 2);
-        QVERIFY(OnShow(mdi->picLeft));
-        QVERIFY(OnShow(mdi->picRunesReadingTop));
-        QVERIFY(!OnShow(mdi->picMain));
+        QCOMPARE(entry->Left(),
+                 (19200 - platform::widthTw(testing::control<platform::PictureBox>(mdi, "picLeft")) - entry->Width()) /
+                     2);
+        QVERIFY(OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
+        QVERIFY(OnShow(testing::control<QWidget>(mdi, "picRunesReadingTop")));
+        QVERIFY(!OnShow(testing::control<QWidget>(mdi, "picMain")));
         QCOMPARE(StepLabels(mdi), QStringLiteral("111000000"));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
@@ -138,13 +144,13 @@ private slots:
         frmRunesReadingEntry* entry = OpenEntry();
         runes::SetQuerentName(QStringLiteral("earlier"));
         if (!typedName.isEmpty())
-            QTest::keyClicks(entry->txtName, typedName);
+            QTest::keyClicks(testing::control<QLineEdit>(entry, "txtName"), typedName);
         if (!question.isEmpty())
-            QVERIFY(testing::typeInto(entry->txtQuestion, question));
-        QVERIFY(testing::chooseEntry(entry->cboDate, day));
-        QVERIFY(testing::chooseEntry(entry->cboMonth, month));
-        QVERIFY(testing::chooseEntry(entry->cboYear, year));
-        testing::click(entry->cmdNext);
+            QVERIFY(testing::typeInto(testing::control<QPlainTextEdit>(entry, "txtQuestion"), question));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(entry, "cboDate"), day));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(entry, "cboMonth"), month));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(entry, "cboYear"), year));
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         QTEST(runes::QuerentName(), "name");
         QTEST(runes::Question(), "storedQuestion");
         QTEST(runes::BirthDate(), "birthDate");
@@ -168,14 +174,14 @@ private slots:
         QFETCH(int, spread);
         QFETCH(QString, next);
         frmRunesReadingEntry* entry = OpenEntry();
-        testing::click(entry->optRune[static_cast<size_t>(runeSet)]);
-        testing::click(entry->optSpread[static_cast<size_t>(spread)]);
+        testing::click(testing::control<QRadioButton>(entry, "optRune", runeSet));
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", spread));
         QCOMPARE(runes::RuneType(), qint16(runeSet));
         QCOMPARE(runes::RuneSpread(), spread);
         bool nextOnShowAtUnload = false;
         connect(entry, &platform::Form::unloaded, this,
                 [&] { nextOnShowAtUnload = Window(next) && OnShow(Window(next)->frame()); });
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         QVERIFY(nextOnShowAtUnload);
         QCOMPARE(LoadedToolWindows(), QStringList{next});
         // A spread chosen now waits in the state for the set screen.
@@ -186,41 +192,41 @@ private slots:
     {
         frmRunesReadingEntry* entry = OpenEntry();
         // The focus comes back to the box: its placeholder is selected. Tab passing through leaves it.
-        QCOMPARE(testing::focused(), entry->txtName);
+        QCOMPARE(testing::focused(), testing::control<QLineEdit>(entry, "txtName"));
         QVERIFY(testing::key(Qt::Key_Tab));
-        QVERIFY(testing::focused() != entry->txtName);
+        QVERIFY(testing::focused() != testing::control<QLineEdit>(entry, "txtName"));
         QVERIFY(testing::key(Qt::Key_Backtab, Qt::ShiftModifier));
-        QCOMPARE(testing::focused(), entry->txtName);
-        QCOMPARE(entry->txtName->selectedText(), QStringLiteral("Input Name"));
-        QTest::keyClick(entry->txtName, Qt::Key_Left);
-        QCOMPARE(entry->txtName->text(), QString());
-        QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
+        QCOMPARE(testing::focused(), testing::control<QLineEdit>(entry, "txtName"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->selectedText(), QStringLiteral("Input Name"));
+        QTest::keyClick(testing::control<QLineEdit>(entry, "txtName"), Qt::Key_Left);
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QString());
+        QTest::keyClicks(testing::control<QLineEdit>(entry, "txtName"), QStringLiteral("Ann"));
         // Once a name is typed, keys edit it as usual.
-        QTest::keyClick(entry->txtName, Qt::Key_Backspace);
-        QCOMPARE(entry->txtName->text(), QStringLiteral("An"));
+        QTest::keyClick(testing::control<QLineEdit>(entry, "txtName"), Qt::Key_Backspace);
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QStringLiteral("An"));
         // The placeholder's words typed again count as the placeholder: the next key clears them.
-        QTest::keyClick(entry->txtName, Qt::Key_Backspace);
-        QTest::keyClick(entry->txtName, Qt::Key_Backspace);
-        QTest::keyClicks(entry->txtName, QStringLiteral("Input Name"));
-        QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
-        QTest::keyClick(entry->txtName, Qt::Key_Shift);
-        QCOMPARE(entry->txtName->text(), QString());
+        QTest::keyClick(testing::control<QLineEdit>(entry, "txtName"), Qt::Key_Backspace);
+        QTest::keyClick(testing::control<QLineEdit>(entry, "txtName"), Qt::Key_Backspace);
+        QTest::keyClicks(testing::control<QLineEdit>(entry, "txtName"), QStringLiteral("Input Name"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Input Name"));
+        QTest::keyClick(testing::control<QLineEdit>(entry, "txtName"), Qt::Key_Shift);
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QString());
     }
 
     void questionPlaceholderIsReplacedByTyping()
     {
         frmRunesReadingEntry* entry = OpenEntry();
-        testing::clickInto(entry->txtQuestion);
-        QCOMPARE(testing::focused(), entry->txtQuestion);
-        QCOMPARE(entry->txtQuestion->textCursor().selectedText().length(), 15);
-        QTest::keyClicks(entry->txtQuestion, QStringLiteral("Why?"));
+        testing::clickInto(testing::control<QPlainTextEdit>(entry, "txtQuestion"));
+        QCOMPARE(testing::focused(), testing::control<QPlainTextEdit>(entry, "txtQuestion"));
+        QCOMPARE(testing::control<QPlainTextEdit>(entry, "txtQuestion")->textCursor().selectedText().length(), 15);
+        QTest::keyClicks(testing::control<QPlainTextEdit>(entry, "txtQuestion"), QStringLiteral("Why?"));
         QCOMPARE(entry->QuestionText(), QStringLiteral("Why?"));
         // A question that is not the placeholder is left as it is when the box gets the focus.
         QVERIFY(testing::key(Qt::Key_Tab));
-        QVERIFY(testing::focused() != entry->txtQuestion);
+        QVERIFY(testing::focused() != testing::control<QPlainTextEdit>(entry, "txtQuestion"));
         QVERIFY(testing::key(Qt::Key_Backtab, Qt::ShiftModifier));
-        QCOMPARE(testing::focused(), entry->txtQuestion);
-        QVERIFY(!entry->txtQuestion->textCursor().hasSelection());
+        QCOMPARE(testing::focused(), testing::control<QPlainTextEdit>(entry, "txtQuestion"));
+        QVERIFY(!testing::control<QPlainTextEdit>(entry, "txtQuestion")->textCursor().hasSelection());
     }
 
     void resetRestoresTheEntriesAndKeepsTheState()
@@ -229,29 +235,29 @@ private slots:
         runes::SetQuerentName(QStringLiteral("Ann"));
         runes::SetBirthDate(QStringLiteral(" 2 March  1990"));
         runes::SetQuestion(QStringLiteral("Why?"));
-        QTest::keyClicks(entry->txtName, QStringLiteral("Bea"));
-        QVERIFY(testing::typeInto(entry->txtQuestion, QStringLiteral("When?")));
-        testing::click(entry->optRune[1]);
-        testing::click(entry->optSpread[3]);
-        QVERIFY(testing::chooseEntry(entry->cboDate, 9));
-        QVERIFY(testing::chooseEntry(entry->cboMonth, 9));
-        QVERIFY(testing::chooseEntry(entry->cboYear, 9));
-        testing::click(entry->Command1);
-        QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
-        QCOMPARE(entry->txtName->selectedText(), QStringLiteral("Input Name"));
+        QTest::keyClicks(testing::control<QLineEdit>(entry, "txtName"), QStringLiteral("Bea"));
+        QVERIFY(testing::typeInto(testing::control<QPlainTextEdit>(entry, "txtQuestion"), QStringLiteral("When?")));
+        testing::click(testing::control<QRadioButton>(entry, "optRune", 1));
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", 3));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(entry, "cboDate"), 9));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(entry, "cboMonth"), 9));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(entry, "cboYear"), 9));
+        testing::click(testing::control<QPushButton>(entry, "Command1"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Input Name"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->selectedText(), QStringLiteral("Input Name"));
         QCOMPARE(entry->QuestionText(), QStringLiteral("Input Question\r\n"));
-        QVERIFY(entry->optRune[5]->isChecked());
-        QVERIFY(entry->optSpread[5]->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optRune", 5)->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optSpread", 5)->isChecked());
         QCOMPARE(runes::RuneType(), qint16(5));
         QCOMPARE(runes::RuneSpread(), 5);
-        QCOMPARE(entry->cboDate->currentIndex(), 0);
-        QCOMPARE(entry->cboMonth->currentIndex(), 0);
-        QCOMPARE(entry->cboYear->currentIndex(), 80);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboDate")->currentIndex(), 0);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboMonth")->currentIndex(), 0);
+        QCOMPARE(testing::control<QComboBox>(entry, "cboYear")->currentIndex(), 80);
         QCOMPARE(runes::QuerentName(), QStringLiteral("Ann"));
         QCOMPARE(runes::BirthDate(), QStringLiteral(" 2 March  1990"));
         QCOMPARE(runes::Question(), QStringLiteral("Why?"));
         // A Next right after Reset stores both boxes as empty.
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         QCOMPARE(runes::QuerentName(), QString());
         QCOMPARE(runes::Question(), QString());
     }
@@ -269,17 +275,17 @@ private slots:
         platform::Form* window = ReachStep(from);
         QVERIFY(window);
         shell::frmMDI* mdi = shell::MDI();
-        mdi->picRight->show();
+        testing::control<QWidget>(mdi, "picRight")->show();
         if (auto* entry = qobject_cast<frmRunesReadingEntry*>(window))
-            testing::click(entry->Command2);
+            testing::click(testing::control<QPushButton>(entry, "Command2"));
         else
-            testing::click(static_cast<frmRunesReadingResult*>(window)->Command3);
+            testing::click(testing::control<QPushButton>(static_cast<frmRunesReadingResult*>(window), "Command3"));
         QCOMPARE(LoadedToolWindows(), QStringList());
-        QVERIFY(OnShow(mdi->picMain));
-        QVERIFY(!OnShow(mdi->picRight));
-        QVERIFY(!OnShow(mdi->picLeft));
+        QVERIFY(OnShow(testing::control<QWidget>(mdi, "picMain")));
+        QVERIFY(!OnShow(testing::control<QWidget>(mdi, "picRight")));
+        QVERIFY(!OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
         // The step bar stays, as the last step left it.
-        QVERIFY(OnShow(mdi->picRunesReadingTop));
+        QVERIFY(OnShow(testing::control<QWidget>(mdi, "picRunesReadingTop")));
         QCOMPARE(StepLabels(mdi), from == QLatin1String(frmRunesReadingResult::kFormName) ? QStringLiteral("111111111")
                                                                                           : QStringLiteral("111000000"));
         QVERIFY(!runes::ResultShown());
@@ -307,14 +313,14 @@ private slots:
         if (backToEntry) {
             QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingEntry::kFormName});
             QVERIFY(OnShow(Window(frmRunesReadingEntry::kFormName)->frame()));
-            QVERIFY(OnShow(mdi->picLeft));
-            QVERIFY(OnShow(mdi->picRunesReadingTop));
+            QVERIFY(OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
+            QVERIFY(OnShow(testing::control<QWidget>(mdi, "picRunesReadingTop")));
             QCOMPARE(StepLabels(mdi), QStringLiteral("111000000"));
-            QVERIFY(!OnShow(mdi->picMain));
+            QVERIFY(!OnShow(testing::control<QWidget>(mdi, "picMain")));
         } else {
             QCOMPARE(LoadedToolWindows(), QStringList());
-            QVERIFY(OnShow(mdi->picMain));
-            QVERIFY(!OnShow(mdi->picLeft));
+            QVERIFY(OnShow(testing::control<QWidget>(mdi, "picMain")));
+            QVERIFY(!OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
         }
     }
 
@@ -323,23 +329,25 @@ private slots:
         auto* result = static_cast<frmRunesReadingResult*>(ReachStep(frmRunesReadingResult::kFormName));
         QVERIFY(result);
         shell::frmMDI* mdi = shell::MDI();
-        QVERIFY(!OnShow(mdi->picLeft));
+        QVERIFY(!OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
         const int reseeds = testing::seams().random->reseeds;
-        testing::click(result->Command1);
+        testing::click(testing::control<QPushButton>(result, "Command1"));
         auto* entry = platform::Forms::Peek<frmRunesReadingEntry>();
         QVERIFY(entry);
         QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingEntry::kFormName});
         QCOMPARE(testing::seams().random->reseeds, reseeds + 1);
         QVERIFY(!runes::ResultShown());
-        QVERIFY(entry->optRune[5]->isChecked());
-        QVERIFY(entry->optSpread[5]->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optRune", 5)->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optSpread", 5)->isChecked());
         QCOMPARE(runes::RuneType(), qint16(5));
         QCOMPARE(runes::RuneSpread(), 5);
-        QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Input Name"));
         QCOMPARE(entry->Top(), 0.0);
-        QCOMPARE(entry->Left(), (19200 - platform::widthTw(mdi->picLeft) - entry->Width()) / 2);
-        QVERIFY(OnShow(mdi->picLeft));
-        QVERIFY(OnShow(mdi->picRunesReadingTop));
+        QCOMPARE(entry->Left(),
+                 (19200 - platform::widthTw(testing::control<platform::PictureBox>(mdi, "picLeft")) - entry->Width()) /
+                     2);
+        QVERIFY(OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
+        QVERIFY(OnShow(testing::control<QWidget>(mdi, "picRunesReadingTop")));
         QCOMPARE(StepLabels(mdi), QStringLiteral("111000000"));
     }
 
@@ -365,7 +373,7 @@ private slots:
         if (link)
             mdi->lblCaption_Click(control);
         else
-            testing::click(mdi->cmdSelectOption[static_cast<size_t>(control)]);
+            testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", control));
         QVERIFY(!runes::ResultShown());
         const QStringList loaded = LoadedToolWindows();
         for (const char* name : {"frmRunesReadingAll", "frmRunesReadingResult", "frmRunesReadingSelect",
@@ -373,26 +381,27 @@ private slots:
             QVERIFY2(!loaded.contains(QLatin1String(name)), name);
         if (control == 0 || control == 3) {
             QCOMPARE(loaded, QStringList{frmRunesReadingEntry::kFormName});
-            QVERIFY(OnShow(mdi->picLeft));
-            QVERIFY(OnShow(mdi->picRunesReadingTop));
+            QVERIFY(OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
+            QVERIFY(OnShow(testing::control<QWidget>(mdi, "picRunesReadingTop")));
             QCOMPARE(StepLabels(mdi), QStringLiteral("111000000"));
         } else {
             QVERIFY(!loaded.contains(QLatin1String(frmRunesReadingEntry::kFormName)));
-            QVERIFY(!OnShow(mdi->picLeft));
-            QVERIFY(!OnShow(mdi->picRunesReadingTop));
+            QVERIFY(!OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
+            QVERIFY(!OnShow(testing::control<QWidget>(mdi, "picRunesReadingTop")));
         }
     }
 
     void bannersOpenTheHomePage()
     {
         frmRunesReadingEntry* entry = OpenEntry();
-        testing::click(entry->Label1);
+        testing::click(testing::control<platform::Clickable>(entry, "Label1"));
         QCOMPARE(testing::seams().shell->opened, QStringList{kHomePage});
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
-        QCOMPARE(set->Label1->text(), QStringLiteral("Share your readings in our online forum"));
-        testing::click(set->Label1);
+        QCOMPARE(testing::control<platform::Clickable>(set, "Label1")->text(),
+                 QStringLiteral("Share your readings in our online forum"));
+        testing::click(testing::control<platform::Clickable>(set, "Label1"));
         QCOMPARE(testing::seams().shell->opened, (QStringList{kHomePage, kHomePage}));
         // The banner is no choice: the screen stays.
         QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingSelect::kFormName});
@@ -429,39 +438,45 @@ private slots:
         QVERIFY(screen);
         shell::frmMDI* mdi = shell::MDI();
         QCOMPARE(screen->windowTitle(), QStringLiteral("Keldamar"));
-        QTEST(screen->fraInstruction->title(), "instructionCaption");
-        QTEST(screen->Label2->text(), "instruction");
+        QTEST(testing::control<QGroupBox>(screen, "fraInstruction")->title(), "instructionCaption");
+        QTEST(testing::control<platform::Label>(screen, "Label2")->text(), "instruction");
         QTEST(StepLabels(mdi), "stepLabels");
         // It fills the work area from its top-left corner.
         QCOMPARE(screen->Left(), 0.0);
         QCOMPARE(screen->Top(), 0.0);
         QApplication::processEvents();
-        QCOMPARE(screen->Width(), platform::tw(mdi->mdiArea->contentsRect().width()));
-        QCOMPARE(screen->Height(), platform::tw(mdi->mdiArea->contentsRect().height()));
+        QCOMPARE(screen->Width(), platform::tw(testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect().width()));
+        QCOMPARE(screen->Height(), platform::tw(testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect().height()));
         const double lefts[2] = {210, 4110}, tops[3] = {780, 2745, 4710};
-        QCOMPARE(platform::leftTw(screen->fraInstruction), 210.0);
-        QCOMPARE(platform::topTw(screen->fraInstruction), 780.0);
+        QCOMPARE(platform::leftTw(testing::control<QGroupBox>(screen, "fraInstruction")), 210.0);
+        QCOMPARE(platform::topTw(testing::control<QGroupBox>(screen, "fraInstruction")), 780.0);
         for (int g = 0; g < 5; ++g) {
             const auto i = static_cast<size_t>(gridOrder[g]);
-            QCOMPARE(screen->fraChoice[i]->title(), captions[gridOrder[g]]);
-            QCOMPARE(platform::leftTw(screen->fraChoice[i]), lefts[(g + 1) % 2]);
-            QCOMPARE(platform::topTw(screen->fraChoice[i]), tops[(g + 1) / 2]);
-            QCOMPARE(screen->picCatagory[i]->parentWidget(), screen->fraChoice[i]);
-            QCOMPARE(screen->lblInfo[i]->parentWidget(), screen->fraChoice[i]);
-            QCOMPARE(screen->picCatagory[i]->picture().size(), QSize(63, 84));
+            QCOMPARE(testing::control<QGroupBox>(screen, "fraChoice", i)->title(), captions[gridOrder[g]]);
+            QCOMPARE(platform::leftTw(testing::control<QGroupBox>(screen, "fraChoice", i)), lefts[(g + 1) % 2]);
+            QCOMPARE(platform::topTw(testing::control<QGroupBox>(screen, "fraChoice", i)), tops[(g + 1) / 2]);
+            QCOMPARE(testing::control<platform::Clickable>(screen, "picCatagory", i)->parentWidget(),
+                     testing::control<QGroupBox>(screen, "fraChoice", i));
+            QCOMPARE(testing::control<platform::Clickable>(screen, "lblInfo", i)->parentWidget(),
+                     testing::control<QGroupBox>(screen, "fraChoice", i));
+            QCOMPARE(testing::control<platform::Clickable>(screen, "picCatagory", i)->picture().size(), QSize(63, 84));
             // The choices show the hand; the window's own surface does not.
-            QCOMPARE(screen->picCatagory[i]->cursor().shape(), screen->Label1->cursor().shape());
-            QVERIFY(screen->picCatagory[i]->cursor().shape() != Qt::ArrowCursor);
+            QCOMPARE(testing::control<platform::Clickable>(screen, "picCatagory", i)->cursor().shape(),
+                     testing::control<platform::Clickable>(screen, "Label1")->cursor().shape());
+            QVERIFY(testing::control<platform::Clickable>(screen, "picCatagory", i)->cursor().shape() !=
+                    Qt::ArrowCursor);
         }
         QCOMPARE(screen->cursor().shape(), Qt::ArrowCursor);
         if (spreadScreen) {
-            QCOMPARE(screen->lblInfo[3]->text(), QStringLiteral("The Norn Spread represents the past (first Norn), the "
-                                                                "present (second Norn) and future(third Norn)."));
+            QCOMPARE(testing::control<platform::Clickable>(screen, "lblInfo", 3)->text(),
+                     QStringLiteral("The Norn Spread represents the past (first Norn), the "
+                                    "present (second Norn) and future(third Norn)."));
         } else {
-            QCOMPARE(screen->lblInfo[0]->text(),
+            QCOMPARE(testing::control<platform::Clickable>(screen, "lblInfo", 0)->text(),
                      QStringLiteral("These runes are used for readings related to business, work, and property"));
-            QCOMPARE(screen->lblInfo[4]->text(), QStringLiteral("These are used for questions related to the real "
-                                                                "world and somethings which are beyond human control."));
+            QCOMPARE(testing::control<platform::Clickable>(screen, "lblInfo", 4)->text(),
+                     QStringLiteral("These are used for questions related to the real "
+                                    "world and somethings which are beyond human control."));
         }
     }
 
@@ -488,13 +503,14 @@ private slots:
         auto* screen = static_cast<runes::RunesChoiceForm*>(
             ReachStep(spreadScreen ? frmRunesReadingSpread::kFormName : frmRunesReadingSelect::kFormName));
         QVERIFY(screen);
-        MoveOver(screen->lblInfo[static_cast<size_t>((index + 1) % 5)]);  // another highlight first, which must go
+        MoveOver(testing::control<platform::Clickable>(
+            screen, "lblInfo", static_cast<size_t>((index + 1) % 5))); // another highlight first, which must go
         if (index == 6)
             MoveOver(screen);
         else
-            MoveOver(screen->picCatagory[static_cast<size_t>(index)]);
+            MoveOver(testing::control<platform::Clickable>(screen, "picCatagory", index));
         for (int i = 0; i < 5; ++i) {
-            QWidget* info = screen->lblInfo[static_cast<size_t>(i)];
+            QWidget* info = testing::control<platform::Clickable>(screen, "lblInfo", i);
             QCOMPARE(Back(info), i == index ? back : QColor(Qt::white));
             if (i != index) {
                 QCOMPARE(Fore(info), QColor(Qt::black));
@@ -512,19 +528,21 @@ private slots:
     {
         auto* screen = static_cast<runes::RunesChoiceForm*>(ReachStep(frmRunesReadingSelect::kFormName));
         QVERIFY(screen);
-        MoveOver(screen->picCatagory[2]);
-        QCOMPARE(Fore(screen->lblInfo[2]), QColor(Qt::blue));
+        MoveOver(testing::control<platform::Clickable>(screen, "picCatagory", 2));
+        QCOMPARE(Fore(testing::control<platform::Clickable>(screen, "lblInfo", 2)), QColor(Qt::blue));
         // Frames, the instruction and the banner have no hover of their own: the highlight stays.
-        for (QWidget* w : std::initializer_list<QWidget*>{screen->fraChoice[2], screen->Label2, screen->fraInstruction,
-                                                          screen->Label1}) {
+        for (QWidget* w : std::initializer_list<QWidget*> {testing::control<QGroupBox>(screen, "fraChoice", 2),
+                                                           testing::control<platform::Label>(screen, "Label2"),
+                                                           testing::control<QGroupBox>(screen, "fraInstruction"),
+                                                           testing::control<platform::Clickable>(screen, "Label1")}) {
             MoveOver(w);
-            QCOMPARE(Fore(screen->lblInfo[2]), QColor(Qt::blue));
+            QCOMPARE(Fore(testing::control<platform::Clickable>(screen, "lblInfo", 2)), QColor(Qt::blue));
         }
-        MoveOver(screen->lblInfo[0]);
-        QCOMPARE(Fore(screen->lblInfo[2]), QColor(Qt::black));
-        QCOMPARE(Fore(screen->lblInfo[0]), QColor(Qt::blue));
+        MoveOver(testing::control<platform::Clickable>(screen, "lblInfo", 0));
+        QCOMPARE(Fore(testing::control<platform::Clickable>(screen, "lblInfo", 2)), QColor(Qt::black));
+        QCOMPARE(Fore(testing::control<platform::Clickable>(screen, "lblInfo", 0)), QColor(Qt::blue));
         MoveOver(screen);
-        QCOMPARE(Fore(screen->lblInfo[0]), QColor(Qt::black));
+        QCOMPARE(Fore(testing::control<platform::Clickable>(screen, "lblInfo", 0)), QColor(Qt::black));
     }
 
     void choosingASetGoesOn_data()
@@ -542,14 +560,15 @@ private slots:
         QFETCH(int, spreadChosenBefore);
         QFETCH(QString, next);
         frmRunesReadingEntry* entry = OpenEntry();
-        testing::click(entry->optSpread[static_cast<size_t>(spreadChosenBefore)]);
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", spreadChosenBefore));
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
         bool nextOnShowAtUnload = false;
         connect(set, &platform::Form::unloaded, this,
                 [&] { nextOnShowAtUnload = Window(next) && OnShow(Window(next)->frame()); });
-        testing::click(onPicture ? static_cast<QWidget*>(set->picCatagory[0]) : set->lblInfo[0]);
+        testing::click(onPicture ? static_cast<QWidget*>(testing::control<platform::Clickable>(set, "picCatagory", 0))
+                                 : testing::control<platform::Clickable>(set, "lblInfo", 0));
         QCOMPARE(runes::RuneType(), qint16(0));
         QVERIFY(nextOnShowAtUnload);
         QCOMPARE(LoadedToolWindows(), QStringList{next});
@@ -567,7 +586,9 @@ private slots:
         QFETCH(bool, onPicture);
         auto* spread = static_cast<frmRunesReadingSpread*>(ReachStep(frmRunesReadingSpread::kFormName));
         QVERIFY(spread);
-        testing::click(onPicture ? static_cast<QWidget*>(spread->picCatagory[0]) : spread->lblInfo[0]);
+        testing::click(onPicture
+                           ? static_cast<QWidget*>(testing::control<platform::Clickable>(spread, "picCatagory", 0))
+                           : testing::control<platform::Clickable>(spread, "lblInfo", 0));
         QCOMPARE(runes::RuneSpread(), 0);
         QCOMPARE(LoadedToolWindows(), QStringList{frmRunesReadingResult::kFormName});
         QVERIFY(runes::ResultShown());
@@ -576,19 +597,21 @@ private slots:
     void wholeRoadThroughBothScreens()
     {
         frmRunesReadingEntry* entry = OpenEntry();
-        QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
-        testing::click(entry->cmdNext);
+        QTest::keyClicks(testing::control<QLineEdit>(entry, "txtName"), QStringLiteral("Ann"));
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         auto* set = platform::Forms::Peek<frmRunesReadingSelect>();
         QVERIFY(set);
-        testing::click(set->picCatagory[4]);
+        testing::click(testing::control<platform::Clickable>(set, "picCatagory", 4));
         auto* spread = platform::Forms::Peek<frmRunesReadingSpread>();
         QVERIFY(spread);
-        testing::click(spread->lblInfo[4]);
+        testing::click(testing::control<platform::Clickable>(spread, "lblInfo", 4));
         auto* result = platform::Forms::Peek<frmRunesReadingResult>();
         QVERIFY(result);
         QCOMPARE(runes::RuneType(), qint16(4));
         QCOMPARE(runes::RuneSpread(), 4);
-        QVERIFY(result->RichTextBox1->Text().startsWith(QStringLiteral("\r\nName: Ann\r\n")));
+        QVERIFY(testing::control<platform::RichTextBox>(result, "RichTextBox1")
+                    ->Text()
+                    .startsWith(QStringLiteral("\r\nName: Ann\r\n")));
         QCOMPARE(StepLabels(shell::MDI()), QStringLiteral("111111111"));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }

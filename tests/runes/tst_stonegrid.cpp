@@ -1,5 +1,6 @@
 // The stone grid and the draw: the places of each spread, distinct stones with the facings each stone
 // allows, their pictures and labels, and the reading the result window writes.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "UserInput.h"
 #include <QSignalSpy>
@@ -265,18 +266,18 @@ private slots:
         frmRunesReadingResult* result = OpenResult(0, 4);
         QVERIFY(result);
         shell::frmMDI* mdi = shell::MDI();
-        QVERIFY(!OnShow(mdi->picLeft));
+        QVERIFY(!OnShow(testing::control<platform::PictureBox>(mdi, "picLeft")));
         // The work area as it stands once the main window has settled, the strip of the side panel included.
         QApplication::processEvents();
         QCOMPARE(result->Left(), 0.0);
         QCOMPARE(result->Top(), 0.0);
-        QCOMPARE(result->Width(), platform::tw(mdi->mdiArea->contentsRect().width()));
-        QCOMPARE(result->Height(), platform::tw(mdi->mdiArea->contentsRect().height()));
+        QCOMPARE(result->Width(), platform::tw(testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect().width()));
+        QCOMPARE(result->Height(), platform::tw(testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect().height()));
         QCOMPARE(StepLabels(mdi), QStringLiteral("111111111"));
         QCOMPARE(result->windowTitle(), QStringLiteral("Keldamar"));
-        QCOMPARE(result->Command1->text(), QStringLiteral("Start Again"));
-        QCOMPARE(result->Command3->text(), QStringLiteral("Exit"));
-        QCOMPARE(result->Check1->text(), QStringLiteral("Donate"));
+        QCOMPARE(testing::control<QPushButton>(result, "Command1")->text(), QStringLiteral("Start Again"));
+        QCOMPARE(testing::control<QPushButton>(result, "Command3")->text(), QStringLiteral("Exit"));
+        QCOMPARE(testing::control<QCheckBox>(result, "Check1")->text(), QStringLiteral("Donate"));
     }
 
     void layoutShowsTheSpreadsPlaces_data()
@@ -307,24 +308,24 @@ private slots:
         int drawn = 0;
         for (int n = 0; n < 9; ++n) {
             const auto slot = static_cast<size_t>(n);
-            platform::PictureBox* place = result->picResult[slot];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(result, "picResult", slot);
             QCOMPARE(OnShow(place), shown[slot]);
             QCOMPARE(platform::topTw(place), runes::GridPlaces()[slot].top + shift);
             QCOMPARE(platform::leftTw(place), runes::GridPlaces()[slot].left);
-            QCOMPARE(OnShow(result->lblStoneName[slot]), shown[slot]);
+            QCOMPARE(OnShow(testing::control<platform::Label>(result, "lblStoneName", slot)), shown[slot]);
             QCOMPARE(runes::DrawnStones()[slot] != 0, shown[slot]);
             drawn += shown[slot] ? 1 : 0;
         }
-        QCOMPARE(result->RichTextBox1->Text().count(kRule), drawn + 1);
+        QCOMPARE(testing::control<platform::RichTextBox>(result, "RichTextBox1")->Text().count(kRule), drawn + 1);
         if (spread == runes::ForkSpread) {
-            QCOMPARE(platform::topTw(result->picResult[3]), 1250.0);
-            QCOMPARE(platform::topTw(result->picResult[5]), 1310.0);
-            QCOMPARE(platform::topTw(result->picResult[7]), 3500.0);
+            QCOMPARE(platform::topTw(testing::control<platform::PictureBox>(result, "picResult", 3)), 1250.0);
+            QCOMPARE(platform::topTw(testing::control<platform::PictureBox>(result, "picResult", 5)), 1310.0);
+            QCOMPARE(platform::topTw(testing::control<platform::PictureBox>(result, "picResult", 7)), 3500.0);
         }
         if (!runes::IsChosenSpread(spread)) {
             // Neither the spread's name nor its description, and no stone.
-            QCOMPARE(result->RichTextBox1->Text(), kCrLf + "Name: " + kCrLf + "DoB: " + kCrLf + "Question:" + kCrLf +
-                                                       kCrLf + kRule + kCrLf);
+            QCOMPARE(testing::control<platform::RichTextBox>(result, "RichTextBox1")->Text(),
+                     kCrLf + "Name: " + kCrLf + "DoB: " + kCrLf + "Question:" + kCrLf + kCrLf + kRule + kCrLf);
         }
         QVERIFY(testing::seams().random->values.isEmpty());
     }
@@ -336,7 +337,7 @@ private slots:
         frmRunesReadingResult* result = OpenResult(4, 0);
         QVERIFY(result);
         QCOMPARE(runes::DrawnStones(), (std::array<qint32, 9>{0, 1, 0, 2, 3, 4, 0, 5, 0}));
-        const QString text = result->RichTextBox1->Text();
+        const QString text = testing::control<platform::RichTextBox>(result, "RichTextBox1")->Text();
         int from = 0;
         for (int stone = 1; stone <= 5; ++stone) {
             const QString paragraph = Paragraph(stone, runes::Upright);
@@ -348,21 +349,22 @@ private slots:
         QVERIFY(testing::seams().random->values.isEmpty());
         const int places[5] = {1, 3, 4, 5, 7};
         for (int k = 0; k < 5; ++k)
-            QCOMPARE(result->lblStoneName[static_cast<size_t>(places[k])]->text(), runes::RuneName(k));
+            QCOMPARE(testing::control<platform::Label>(result, "lblStoneName", places[k])->text(), runes::RuneName(k));
     }
 
     void headerOfANornReading()
     {
         runes::frmRunesReadingEntry* entry = OpenEntry();
-        QTest::keyClicks(entry->txtName, QStringLiteral("Ann"));
-        QVERIFY(testing::typeInto(entry->txtQuestion, QStringLiteral("Will it rain?")));
-        testing::click(entry->optRune[2]);
-        testing::click(entry->optSpread[3]);
+        QTest::keyClicks(testing::control<QLineEdit>(entry, "txtName"), QStringLiteral("Ann"));
+        QVERIFY(
+            testing::typeInto(testing::control<QPlainTextEdit>(entry, "txtQuestion"), QStringLiteral("Will it rain?")));
+        testing::click(testing::control<QRadioButton>(entry, "optRune", 2));
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", 3));
         ScriptUprightStones(3);
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         auto* result = platform::Forms::Peek<frmRunesReadingResult>();
         QVERIFY(result);
-        platform::RichTextBox* box = result->RichTextBox1;
+        platform::RichTextBox* box = testing::control<platform::RichTextBox>(result, "RichTextBox1");
         const QString header = Header("Ann", " 1 January  1980", "Will it rain?", runes::NornSpread);
         QCOMPARE(box->Text(), header + Paragraph(1, 0) + Paragraph(2, 0) + Paragraph(3, 0));
 
@@ -421,7 +423,7 @@ private slots:
         QVERIFY(result);
         QVERIFY(testing::seams().random->values.isEmpty());
         QCOMPARE(runes::StoneFacing(), facing);
-        platform::RichTextBox* box = result->RichTextBox1;
+        platform::RichTextBox* box = testing::control<platform::RichTextBox>(result, "RichTextBox1");
         const QString paragraph = Paragraph(stone, facing);
         QVERIFY(box->Text().endsWith(paragraph));
 
@@ -447,8 +449,8 @@ private slots:
         QCOMPARE(LastRuleColour(box), blue);
 
         // The place: name, facing word centred on it, the picture mirrored top to bottom when reversed.
-        QLabel* name = result->lblStoneName[4];
-        QLabel* word = result->lblFacing[4];
+        QLabel* name = testing::control<platform::Label>(result, "lblStoneName", 4);
+        QLabel* word = testing::control<platform::Label>(result, "lblFacing", 4);
         QCOMPARE(name->text(), runes::RuneName(i));
         QVERIFY(OnShow(name));
         QCOMPARE(OnShow(word), facing != runes::Upright);
@@ -459,7 +461,7 @@ private slots:
         QCOMPARE(name->width(), name->sizeHint().width());
 
         const QImage source = shell::MDI()->imlStones(set).ListImage(stone).toImage();
-        const QImage shown = result->picResult[4]->picture().toImage();
+        const QImage shown = testing::control<platform::PictureBox>(result, "picResult", 4)->picture().toImage();
         QCOMPARE(shown.size(), source.size());
         if (facing == runes::Reversed) {
             if (source == source.mirrored(false, true))
@@ -477,14 +479,15 @@ private slots:
         Script({StoneU(runes::Thurisaz), 0, StoneU(runes::Isa), 0, StoneU(runes::Algiz), 0});
         frmRunesReadingResult* result = OpenResult(0, runes::NornSpread);
         QVERIFY(result);
-        QCOMPARE(result->lblStoneName[3]->text(), QStringLiteral("Thurisaz"));
-        QCOMPARE(result->lblStoneName[4]->text(), QStringLiteral("Isa"));
-        QVERIFY(result->lblStoneName[3]->width() > result->lblStoneName[4]->width());
+        QCOMPARE(testing::control<platform::Label>(result, "lblStoneName", 3)->text(), QStringLiteral("Thurisaz"));
+        QCOMPARE(testing::control<platform::Label>(result, "lblStoneName", 4)->text(), QStringLiteral("Isa"));
+        QVERIFY(testing::control<platform::Label>(result, "lblStoneName", 3)->width() >
+                testing::control<platform::Label>(result, "lblStoneName", 4)->width());
         // Upright stones hide the word, still centred on the name.
         for (int n : {3, 4, 5}) {
-            QVERIFY(!OnShow(result->lblFacing[static_cast<size_t>(n)]));
-            QVERIFY(qAbs(CentreX(result->lblFacing[static_cast<size_t>(n)]) -
-                         CentreX(result->lblStoneName[static_cast<size_t>(n)])) <= 1.0);
+            QVERIFY(!OnShow(testing::control<platform::Label>(result, "lblFacing", n)));
+            QVERIFY(qAbs(CentreX(testing::control<platform::Label>(result, "lblFacing", n)) -
+                         CentreX(testing::control<platform::Label>(result, "lblStoneName", n))) <= 1.0);
         }
     }
 
@@ -494,19 +497,19 @@ private slots:
         frmRunesReadingResult* result = OpenResult(0, runes::SingleSpread);
         QVERIFY(result);
         QCOMPARE(runes::DrawnStones()[4], 7);
-        testing::click(result->Command1);
+        testing::click(testing::control<QPushButton>(result, "Command1"));
         QVERIFY(!runes::ResultShown());
         runes::frmRunesReadingEntry* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
         QVERIFY(entry);
-        testing::click(entry->optRune[0]);
-        testing::click(entry->optSpread[4]);
+        testing::click(testing::control<QRadioButton>(entry, "optRune", 0));
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", 4));
         Script({StoneU(9), 0.0});
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         result = platform::Forms::Peek<frmRunesReadingResult>();
         QVERIFY(result);
         QCOMPARE(runes::DrawnStones(), (std::array<qint32, 9>{0, 0, 0, 0, 9, 0, 0, 0, 0}));
-        QCOMPARE(result->RichTextBox1->Text().count(kRule), 2);
-        QVERIFY(result->RichTextBox1->Text().endsWith(Paragraph(9, 0)));
+        QCOMPARE(testing::control<platform::RichTextBox>(result, "RichTextBox1")->Text().count(kRule), 2);
+        QVERIFY(testing::control<platform::RichTextBox>(result, "RichTextBox1")->Text().endsWith(Paragraph(9, 0)));
     }
 
     void donateOpensThePageOncePerTick()
@@ -515,13 +518,13 @@ private slots:
         frmRunesReadingResult* result = OpenResult(0, runes::SingleSpread);
         QVERIFY(result);
         const QString donate = shell::PageAddress("donate");
-        testing::click(result->Check1);
+        testing::click(testing::control<QCheckBox>(result, "Check1"));
         QCOMPARE(testing::seams().shell->opened, QStringList{donate});
-        QVERIFY(!result->Check1->isChecked());
-        testing::click(result->Check1);
+        QVERIFY(!testing::control<QCheckBox>(result, "Check1")->isChecked());
+        testing::click(testing::control<QCheckBox>(result, "Check1"));
         QCOMPARE(testing::seams().shell->opened, (QStringList{donate, donate}));
-        QVERIFY(!result->Check1->isChecked());
-        testing::click(result->Label1);
+        QVERIFY(!testing::control<QCheckBox>(result, "Check1")->isChecked());
+        testing::click(testing::control<platform::Clickable>(result, "Label1"));
         QCOMPARE(testing::seams().shell->opened.last(), shell::PageAddress("home-page"));
     }
 };

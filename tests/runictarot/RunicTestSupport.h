@@ -1,5 +1,6 @@
 #pragma once
 // Roads through the runic tarot windows shared by its window tests.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -43,7 +44,7 @@ inline frmRunicTarotMain* openTool()
 {
     platform::Forms::Get<shell::frmMDI>()->Show();
     QApplication::setActiveWindow(shell::MDI());  // as the desktop gives the window it shows the keyboard
-    testing::click(shell::MDI()->cmdSelectOption[2]);
+    testing::click(testing::control<QPushButton>(shell::MDI(), "cmdSelectOption", 2));
     return platform::Forms::Peek<frmRunicTarotMain>();
 }
 
@@ -59,17 +60,17 @@ inline bool enterName(frmRunicTarotMain* m, const QString& name)
                c == QLatin1Char(' ');
     });
     if (typeable)
-        return testing::typeInto(m->txtName, name);
-    m->txtName->setText(name);
-    return m->txtName->text() == name;
+        return testing::typeInto(testing::control<QLineEdit>(m, "txtName"), name);
+    testing::control<QLineEdit>(m, "txtName")->setText(name);
+    return testing::control<QLineEdit>(m, "txtName")->text() == name;
 }
 
 // The name entered, the date picked from the lists with the mouse.
 inline bool enter(frmRunicTarotMain* m, const QString& name, int day, const QString& month, int year)
 {
-    return enterName(m, name) && testing::chooseEntry(m->cmbDate, day - 1) &&
-           testing::chooseEntry(m->cmbMonth, monthPosition(month)) &&
-           testing::chooseEntry(m->cmbYear, year - runictarot::FirstBirthYear);
+    return enterName(m, name) && testing::chooseEntry(testing::control<QComboBox>(m, "cmbDate"), day - 1) &&
+           testing::chooseEntry(testing::control<QComboBox>(m, "cmbMonth"), monthPosition(month)) &&
+           testing::chooseEntry(testing::control<QComboBox>(m, "cmbYear"), year - runictarot::FirstBirthYear);
 }
 
 // The details window on view: opened from the tool button, or brought back with the reading's Back.
@@ -80,7 +81,7 @@ inline frmRunicTarotMain* detailsWindow()
         return openTool();
     if (!m->isVisible())
         if (frmRunicTarotDisplay* d = platform::Forms::Peek<frmRunicTarotDisplay>(); d && d->isVisible())
-            testing::click(d->cmdBack);
+            testing::click(testing::control<QPushButton>(d, "cmdBack"));
     return m->isVisible() ? m : nullptr;
 }
 
@@ -89,7 +90,7 @@ inline frmRunicTarotDisplay* generate(const QString& name, int day, const QStrin
     frmRunicTarotMain* m = detailsWindow();
     if (!m || !enter(m, name, day, month, year))
         return nullptr;
-    testing::click(m->cmdRunicAstrology);
+    testing::click(testing::control<QPushButton>(m, "cmdRunicAstrology"));
     return platform::Forms::Peek<frmRunicTarotDisplay>();
 }
 
@@ -98,7 +99,7 @@ inline frmRunicTarotSave* openReport(const QString& name, int day, const QString
     frmRunicTarotDisplay* d = generate(name, day, month, year);
     if (!d)
         return nullptr;
-    testing::click(d->cmdPrint);
+    testing::click(testing::control<QPushButton>(d, "cmdPrint"));
     return platform::Forms::Peek<frmRunicTarotSave>();
 }
 

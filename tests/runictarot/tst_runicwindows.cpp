@@ -1,4 +1,5 @@
 // The runic tarot's details and reading windows, driven through the main window's tool switch.
+#include "FindControl.h"
 #include "RunicTestSupport.h"
 #include "UserInput.h"
 
@@ -117,7 +118,10 @@ struct Entries {
 };
 Entries entries(frmRunicTarotMain* m)
 {
-    return {m->txtName->text(), m->cmbDate->currentIndex(), m->cmbMonth->currentIndex(), m->cmbYear->currentIndex()};
+    return {testing::control<QLineEdit>(m, "txtName")->text(),
+            testing::control<QComboBox>(m, "cmbDate")->currentIndex(),
+            testing::control<QComboBox>(m, "cmbMonth")->currentIndex(),
+            testing::control<QComboBox>(m, "cmbYear")->currentIndex()};
 }
 
 } // namespace
@@ -168,20 +172,21 @@ void TestRunicWindows::detailsWindowAsTheToolOpensIt()
     frmRunicTarotMain* m = openTool();
     QVERIFY(m && m->isVisible());
     QCOMPARE(m->windowTitle(), QStringLiteral("Brannoch"));
-    QCOMPARE(m->cmbDate->count(), 31);
-    QCOMPARE(m->cmbDate->itemText(0), QStringLiteral("1"));
-    QCOMPARE(m->cmbDate->itemText(30), QStringLiteral("31"));
-    QCOMPARE(m->cmbMonth->count(), 12);
-    QCOMPARE(m->cmbMonth->itemText(4), QStringLiteral("May"));
-    QCOMPARE(m->cmbYear->count(), 151);
-    QCOMPARE(m->cmbYear->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(testing::control<QComboBox>(m, "cmbDate")->count(), 31);
+    QCOMPARE(testing::control<QComboBox>(m, "cmbDate")->itemText(0), QStringLiteral("1"));
+    QCOMPARE(testing::control<QComboBox>(m, "cmbDate")->itemText(30), QStringLiteral("31"));
+    QCOMPARE(testing::control<QComboBox>(m, "cmbMonth")->count(), 12);
+    QCOMPARE(testing::control<QComboBox>(m, "cmbMonth")->itemText(4), QStringLiteral("May"));
+    QCOMPARE(testing::control<QComboBox>(m, "cmbYear")->count(), 151);
+    QCOMPARE(testing::control<QComboBox>(m, "cmbYear")->itemText(150), QStringLiteral("2050"));
     QCOMPARE(entries(m), (Entries{QString(), 0, 0, 0}));
-    QVERIFY(!m->cmbDate->isEditable());
+    QVERIFY(!testing::control<QComboBox>(m, "cmbDate")->isEditable());
     QCOMPARE(m->Left(), (testing::seams().screen->width - m->Width()) / 2);
     QCOMPARE(m->Top(), 0.0);
     QCOMPARE(m->findChild<QPushButton*>("cmdOpen")->text(),
              QStringLiteral("Click Here To Open Previously Saved Runic Tarot Interpretation"));
-    QCOMPARE(m->cmdRunicAstrology->text(), QStringLiteral("Generate My &Runic Tarot Reading"));
+    QCOMPARE(testing::control<QPushButton>(m, "cmdRunicAstrology")->text(),
+             QStringLiteral("Generate My &Runic Tarot Reading"));
     QCOMPARE(text(m, "lblCobrand"),
              QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
                             "site's name &  link here. See \"Help\" for details.Click Here for more info on "
@@ -189,12 +194,12 @@ void TestRunicWindows::detailsWindowAsTheToolOpensIt()
     QCOMPARE(text(m, "Label7"),
              QStringLiteral("Welcome to Brannoch. This software aims to give you a better idea about the relationship "
                             "of your sun sign with the Tarot Cards and Runes Stones."));
-    QVERIFY(!shell::MDI()->picMain->isVisible());
+    QVERIFY(!testing::control<QWidget>(shell::MDI(), "picMain")->isVisible());
 
     // Exit unloads it and brings the welcome panel back.
-    testing::click(m->cmdExit);
+    testing::click(testing::control<QPushButton>(m, "cmdExit"));
     QVERIFY(!platform::Forms::Peek<frmRunicTarotMain>());
-    QVERIFY(shell::MDI()->picMain->isVisible());
+    QVERIFY(testing::control<QWidget>(shell::MDI(), "picMain")->isVisible());
 }
 
 void TestRunicWindows::sunSignOfBoundaryDays_data()
@@ -234,7 +239,8 @@ void TestRunicWindows::sunSignOfBoundaryDays()
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), day, month, year);
     QVERIFY(d);
     QCOMPARE(State().SunSign, sign);
-    QCOMPARE(d->lblCorrespondingRuneStone->text(), runictarot::readingFor(sign)->runeStone);
+    QCOMPARE(testing::control<platform::Label>(d, "lblCorrespondingRuneStone")->text(),
+             runictarot::readingFor(sign)->runeStone);
     QCOMPARE(State().RunicBirthDay, qint16(day));
     QCOMPARE(State().RunicBirthMonth, month);
     QCOMPARE(State().RunicBirthYear, qint16(year));
@@ -248,7 +254,7 @@ void TestRunicWindows::unselectedListKeepsTheSign()
     m->FindSunSign();
     QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
     // No click leaves a list with nothing chosen: the list is emptied, and the routine run, directly.
-    m->cmbDate->setCurrentIndex(-1);
+    testing::control<QComboBox>(m, "cmbDate")->setCurrentIndex(-1);
     m->FindSunSign();
     QCOMPARE(State().SunSign, QStringLiteral("Taurus"));
 }
@@ -279,10 +285,10 @@ void TestRunicWindows::refusedEntries()
     QFETCH(platform::MsgIcon, icon);
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
-    QVERIFY(testing::tabTo(m->cmbYear));
+    QVERIFY(testing::tabTo(testing::control<QComboBox>(m, "cmbYear")));
     runes::SetQuerentName(QStringLiteral("EARLIER"));
     QVERIFY(enter(m, name, day, month, 1990));
-    testing::click(m->cmdRunicAstrology);
+    testing::click(testing::control<QPushButton>(m, "cmdRunicAstrology"));
 
     const auto& shown = testing::seams().messages->shown;
     QCOMPARE(shown.size(), 1);
@@ -291,7 +297,8 @@ void TestRunicWindows::refusedEntries()
     QCOMPARE(shown[0].buttons, platform::MsgButtons::Ok);
     QCOMPARE(shown[0].title, QStringLiteral("Selvanthe"));
     if (name.isEmpty())
-        QCOMPARE(m->txtName->window()->focusWidget(), m->txtName);
+        QCOMPARE(testing::control<QLineEdit>(m, "txtName")->window()->focusWidget(),
+                 testing::control<QLineEdit>(m, "txtName"));
     // Nothing stored, nothing shown.
     QCOMPARE(runes::QuerentName(), QStringLiteral("EARLIER"));
     QCOMPARE(State().SunSign, QString());
@@ -357,22 +364,22 @@ void TestRunicWindows::nameKeys()
     QFETCH(int, warnings);
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
-    QVERIFY(testing::typeInto(m->txtName, before));
-    QCOMPARE(m->txtName->text(), before);
-    QCOMPARE(m->txtName->cursorPosition(), before.size());
+    QVERIFY(testing::typeInto(testing::control<QLineEdit>(m, "txtName"), before));
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text(), before);
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->cursorPosition(), before.size());
     QVERIFY(testing::seams().messages->shown.isEmpty());
     if (!typed.isEmpty()) {
         // As the keyboard sends them, for letters that the test library cannot name as keys too.
         for (QChar c : typed) {
             QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(m->txtName, &press);
+            QCoreApplication::sendEvent(testing::control<QLineEdit>(m, "txtName"), &press);
             QKeyEvent release(QEvent::KeyRelease, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(m->txtName, &release);
+            QCoreApplication::sendEvent(testing::control<QLineEdit>(m, "txtName"), &release);
         }
     }
     else
-        QTest::keyClick(m->txtName, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(m->txtName->text(), after);
+        QTest::keyClick(testing::control<QLineEdit>(m, "txtName"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text(), after);
     const auto& shown = testing::seams().messages->shown;
     QCOMPARE(shown.size(), warnings);
     for (const testing::ShownMessage& s : shown) {
@@ -412,15 +419,15 @@ void TestRunicWindows::nameRoads()
     QFETCH(QString, message);
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
-    testing::clickInto(m->txtName);
-    QCOMPARE(testing::focused(), static_cast<QWidget*>(m->txtName));
+    testing::clickInto(testing::control<QLineEdit>(m, "txtName"));
+    QCOMPARE(testing::focused(), static_cast<QWidget*>(testing::control<QLineEdit>(m, "txtName")));
     if (road == QLatin1String("shift+insert")) {
         QGuiApplication::clipboard()->setText(text);
         QVERIFY(testing::key(Qt::Key_Insert, Qt::ShiftModifier));
     } else if (road == QLatin1String("menu")) {
         QGuiApplication::clipboard()->setText(text);
         testing::QuietPopups quiet;
-        QVERIFY(testing::click(m->txtName, Qt::RightButton));
+        QVERIFY(testing::click(testing::control<QLineEdit>(m, "txtName"), Qt::RightButton));
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QAction* paste = nullptr;
@@ -436,12 +443,13 @@ void TestRunicWindows::nameRoads()
         if (!QGuiApplication::clipboard()->supportsSelection())
             QSKIP("this desktop has no selection to paste with the middle button");
         QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
-        QVERIFY(testing::click(m->txtName, Qt::MiddleButton));
+        QVERIFY(testing::click(testing::control<QLineEdit>(m, "txtName"), Qt::MiddleButton));
     } else {
         // As the keyboard sends a character beyond the basic plane: one key, two code units.
-        QTest::sendKeyEvent(QTest::Click, m->txtName, Qt::Key_unknown, text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, testing::control<QLineEdit>(m, "txtName"), Qt::Key_unknown, text,
+                            Qt::NoModifier);
     }
-    QCOMPARE(m->txtName->text(), after);
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text(), after);
     QStringList shown;
     for (const testing::ShownMessage& s : testing::seams().messages->shown)
         shown << s.text;
@@ -483,19 +491,25 @@ void TestRunicWindows::readingOfEverySign()
         QCOMPARE(text(d, name), QString::fromLatin1(value));
     const runictarot::Reading r = *runictarot::readingFor(QString::fromLatin1(s.sign));
     if (s.cardNumber)
-        QCOMPARE(d->lblAboutYourTarotCard->text(), tarot::CardUprightText(s.cardNumber));
+        QCOMPARE(testing::control<platform::Label>(d, "lblAboutYourTarotCard")->text(),
+                 tarot::CardUprightText(s.cardNumber));
     else
-        QCOMPARE(d->lblAboutYourTarotCard->text(), r.cardText);
-    QCOMPARE(d->lblAboutYourTarotCardWithPlanet->text(), tarot::CardUprightText(s.planetCardNumber));
+        QCOMPARE(testing::control<platform::Label>(d, "lblAboutYourTarotCard")->text(), r.cardText);
+    QCOMPARE(testing::control<platform::Label>(d, "lblAboutYourTarotCardWithPlanet")->text(),
+             tarot::CardUprightText(s.planetCardNumber));
     // The long texts keep their line breaks as CR LF.
-    QCOMPARE(d->txtAboutYourRuneStone->Text(), r.runeText);
-    QCOMPARE(d->txtAboutYourRuneStoneWithPlanet->Text(), r.planetRuneText);
-    QVERIFY(d->txtAboutYourRuneStone->isReadOnly());
+    QCOMPARE(testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone")->Text(), r.runeText);
+    QCOMPARE(testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStoneWithPlanet")->Text(),
+             r.planetRuneText);
+    QVERIFY(testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone")->isReadOnly());
     // Both long texts open at their first line, whichever tab the user looks at.
     for (int tab : {0, 1}) {
-        testing::click(d->SSTab1->tabBar(), d->SSTab1->tabBar()->tabRect(tab).center());
+        testing::click(testing::control<QTabWidget>(d, "SSTab1")->tabBar(),
+                       testing::control<QTabWidget>(d, "SSTab1")->tabBar()->tabRect(tab).center());
         QApplication::processEvents();
-        runictarot::GuardedTextBox* box = tab == 0 ? d->txtAboutYourRuneStone : d->txtAboutYourRuneStoneWithPlanet;
+        runictarot::GuardedTextBox* box =
+            tab == 0 ? testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone")
+                     : testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStoneWithPlanet");
         QVERIFY(box->isVisible());
         QCOMPARE(box->SelStart(), 0);
         QCOMPARE(box->verticalScrollBar()->value(), 0);
@@ -503,42 +517,48 @@ void TestRunicWindows::readingOfEverySign()
 
     frmRunicTarotMain* m = platform::Forms::Peek<frmRunicTarotMain>();
     QVERIFY(m);
-    QCOMPARE(d->picStone->picture().cacheKey(), m->IMGStoneList.ListImage(s.stonePicture).cacheKey());
-    QCOMPARE(d->picTarotCard->picture().cacheKey(), m->IMGTarotCard.ListImage(s.cardPicture).cacheKey());
-    QCOMPARE(d->picStonewithplanet->picture().cacheKey(),
+    QCOMPARE(testing::control<platform::PictureBox>(d, "picStone")->picture().cacheKey(),
+             m->IMGStoneList.ListImage(s.stonePicture).cacheKey());
+    QCOMPARE(testing::control<platform::PictureBox>(d, "picTarotCard")->picture().cacheKey(),
+             m->IMGTarotCard.ListImage(s.cardPicture).cacheKey());
+    QCOMPARE(testing::control<platform::PictureBox>(d, "picStonewithplanet")->picture().cacheKey(),
              m->IMGStoneListWithPlanet.ListImage(s.planetStonePicture).cacheKey());
-    QCOMPARE(d->picTarotCardWithPlanet->picture().cacheKey(),
+    QCOMPARE(testing::control<platform::PictureBox>(d, "picTarotCardWithPlanet")->picture().cacheKey(),
              m->IMGTarotCard.ListImage(s.planetCardPicture).cacheKey());
-    QCOMPARE(d->picStone->picture().size(), QSize(113, 151));
-    QCOMPARE(d->picTarotCard->picture().size(), QSize(142, 250));
+    QCOMPARE(testing::control<platform::PictureBox>(d, "picStone")->picture().size(), QSize(113, 151));
+    QCOMPARE(testing::control<platform::PictureBox>(d, "picTarotCard")->picture().size(), QSize(142, 250));
 }
 
 void TestRunicWindows::freshReadingWindow()
 {
     openTool();
     auto* d = platform::Forms::Get<frmRunicTarotDisplay>();
-    QCOMPARE(d->SSTab1->count(), 2);
-    QCOMPARE(d->SSTab1->tabText(0), QStringLiteral("Runic Tarot Reading for Sun Sign"));
-    QCOMPARE(d->SSTab1->tabText(1), QStringLiteral("Runic Tarot Reading for Favorable Planet"));
-    QCOMPARE(d->SSTab1->currentIndex(), 0);
-    QCOMPARE(d->lblCorrespondingRuneStone->text(), QStringLiteral("lblRuneStone"));
-    QCOMPARE(d->lblTarotCard->text(), QStringLiteral("lblTarotCard"));
-    QCOMPARE(d->lblTarotCardWithPlant->text(), QStringLiteral("lblTarotCard"));
-    QCOMPARE(d->lblKeywardsWithPlanet->text(), QStringLiteral("lblKeywardsWithPlanet"));
-    QCOMPARE(d->lblAboutYourTarotCard->text(), tarot::CardUprightText(4));
-    QCOMPARE(d->lblAboutYourTarotCardWithPlanet->text(), tarot::CardUprightText(4));
-    QVERIFY(d->lblAboutYourTarotCard->text().startsWith(
-        QStringLiteral("You have the courage, determination and will power")));
-    QCOMPARE(d->txtAboutYourRuneStone->Text(), QString());
-    QVERIFY(d->picStone->picture().isNull());
-    QVERIFY(d->picTarotCardWithPlanet->picture().isNull());
+    QCOMPARE(testing::control<QTabWidget>(d, "SSTab1")->count(), 2);
+    QCOMPARE(testing::control<QTabWidget>(d, "SSTab1")->tabText(0), QStringLiteral("Runic Tarot Reading for Sun Sign"));
+    QCOMPARE(testing::control<QTabWidget>(d, "SSTab1")->tabText(1),
+             QStringLiteral("Runic Tarot Reading for Favorable Planet"));
+    QCOMPARE(testing::control<QTabWidget>(d, "SSTab1")->currentIndex(), 0);
+    QCOMPARE(testing::control<platform::Label>(d, "lblCorrespondingRuneStone")->text(), QStringLiteral("lblRuneStone"));
+    QCOMPARE(testing::control<platform::Label>(d, "lblTarotCard")->text(), QStringLiteral("lblTarotCard"));
+    QCOMPARE(testing::control<platform::Label>(d, "lblTarotCardWithPlant")->text(), QStringLiteral("lblTarotCard"));
+    QCOMPARE(testing::control<platform::Label>(d, "lblKeywardsWithPlanet")->text(),
+             QStringLiteral("lblKeywardsWithPlanet"));
+    QCOMPARE(testing::control<platform::Label>(d, "lblAboutYourTarotCard")->text(), tarot::CardUprightText(4));
+    QCOMPARE(testing::control<platform::Label>(d, "lblAboutYourTarotCardWithPlanet")->text(),
+             tarot::CardUprightText(4));
+    QVERIFY(testing::control<platform::Label>(d, "lblAboutYourTarotCard")
+                ->text()
+                .startsWith(QStringLiteral("You have the courage, determination and will power")));
+    QCOMPARE(testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone")->Text(), QString());
+    QVERIFY(testing::control<platform::PictureBox>(d, "picStone")->picture().isNull());
+    QVERIFY(testing::control<platform::PictureBox>(d, "picTarotCardWithPlanet")->picture().isNull());
 
     // A sign name of other capitals is no sign: nothing of the fresh window changes.
     State().SunSign = QStringLiteral("aries");
     QVERIFY(platform::Forms::Peek<frmRunicTarotMain>());
     platform::Forms::Peek<frmRunicTarotMain>()->FillSunSignReading();
-    QCOMPARE(d->lblCorrespondingRuneStone->text(), QStringLiteral("lblRuneStone"));
-    QVERIFY(d->picStone->picture().isNull());
+    QCOMPARE(testing::control<platform::Label>(d, "lblCorrespondingRuneStone")->text(), QStringLiteral("lblRuneStone"));
+    QVERIFY(testing::control<platform::PictureBox>(d, "picStone")->picture().isNull());
 }
 
 void TestRunicWindows::generateBackAndClose()
@@ -550,28 +570,28 @@ void TestRunicWindows::generateBackAndClose()
     QVERIFY(m);
     QVERIFY(d->isVisible());
     QVERIFY(!m->isVisible());
-    QVERIFY(!mdi->picMain->isVisible());
-    QCOMPARE(d->SSTab1->currentIndex(), 0);
+    QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isVisible());
+    QCOMPARE(testing::control<QTabWidget>(d, "SSTab1")->currentIndex(), 0);
     QCOMPARE(d->Left(), (testing::seams().screen->width - d->Width()) / 2);
 
     // Back: a new reading window comes with the next Generate, on the sun-sign tab again.
-    QVERIFY(testing::clickTab(d->SSTab1, 1));
-    testing::click(d->cmdBack);
+    QVERIFY(testing::clickTab(testing::control<QTabWidget>(d, "SSTab1"), 1));
+    testing::click(testing::control<QPushButton>(d, "cmdBack"));
     QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
     QVERIFY(m->isVisible());
-    QVERIFY(!mdi->picMain->isVisible());
+    QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isVisible());
     QCOMPARE(entries(m), (Entries{QStringLiteral("ANN"), 6, 4, 90}));
-    QVERIFY(testing::chooseEntry(m->cmbMonth, 0));
-    testing::click(m->cmdRunicAstrology);
+    QVERIFY(testing::chooseEntry(testing::control<QComboBox>(m, "cmbMonth"), 0));
+    testing::click(testing::control<QPushButton>(m, "cmdRunicAstrology"));
     frmRunicTarotDisplay* again = platform::Forms::Peek<frmRunicTarotDisplay>();
     QVERIFY(again);
-    QCOMPARE(again->SSTab1->currentIndex(), 0);
-    QCOMPARE(again->lblCorrespondingRuneStone->text(), QStringLiteral("Nauthiz"));
+    QCOMPARE(testing::control<QTabWidget>(again, "SSTab1")->currentIndex(), 0);
+    QCOMPARE(testing::control<platform::Label>(again, "lblCorrespondingRuneStone")->text(), QStringLiteral("Nauthiz"));
 
     // Closing it by its close box: the welcome panel, and the details window stays hidden.
     QVERIFY(testing::clickCloseBox(again));
     QVERIFY(!platform::Forms::Peek<frmRunicTarotDisplay>());
-    QVERIFY(mdi->picMain->isVisible());
+    QVERIFY(testing::control<QWidget>(mdi, "picMain")->isVisible());
     QVERIFY(platform::Forms::Peek<frmRunicTarotMain>());
     QVERIFY(!m->isVisible());
 }
@@ -607,12 +627,12 @@ void TestRunicWindows::openFile()
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
     testing::seams().files->answers.enqueue(path);
-    testing::click(m->cmdOpen);
+    testing::click(testing::control<QPushButton>(m, "cmdOpen"));
     QCOMPARE(messageTexts(), QString());
     const platform::FileDialogRequest& r = testing::seams().files->requests.constLast();
     QCOMPARE(r.title, QStringLiteral("Select the source file"));
     QCOMPARE(r.defaultSuffix, QStringLiteral("brn"));
-    QCOMPARE(m->txtName->text(), name);
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text(), name);
     QCOMPARE(runes::QuerentName(), name);
     QCOMPARE(State().SunSign, sign);
     QVERIFY(platform::Forms::Peek<frmRunicTarotDisplay>());
@@ -697,7 +717,7 @@ void TestRunicWindows::openRefusesSpecialFilesAtOnce()
     testing::seams().files->answers.enqueue(path);
     {
         testing::PipeUnblocker unblocker(path);
-        testing::click(m->cmdOpen);
+        testing::click(testing::control<QPushButton>(m, "cmdOpen"));
         QVERIFY2(!unblocker.hadToUnblock(), "Open waited on the file");
     }
     QCOMPARE(messageTexts(), QStringLiteral("Please Check The File."));
@@ -712,28 +732,29 @@ void TestRunicWindows::nameBoxStopsAtItsLength()
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
     const QString full(runictarot::MaxNameLength, QLatin1Char('A'));
-    QVERIFY(testing::typeInto(m->txtName, full.chopped(1)));
-    QTest::keyClicks(m->txtName, QStringLiteral("bc"));
-    QCOMPARE(m->txtName->text(), full.chopped(1) + QLatin1Char('B'));
+    QVERIFY(testing::typeInto(testing::control<QLineEdit>(m, "txtName"), full.chopped(1)));
+    QTest::keyClicks(testing::control<QLineEdit>(m, "txtName"), QStringLiteral("bc"));
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text(), full.chopped(1) + QLatin1Char('B'));
     const auto& shown = testing::seams().messages->shown;
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("Please Enter A Name Of At Most 255 Letters !"));
     QCOMPARE(shown[0].icon, platform::MsgIcon::Information);
     // A letter typed over a selection replaces it, and Backspace still works.
-    QTest::keyClick(m->txtName, Qt::Key_Home);
-    QTest::keyClick(m->txtName, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(m->txtName->selectedText(), QStringLiteral("A"));
-    QTest::keyClick(m->txtName, Qt::Key_Z);
-    QCOMPARE(m->txtName->text(), QLatin1Char('Z') + full.mid(1).chopped(1) + QLatin1Char('B'));
-    QTest::keyClick(m->txtName, Qt::Key_Backspace);
-    QCOMPARE(m->txtName->text().size(), runictarot::MaxNameLength - 1);
+    QTest::keyClick(testing::control<QLineEdit>(m, "txtName"), Qt::Key_Home);
+    QTest::keyClick(testing::control<QLineEdit>(m, "txtName"), Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->selectedText(), QStringLiteral("A"));
+    QTest::keyClick(testing::control<QLineEdit>(m, "txtName"), Qt::Key_Z);
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text(),
+             QLatin1Char('Z') + full.mid(1).chopped(1) + QLatin1Char('B'));
+    QTest::keyClick(testing::control<QLineEdit>(m, "txtName"), Qt::Key_Backspace);
+    QCOMPARE(testing::control<QLineEdit>(m, "txtName")->text().size(), runictarot::MaxNameLength - 1);
     QCOMPARE(shown.size(), 1);
 
     // A file holding the longest name opens with it whole.
     const QString path = dir.filePath(QStringLiteral("longest.brn"));
     QCOMPARE(runictarot::saveDetailsFile(path, {full, 7, "May", 1990}), runictarot::SaveResult::Saved);
     testing::seams().files->answers.enqueue(path);
-    testing::click(m->cmdOpen);
+    testing::click(testing::control<QPushButton>(m, "cmdOpen"));
     QCOMPARE(runes::QuerentName(), full);
 }
 
@@ -752,9 +773,11 @@ void TestRunicWindows::copyBlocking()
     QFETCH(QString, event);
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     QVERIFY(d);
-    runictarot::GuardedTextBox* t = box ? d->txtAboutYourRuneStoneWithPlanet : d->txtAboutYourRuneStone;
+    runictarot::GuardedTextBox* t =
+        box ? testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStoneWithPlanet")
+            : testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone");
     if (box)
-        QVERIFY(testing::clickTab(d->SSTab1, box));
+        QVERIFY(testing::clickTab(testing::control<QTabWidget>(d, "SSTab1"), box));
     // A release ends a press made in the box before the copy was put there.
     auto prepare = [&] {
         if (event == QLatin1String("release"))
@@ -791,13 +814,14 @@ void TestRunicWindows::keyboardCopyIsMarked()
     frmRunicTarotDisplay* d = generate(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     QVERIFY(d);
     QCOMPARE(clipboardText(), QStringLiteral("from elsewhere"));
-    testing::clickInto(d->txtAboutYourRuneStone);
-    QCOMPARE(testing::focused(), d->txtAboutYourRuneStone);
+    testing::clickInto(testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone"));
+    QCOMPARE(testing::focused(), testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone"));
     QVERIFY(testing::key(Qt::Key_A, Qt::ControlModifier));
     QVERIFY(testing::key(Qt::Key_C, Qt::ControlModifier));
     QVERIFY(runictarot::clipboardHoldsGuardedCopy());
     QVERIFY(clipboardText().startsWith(QStringLiteral("The rune represents")));
-    QVERIFY(testing::movePointer(d->txtAboutYourRuneStoneWithPlanet->viewport(), QPoint(5, 5)));
+    QVERIFY(testing::movePointer(
+        testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStoneWithPlanet")->viewport(), QPoint(5, 5)));
     QCOMPARE(clipboardText(), QString());
 }
 
@@ -823,18 +847,21 @@ void TestRunicWindows::copyGuardNeverAsksTheClipboardOwner()
     QVERIFY(d);
     auto* owner = new UnansweringOwner;
     QGuiApplication::clipboard()->setMimeData(owner);
-    for (runictarot::GuardedTextBox* t : {d->txtAboutYourRuneStone, d->txtAboutYourRuneStoneWithPlanet}) {
+    for (runictarot::GuardedTextBox* t :
+         {testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStone"),
+          testing::control<runictarot::GuardedTextBox>(d, "txtAboutYourRuneStoneWithPlanet")}) {
         for (int i = 0; i < 5; ++i)
             QVERIFY(testing::movePointer(t->viewport(), QPoint(5, 5)));
         testing::click(t->viewport(), QPoint(5, 5));
         t->repaint();
     }
-    testing::click(d->cmdPrint);
+    testing::click(testing::control<QPushButton>(d, "cmdPrint"));
     auto* report = platform::Forms::Peek<frmRunicTarotSave>();
     QVERIFY(report);
     for (int i = 0; i < 5; ++i)
-        QVERIFY(testing::movePointer(report->RTB->viewport(), QPoint(5, 5)));
-    report->RTB->repaint();
+        QVERIFY(testing::movePointer(testing::control<runictarot::GuardedTextBox>(report, "RTB")->viewport(),
+                                     QPoint(5, 5)));
+    testing::control<runictarot::GuardedTextBox>(report, "RTB")->repaint();
     QCOMPARE(owner->questions, 0);
     // And it is still there.
     QCOMPARE(QGuiApplication::clipboard()->mimeData(), static_cast<const QMimeData*>(owner));
@@ -846,8 +873,8 @@ void TestRunicWindows::linksAndMenus()
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
     auto& opened = testing::seams().shell->opened;
-    testing::click(m->Label61);
-    testing::click(m->lblCobrand);
+    testing::click(testing::control<platform::Clickable>(m, "Label61"));
+    testing::click(testing::control<platform::Clickable>(m, "lblCobrand"));
     // The full-brand offer lies under the co-brand offer, which hides it: no click reaches it.
     m->lblFullBrand_Click();
     QCOMPARE(opened, (QStringList{shell::PageAddress("home-page"), shell::PageAddress("co-brand"),
@@ -898,9 +925,10 @@ void TestRunicWindows::linksAndMenus()
                                        "&Donate"}));
     QCOMPARE(helpEntries(d), helpMenu);
     opened.clear();
-    QVERIFY(testing::clickTab(d->SSTab1, 1));  // the tarot card's heading is on the planet's page
-    testing::click(d->Label19);
-    testing::click(d->lblCobrand);
+    QVERIFY(testing::clickTab(testing::control<QTabWidget>(d, "SSTab1"),
+                              1)); // the tarot card's heading is on the planet's page
+    testing::click(testing::control<platform::Clickable>(d, "Label19"));
+    testing::click(testing::control<platform::Clickable>(d, "lblCobrand"));
     QCOMPARE(opened, (QStringList{shell::PageAddress("co-brand"), shell::PageAddress("co-brand")}));
 }
 

@@ -1,5 +1,6 @@
 // A click is a press and a release on the same control, and a double-click ends at the screen its first
 // click opened: the second press lands on whatever that screen put under the pointer, and presses nothing.
+#include "FindControl.h"
 #include "ScreenCheck.h"
 #include "TestMain.h"
 #include "Roads.h"
@@ -69,7 +70,7 @@ runes::frmRunesReadingSpread* runeSpreadScreen()
     runes::frmRunesReadingSelect* set = runeSetScreen();
     if (!set)
         return nullptr;
-    testing::click(set->picCatagory[2]);
+    testing::click(testing::control<platform::Clickable>(set, "picCatagory", 2));
     return platform::Forms::Peek<runes::frmRunesReadingSpread>();
 }
 
@@ -88,8 +89,12 @@ ClickableMaker runeChoice(bool spreadScreen, bool picture)
                                                       : static_cast<runes::RunesChoiceForm*>(runeSetScreen());
         if (!screen)
             return {};
-        QWidget* control = picture ? static_cast<QWidget*>(screen->picCatagory[1]) : screen->lblInfo[1];
-        QWidget* other = picture ? static_cast<QWidget*>(screen->picCatagory[3]) : screen->lblInfo[3];
+        QWidget* control = picture
+                               ? static_cast<QWidget*>(testing::control<platform::Clickable>(screen, "picCatagory", 1))
+                               : testing::control<platform::Clickable>(screen, "lblInfo", 1);
+        QWidget* other = picture
+                             ? static_cast<QWidget*>(testing::control<platform::Clickable>(screen, "picCatagory", 3))
+                             : testing::control<platform::Clickable>(screen, "lblInfo", 3);
         const QStringList before = toolWindows();
         return {control, other, [before] { return toolWindows() != before; }};
     };
@@ -102,7 +107,10 @@ ClickableMaker manualBack()
         if (!manual)
             return {};
         QPointer<tarot::frmTarotManual> w(manual);
-        return {manual->p[5], manual->p[6], [w] { return !w || w->PickCount != 0 || w->p[5]->isHidden(); }};
+        return {testing::control<platform::Clickable>(manual, "p", 5),
+                testing::control<platform::Clickable>(manual, "p", 6), [w] {
+                    return !w || w->PickCount != 0 || testing::control<platform::Clickable>(w, "p", 5)->isHidden();
+                }};
     };
 }
 
@@ -113,7 +121,8 @@ ClickableMaker banner()
         if (!front)
             return {};
         seams().shell->opened.clear();
-        return {front->Label6, front->cmdNext, [] { return !seams().shell->opened.isEmpty(); }};
+        return {testing::control<platform::Clickable>(front, "Label6"), testing::control<QPushButton>(front, "cmdNext"),
+                [] { return !seams().shell->opened.isEmpty(); }};
     };
 }
 
@@ -121,7 +130,8 @@ ClickableMaker welcomeLink()
 {
     return []() -> Clickable {
         shell::frmMDI* mdi = openMain();
-        return {mdi->lblCaption[4], mdi->lblCaption[5], [] { return !toolWindows().isEmpty(); }};
+        return {testing::control<QWidget>(mdi, "lblCaption", 4), testing::control<QWidget>(mdi, "lblCaption", 5),
+                [] { return !toolWindows().isEmpty(); }};
     };
 }
 
@@ -212,8 +222,9 @@ private slots:
         QFETCH(bool, picture);
         runes::frmRunesReadingSelect* screen = runeSetScreen();
         QVERIFY(screen);
-        QWidget* choice = picture ? static_cast<QWidget*>(screen->picCatagory[static_cast<size_t>(set)])
-                                  : screen->lblInfo[static_cast<size_t>(set)];
+        QWidget* choice = picture
+                              ? static_cast<QWidget*>(testing::control<platform::Clickable>(screen, "picCatagory", set))
+                              : testing::control<platform::Clickable>(screen, "lblInfo", set);
         QVERIFY(testing::doubleClick(choice));
         QCOMPARE(runes::RuneType(), qint16(set));
         QCOMPARE(runes::RuneSpread(), 5);
@@ -285,8 +296,8 @@ private slots:
     {
         tarot::frmTarotManual* manual = tarotManual();
         QVERIFY(manual);
-        QWidget* left = manual->p[0];
-        QWidget* right = manual->p[1];
+        QWidget* left = testing::control<platform::Clickable>(manual, "p", 0);
+        QWidget* right = testing::control<platform::Clickable>(manual, "p", 1);
         const QPoint a(left->width() - 1, left->height() / 2);
         const QPoint b(0, right->height() / 2);
         const QPoint apart = right->mapToGlobal(b) - left->mapToGlobal(a);
@@ -320,48 +331,49 @@ private slots:
         if (road == QLatin1String("runes Next")) {
             runes::frmRunesReadingEntry* entry = runesEntry();
             QVERIFY(entry);
-            button = entry->cmdNext;
+            button = testing::control<QPushButton>(entry, "cmdNext");
         } else if (road == QLatin1String("tarot Continue")) {
             tarot::frmTarotOpen* open = tarotEntry();
             QVERIFY(open);
             open->Timer1_Timer();
-            button = open->cmdContd;
+            button = testing::control<QPushButton>(open, "cmdContd");
         } else if (road == QLatin1String("tarot Next")) {
             tarot::frmTarotFront* front = tarotQuerent();
             QVERIFY(front);
-            button = front->cmdNext;
+            button = testing::control<QPushButton>(front, "cmdNext");
         } else if (road == QLatin1String("set-up Back")) {
             tarot::frmTarotFront* front = tarotQuerent();
             QVERIFY(front);
-            testing::click(front->cmdNext);
+            testing::click(testing::control<QPushButton>(front, "cmdNext"));
             QVERIFY(platform::Forms::Peek<tarot::frmTarot>());
-            button = platform::Forms::Peek<tarot::frmTarot>()->cmdBack;
+            button = testing::control<QPushButton>(platform::Forms::Peek<tarot::frmTarot>(), "cmdBack");
         } else if (road == QLatin1String("manual Back")) {
             tarot::frmTarotManual* manual = tarotManual();
             QVERIFY(manual);
-            button = manual->cmdBack;
+            button = testing::control<QPushButton>(manual, "cmdBack");
         } else if (road == QLatin1String("runic Back")) {
             runictarot::frmRunicTarotMain* details = runicDetails();
             QVERIFY(details);
-            testing::click(details->txtName);
+            testing::click(testing::control<QLineEdit>(details, "txtName"));
             QVERIFY(testing::type(QStringLiteral("ann")));
-            testing::click(details->cmdRunicAstrology);
+            testing::click(testing::control<QPushButton>(details, "cmdRunicAstrology"));
             QVERIFY(platform::Forms::Peek<runictarot::frmRunicTarotDisplay>());
-            button = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>()->cmdBack;
+            button =
+                testing::control<QPushButton>(platform::Forms::Peek<runictarot::frmRunicTarotDisplay>(), "cmdBack");
         } else if (road == QLatin1String("runes Start Again")) {
             runes::frmRunesReadingEntry* entry = runesEntry();
             QVERIFY(entry);
-            testing::click(entry->optRune[1]);
-            testing::click(entry->optSpread[1]);
-            testing::click(entry->cmdNext);
+            testing::click(testing::control<QRadioButton>(entry, "optRune", 1));
+            testing::click(testing::control<QRadioButton>(entry, "optSpread", 1));
+            testing::click(testing::control<QPushButton>(entry, "cmdNext"));
             QVERIFY(platform::Forms::Peek<runes::frmRunesReadingResult>());
-            button = platform::Forms::Peek<runes::frmRunesReadingResult>()->Command1;
+            button = testing::control<QPushButton>(platform::Forms::Peek<runes::frmRunesReadingResult>(), "Command1");
         } else {
             runictarot::frmRunicTarotMain* details = runicDetails();
             QVERIFY(details);
-            testing::click(details->txtName);
+            testing::click(testing::control<QLineEdit>(details, "txtName"));
             QVERIFY(testing::type(QStringLiteral("ann")));
-            button = details->cmdRunicAstrology;
+            button = testing::control<QPushButton>(details, "cmdRunicAstrology");
         }
         const QStringList before = toolWindows();
         QVERIFY(testing::doubleClick(button));
@@ -388,10 +400,10 @@ private slots:
         QFETCH(int, key);
         tarot::frmTarotFront* front = tarotQuerent();
         QVERIFY(front);
-        testing::click(front->txtName);
-        QVERIFY(testing::tabTo(front->cmdNext));
+        testing::click(testing::control<QLineEdit>(front, "txtName"));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(front, "cmdNext")));
         const Qt::KeyboardModifiers mods = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        QTest::keyClick(front->cmdNext, Qt::Key(key), mods);
+        QTest::keyClick(testing::control<QPushButton>(front, "cmdNext"), Qt::Key(key), mods);
         QVERIFY(onView("frmTarot"));
         QVERIFY(!onView("frmTarotFront"));
     }

@@ -1,5 +1,6 @@
 // The exit screen: reached by every way of closing the main window, shown once and on top, its support
 // message, its texts and links, and the end of the program when it is left.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -46,7 +47,7 @@ shell::frmExitScreen* exitScreen() { return platform::Forms::Peek<shell::frmExit
 shell::frmExitScreen* openExitScreen()
 {
     startProgram();
-    testing::click(shell::MDI()->cmdMdiExit);
+    testing::click(testing::control<QPushButton>(shell::MDI(), "cmdMdiExit"));
     return exitScreen();
 }
 
@@ -76,13 +77,13 @@ private slots:
         QFETCH(int, road);
         shell::frmMDI* mdi = startProgram();
         QVERIFY(mdi);
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         log.clear();
         seams().random->values << 0.5 << 0.0;
         if (road == 0)
             mdi->close();
         else if (road == 1)
-            testing::click(mdi->cmdMdiExit);
+            testing::click(testing::control<QPushButton>(mdi, "cmdMdiExit"));
         else
             QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuExit"))));
 
@@ -94,18 +95,19 @@ private slots:
         QVERIFY(screen->isWindow());
         QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Selvanthe v1.15"));
-        QCOMPARE(screen->lblExitCaption->text(), QStringLiteral("Selvanthe v1.15"));
+        QCOMPARE(testing::control<platform::Label>(screen, "lblExitCaption")->text(),
+                 QStringLiteral("Selvanthe v1.15"));
         QVERIFY(platform::Forms::Peek<shell::frmStartup>());
         const QImage icon = platform::Forms::Peek<shell::frmStartup>()->IMGIcon.ListImage(1).toImage();
         QVERIFY(!icon.isNull());
-        QCOMPARE(screen->picExitIcon->picture().toImage(), icon);
+        QCOMPARE(testing::control<platform::PictureBox>(screen, "picExitIcon")->picture().toImage(), icon);
         QList<QSize> iconSizes = screen->windowIcon().availableSizes();
         std::sort(iconSizes.begin(), iconSizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
         QCOMPARE(iconSizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
         // Loaded once: one message drawn, and the program still runs.
         QCOMPARE(seams().random->reseeds, 1);
         QCOMPARE(seams().random->values.size(), 1);
-        QCOMPARE(screen->Label2->text(), shell::SupportMessage(2));
+        QCOMPARE(testing::control<platform::Label>(screen, "Label2")->text(), shell::SupportMessage(2));
         QCOMPARE(seams().exit->exits, 0);
         QCOMPARE(platform::Forms::Loaded().size(), 2);  // the hidden start-up window and the exit screen
     }
@@ -175,37 +177,44 @@ private slots:
         QCOMPARE(messages[1].count(f), 3);
         seams().random->values << x;
         shell::frmExitScreen* screen = openExitScreen();
-        QCOMPARE(screen->Label2->text(), messages[n]);
-        QVERIFY(screen->Label2->wordWrap());
-        QVERIFY(screen->Label2->font().bold());
+        QCOMPARE(testing::control<platform::Label>(screen, "Label2")->text(), messages[n]);
+        QVERIFY(testing::control<platform::Label>(screen, "Label2")->wordWrap());
+        QVERIFY(testing::control<platform::Label>(screen, "Label2")->font().bold());
         QVERIFY(seams().random->values.isEmpty());
     }
 
     void textsAndPlaces()
     {
         shell::frmExitScreen* screen = openExitScreen();
-        QCOMPARE(screen->Check1->text(), QStringLiteral("Click Here To Visit forum.selvanthe.example Now"));
-        QCOMPARE(screen->cmdClose->text(), QStringLiteral("E&xit"));
-        QCOMPARE(screen->Frame2->title(), QStringLiteral("Refer A Friend"));
-        QCOMPARE(screen->Frame6->title(), QStringLiteral("Download Quendra Softwares"));
-        QCOMPARE(screen->lblGoToHome->text(), QStringLiteral("Click Here To Visit Quendra Softwares"));
-        QCOMPARE(screen->cmdSubmit->text(), QStringLiteral("Refer A Friend &Now"));
-        QCOMPARE(screen->lblExitCaption->font().pointSizeF(), 18.0);
+        QCOMPARE(testing::control<QCheckBox>(screen, "Check1")->text(),
+                 QStringLiteral("Click Here To Visit forum.selvanthe.example Now"));
+        QCOMPARE(testing::control<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(testing::control<QGroupBox>(screen, "Frame2")->title(), QStringLiteral("Refer A Friend"));
+        QCOMPARE(testing::control<QGroupBox>(screen, "Frame6")->title(), QStringLiteral("Download Quendra Softwares"));
+        QCOMPARE(testing::control<platform::Clickable>(screen, "lblGoToHome")->text(),
+                 QStringLiteral("Click Here To Visit Quendra Softwares"));
+        QCOMPARE(testing::control<QPushButton>(screen, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
+        QCOMPARE(testing::control<platform::Label>(screen, "lblExitCaption")->font().pointSizeF(), 18.0);
         // Sized to its caption rather than to the design's too-small place.
-        QVERIFY(screen->lblExitCaption->width() >= screen->lblExitCaption->sizeHint().width());
-        QVERIFY(screen->lblExitCaption->height() >= screen->lblExitCaption->sizeHint().height());
-        QCOMPARE(screen->Label3->parentWidget(), screen->Frame6);
-        QCOMPARE(screen->txtName->parentWidget(), screen->Frame2);
+        QVERIFY(testing::control<platform::Label>(screen, "lblExitCaption")->width() >=
+                testing::control<platform::Label>(screen, "lblExitCaption")->sizeHint().width());
+        QVERIFY(testing::control<platform::Label>(screen, "lblExitCaption")->height() >=
+                testing::control<platform::Label>(screen, "lblExitCaption")->sizeHint().height());
+        QCOMPARE(testing::control<platform::Label>(screen, "Label3")->parentWidget(),
+                 testing::control<QGroupBox>(screen, "Frame6"));
+        QCOMPARE(testing::control<QLineEdit>(screen, "txtName")->parentWidget(),
+                 testing::control<QGroupBox>(screen, "Frame2"));
         // Inner size as designed, centred on the screen.
         QCOMPARE(platform::tw(screen->width()), 11115.0);
         QCOMPARE(platform::tw(screen->height()), 4725.0);
         QVERIFY(qAbs(screen->Left() - (19200 - 11115) / 2.0) <= 15);
         QVERIFY(qAbs(screen->Top() - (15360 - 4725) / 2.0) <= 15);
         // The message box lies beyond the frame, unseen, but stays in the tab order.
-        QCOMPARE(platform::topTw(screen->txtMessage), 3600.0);
-        QVERIFY(platform::topTw(screen->txtMessage) >= platform::heightTw(screen->Frame2));
-        QVERIFY(!screen->txtMessage->isHidden());
-        QVERIFY(screen->txtMessage->tabChangesFocus());
+        QCOMPARE(platform::topTw(testing::control<QPlainTextEdit>(screen, "txtMessage")), 3600.0);
+        QVERIFY(platform::topTw(testing::control<QPlainTextEdit>(screen, "txtMessage")) >=
+                platform::heightTw(testing::control<QGroupBox>(screen, "Frame2")));
+        QVERIFY(!testing::control<QPlainTextEdit>(screen, "txtMessage")->isHidden());
+        QVERIFY(testing::control<QPlainTextEdit>(screen, "txtMessage")->tabChangesFocus());
     }
 
     void promotionParagraphKeepsItsSpacesAndApostrophe()
@@ -219,38 +228,38 @@ private slots:
             "All the programs in the Quendra Softwares suite are simple and easy to use. They are not only fun to use "
             "but also very informative. Try them out today and share your experience with your friends and family. ");
         shell::frmExitScreen* screen = openExitScreen();
-        const QString text = screen->Label3->text();
+        const QString text = testing::control<platform::Label>(screen, "Label3")->text();
         QCOMPARE(text, first + QString(61, QLatin1Char(' ')) + second);
         QCOMPARE(text.size(), first.size() + 61 + second.size());
         QVERIFY(text.contains(QChar(0x2019)));
         QVERIFY(text.endsWith(QStringLiteral("family. ")) && !text.endsWith(QStringLiteral("  ")));
-        QCOMPARE(screen->Label3->textFormat(), Qt::PlainText);
-        QVERIFY(screen->Label3->wordWrap());
+        QCOMPARE(testing::control<platform::Label>(screen, "Label3")->textFormat(), Qt::PlainText);
+        QVERIFY(testing::control<platform::Label>(screen, "Label3")->wordWrap());
     }
 
     void visitBoxOpensTheHomePageAndUnticks()
     {
         shell::frmExitScreen* screen = openExitScreen();
         QApplication::setActiveWindow(screen);
-        testing::click(screen->Check1);
+        testing::click(testing::control<QCheckBox>(screen, "Check1"));
         QCOMPARE(seams().shell->opened, QStringList{page("home-page")});
-        QVERIFY(!screen->Check1->isChecked());
-        QVERIFY(testing::tabTo(screen->Check1));
+        QVERIFY(!testing::control<QCheckBox>(screen, "Check1")->isChecked());
+        QVERIFY(testing::tabTo(testing::control<QCheckBox>(screen, "Check1")));
         QVERIFY(testing::key(Qt::Key_Space));
         QCOMPARE(seams().shell->opened, (QStringList{page("home-page"), page("home-page")}));
-        QVERIFY(!screen->Check1->isChecked());
+        QVERIFY(!testing::control<QCheckBox>(screen, "Check1")->isChecked());
         // Unticked in code: no page.
-        screen->Check1->setChecked(true);
-        screen->Check1->setChecked(false);
+        testing::control<QCheckBox>(screen, "Check1")->setChecked(true);
+        testing::control<QCheckBox>(screen, "Check1")->setChecked(false);
         QCOMPARE(seams().shell->opened.size(), 2);
     }
 
     void catalogueLinkOpensTheSoftwarePage()
     {
         shell::frmExitScreen* screen = openExitScreen();
-        testing::click(screen->lblGoToHome, Qt::RightButton);
+        testing::click(testing::control<platform::Clickable>(screen, "lblGoToHome"), Qt::RightButton);
         QVERIFY(seams().shell->opened.isEmpty());
-        testing::click(screen->lblGoToHome);
+        testing::click(testing::control<platform::Clickable>(screen, "lblGoToHome"));
         QCOMPARE(seams().shell->opened, QStringList{page("quendrasoftwares")});
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
     }

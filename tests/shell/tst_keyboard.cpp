@@ -1,6 +1,7 @@
 // The keyboard: the order Tab takes through every window and on to the main window's own controls, Tab
 // out of every box of several lines, the name boxes' rules under Alt and Ctrl, and each reading done from
 // start to end with the keyboard alone.
+#include "FindControl.h"
 #include "ScreenCheck.h"
 #include "TestMain.h"
 #include "Roads.h"
@@ -160,8 +161,9 @@ QStringList manualButtonsLeftToRight()
     auto* w = platform::Forms::Peek<tarot::frmTarotManual>();
     if (!w)
         return {};
-    return w->cmdBack->x() <= w->cmdCancel->x() ? QStringList{"cmdBack", "cmdCancel"}
-                                                 : QStringList{"cmdCancel", "cmdBack"};
+    return testing::control<QPushButton>(w, "cmdBack")->x() <= testing::control<QPushButton>(w, "cmdCancel")->x()
+               ? QStringList {"cmdBack", "cmdCancel"}
+               : QStringList {"cmdCancel", "cmdBack"};
 }
 
 struct FocusRow {
@@ -174,93 +176,92 @@ QList<FocusRow> focusRows()
 {
     return {
         {"main window", [] { return static_cast<QWidget*>(openMain()); },
-         QStringList{"cmdSelectOption(1)", "cmdSelectOption(0)", "cmdSelectOption(2)", "cmdMdiExit"}},
+         QStringList {"cmdSelectOption(1)", "cmdSelectOption(0)", "cmdSelectOption(2)", "cmdMdiExit"}},
         {"runes entry", [] { return static_cast<QWidget*>(runesEntry()); },
-         QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "txtQuestion", "optRune(5)", "optSpread(5)",
-                     "Command2", "Command1", "cmdNext"} +
+         QStringList {"txtName", "cboDate", "cboMonth", "cboYear", "txtQuestion", "optRune(5)", "optSpread(5)",
+                      "Command2", "Command1", "cmdNext"} +
              mainStops(true)},
         {"rune set screen",
          [] {
              runes::frmRunesReadingEntry* entry = runesEntry();
              if (!entry)
                  return static_cast<QWidget*>(nullptr);
-             testing::click(entry->cmdNext);
+             testing::click(testing::control<QPushButton>(entry, "cmdNext"));
              return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingSelect>());
          },
-         QStringList{"picCatagory(4)", "picCatagory(1)", "picCatagory(0)", "picCatagory(2)", "picCatagory(3)"} +
+         QStringList {"picCatagory(4)", "picCatagory(1)", "picCatagory(0)", "picCatagory(2)", "picCatagory(3)"} +
              mainStops(true)},
         {"rune spread screen",
          [] {
              runes::frmRunesReadingEntry* entry = runesEntry();
              if (!entry)
                  return static_cast<QWidget*>(nullptr);
-             testing::click(entry->optRune[2]);
-             testing::click(entry->cmdNext);
+             testing::click(testing::control<QRadioButton>(entry, "optRune", 2));
+             testing::click(testing::control<QPushButton>(entry, "cmdNext"));
              return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingSpread>());
          },
-         QStringList{"picCatagory(4)", "picCatagory(3)", "picCatagory(2)", "picCatagory(1)", "picCatagory(0)"} +
+         QStringList {"picCatagory(4)", "picCatagory(3)", "picCatagory(2)", "picCatagory(1)", "picCatagory(0)"} +
              mainStops(true)},
         {"runes result",
          [] {
              runes::frmRunesReadingEntry* entry = runesEntry();
              if (!entry)
                  return static_cast<QWidget*>(nullptr);
-             testing::click(entry->optRune[2]);
-             testing::click(entry->optSpread[4]);
+             testing::click(testing::control<QRadioButton>(entry, "optRune", 2));
+             testing::click(testing::control<QRadioButton>(entry, "optSpread", 4));
              seams().random->script(5);
-             testing::click(entry->cmdNext);
+             testing::click(testing::control<QPushButton>(entry, "cmdNext"));
              return static_cast<QWidget*>(platform::Forms::Peek<runes::frmRunesReadingResult>());
          },
-         QStringList{"RichTextBox1", "Check1", "Command3", "Command1"} + kToolButtons +
-             QStringList{"cmdMdiExit"}},
+         QStringList {"RichTextBox1", "Check1", "Command3", "Command1"} + kToolButtons + QStringList {"cmdMdiExit"}},
         {"tarot entry",
          [] {
-             testing::click(openMain()->cmdSelectOption[1]);
+             testing::click(testing::control<QPushButton>(openMain(), "cmdSelectOption", 1));
              auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
              if (!open)
                  return static_cast<QWidget*>(nullptr);
              open->Timer1_Timer();
              return static_cast<QWidget*>(open);
          },
-         QStringList{"cmdContd"} + mainStops()},
+         QStringList {"cmdContd"} + mainStops()},
         {"tarot querent", [] { return static_cast<QWidget*>(tarotQuerent()); },
-         QStringList{"txtName", "txtCountry", "cmbDate", "cmbMonth", "cmbYear", "txtQuestion", "cmdOpen", "cmdNext",
-                     "cmdReset", "cmdCancel"} +
+         QStringList {"txtName", "txtCountry", "cmbDate", "cmbMonth", "cmbYear", "txtQuestion", "cmdOpen", "cmdNext",
+                      "cmdReset", "cmdCancel"} +
              mainStops()},
         {"tarot set-up", [] { return static_cast<QWidget*>(tarotSetUp()); },
-         QStringList{"cboCards", "lstOption", "chkLA", "chkHA", "chkRev", "cmdAuto", "cmdManual", "cmdBack",
-                     "cmdCancel"} +
+         QStringList {"cboCards", "lstOption", "chkLA", "chkHA", "chkRev", "cmdAuto", "cmdManual", "cmdBack",
+                      "cmdCancel"} +
              mainStops()},
         {"manual reading",
          [] {
              tarot::frmTarot* setUp = tarotSetUp();
              if (!setUp)
                  return static_cast<QWidget*>(nullptr);
-             testing::click(setUp->cmdManual);
+             testing::click(testing::control<QPushButton>(setUp, "cmdManual"));
              return static_cast<QWidget*>(platform::Forms::Peek<tarot::frmTarotManual>());
          },
          // The backs are one stop; its two buttons follow as they stand, left to right.
-         QStringList{"p(0)", "<manual buttons>"} + mainStops()},
+         QStringList {"p(0)", "<manual buttons>"} + mainStops()},
         {"tarot reading on show",
          [] {
              tarot::frmTarot* setUp = tarotSetUp();
              if (!setUp)
                  return static_cast<QWidget*>(nullptr);
              seams().random->script(3);
-             testing::click(setUp->cmdAuto);
+             testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
              return static_cast<QWidget*>(shell::MDI());
          },
-         QStringList{"scrClient"} + kToolButtons +
-             QStringList{"txtName", "txtDOB", "txtCountry", "txtQ", "cmdSave", "cmdPrint", "RTB", "cmdMdiExit"}},
+         QStringList {"scrClient"} + kToolButtons +
+             QStringList {"txtName", "txtDOB", "txtCountry", "txtQ", "cmdSave", "cmdPrint", "RTB", "cmdMdiExit"}},
         {"runic tarot details", [] { return static_cast<QWidget*>(runicDetails()); },
-         QStringList{"txtName", "cmbDate", "cmbMonth", "cmbYear", "cmdRunicAstrology", "cmdOpen", "cmdExit"} +
+         QStringList {"txtName", "cmbDate", "cmbMonth", "cmbYear", "cmdRunicAstrology", "cmdOpen", "cmdExit"} +
              mainStops()},
         {"runic tarot reading", [] { return static_cast<QWidget*>(runicReading()); },
-         QStringList{"qt_tabwidget_tabbar", "txtAboutYourRuneStone", "cmdPrint", "cmdBack"} + mainStops()},
+         QStringList {"qt_tabwidget_tabbar", "txtAboutYourRuneStone", "cmdPrint", "cmdBack"} + mainStops()},
         {"runic tarot report",
          [] {
              runictarot::frmRunicTarotDisplay* d = runicReading();
-             if (!d || !testing::tabTo(d->cmdPrint))
+             if (!d || !testing::tabTo(testing::control<QPushButton>(d, "cmdPrint")))
                  return static_cast<QWidget*>(nullptr);
              press(Qt::Key_Return);
              auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
@@ -268,7 +269,7 @@ QList<FocusRow> focusRows()
                  (void)QTest::qWaitForWindowActive(report);
              return static_cast<QWidget*>(report);
          },
-         QStringList{"RTB", "cmdSave", "cmdPrint"}},
+         QStringList {"RTB", "cmdSave", "cmdPrint"}},
     };
 }
 
@@ -401,14 +402,15 @@ private slots:
     {
         focusOrder_data();
         QTest::newRow("exit screen") << Road([] {
-            testing::click(openMain()->cmdMdiExit);
+            testing::click(testing::control<QPushButton>(openMain(), "cmdMdiExit"));
             platform::Form* screen = platform::Forms::Peek(QStringLiteral("frmExitScreen"));
             return screen ? screen->window() : nullptr;
         }) << QStringList();
         // The reading's second page holds controls of its own.
         QTest::newRow("runic tarot reading, planet page") << Road([] {
             runictarot::frmRunicTarotDisplay* d = runicReading();
-            return d && testing::clickTab(d->SSTab1, 1) ? static_cast<QWidget*>(d) : nullptr;
+            return d && testing::clickTab(testing::control<QTabWidget>(d, "SSTab1"), 1) ? static_cast<QWidget*>(d)
+                                                                                        : nullptr;
         }) << QStringList();
         // Modal: looked at from inside its own loop.
         QTest::newRow("about box") << Road([] {
@@ -417,9 +419,11 @@ private slots:
                 auto* about = platform::Forms::Peek<shell::frmAbout>();
                 QSet<QObject*> seen;
                 unnamedControls(QAccessible::queryAccessibleInterface(about), aboutUnnamed, seen);
-                aboutUnnamed << (seen.contains(about->cmdOK) ? QString() : QStringLiteral("about box not read"));
+                aboutUnnamed << (seen.contains(testing::control<QPushButton>(about, "cmdOK"))
+                                     ? QString()
+                                     : QStringLiteral("about box not read"));
                 aboutUnnamed.removeAll(QString());
-                testing::click(about->cmdOK);
+                testing::click(testing::control<QPushButton>(about, "cmdOK"));
             });
             return testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))) ? static_cast<QWidget*>(mdi)
                                                                                                : nullptr;
@@ -487,7 +491,7 @@ private slots:
                 return static_cast<QWidget*>(nullptr);
             f.close();
             seams().files->answers.enqueue(path);
-            testing::click(front->cmdOpen);
+            testing::click(testing::control<QPushButton>(front, "cmdOpen"));
             return platform::Forms::IsLoaded(QStringLiteral("frmAuto")) ? static_cast<QWidget*>(front) : nullptr;
         }) << QStringList();
         QTest::newRow("about box") << Road([] {
@@ -496,13 +500,13 @@ private slots:
                 auto* about = platform::Forms::Peek<shell::frmAbout>();
                 QVERIFY(about);
                 aboutClashes = clashesIn(about) + clashesInMenus(about);
-                testing::click(about->cmdOK);
+                testing::click(testing::control<QPushButton>(about, "cmdOK"));
             });
             return testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))) ? static_cast<QWidget*>(mdi)
                                                                                                : nullptr;
         }) << QStringList();
         QTest::newRow("exit screen") << Road([] {
-            testing::click(openMain()->cmdMdiExit);
+            testing::click(testing::control<QPushButton>(openMain(), "cmdMdiExit"));
             platform::Form* screen = platform::Forms::Peek(QStringLiteral("frmExitScreen"));
             return screen ? screen->window() : nullptr;
         }) << QStringList();
@@ -536,7 +540,7 @@ private slots:
         // A button pressed by its access key shows itself pressed for a moment before it acts.
         press(Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(!platform::Forms::IsLoaded(name) || static_cast<platform::Form*>(tool.data())->isUnloading());
-        QVERIFY(mdi->picMain->isVisible());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isVisible());
         press(Qt::Key_E, Qt::AltModifier);
         // A button the key reached would show itself pressed until it acts: once none does, whatever the
         // key did is done.
@@ -544,7 +548,7 @@ private slots:
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmMDI")) && mdi->isVisible());
         // The main window's Exit answers Alt+X.
-        QCOMPARE(mnemonicOf(mdi->cmdMdiExit->text()), QLatin1Char('X'));
+        QCOMPARE(mnemonicOf(testing::control<QPushButton>(mdi, "cmdMdiExit")->text()), QLatin1Char('X'));
     }
 
     // The runes question takes no TAB: Next stores the question as typed around the Tab.
@@ -552,17 +556,18 @@ private slots:
     {
         runes::frmRunesReadingEntry* entry = runesEntry();
         QVERIFY(entry);
-        QVERIFY(entry->txtName->hasFocus());
-        QVERIFY(testing::tabTo(entry->txtQuestion));  // its placeholder selected, to be typed over
+        QVERIFY(testing::control<QLineEdit>(entry, "txtName")->hasFocus());
+        QVERIFY(testing::tabTo(
+            testing::control<QPlainTextEdit>(entry, "txtQuestion"))); // its placeholder selected, to be typed over
         // Tab only passed through the name box: its placeholder stays.
-        QCOMPARE(entry->txtName->text(), QStringLiteral("Input Name"));
+        QCOMPARE(testing::control<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Input Name"));
         QVERIFY(testing::type(QStringLiteral("Will it rain")));
         press(Qt::Key_Tab);
-        QVERIFY(entry->optRune[5]->hasFocus());
-        testing::click(entry->optRune[1]);
-        testing::click(entry->optSpread[4]);
+        QVERIFY(testing::control<QRadioButton>(entry, "optRune", 5)->hasFocus());
+        testing::click(testing::control<QRadioButton>(entry, "optRune", 1));
+        testing::click(testing::control<QRadioButton>(entry, "optSpread", 4));
         seams().random->script(9);
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         QVERIFY(!runes::Question().contains(QLatin1Char('\t')));
         QCOMPARE(runes::Question(), QStringLiteral("Will it rain"));
     }
@@ -584,13 +589,14 @@ private slots:
         if (box.startsWith(QLatin1String("tarot"))) {
             tarot::frmTarotFront* front = tarotQuerent();
             QVERIFY(front);
-            edit = box.endsWith(QLatin1String("name")) ? front->txtName : front->txtCountry;
+            edit = box.endsWith(QLatin1String("name")) ? testing::control<QLineEdit>(front, "txtName")
+                                                       : testing::control<QLineEdit>(front, "txtCountry");
             message = box.endsWith(QLatin1String("name")) ? QStringLiteral("Name cannot contain Numbers and Special Characters")
                                                           : QStringLiteral("Country cannot contain Numbers and Special Characters");
         } else {
             runictarot::frmRunicTarotMain* details = runicDetails();
             QVERIFY(details);
-            edit = details->txtName;
+            edit = testing::control<QLineEdit>(details, "txtName");
             message = QStringLiteral("Please Enter Only Alphabet !");
         }
         testing::click(edit);
@@ -612,12 +618,12 @@ private slots:
     // The tarot entry screen's Continue takes the focus as it appears, and keeps to it as the timer ticks on.
     void continueTakesTheFocusWhenItAppears()
     {
-        testing::click(openMain()->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(openMain(), "cmdSelectOption", 1));
         auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
         QVERIFY(open);
-        QVERIFY(!open->cmdContd->hasFocus());
+        QVERIFY(!testing::control<QPushButton>(open, "cmdContd")->hasFocus());
         open->Timer1_Timer();
-        QVERIFY(open->cmdContd->hasFocus());
+        QVERIFY(testing::control<QPushButton>(open, "cmdContd")->hasFocus());
         press(Qt::Key_Tab);
         QCOMPARE(nameOf(QApplication::focusWidget()), kToolButtons[0]);
         open->Timer1_Timer();
@@ -637,7 +643,7 @@ private slots:
         QFETCH(bool, manual);
         QFETCH(int, spread);
         shell::frmMDI* mdi = openMain();
-        QVERIFY(testing::tabTo(mdi->cmdSelectOption[1]));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSelectOption", 1)));
         press(Qt::Key_Space);
         auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
         QVERIFY(open);
@@ -645,32 +651,33 @@ private slots:
         press(Qt::Key_Return);
 
         auto* front = platform::Forms::Peek<tarot::frmTarotFront>();
-        QVERIFY(front && front->txtName->hasFocus());
+        QVERIFY(front && testing::control<QLineEdit>(front, "txtName")->hasFocus());
         QVERIFY(testing::type(QStringLiteral("Ann Lee")));
         press(Qt::Key_Tab);
         QVERIFY(testing::type(QStringLiteral("Wales")));
         press(Qt::Key_Tab);
         press(Qt::Key_Down);  // the 2nd
-        QVERIFY(testing::tabTo(front->txtQuestion));
+        QVERIFY(testing::tabTo(testing::control<QPlainTextEdit>(front, "txtQuestion")));
         QVERIFY(testing::type(QStringLiteral("Shall I travel?")));
-        QVERIFY(testing::tabTo(front->cmdNext));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(front, "cmdNext")));
         press(Qt::Key_Return);
 
         auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
-        QVERIFY(setUp && setUp->cboCards->hasFocus());
+        QVERIFY(setUp && testing::control<QComboBox>(setUp, "cboCards")->hasFocus());
         press(Qt::Key_Tab);
-        QVERIFY(setUp->lstOption->hasFocus());
+        QVERIFY(testing::control<QListWidget>(setUp, "lstOption")->hasFocus());
         for (int i = 0; i < spread; ++i)
             press(Qt::Key_Down);
         QCOMPARE(setUp->no, tarot::catalogue::SpreadCards(spread));
-        QVERIFY(testing::tabTo(manual ? setUp->cmdManual : setUp->cmdAuto));
+        QVERIFY(testing::tabTo(manual ? testing::control<QPushButton>(setUp, "cmdManual")
+                                      : testing::control<QPushButton>(setUp, "cmdAuto")));
         seams().random->script(static_cast<unsigned>(spread));
         seams().scheduler->immediate = true;
         press(Qt::Key_Return);
 
         if (manual) {
             auto* w = platform::Forms::Peek<tarot::frmTarotManual>();
-            QVERIFY(w && w->p[0]->hasFocus());
+            QVERIFY(w && testing::control<platform::Clickable>(w, "p", 0)->hasFocus());
             // Space picks the back with the focus, the arrows move on, Enter picks too.
             const int n = tarot::catalogue::SpreadCards(spread);
             for (int k = 0; k < n; ++k) {
@@ -688,16 +695,17 @@ private slots:
         QVERIFY(s.Shown.complete);
         QCOMPARE(s.Shown.spreadName, tarot::catalogue::SpreadText(spread));
         QCOMPARE(s.Shown.cards.size(), tarot::catalogue::SpreadCards(spread));
-        QCOMPARE(mdi->txtName->text(), QStringLiteral("Ann Lee"));
-        QCOMPARE(mdi->txtDOB->text(), QStringLiteral("2 January 1980"));
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtName")->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtDOB")->text(), QStringLiteral("2 January 1980"));
 
         // The reading pane is reached and scrolled from the keyboard, and Save is pressed with Enter.
-        QVERIFY(testing::tabTo(mdi->RTB));
+        QVERIFY(testing::tabTo(testing::control<platform::RichTextBox>(mdi, "RTB")));
         press(Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(mdi->RTB->textCursor().position(), mdi->RTB->document()->characterCount() - 1);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->textCursor().position(),
+                 testing::control<platform::RichTextBox>(mdi, "RTB")->document()->characterCount() - 1);
         const QString file = files.filePath(QStringLiteral("keyboard-%1.slv").arg(spread));
         seams().files->answers.enqueue(file);
-        QVERIFY(testing::tabTo(mdi->cmdSave));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSave")));
         press(Qt::Key_Return);
         QVERIFY(QFile::exists(file));
     }
@@ -716,20 +724,20 @@ private slots:
         runes::frmRunesReadingEntry* entry = runesEntry();
         QVERIFY(entry);
         if (mouse) {
-            QVERIFY(testing::click(entry->optRune[2]));
-            QVERIFY(testing::click(entry->optSpread[3]));
+            QVERIFY(testing::click(testing::control<QRadioButton>(entry, "optRune", 2)));
+            QVERIFY(testing::click(testing::control<QRadioButton>(entry, "optSpread", 3)));
         } else {
-            QVERIFY(testing::tabTo(entry->optRune[5]));
+            QVERIFY(testing::tabTo(testing::control<QRadioButton>(entry, "optRune", 5)));
             press(Qt::Key_Left);
             press(Qt::Key_Left);
             press(Qt::Key_Left);
-            QVERIFY(testing::tabTo(entry->optSpread[5]));
+            QVERIFY(testing::tabTo(testing::control<QRadioButton>(entry, "optSpread", 5)));
             press(Qt::Key_Left);
             press(Qt::Key_Left);
         }
-        QVERIFY(entry->optRune[2]->isChecked());
-        QVERIFY(entry->optSpread[3]->isChecked());
-        QVERIFY(testing::tabTo(entry->txtName));
+        QVERIFY(testing::control<QRadioButton>(entry, "optRune", 2)->isChecked());
+        QVERIFY(testing::control<QRadioButton>(entry, "optSpread", 3)->isChecked());
+        QVERIFY(testing::tabTo(testing::control<QLineEdit>(entry, "txtName")));
         const QStringList order = QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "txtQuestion", "optRune(2)",
                                               "optSpread(3)", "Command2", "Command1", "cmdNext"} +
                                   mainStops(true);
@@ -745,14 +753,15 @@ private slots:
     {
         runes::frmRunesReadingEntry* entry = runesEntry();
         QVERIFY(entry);
-        testing::click(entry->cmdNext);
+        testing::click(testing::control<QPushButton>(entry, "cmdNext"));
         auto* set = platform::Forms::Peek<runes::frmRunesReadingSelect>();
         QVERIFY(set);
-        QVERIFY(testing::doubleClick(set->picCatagory[2]));
+        QVERIFY(testing::doubleClick(testing::control<platform::Clickable>(set, "picCatagory", 2)));
         auto* spread = platform::Forms::Peek<runes::frmRunesReadingSpread>();
         QVERIFY(spread);
         QCOMPARE(runes::RuneSpread(), 5);
-        QCOMPARE(testing::focused(), static_cast<QWidget*>(spread->picCatagory[4]));
+        QCOMPARE(testing::focused(),
+                 static_cast<QWidget*>(testing::control<platform::Clickable>(spread, "picCatagory", 4)));
     }
 
     // An access key of the tool window in front acts while the focus is on the main window's strip.
@@ -761,7 +770,7 @@ private slots:
         shell::frmMDI* mdi = openMain();
         runes::frmRunesReadingEntry* entry = runesEntry();
         QVERIFY(entry);
-        QVERIFY(testing::tabTo(mdi->cmdSelectOption[2]));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSelectOption", 2)));
         press(Qt::Key_N, Qt::AltModifier);
         QTRY_VERIFY(platform::Forms::Peek<runes::frmRunesReadingSelect>());
     }
@@ -773,24 +782,24 @@ private slots:
         shell::frmMDI* mdi = openMain();
         tarot::frmTarotFront* front = tarotQuerent();
         QVERIFY(front);
-        QVERIFY(testing::tabTo(front->cmdCancel));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(front, "cmdCancel")));
         press(Qt::Key_Return);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
-        QCOMPARE(testing::focused(), static_cast<QWidget*>(mdi->cmdSelectOption[1]));
+        QCOMPARE(testing::focused(), static_cast<QWidget*>(testing::control<QPushButton>(mdi, "cmdSelectOption", 1)));
 
         // The card-layout window of an opened reading, closed over the querent screen: the querent screen.
         tarot::frmTarot* setUp = tarotSetUp();
         QVERIFY(setUp);
         seams().random->script(3);
-        testing::click(setUp->cmdAuto);
+        testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         const QString file = files.filePath(QStringLiteral("focus-after-exit.slv"));
         seams().files->answers.enqueue(file);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QVERIFY(QFile::exists(file));
         front = tarotQuerent();
         QVERIFY(front);
         seams().files->answers.enqueue(file);
-        testing::click(front->cmdOpen);
+        testing::click(testing::control<QPushButton>(front, "cmdOpen"));
         auto* layout = platform::Forms::Peek<tarot::frmAuto>();
         QVERIFY(layout && layout->isVisible() && front->isVisible());
         QVERIFY(testing::tabTo(layout->findChild<QWidget*>(QStringLiteral("scrClient"))));
@@ -815,7 +824,7 @@ private slots:
         tarot::frmTarot* setUp = tarotSetUp();
         QVERIFY(setUp);
         seams().random->script(3);
-        QVERIFY(testing::tabTo(setUp->cmdAuto));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(setUp, "cmdAuto")));
         press(Qt::Key_Return);
         auto* layout = platform::Forms::Peek<tarot::frmAuto>();
         QVERIFY(layout);
@@ -826,7 +835,7 @@ private slots:
         QCOMPARE(file, (QStringList{"&Start Again", "&Exit"}));
         press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
-        QVERIFY(mdi->picMain->isVisible());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isVisible());
         QVERIFY(testing::focused() && testing::focused()->isVisible());
     }
 
@@ -840,7 +849,8 @@ private slots:
             QTest::keyClick(about->focusWidget() ? about->focusWidget() : about, Qt::Key_Escape);
             closed = !platform::Forms::IsLoaded(QStringLiteral("frmAbout"));
             if (!closed)
-                testing::click(about->cmdOK);  // the box must not stay open over the other cases
+                testing::click(
+                    testing::control<QPushButton>(about, "cmdOK")); // the box must not stay open over the other cases
         });
         QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))));
         QVERIFY(closed);
@@ -854,7 +864,7 @@ private slots:
         QVERIFY(front);
         QVERIFY(testing::clickTitleBar(front, QStyle::SC_TitleBarMinButton));
         QTRY_VERIFY(front->subWindow()->isMinimized());
-        QVERIFY(testing::tabTo(mdi->cmdSelectOption[1]));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSelectOption", 1)));
         const QStringList back = tabCycle(true);
         QVERIFY2(back.size() > 2, qPrintable(back.join(QLatin1Char(' '))));
         QCOMPARE(back.last(), QStringLiteral("cmdSelectOption(0)"));
@@ -866,53 +876,54 @@ private slots:
     void runesReadingByKeyboard()
     {
         shell::frmMDI* mdi = openMain();
-        QVERIFY(testing::tabTo(mdi->cmdSelectOption[0]));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSelectOption", 0)));
         press(Qt::Key_Return);
         auto* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
-        QVERIFY(entry && entry->txtName->hasFocus());
+        QVERIFY(entry && testing::control<QLineEdit>(entry, "txtName")->hasFocus());
         QVERIFY(testing::type(QStringLiteral("Ann")));
-        QVERIFY(testing::tabTo(entry->cmdNext));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(entry, "cmdNext")));
         press(Qt::Key_Return);
 
         auto* set = platform::Forms::Peek<runes::frmRunesReadingSelect>();
         QVERIFY(set);
-        QVERIFY(set->picCatagory[4]->hasFocus());
-        QVERIFY(testing::tabTo(set->picCatagory[2]));  // Jade
+        QVERIFY(testing::control<platform::Clickable>(set, "picCatagory", 4)->hasFocus());
+        QVERIFY(testing::tabTo(testing::control<platform::Clickable>(set, "picCatagory", 2))); // Jade
         // Every description stays black on white at rest; the focus shows as the style's frame around
         // the picture.
-        for (QWidget* info : set->lblInfo) {
+        for (QWidget* info : testing::controls<platform::Clickable>(set, "lblInfo")) {
             QCOMPARE(info->palette().color(QPalette::WindowText), QColor(Qt::black));
             QCOMPARE(info->palette().color(QPalette::Window), QColor(Qt::white));
         }
-        const QImage focused = set->picCatagory[2]->grab().toImage();
+        const QImage focused = testing::control<platform::Clickable>(set, "picCatagory", 2)->grab().toImage();
         press(Qt::Key_Tab);
-        QVERIFY(!set->picCatagory[2]->hasFocus());
-        QVERIFY(set->picCatagory[2]->grab().toImage() != focused);
-        QVERIFY(testing::tabTo(set->picCatagory[2]));
-        QCOMPARE(set->picCatagory[2]->grab().toImage(), focused);
+        QVERIFY(!testing::control<platform::Clickable>(set, "picCatagory", 2)->hasFocus());
+        QVERIFY(testing::control<platform::Clickable>(set, "picCatagory", 2)->grab().toImage() != focused);
+        QVERIFY(testing::tabTo(testing::control<platform::Clickable>(set, "picCatagory", 2)));
+        QCOMPARE(testing::control<platform::Clickable>(set, "picCatagory", 2)->grab().toImage(), focused);
         press(Qt::Key_Space);
         QCOMPARE(runes::RuneType(), qint16(2));
 
         auto* spread = platform::Forms::Peek<runes::frmRunesReadingSpread>();
-        QVERIFY(spread && spread->picCatagory[4]->hasFocus());
-        QVERIFY(testing::tabTo(spread->picCatagory[3]));  // Norn
+        QVERIFY(spread && testing::control<platform::Clickable>(spread, "picCatagory", 4)->hasFocus());
+        QVERIFY(testing::tabTo(testing::control<platform::Clickable>(spread, "picCatagory", 3))); // Norn
         seams().random->script(11);
         press(Qt::Key_Return);
         QCOMPARE(runes::RuneSpread(), 3);
         auto* result = platform::Forms::Peek<runes::frmRunesReadingResult>();
         QVERIFY(result);
-        QVERIFY(result->RichTextBox1->Text().contains(QStringLiteral("Ann")));
-        QVERIFY(result->RichTextBox1->hasFocus());
+        QVERIFY(
+            testing::control<platform::RichTextBox>(result, "RichTextBox1")->Text().contains(QStringLiteral("Ann")));
+        QVERIFY(testing::control<platform::RichTextBox>(result, "RichTextBox1")->hasFocus());
     }
 
     // A runic tarot reading and its report with the keyboard alone; Escape closes the report.
     void runicTarotReadingByKeyboard()
     {
         shell::frmMDI* mdi = openMain();
-        QVERIFY(testing::tabTo(mdi->cmdSelectOption[2]));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSelectOption", 2)));
         press(Qt::Key_Space);
         auto* details = platform::Forms::Peek<runictarot::frmRunicTarotMain>();
-        QVERIFY(details && details->txtName->hasFocus());
+        QVERIFY(details && testing::control<QLineEdit>(details, "txtName")->hasFocus());
         QVERIFY(testing::type(QStringLiteral("ann")));
         press(Qt::Key_Tab);
         for (int i = 0; i < 6; ++i)
@@ -920,13 +931,13 @@ private slots:
         press(Qt::Key_Tab);
         for (int i = 0; i < 4; ++i)
             press(Qt::Key_Down);  // May
-        QVERIFY(testing::tabTo(details->cmdRunicAstrology));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(details, "cmdRunicAstrology")));
         press(Qt::Key_Return);
 
         auto* reading = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
         QVERIFY(reading && reading->isVisible());
         QCOMPARE(runictarot::State().SunSign, QStringLiteral("Taurus"));
-        QVERIFY(testing::tabTo(reading->cmdPrint));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(reading, "cmdPrint")));
         press(Qt::Key_Return);
         auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
         QVERIFY(report);

@@ -1,5 +1,6 @@
 // The main window: its panels and placements, the maker's pages behind every link, the menus, the
 // ways of closing it, and the about box.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "Roads.h"
 #include "UserInput.h"
@@ -95,30 +96,42 @@ private slots:
                                       "Keldamar", "Tarot Reading", "Runic Tarot"};
         for (int i = 0; i < 6; ++i)
             if (!captions[i].isEmpty())
-                QCOMPARE(mdi->lblCaption[size_t(i)]->property("text").toString(), captions[i]);
-        QVERIFY(mdi->lblCaption[1]->property("text").toString().startsWith(QStringLiteral("Tarot and Runes have been very popular")));
-        QVERIFY(mdi->lblCaption[1]->property("text").toString().endsWith(QStringLiteral("useful softwares that can help you in your everyday life.")));
+                QCOMPARE(testing::control<QWidget>(mdi, "lblCaption", size_t(i))->property("text").toString(),
+                         captions[i]);
+        QVERIFY(testing::control<QWidget>(mdi, "lblCaption", 1)
+                    ->property("text")
+                    .toString()
+                    .startsWith(QStringLiteral("Tarot and Runes have been very popular")));
+        QVERIFY(testing::control<QWidget>(mdi, "lblCaption", 1)
+                    ->property("text")
+                    .toString()
+                    .endsWith(QStringLiteral("useful softwares that can help you in your everyday life.")));
         QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(0)")->text(), QStringLiteral("Keldamar"));
         QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(1)")->text(), QStringLiteral("Tarot Reading"));
         QCOMPARE(find<QPushButton>(mdi, "cmdSelectOption(2)")->text(), QStringLiteral("Runic Tarot"));
         // Left to right: Tarot Reading, Keldamar, Runic Tarot.
-        QVERIFY(mdi->cmdSelectOption[1]->x() < mdi->cmdSelectOption[0]->x());
-        QVERIFY(mdi->cmdSelectOption[0]->x() < mdi->cmdSelectOption[2]->x());
+        QVERIFY(testing::control<QPushButton>(mdi, "cmdSelectOption", 1)->x() <
+                testing::control<QPushButton>(mdi, "cmdSelectOption", 0)->x());
+        QVERIFY(testing::control<QPushButton>(mdi, "cmdSelectOption", 0)->x() <
+                testing::control<QPushButton>(mdi, "cmdSelectOption", 2)->x());
         for (const char* box : {"txtName", "txtDOB", "txtCountry", "txtQ"})
             QCOMPARE(find<QLineEdit>(mdi, box)->text(), QStringLiteral("aa"));
-        QCOMPARE(mdi->cmdPrint->text(), QStringLiteral("&Print"));
-        QCOMPARE(mdi->cmdSave->text(), QStringLiteral("&Save"));
-        QCOMPARE(mdi->cmdMdiExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(mdi->Check1->text(), QStringLiteral("Donate"));
+        QCOMPARE(testing::control<QPushButton>(mdi, "cmdPrint")->text(), QStringLiteral("&Print"));
+        QCOMPARE(testing::control<QPushButton>(mdi, "cmdSave")->text(), QStringLiteral("&Save"));
+        QCOMPARE(testing::control<QPushButton>(mdi, "cmdMdiExit")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(testing::control<QPushButton>(mdi, "Check1")->text(), QStringLiteral("Donate"));
         QStringList steps;
-        for (QLabel* l : mdi->lblScreenInfo)
+        for (QLabel* l : testing::controls<platform::Label>(mdi, "lblScreenInfo"))
             steps << l->text();
         QCOMPARE(steps, (QStringList{"Keldamar", ">>", "Enter Data", ">>", "Runes", ">>", "Spread", ">>", "Result"}));
-        QCOMPARE(mdi->Picture6->palette().color(QPalette::Window), QColor(192, 192, 255));
-        QCOMPARE(mdi->picRunesReadingTop->palette().color(QPalette::Window), QColor(0, 0, 128));
-        QCOMPARE(mdi->picMain->palette().color(QPalette::Window), QColor(Qt::black));
-        QVERIFY(mdi->lblQuendravaleBanner->text().endsWith(QStringLiteral("www.selvanthe.example")));
-        QVERIFY(mdi->lblQuendravaleBanner->text().size() <= 80);
+        QCOMPARE(testing::control<QWidget>(mdi, "Picture6")->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(testing::control<QWidget>(mdi, "picRunesReadingTop")->palette().color(QPalette::Window),
+                 QColor(0, 0, 128));
+        QCOMPARE(testing::control<QWidget>(mdi, "picMain")->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(testing::control<platform::Clickable>(mdi, "lblQuendravaleBanner")
+                    ->text()
+                    .endsWith(QStringLiteral("www.selvanthe.example")));
+        QVERIFY(testing::control<platform::Clickable>(mdi, "lblQuendravaleBanner")->text().size() <= 80);
         QVERIFY(find<platform::RichTextBox>(mdi, "RTB"));
         QVERIFY(find<platform::RichTextBox>(mdi, "rtb1")->isHidden());
     }
@@ -127,27 +140,27 @@ private slots:
     {
         auto* mdi = openMain();
         using platform::leftTw;
-        QCOMPARE(leftTw(mdi->lblQuendravaleBanner), 4860.0);
-        QCOMPARE(leftTw(mdi->picButtonContainer), 4132.5);
-        QCOMPARE(leftTw(mdi->lblCaption[1]), 5572.5);
-        QCOMPARE(leftTw(mdi->cmdMdiExit), 17745.0);
-        for (QWidget* l : mdi->lblCaption)
+        QCOMPARE(leftTw(testing::control<platform::Clickable>(mdi, "lblQuendravaleBanner")), 4860.0);
+        QCOMPARE(leftTw(testing::control<QFrame>(mdi, "picButtonContainer")), 4132.5);
+        QCOMPARE(leftTw(testing::control<QWidget>(mdi, "lblCaption", 1)), 5572.5);
+        QCOMPARE(leftTw(testing::control<QPushButton>(mdi, "cmdMdiExit")), 17745.0);
+        for (QWidget* l : testing::controls<QWidget>(mdi, "lblCaption"))
             QCOMPARE(leftTw(l) * 2 + platform::widthTw(l), 19200.0);
 
         mdi->resize(1000, mdi->height());  // 15000 twips
-        QCOMPARE(leftTw(mdi->cmdPrint), 13005.0);
-        QCOMPARE(leftTw(mdi->cmdSave), 11210.0);
+        QCOMPARE(leftTw(testing::control<QPushButton>(mdi, "cmdPrint")), 13005.0);
+        QCOMPARE(leftTw(testing::control<QPushButton>(mdi, "cmdSave")), 11210.0);
     }
 
     void workAreaFollowsThePanelsAtOnce()
     {
         auto* mdi = openMain();
         // The work area is on view once the welcome panel is not, as a tool opens.
-        mdi->picMain->hide();
+        testing::control<QWidget>(mdi, "picMain")->hide();
         const double wide = mdi->ScaleWidth();
-        mdi->picLeft->show();
+        testing::control<platform::PictureBox>(mdi, "picLeft")->show();
         QCOMPARE(mdi->ScaleWidth(), wide - 3285);
-        mdi->picLeft->hide();
+        testing::control<platform::PictureBox>(mdi, "picLeft")->hide();
         QCOMPARE(mdi->ScaleWidth(), wide);
     }
 
@@ -159,9 +172,10 @@ private slots:
             QString address;
         };
         const QList<Road> roads = {
-            {[&] { testing::click(mdi->lblQuendravaleBanner); }, page("home-page")},
-            {[&] { testing::click(mdi->Picture6, QPoint(2, 2)); }, page("home-page")},
-            {[&] { testing::click(mdi->Label7); }, page("fully-branded")},
+            {[&] { testing::click(testing::control<platform::Clickable>(mdi, "lblQuendravaleBanner")); },
+             page("home-page")},
+            {[&] { testing::click(testing::control<QWidget>(mdi, "Picture6"), QPoint(2, 2)); }, page("home-page")},
+            {[&] { testing::click(testing::control<platform::Clickable>(mdi, "Label7")); }, page("fully-branded")},
             {[&] { QVERIFY(testing::chooseMenu(find<QAction>(mdi, "mnuOnline"))); }, page("help-web-page")},
             {[&] { QVERIFY(testing::chooseMenu(find<QAction>(mdi, "mnuVisit"))); }, page("home-page")},
             {[&] { QVERIFY(testing::chooseMenu(find<QAction>(mdi, "mnuUpdate"))); }, page("download-web-page")},
@@ -174,20 +188,20 @@ private slots:
             QCOMPARE(seams().shell->opened, QStringList{r.address});
         }
         // Donate stands on the runes tool's side panel, on view while that tool runs.
-        testing::click(mdi->cmdSelectOption[0]);
-        QVERIFY(mdi->Check1->isVisible());
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 0));
+        QVERIFY(testing::control<QPushButton>(mdi, "Check1")->isVisible());
         seams().shell->opened.clear();
-        testing::click(mdi->Check1);
-        testing::click(mdi->Check1);
+        testing::click(testing::control<QPushButton>(mdi, "Check1"));
+        testing::click(testing::control<QPushButton>(mdi, "Check1"));
         QCOMPARE(seams().shell->opened, (QStringList{page("donate"), page("donate")}));
-        QVERIFY(!mdi->Check1->isChecked());
+        QVERIFY(!testing::control<QPushButton>(mdi, "Check1")->isChecked());
     }
 
     void menusAreAsDesigned()
     {
         auto* mdi = openMain();
-        QCOMPARE(barCaptions(mdi->menuBar),
-                 (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(barCaptions(testing::control<QMenuBar>(mdi, "menuBar")),
+                 (QStringList {"&File", "&Help", "&Donate", "Make Money &Online"}));
         QStringList help;
         for (QAction* a : find<QMenu>(mdi, "mnuHelp")->actions())
             help << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -203,26 +217,26 @@ private slots:
         platform::Forms::Register(QStringLiteral("frmMenuChild"), [] { return new MenuChild; });
         platform::Form* child = platform::Forms::Get(QStringLiteral("frmMenuChild"));
         child->Show();
-        QCOMPARE(barCaptions(mdi->menuBar), QStringList{"&Child"});
+        QCOMPARE(barCaptions(testing::control<QMenuBar>(mdi, "menuBar")), QStringList {"&Child"});
         child->Hide();
-        QCOMPARE(barCaptions(mdi->menuBar).first(), QStringLiteral("&File"));
+        QCOMPARE(barCaptions(testing::control<QMenuBar>(mdi, "menuBar")).first(), QStringLiteral("&File"));
         child->Show();
-        QCOMPARE(barCaptions(mdi->menuBar), QStringList{"&Child"});
+        QCOMPARE(barCaptions(testing::control<QMenuBar>(mdi, "menuBar")), QStringList {"&Child"});
         platform::Forms::Unload(child);
-        QCOMPARE(barCaptions(mdi->menuBar).size(), 4);
+        QCOMPARE(barCaptions(testing::control<QMenuBar>(mdi, "menuBar")).size(), 4);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(barCaptions(mdi->menuBar).size(), 4);
+        QCOMPARE(barCaptions(testing::control<QMenuBar>(mdi, "menuBar")).size(), 4);
     }
 
     void linksUnderlineUntilThePointerCrossesThePanel()
     {
         auto* mdi = openMain();
         for (int i = 0; i < 6; ++i)
-            testing::movePointer(mdi->lblCaption[size_t(i)]);
+            testing::movePointer(testing::control<QWidget>(mdi, "lblCaption", size_t(i)));
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(mdi->lblCaption[size_t(i)]->font().underline(), i >= 3);
-        QVERIFY(testing::movePointer(mdi->picMain, QPoint(3, 3)));
-        for (QWidget* l : mdi->lblCaption)
+            QCOMPARE(testing::control<QWidget>(mdi, "lblCaption", size_t(i))->font().underline(), i >= 3);
+        QVERIFY(testing::movePointer(testing::control<QWidget>(mdi, "picMain"), QPoint(3, 3)));
+        for (QWidget* l : testing::controls<QWidget>(mdi, "lblCaption"))
             QVERIFY(!l->font().underline());
     }
 
@@ -238,13 +252,13 @@ private slots:
         QFETCH(int, road);
         platform::Forms::Register(QStringLiteral("frmExitScreen"), [this] { return new FakeExitScreen(&log); });
         auto* mdi = openMain();
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         log.clear();
         const auto close = [&] {
             if (road == 0)
                 mdi->close();
             else if (road == 1)
-                testing::click(mdi->cmdMdiExit);
+                testing::click(testing::control<QPushButton>(mdi, "cmdMdiExit"));
             else
                 QVERIFY(testing::chooseMenu(find<QAction>(mdi, "mnuExit")));
         };
@@ -281,17 +295,19 @@ private slots:
             QVERIFY(about && about->isVisible());
             QVERIFY(about->isModal());
             QCOMPARE(about->windowTitle(), QStringLiteral("Selvanthe v1.15"));
-            QCOMPARE(about->Label2->text(), QStringLiteral("Selvanthe v1.15"));
-            QCOMPARE(about->lblHomePage->text(), QStringLiteral("Click here to visit www.selvanthe.example"));
-            QVERIFY(about->Label3->text().endsWith(QStringLiteral("website. ")));
-            QCOMPARE(about->lblCobrand->text(), QStringLiteral("Click here for more details."));
-            QCOMPARE(about->cmdOK->text(), QStringLiteral("&OK"));
+            QCOMPARE(testing::control<platform::Label>(about, "Label2")->text(), QStringLiteral("Selvanthe v1.15"));
+            QCOMPARE(testing::control<platform::Clickable>(about, "lblHomePage")->text(),
+                     QStringLiteral("Click here to visit www.selvanthe.example"));
+            QVERIFY(testing::control<platform::Label>(about, "Label3")->text().endsWith(QStringLiteral("website. ")));
+            QCOMPARE(testing::control<platform::Clickable>(about, "lblCobrand")->text(),
+                     QStringLiteral("Click here for more details."));
+            QCOMPARE(testing::control<QPushButton>(about, "cmdOK")->text(), QStringLiteral("&OK"));
             QCOMPARE(testing::UnreadableButtons(about), QStringList());
-            testing::click(about->lblHomePage);
-            testing::click(about->lblCobrand);
+            testing::click(testing::control<platform::Clickable>(about, "lblHomePage"));
+            testing::click(testing::control<platform::Clickable>(about, "lblCobrand"));
             QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmAbout")));
             checked = true;
-            testing::click(about->cmdOK);
+            testing::click(testing::control<QPushButton>(about, "cmdOK"));
         });
         QVERIFY(testing::chooseMenu(find<QAction>(mdi, "mnuAbout")));
         QVERIFY(checked);

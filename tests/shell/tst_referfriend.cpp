@@ -1,5 +1,6 @@
 // The refer-a-friend form on the exit screen: its placeholders and focus rules, the space refusal, the
 // checks in their order with their messages, and the exact referral address opened.
+#include "FindControl.h"
 #include "EnvironmentKept.h"
 #include "TestMain.h"
 #include "UserInput.h"
@@ -31,7 +32,7 @@ const QString kUntouched = QStringLiteral("<untouched>");
 shell::frmExitScreen* openExitScreen()
 {
     platform::Forms::Get<shell::frmStartup>();
-    testing::click(shell::MDI()->cmdMdiExit);
+    testing::click(testing::control<QPushButton>(shell::MDI(), "cmdMdiExit"));
     auto* screen = platform::Forms::Peek<shell::frmExitScreen>();
     if (screen)
         QApplication::setActiveWindow(screen);
@@ -43,12 +44,12 @@ shell::frmExitScreen* openExitScreen()
 void fill(shell::frmExitScreen* s, const QString& name, const QString& email, const QString& message,
           const QString& friendName, const QString& friendEmail)
 {
-    s->txtName->setText(name);
-    s->txtEmail->setText(email);
+    testing::control<QLineEdit>(s, "txtName")->setText(name);
+    testing::control<QLineEdit>(s, "txtEmail")->setText(email);
     if (message != kUntouched)
         s->SetMessageText(message);
-    s->txtFriendName->setText(friendName);
-    s->txtFriendEmail->setText(friendEmail);
+    testing::control<QLineEdit>(s, "txtFriendName")->setText(friendName);
+    testing::control<QLineEdit>(s, "txtFriendEmail")->setText(friendEmail);
 }
 
 // Types the entries as the user does: each box clicked and typed into, the message box (beyond the frame,
@@ -56,13 +57,17 @@ void fill(shell::frmExitScreen* s, const QString& name, const QString& email, co
 bool typeIn(shell::frmExitScreen* s, const QString& name, const QString& email, const QString& message,
             const QString& friendName, const QString& friendEmail)
 {
-    if (!testing::typeInto(s->txtName, name) || !testing::typeInto(s->txtEmail, email) ||
-        !testing::typeInto(s->txtFriendName, friendName) || !testing::typeInto(s->txtFriendEmail, friendEmail))
+    if (!testing::typeInto(testing::control<QLineEdit>(s, "txtName"), name) ||
+        !testing::typeInto(testing::control<QLineEdit>(s, "txtEmail"), email) ||
+        !testing::typeInto(testing::control<QLineEdit>(s, "txtFriendName"), friendName) ||
+        !testing::typeInto(testing::control<QLineEdit>(s, "txtFriendEmail"), friendEmail))
         return false;
     if (message == kUntouched)
         return true;
-    testing::clickInto(s->txtFriendEmail);
-    return testing::tabTo(s->cmdSubmit) && testing::tabTo(s->txtMessage) && testing::key(Qt::Key_End, Qt::ControlModifier) &&
+    testing::clickInto(testing::control<QLineEdit>(s, "txtFriendEmail"));
+    return testing::tabTo(testing::control<QPushButton>(s, "cmdSubmit")) &&
+           testing::tabTo(testing::control<QPlainTextEdit>(s, "txtMessage")) &&
+           testing::key(Qt::Key_End, Qt::ControlModifier) &&
            testing::key(Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier) && testing::type(message);
 }
 
@@ -80,9 +85,10 @@ QWidget* focused(shell::frmExitScreen* s) { return s->focusWidget(); }
 // frame, is reached with Tab from Submit), Ctrl+A, then Ctrl+V.
 bool pasteInto(shell::frmExitScreen* s, QWidget* box, const QString& text)
 {
-    if (box == s->txtMessage) {
-        testing::clickInto(s->txtFriendEmail);
-        if (!testing::tabTo(s->cmdSubmit) || !testing::tabTo(s->txtMessage))
+    if (box == testing::control<QPlainTextEdit>(s, "txtMessage")) {
+        testing::clickInto(testing::control<QLineEdit>(s, "txtFriendEmail"));
+        if (!testing::tabTo(testing::control<QPushButton>(s, "cmdSubmit")) ||
+            !testing::tabTo(testing::control<QPlainTextEdit>(s, "txtMessage")))
             return false;
     } else {
         testing::clickInto(box);
@@ -120,10 +126,10 @@ private slots:
     void startsWithItsPlaceholders()
     {
         shell::frmExitScreen* s = openExitScreen();
-        QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
-        QCOMPARE(s->txtEmail->text(), QStringLiteral("Your Email Address"));
-        QCOMPARE(s->txtFriendName->text(), QStringLiteral("Friend's Name"));
-        QCOMPARE(s->txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QStringLiteral("Your Name"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), QStringLiteral("Your Email Address"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendName")->text(), QStringLiteral("Friend's Name"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendEmail")->text(), QStringLiteral("Friend's Email Address"));
         QCOMPARE(s->MessageText(), QStringLiteral("Your Message\r\n"));
     }
 
@@ -180,7 +186,7 @@ private slots:
         shell::frmExitScreen* s = openExitScreen();
         fill(s, name, email, message, friendName, friendEmail);
         const QString messageBefore = s->MessageText();
-        testing::click(s->cmdSubmit);
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
 
         if (refusal.isEmpty()) {
             QVERIFY(seams().messages->shown.isEmpty());
@@ -195,11 +201,11 @@ private slots:
             QVERIFY(seams().shell->opened.isEmpty());
         }
         // The boxes keep what the user left in them; the entries are kept trimmed.
-        QCOMPARE(s->txtName->text(), name);
-        QCOMPARE(s->txtEmail->text(), email);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), name);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), email);
         QCOMPARE(s->MessageText(), messageBefore);
-        QCOMPARE(s->txtFriendName->text(), friendName);
-        QCOMPARE(s->txtFriendEmail->text(), friendEmail);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendName")->text(), friendName);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendEmail")->text(), friendEmail);
         QCOMPARE(shell::TellAFriend().strReferName, shell::TrimSpaces(name));
         QCOMPARE(shell::TellAFriend().strReferEmail, shell::TrimSpaces(email));
         QCOMPARE(shell::TellAFriend().strReferMessage, shell::TrimSpaces(messageBefore));
@@ -233,7 +239,7 @@ private slots:
         QFETCH(QByteArray, expected);
         shell::frmExitScreen* s = openExitScreen();
         QVERIFY(typeIn(s, name, QStringLiteral("ann@x.org"), message, friendName, QStringLiteral("bob@y.org")));
-        testing::click(s->cmdSubmit);
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(seams().shell->opened.size(), 1);
         const QByteArray opened = seams().shell->opened[0].toLatin1();
@@ -263,8 +269,8 @@ private slots:
         shell::frmExitScreen* s = openExitScreen();
         QVERIFY(typeIn(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
                        QStringLiteral("c@d.e")));
-        testing::click(s->cmdSubmit);
-        testing::click(s->cmdSubmit);
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
         QCOMPARE(seams().shell->opened.size(), 2);
         QCOMPARE(seams().shell->opened[0], seams().shell->opened[1]);
         QVERIFY(seams().messages->shown.isEmpty());
@@ -296,16 +302,17 @@ private slots:
         QVERIFY(typeIn(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Hello"),
                        QStringLiteral("Bob"), QStringLiteral("c@d.e")));
         if (box.isEmpty()) {
-            QVERIFY(pasteInto(s, s->txtName, longText(100)));
-            QVERIFY(pasteInto(s, s->txtEmail, longText(254, QStringLiteral("a@b.c"))));
-            QVERIFY(pasteInto(s, s->txtMessage, longText(2000)));
-            QVERIFY(pasteInto(s, s->txtFriendName, longText(100)));
-            QVERIFY(pasteInto(s, s->txtFriendEmail, longText(254, QStringLiteral("c@d.e"))));
+            QVERIFY(pasteInto(s, testing::control<QLineEdit>(s, "txtName"), longText(100)));
+            QVERIFY(pasteInto(s, testing::control<QLineEdit>(s, "txtEmail"), longText(254, QStringLiteral("a@b.c"))));
+            QVERIFY(pasteInto(s, testing::control<QPlainTextEdit>(s, "txtMessage"), longText(2000)));
+            QVERIFY(pasteInto(s, testing::control<QLineEdit>(s, "txtFriendName"), longText(100)));
+            QVERIFY(
+                pasteInto(s, testing::control<QLineEdit>(s, "txtFriendEmail"), longText(254, QStringLiteral("c@d.e"))));
         } else {
             const bool email = box.endsWith(QLatin1String("Email"));
             QVERIFY(pasteInto(s, s->findChild<QWidget*>(box), longText(characters, email ? "x@y.z" : "")));
         }
-        testing::click(s->cmdSubmit);
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
         if (!refusal.isEmpty()) {
             QCOMPARE(shownTexts(), QStringList{refusal});
             QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
@@ -354,35 +361,36 @@ private slots:
     void placeholdersGoAndComeBackWithTheFocus()
     {
         shell::frmExitScreen* s = openExitScreen();
-        testing::clickInto(s->txtName);
-        QCOMPARE(focused(s), s->txtName);
-        QCOMPARE(s->txtName->text(), QString());
-        QTest::keyClick(s->txtName, Qt::Key_Tab);
-        QCOMPARE(focused(s), s->txtEmail);
-        QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
-        QCOMPARE(s->txtEmail->text(), QString());
-        QTest::keyClicks(s->txtEmail, QStringLiteral("a@b.c"));
-        QTest::keyClick(s->txtEmail, Qt::Key_Tab);
-        QCOMPARE(s->txtEmail->text(), QStringLiteral("a@b.c"));
-        QCOMPARE(focused(s), s->txtFriendName);
-        QCOMPARE(s->txtFriendName->text(), QString());
-        QTest::keyClicks(s->txtFriendName, QStringLiteral("   "));
-        QTest::keyClick(s->txtFriendName, Qt::Key_Tab);
-        QCOMPARE(s->txtFriendName->text(), QStringLiteral("Friend's Name"));  // blank counts as empty
-        QCOMPARE(focused(s), s->txtFriendEmail);
-        QCOMPARE(s->txtFriendEmail->text(), QString());
+        testing::clickInto(testing::control<QLineEdit>(s, "txtName"));
+        QCOMPARE(focused(s), testing::control<QLineEdit>(s, "txtName"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QString());
+        QTest::keyClick(testing::control<QLineEdit>(s, "txtName"), Qt::Key_Tab);
+        QCOMPARE(focused(s), testing::control<QLineEdit>(s, "txtEmail"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QStringLiteral("Your Name"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), QString());
+        QTest::keyClicks(testing::control<QLineEdit>(s, "txtEmail"), QStringLiteral("a@b.c"));
+        QTest::keyClick(testing::control<QLineEdit>(s, "txtEmail"), Qt::Key_Tab);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), QStringLiteral("a@b.c"));
+        QCOMPARE(focused(s), testing::control<QLineEdit>(s, "txtFriendName"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendName")->text(), QString());
+        QTest::keyClicks(testing::control<QLineEdit>(s, "txtFriendName"), QStringLiteral("   "));
+        QTest::keyClick(testing::control<QLineEdit>(s, "txtFriendName"), Qt::Key_Tab);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendName")->text(),
+                 QStringLiteral("Friend's Name")); // blank counts as empty
+        QCOMPARE(focused(s), testing::control<QLineEdit>(s, "txtFriendEmail"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtFriendEmail")->text(), QString());
 
         // The placeholder in blanks counts as the placeholder; a box holding something else keeps it.
-        QVERIFY(testing::typeInto(s->txtName, QStringLiteral(" Your Name  ")));
-        testing::clickInto(s->txtEmail);
-        QCOMPARE(s->txtName->text(), QStringLiteral(" Your Name  "));
-        testing::clickInto(s->txtName);
-        QCOMPARE(s->txtName->text(), QString());
-        testing::clickInto(s->txtEmail);
-        QVERIFY(testing::typeInto(s->txtName, QStringLiteral("your name")));
-        testing::clickInto(s->txtEmail);
-        testing::clickInto(s->txtName);
-        QCOMPARE(s->txtName->text(), QStringLiteral("your name"));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(s, "txtName"), QStringLiteral(" Your Name  ")));
+        testing::clickInto(testing::control<QLineEdit>(s, "txtEmail"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QStringLiteral(" Your Name  "));
+        testing::clickInto(testing::control<QLineEdit>(s, "txtName"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QString());
+        testing::clickInto(testing::control<QLineEdit>(s, "txtEmail"));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(s, "txtName"), QStringLiteral("your name")));
+        testing::clickInto(testing::control<QLineEdit>(s, "txtEmail"));
+        testing::clickInto(testing::control<QLineEdit>(s, "txtName"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QStringLiteral("your name"));
     }
 
     void messageBoxOrProgramSwitchIsNoEnteringOrLeaving_data()
@@ -396,34 +404,34 @@ private slots:
         QFETCH(int, reason);
         shell::frmExitScreen* s = openExitScreen();
         QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
-        QApplication::sendEvent(s->txtName, &in);
-        QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
-        testing::clickInto(s->txtEmail);  // entering it empties it
-        QCOMPARE(s->txtEmail->text(), QString());
+        QApplication::sendEvent(testing::control<QLineEdit>(s, "txtName"), &in);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QStringLiteral("Your Name"));
+        testing::clickInto(testing::control<QLineEdit>(s, "txtEmail")); // entering it empties it
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), QString());
         QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
-        QApplication::sendEvent(s->txtEmail, &out);
-        QCOMPARE(s->txtEmail->text(), QString());
+        QApplication::sendEvent(testing::control<QLineEdit>(s, "txtEmail"), &out);
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), QString());
     }
 
     void tabReachesTheHiddenMessageBox()
     {
         shell::frmExitScreen* s = openExitScreen();
-        testing::clickInto(s->txtFriendEmail);
-        QTest::keyClick(s->txtFriendEmail, Qt::Key_Tab);
-        QCOMPARE(focused(s), s->cmdSubmit);
-        QTest::keyClick(s->cmdSubmit, Qt::Key_Tab);
-        QCOMPARE(focused(s), s->txtMessage);
+        testing::clickInto(testing::control<QLineEdit>(s, "txtFriendEmail"));
+        QTest::keyClick(testing::control<QLineEdit>(s, "txtFriendEmail"), Qt::Key_Tab);
+        QCOMPARE(focused(s), testing::control<QPushButton>(s, "cmdSubmit"));
+        QTest::keyClick(testing::control<QPushButton>(s, "cmdSubmit"), Qt::Key_Tab);
+        QCOMPARE(focused(s), testing::control<QPlainTextEdit>(s, "txtMessage"));
         QCOMPARE(s->MessageText(), QStringLiteral("Your Message\r\n"));  // not its placeholder: kept
-        QTest::keyClick(s->txtMessage, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(s->txtMessage, Qt::Key_Delete);
+        QTest::keyClick(testing::control<QPlainTextEdit>(s, "txtMessage"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(testing::control<QPlainTextEdit>(s, "txtMessage"), Qt::Key_Delete);
         QCOMPARE(s->MessageText(), QString());
-        QTest::keyClick(s->txtMessage, Qt::Key_Tab);  // leaves it: no tab typed in
-        QVERIFY(focused(s) != s->txtMessage);
+        QTest::keyClick(testing::control<QPlainTextEdit>(s, "txtMessage"), Qt::Key_Tab); // leaves it: no tab typed in
+        QVERIFY(focused(s) != testing::control<QPlainTextEdit>(s, "txtMessage"));
         QCOMPARE(s->MessageText(), QStringLiteral("Your Message"));
 
         QVERIFY(typeIn(s, QStringLiteral("Ann"), QStringLiteral("a@b.c"), kUntouched, QStringLiteral("Bob"),
                        QStringLiteral("c@d.e")));
-        testing::click(s->cmdSubmit);
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Please Enter Your Message")});
         QVERIFY(seams().shell->opened.isEmpty());
     }
@@ -442,7 +450,9 @@ private slots:
         QVERIFY(edit);
         testing::clickInto(edit);
         // Wherever the box leaves the focus, it comes back to the address box.
-        seams().messages->whileShown = [s] { s->cmdClose->setFocus(Qt::OtherFocusReason); };
+        seams().messages->whileShown = [s] {
+            testing::control<QPushButton>(s, "cmdClose")->setFocus(Qt::OtherFocusReason);
+        };
         QTest::keyClicks(edit, QStringLiteral("a b"));
         QCOMPARE(edit->text(), QStringLiteral("ab"));
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Email Address Cannot Contain Space")});
@@ -454,9 +464,9 @@ private slots:
         QCOMPARE(focused(s), edit);
 
         // The name boxes take spaces.
-        testing::clickInto(s->txtName);
-        QTest::keyClicks(s->txtName, QStringLiteral("A B"));
-        QCOMPARE(s->txtName->text(), QStringLiteral("A B"));
+        testing::clickInto(testing::control<QLineEdit>(s, "txtName"));
+        QTest::keyClicks(testing::control<QLineEdit>(s, "txtName"), QStringLiteral("A B"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtName")->text(), QStringLiteral("A B"));
         QCOMPARE(seams().messages->shown.size(), 1);
     }
 
@@ -464,12 +474,12 @@ private slots:
     {
         shell::frmExitScreen* s = openExitScreen();
         QVERIFY(typeIn(s, QStringLiteral("Ann"), QString(), kUntouched, QStringLiteral("Bob"), QStringLiteral("c@d.e")));
-        testing::clickInto(s->txtEmail);
+        testing::clickInto(testing::control<QLineEdit>(s, "txtEmail"));
         QGuiApplication::clipboard()->setText(QStringLiteral("a b@c.d"));
         QVERIFY(testing::key(Qt::Key_V, Qt::ControlModifier));
-        QCOMPARE(s->txtEmail->text(), QStringLiteral("a b@c.d"));
+        QCOMPARE(testing::control<QLineEdit>(s, "txtEmail")->text(), QStringLiteral("a b@c.d"));
         QVERIFY(seams().messages->shown.isEmpty());
-        testing::click(s->cmdSubmit);
+        testing::click(testing::control<QPushButton>(s, "cmdSubmit"));
         QCOMPARE(seams().shell->opened.size(), 1);
         QVERIFY(seams().shell->opened[0].contains(QStringLiteral("&taf2=a%20b%40c.d&")));
     }

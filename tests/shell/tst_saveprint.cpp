@@ -1,4 +1,5 @@
 // Save and Print of the querent bar.
+#include "FindControl.h"
 #include "FullDisk.h"
 #include "EnvironmentKept.h"
 #include "TestMain.h"
@@ -31,7 +32,7 @@ namespace {
 shell::frmMDI* openMain()
 {
     shell::frmMDI* mdi = testing::openMain();
-    mdi->picTop->show();
+    testing::control<QWidget>(mdi, "picTop")->show();
     return mdi;
 }
 
@@ -104,7 +105,7 @@ private slots:
         showReading();
         const QString path = dir.filePath(QStringLiteral("two.slv"));
         seams().files->answers.enqueue(path);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QCOMPARE(readAll(path), tarot::ComposeReadingFile(tarot::State().Shown));
         const platform::FileDialogRequest& r = seams().files->requests.constFirst();
         QCOMPARE(r.title, QStringLiteral("Selvanthe"));
@@ -115,14 +116,14 @@ private slots:
         // Twice in a row: two complete files.
         const QString second = dir.filePath(QStringLiteral("again.slv"));
         seams().files->answers.enqueue(second);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QCOMPARE(readAll(second), readAll(path));
     }
 
     void saveWithoutAReadingSaysSo()
     {
         auto* mdi = openMain();
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Information);
         QVERIFY(seams().files->requests.isEmpty());
@@ -133,14 +134,14 @@ private slots:
         auto* mdi = openMain();
         showReading();
         // Cancel: nothing at all.
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QVERIFY(seams().messages->shown.isEmpty());
 
         seams().files->answers.enqueue(dir.filePath(QStringLiteral("bare")));
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("bare.slv"))));
         seams().files->answers.enqueue(dir.filePath(QStringLiteral("x.txt")));
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("x.txt"))));
 
         // A name the file cannot take (a folder stands there): a critical message, what stood there
@@ -149,7 +150,7 @@ private slots:
         const QString taken = target.filePath(QStringLiteral("taken.slv"));
         QVERIFY(QDir().mkdir(taken));
         seams().files->answers.enqueue(taken);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
         QVERIFY(QFileInfo(taken).isDir());
@@ -180,7 +181,8 @@ private slots:
         auto* mdi = openMain();
         showReading();
         seams().files->answers.enqueue(path);
-        QVERIFY2(disk.whileFull(0, [&] { testing::click(mdi->cmdSave); }), qPrintable(disk.road()));
+        QVERIFY2(disk.whileFull(0, [&] { testing::click(testing::control<QPushButton>(mdi, "cmdSave")); }),
+                 qPrintable(disk.road()));
         QCOMPARE(readAll(path), earlier);
         QCOMPARE(QFile::exists(path), !earlier.isEmpty());
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -191,7 +193,7 @@ private slots:
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
 
         seams().files->answers.enqueue(path);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(readAll(path), tarot::ComposeReadingFile(tarot::State().Shown));
     }
@@ -202,24 +204,26 @@ private slots:
         auto printer = std::make_unique<RecordingPrinter>();
         RecordingPrinter* p = printer.get();
         platform::setPrinting(std::move(printer));
-        mdi->RTB->SetSelFontName(QStringLiteral("Courier"));
-        mdi->RTB->SetSelBold(true);
-        mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card\r\nThe Sun"));
-        testing::click(mdi->cmdPrint);
-        testing::click(mdi->cmdPrint);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelFontName(QStringLiteral("Courier"));
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelBold(true);
+        testing::control<platform::RichTextBox>(mdi, "RTB")
+            ->SetSelText(QStringLiteral("Spread Type - One Card\r\nThe Sun"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         const QString line = QStringLiteral("Report Generated By www.selvanthe.example");
         const QString expected = line + "\n\nSpread Type - One Card\nThe Sun\n\n" + line;
         QCOMPARE(p->texts, (QStringList{expected, expected}));
-        QCOMPARE(p->fonts[0].family(), mdi->rtb1->font().family());
+        QCOMPARE(p->fonts[0].family(), testing::control<platform::RichTextBox>(mdi, "rtb1")->font().family());
         QCOMPARE(p->fonts[0].pointSizeF(), 9.75);
-        QCOMPARE(mdi->RTB->Text(), QStringLiteral("Spread Type - One Card\r\nThe Sun"));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
+                 QStringLiteral("Spread Type - One Card\r\nThe Sun"));
 
-        mdi->RTB->clear();
-        testing::click(mdi->cmdPrint);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->clear();
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QCOMPARE(p->texts.last(), line + "\n\n\n\n" + line);
 
         p->fail = true;
-        testing::click(mdi->cmdPrint);
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
         QVERIFY(seams().messages->shown[0].text.contains(QStringLiteral("No printer")));
@@ -230,8 +234,8 @@ private slots:
         auto* mdi = openMain();
         const QString pdf = qEnvironmentVariable("KEEP_PDF", dir.filePath(QStringLiteral("reading.pdf")));
         platform::setPrinting(platform::makePdfPrinting(pdf));
-        mdi->RTB->SetSelText(QStringLiteral("Spread Type - Zodiac Spread"));
-        testing::click(mdi->cmdPrint);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelText(QStringLiteral("Spread Type - Zodiac Spread"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QVERIFY(readAll(pdf).startsWith("%PDF"));
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
@@ -255,8 +259,8 @@ private slots:
         QStringList reading;
         for (int i = 1; i <= 150; ++i)
             reading << QStringLiteral("Position %1 of the reading").arg(i);
-        mdi->RTB->SetSelText(reading.join(QStringLiteral("\r\n")));
-        testing::click(mdi->cmdPrint);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelText(reading.join(QStringLiteral("\r\n")));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QVERIFY(seams().messages->shown.isEmpty());
         const QString line = QStringLiteral("Report Generated By www.selvanthe.example");
         QCOMPARE(pdfLines(pdf), QStringList{line} + reading + QStringList{line});
@@ -329,8 +333,8 @@ private slots:
         print.state.acceptingJobs = queueState != QLatin1String("refusing");
         print.state.message = queueSays;
         print.refusal = refusal;
-        mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card"));
-        testing::click(mdi->cmdPrint);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelText(QStringLiteral("Spread Type - One Card"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         if (message.isEmpty()) {
             QVERIFY(seams().messages->shown.isEmpty());
         } else {
@@ -363,8 +367,8 @@ private slots:
         auto* mdi = openMain();
         platform::setPrinting(platform::makeDefaultPrinting());
         seams().print->queues = {QStringLiteral("Office")};
-        mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card"));
-        QVERIFY2(disk.whileFull(4096, [&] { testing::click(mdi->cmdPrint); }),
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelText(QStringLiteral("Spread Type - One Card"));
+        QVERIFY2(disk.whileFull(4096, [&] { testing::click(testing::control<QPushButton>(mdi, "cmdPrint")); }),
                  qPrintable(disk.road()));
         QCOMPARE(seams().print->jobs.size(), 0);
         QCOMPARE(seams().messages->shown.size(), 1);
@@ -374,7 +378,7 @@ private slots:
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
         QVERIFY(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 
-        testing::click(mdi->cmdPrint);
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(seams().print->jobs.size(), 1);
         QVERIFY(seams().print->jobs[0].pdf.size() > 4096);
@@ -392,8 +396,8 @@ private slots:
         auto* mdi = openMain();
         platform::setPrinting(platform::makeDefaultPrinting());
         seams().print->queues = {QStringLiteral("Office")};
-        mdi->RTB->SetSelText(QStringLiteral("Spread Type - One Card"));
-        testing::click(mdi->cmdPrint);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelText(QStringLiteral("Spread Type - One Card"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(seams().print->jobs.size(), 1);
         const QString handed = seams().print->jobs[0].file;
@@ -411,8 +415,8 @@ private slots:
         RecordingPrinter* p = printer.get();
         platform::setPrinting(std::move(printer));
         shell::BusyScope busy;
-        testing::click(mdi->cmdSave);
-        testing::click(mdi->cmdPrint);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
         QVERIFY(seams().files->requests.isEmpty());
         QVERIFY(p->texts.isEmpty());
     }

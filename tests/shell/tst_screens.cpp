@@ -3,6 +3,7 @@
 // screen, each tool window lies where the work area shows it or can scroll to it and clear of the reading
 // pane, every label shows its whole text, every caption reads on its button, every frame keeps its title
 // and border clear.
+#include "FindControl.h"
 #include "ScreenCheck.h"
 #include "TestMain.h"
 #include "UserInput.h"
@@ -142,13 +143,13 @@ class TestScreens : public QObject {
     // The tarot tool from its button to the set-up screen, through the entry and querent screens.
     tarot::frmTarotFront* querent()
     {
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         auto* entry = platform::Forms::Peek<tarot::frmTarotOpen>();
         if (!entry)
             return nullptr;
         entry->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
         look(QStringLiteral("tarot entry"), entry);
-        testing::click(entry->cmdContd);
+        testing::click(testing::control<QPushButton>(entry, "cmdContd"));
         return platform::Forms::Peek<tarot::frmTarotFront>();
     }
 
@@ -159,12 +160,12 @@ class TestScreens : public QObject {
             return nullptr;
         if (spread == 0)
             look(QStringLiteral("querent"), front);
-        if (!testing::typeInto(front->txtName, QStringLiteral("Marguerite Delacroix")) ||
-            !testing::typeInto(front->txtCountry, QStringLiteral("United Kingdom")))
+        if (!testing::typeInto(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Marguerite Delacroix")) ||
+            !testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), QStringLiteral("United Kingdom")))
             return nullptr;
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         auto* setup = platform::Forms::Peek<tarot::frmTarot>();
-        if (setup && !testing::clickEntry(setup->lstOption, spread))
+        if (setup && !testing::clickEntry(testing::control<QListWidget>(setup, "lstOption"), spread))
             return nullptr;
         return setup;
     }
@@ -174,9 +175,10 @@ class TestScreens : public QObject {
     void centred(const QString& state, const platform::Form* form)
     {
         const QWidget* frame = form->frame();
-        const QWidget* viewport = mdi->mdiArea->viewport();
+        const QWidget* viewport = testing::control<QMdiArea>(mdi, "mdiArea")->viewport();
         const QPoint at = frame->mapTo(viewport, QPoint(0, 0)) +
-                          QPoint(mdi->mdiArea->horizontalScrollBar()->value(), mdi->mdiArea->verticalScrollBar()->value());
+                          QPoint(testing::control<QMdiArea>(mdi, "mdiArea")->horizontalScrollBar()->value(),
+                                 testing::control<QMdiArea>(mdi, "mdiArea")->verticalScrollBar()->value());
         const int room = viewport->width();
         const int wanted = frame->width() <= room ? (room - frame->width()) / 2 : 0;
         if (std::abs(at.x() - wanted) > 1 || at.y() != 0)
@@ -196,7 +198,7 @@ class TestScreens : public QObject {
             return;
         look(state, layout);
         int shown = 0;
-        for (platform::PictureBox* place : layout->p)
+        for (platform::PictureBox* place : testing::controls<platform::PictureBox>(layout, "p"))
             shown += place->isVisibleTo(layout) ? 1 : 0;
         expect(shown == tarot::catalogue::SpreadCards(spread),
                state + QStringLiteral(": %1 card places on view").arg(shown));
@@ -227,7 +229,7 @@ private slots:
             auto* about = platform::Forms::Peek<shell::frmAbout>();
             QVERIFY(about);
             lookAtTopLevel(QStringLiteral("about box"), about);
-            testing::click(about->cmdOK);
+            testing::click(testing::control<QPushButton>(about, "cmdOK"));
         });
         QVERIFY(testing::chooseMenu(mdi->findChild<QAction*>(QStringLiteral("mnuAbout"))));
         expect(!platform::Forms::IsLoaded(QStringLiteral("frmAbout")), QStringLiteral("about box still open"));
@@ -237,11 +239,11 @@ private slots:
             start(screen);
             faults = before;
             seams().random->values.enqueue(message / 4.0 + 0.1);
-            testing::click(mdi->cmdMdiExit);
+            testing::click(testing::control<QPushButton>(mdi, "cmdMdiExit"));
             auto* exitScreen = platform::Forms::Peek<shell::frmExitScreen>();
             QVERIFY(exitScreen);
             lookAtTopLevel(QStringLiteral("exit screen, message %1").arg(message), exitScreen);
-            messages << exitScreen->Label2->text();
+            messages << testing::control<platform::Label>(exitScreen, "Label2")->text();
         }
         QCOMPARE(messages.size(), 4);
         QVERIFY2(noFaults(), "see the faults above");
@@ -262,25 +264,25 @@ private slots:
             for (const QString& f : testing::ControlFaults(setup))
                 faults << QStringLiteral("set-up, ") + name + QStringLiteral(": ") + f;
             scriptRandom();
-            testing::click(setup->cmdAuto);
+            testing::click(testing::control<QPushButton>(setup, "cmdAuto"));
             lookAtLayout(QStringLiteral("AutoCast ") + name, spread);
 
             const QString file = files.filePath(QStringLiteral("reading%1.slv").arg(spread));
             seams().files->answers.enqueue(file);
-            testing::click(mdi->cmdSave);
+            testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
             tarot::frmTarotFront* front = querent();
             QVERIFY(front);
             for (const char* time : {"first", "second"}) {
                 seams().files->answers.enqueue(file);
                 // The reading opened first lies over the querent screen: the user minimises it.
-                QVERIFY(testing::uncover(front->cmdOpen));
-                testing::click(front->cmdOpen);
+                QVERIFY(testing::uncover(testing::control<QPushButton>(front, "cmdOpen")));
+                testing::click(testing::control<QPushButton>(front, "cmdOpen"));
                 lookAtLayout(QStringLiteral("%1 Open ").arg(QLatin1String(time)) + name, spread);
             }
 
             setup = setUp(spread);
             QVERIFY(setup);
-            testing::click(setup->cmdManual);
+            testing::click(testing::control<QPushButton>(setup, "cmdManual"));
             auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
             QVERIFY2(manual, qPrintable(name));
             const int count = tarot::catalogue::SpreadCards(spread);
@@ -289,7 +291,7 @@ private slots:
                     look(QStringLiteral("manual, last pick ") + name, manual);
                     seams().scheduler->immediate = false;
                 }
-                testing::click(manual->p[static_cast<size_t>(pick)]);
+                testing::click(testing::control<platform::Clickable>(manual, "p", pick));
             }
             // While the deal waits, its message lies over some backs by design, and the input is held.
             look(QStringLiteral("manual, waiting ") + name, manual, QRegularExpression(QStringLiteral("^p\\(\\d+\\) covered at its middle by Label1\\(")));
@@ -314,29 +316,30 @@ private slots:
         const QString question = QStringLiteral("Will the house by the river, the one my grandmother left to the "
                                                 "three of us, still be ours when the year turns, and should I be "
                                                 "the one to keep it?");
-        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Marguerite Delacroix")));
-        QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("United Kingdom")));
-        QVERIFY(testing::typeInto(front->txtQuestion, question));
-        testing::click(front->cmdNext);
+        QVERIFY(
+            testing::typeInto(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Marguerite Delacroix")));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), QStringLiteral("United Kingdom")));
+        QVERIFY(testing::typeInto(testing::control<QPlainTextEdit>(front, "txtQuestion"), question));
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         auto* setup = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(setup);
-        QVERIFY(testing::clickEntry(setup->lstOption, 1));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setup, "lstOption"), 1));
         scriptRandom();
-        testing::click(setup->cmdAuto);
+        testing::click(testing::control<QPushButton>(setup, "cmdAuto"));
         auto* layout = platform::Forms::Peek<tarot::frmAuto>();
         QVERIFY(layout);
         look(QStringLiteral("reading"), layout);
 
         // The bar shows what a box holding the question from its first word shows.
-        QLineEdit probe(mdi->picTop);
-        probe.setFont(mdi->txtQ->font());
-        probe.setPalette(mdi->txtQ->palette());
-        probe.setReadOnly(mdi->txtQ->isReadOnly());
-        probe.setGeometry(mdi->txtQ->geometry());
+        QLineEdit probe(testing::control<QWidget>(mdi, "picTop"));
+        probe.setFont(testing::control<QLineEdit>(mdi, "txtQ")->font());
+        probe.setPalette(testing::control<QLineEdit>(mdi, "txtQ")->palette());
+        probe.setReadOnly(testing::control<QLineEdit>(mdi, "txtQ")->isReadOnly());
+        probe.setGeometry(testing::control<QLineEdit>(mdi, "txtQ")->geometry());
         probe.setText(question);
         probe.setCursorPosition(0);
-        QCOMPARE(mdi->txtQ->text(), question);
-        expect(mdi->txtQ->grab().toImage() == probe.grab().toImage(),
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtQ")->text(), question);
+        expect(testing::control<QLineEdit>(mdi, "txtQ")->grab().toImage() == probe.grab().toImage(),
                QStringLiteral("the querent bar does not show the start of the question"));
 
         const int width = mdi->width();
@@ -364,14 +367,14 @@ private slots:
         tarot::frmTarot* setup = setUp(spread);
         QVERIFY(setup);
         scriptRandom();
-        testing::click(setup->cmdAuto);
+        testing::click(testing::control<QPushButton>(setup, "cmdAuto"));
         const QString file = files.filePath(QStringLiteral("road.slv"));
         seams().files->answers.enqueue(file);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         tarot::frmTarotFront* front = querent();
         QVERIFY(front);
         seams().files->answers.enqueue(file);
-        testing::click(front->cmdOpen);
+        testing::click(testing::control<QPushButton>(front, "cmdOpen"));
         lookAtLayout(QStringLiteral("opened"), spread);
         auto* reading = platform::Forms::Peek<tarot::frmAuto>();
         QVERIFY(reading);
@@ -381,14 +384,15 @@ private slots:
             2000));
         look(QStringLiteral("querent after an Open"), front);
         centred(QStringLiteral("querent after an Open"), front);
-        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Marguerite Delacroix")));
-        QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("United Kingdom")));
-        testing::click(front->cmdNext);
+        QVERIFY(
+            testing::typeInto(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Marguerite Delacroix")));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), QStringLiteral("United Kingdom")));
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         setup = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(setup);
         look(QStringLiteral("set-up after an Open"), setup);
         centred(QStringLiteral("set-up after an Open"), setup);
-        testing::click(setup->cmdManual);
+        testing::click(testing::control<QPushButton>(setup, "cmdManual"));
         auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
         QVERIFY(manual);
         look(QStringLiteral("manual after an Open"), manual);
@@ -415,7 +419,7 @@ private slots:
         tarot::frmTarot* setup = setUp(spread);
         QVERIFY(setup);
         scriptRandom();
-        testing::click(setup->cmdAuto);
+        testing::click(testing::control<QPushButton>(setup, "cmdAuto"));
         auto* layout = platform::Forms::Peek<tarot::frmAuto>();
         QVERIFY(layout);
         processEvents();
@@ -426,10 +430,10 @@ private slots:
         QCOMPARE(layout->frame()->pos(), QPoint(0, 0));
 
         QRect cards;
-        for (const platform::PictureBox* place : layout->p)
+        for (const platform::PictureBox* place : testing::controls<platform::PictureBox>(layout, "p"))
             if (place->isVisibleTo(layout))
                 cards |= place->geometry();
-        const QScrollArea* area = layout->scrClient;
+        const QScrollArea* area = testing::control<QScrollArea>(layout, "scrClient");
         const QSize shown = area->viewport()->size();
         QCOMPARE(area->horizontalScrollBar()->maximum(), std::max(0, cards.right() + 1 - shown.width()));
         QCOMPARE(area->verticalScrollBar()->maximum(), std::max(0, cards.bottom() + 1 - shown.height()));
@@ -442,25 +446,25 @@ private slots:
         QFETCH(QSize, screen);
         start(screen);
         for (int spread = 0; spread < 5; ++spread) {
-            testing::click(mdi->cmdSelectOption[0]);
+            testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 0));
             auto* entry = platform::Forms::Peek<runes::frmRunesReadingEntry>();
             QVERIFY(entry);
             look(QStringLiteral("runes entry"), entry);
-            testing::click(entry->cmdNext);
+            testing::click(testing::control<QPushButton>(entry, "cmdNext"));
             auto* set = platform::Forms::Peek<runes::frmRunesReadingSelect>();
             QVERIFY(set);
             look(QStringLiteral("rune set"), set);
-            testing::click(set->lblInfo[static_cast<size_t>(spread)]);
+            testing::click(testing::control<platform::Clickable>(set, "lblInfo", spread));
             auto* spreads = platform::Forms::Peek<runes::frmRunesReadingSpread>();
             QVERIFY(spreads);
             look(QStringLiteral("runes spread"), spreads);
             // The spread screen's cells are in grid order; find the cell that stores this spread.
             scriptRandom();
-            testing::click(spreads->lblInfo[static_cast<size_t>(4 - spread)]);
+            testing::click(testing::control<platform::Clickable>(spreads, "lblInfo", 4 - spread));
             auto* result = platform::Forms::Peek<runes::frmRunesReadingResult>();
             QVERIFY(result);
             look(QStringLiteral("runes result %1").arg(runes::RuneSpreadName(runes::RuneSpread())), result);
-            testing::click(result->Command3);
+            testing::click(testing::control<QPushButton>(result, "Command3"));
         }
         // No road of the tool opens the list of all runes: it is opened straight.
         auto* all = platform::Forms::Get<runes::frmRunesReadingAll>();
@@ -476,30 +480,32 @@ private slots:
     {
         QFETCH(QSize, screen);
         start(screen);
-        testing::click(mdi->cmdSelectOption[2]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 2));
         auto* details = platform::Forms::Peek<runictarot::frmRunicTarotMain>();
         QVERIFY(details);
         look(QStringLiteral("runic tarot details"), details);
         for (const SignDate& d : kSignDates) {
-            QVERIFY(testing::typeInto(details->txtName, QStringLiteral("Marguerite Delacroix")));
-            QVERIFY(testing::chooseEntry(details->cmbDate, d.day - 1));
-            QVERIFY(testing::chooseEntry(details->cmbMonth, runictarot::monthIndex(QString::fromLatin1(d.month))));
-            testing::click(details->cmdRunicAstrology);
+            QVERIFY(testing::typeInto(testing::control<QLineEdit>(details, "txtName"),
+                                      QStringLiteral("Marguerite Delacroix")));
+            QVERIFY(testing::chooseEntry(testing::control<QComboBox>(details, "cmbDate"), d.day - 1));
+            QVERIFY(testing::chooseEntry(testing::control<QComboBox>(details, "cmbMonth"),
+                                         runictarot::monthIndex(QString::fromLatin1(d.month))));
+            testing::click(testing::control<QPushButton>(details, "cmdRunicAstrology"));
             QCOMPARE(runictarot::State().SunSign, QString::fromLatin1(d.sign));
             auto* reading = platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
             QVERIFY(reading);
             for (int tab = 0; tab < 2; ++tab) {
-                QVERIFY(testing::clickTab(reading->SSTab1, tab));
+                QVERIFY(testing::clickTab(testing::control<QTabWidget>(reading, "SSTab1"), tab));
                 look(QStringLiteral("%1 tab %2").arg(QLatin1String(d.sign)).arg(tab), reading);
             }
             if (d.sign == kSignDates[0].sign) {
-                testing::click(reading->cmdPrint);
+                testing::click(testing::control<QPushButton>(reading, "cmdPrint"));
                 auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
                 QVERIFY(report);
                 lookAtTopLevel(QStringLiteral("report"), report);
                 report->close();
             }
-            testing::click(reading->cmdBack);
+            testing::click(testing::control<QPushButton>(reading, "cmdBack"));
         }
         QVERIFY2(noFaults(), "see the faults above");
     }

@@ -1,4 +1,5 @@
 // Start-up with its single-instance guard, the update reminder, and the end of the program.
+#include "FindControl.h"
 #include "EnvironmentKept.h"
 #include "TestMain.h"
 
@@ -413,7 +414,7 @@ private slots:
         auto* startup = platform::Forms::Get<shell::frmStartup>();
         QVERIFY(startup->continuesRunning());
         QCOMPARE(startup->windowTitle(), QStringLiteral("Selvanthe v1.15"));
-        QCOMPARE(startup->lblStartupCaption->text(), QStringLiteral("Selvanthe v1.15"));
+        QCOMPARE(testing::control<QLabel>(startup, "lblStartupCaption")->text(), QStringLiteral("Selvanthe v1.15"));
         QVERIFY(!startup->isVisible());
         QVERIFY(!storedDate().isEmpty());
         auto* mdi = shell::MDI();

@@ -1,4 +1,5 @@
 // The tool switch behind the three tool buttons and the three welcome links.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "Roads.h"
 #include "UserInput.h"
@@ -55,7 +56,7 @@ private slots:
         for (const QString& name : testing::toolWindowNames())
             platform::Forms::Get(name)->Show();
         log.clear();
-        testing::click(mdi->cmdSelectOption[2]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 2));
         QCOMPARE(unloads(log),
                  (QStringList{"frmRunesReadingAll", "frmRunesReadingEntry", "frmRunesReadingResult",
                               "frmRunesReadingSelect", "frmRunesReadingSpread", "frmRunicTarotDisplay",
@@ -91,26 +92,26 @@ private slots:
         if (situation.startsWith(QLatin1String("tarot"))) {
             platform::Forms::Get(QStringLiteral("frmTarot"));
             platform::Forms::Get(QStringLiteral("frmAuto"))->Show();
-            mdi->picMain->hide();
-            mdi->picTop->show();
-            mdi->picRight->show();
+            testing::control<QWidget>(mdi, "picMain")->hide();
+            testing::control<QWidget>(mdi, "picTop")->show();
+            testing::control<QWidget>(mdi, "picRight")->show();
         } else if (situation.startsWith(QLatin1String("step bar"))) {
-            mdi->picRunesReadingTop->show();
+            testing::control<QWidget>(mdi, "picRunesReadingTop")->show();
         }
         log.clear();
         if (control < 3)
-            testing::click(mdi->cmdSelectOption[size_t(control)]);
+            testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", size_t(control)));
         else
-            testing::click(mdi->lblCaption[size_t(control)]);
+            testing::click(testing::control<QWidget>(mdi, "lblCaption", size_t(control)));
 
         QCOMPARE(toolWindowsLoaded(), QStringList{first});
         QCOMPARE(log.last(), QStringLiteral("load:") + first);
-        QVERIFY(mdi->picMain->isHidden());
-        QVERIFY(mdi->picRight->isHidden());
-        QVERIFY(mdi->picTop->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picRight")->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picTop")->isHidden());
         const bool runes = control % 3 == 0;
-        QCOMPARE(!mdi->picLeft->isHidden(), runes);
-        QCOMPARE(!mdi->picRunesReadingTop->isHidden(), runes);
+        QCOMPARE(!testing::control<platform::PictureBox>(mdi, "picLeft")->isHidden(), runes);
+        QCOMPARE(!testing::control<QWidget>(mdi, "picRunesReadingTop")->isHidden(), runes);
         platform::Form* window = platform::Forms::Peek(first);
         QVERIFY(window->isVisibleTo(mdi));
         const double w = window->Width();
@@ -121,8 +122,8 @@ private slots:
     void sameToolAgainStartsOver()
     {
         auto* mdi = openMain();
-        testing::click(mdi->lblCaption[4]);
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QWidget>(mdi, "lblCaption", 4));
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         QCOMPARE(log, (QStringList{"load:frmTarotOpen", "unload:frmTarotOpen", "load:frmTarotOpen"}));
     }
 
@@ -130,17 +131,17 @@ private slots:
     {
         auto* mdi = openMain();
         platform::Forms::Get(QStringLiteral("frmTarotOpen"))->Show();
-        mdi->picMain->hide();
+        testing::control<QWidget>(mdi, "picMain")->hide();
         log.clear();
         for (int i = 0; i < 3; ++i)
-            testing::click(mdi->lblCaption[size_t(i)]);
+            testing::click(testing::control<QWidget>(mdi, "lblCaption", size_t(i)));
         {
             shell::BusyScope busy;
-            testing::click(mdi->cmdSelectOption[0]);
+            testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 0));
             // The links answer only while the welcome panel is on view.
-            mdi->picMain->show();
-            testing::click(mdi->lblCaption[5]);
-            mdi->picMain->hide();
+            testing::control<QWidget>(mdi, "picMain")->show();
+            testing::click(testing::control<QWidget>(mdi, "lblCaption", 5));
+            testing::control<QWidget>(mdi, "picMain")->hide();
         }
         QVERIFY(log.isEmpty());
         QCOMPARE(toolWindowsLoaded(), QStringList{"frmTarotOpen"});
@@ -158,7 +159,7 @@ private slots:
             if (platform::Form* f = platform::Forms::Peek(QStringLiteral("frmTarotOpen")))
                 platform::Forms::Unload(f);
         });
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         QVERIFY(toolWindowsLoaded().isEmpty());
         QObject::disconnect(platform::Forms::notifier(), nullptr, mdi, nullptr);
     }

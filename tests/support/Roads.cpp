@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "Roads.h"
 
 #include "UserInput.h"
@@ -32,7 +33,7 @@ shell::frmMDI* openMain()
 
 tarot::frmTarotOpen* tarotEntry()
 {
-    click(openMain()->cmdSelectOption[1]);
+    click(testing::control<QPushButton>(openMain(), "cmdSelectOption", 1));
     return platform::Forms::Peek<tarot::frmTarotOpen>();
 }
 
@@ -42,7 +43,7 @@ tarot::frmTarotFront* tarotQuerent()
     if (!open)
         return nullptr;
     open->Timer1_Timer(); // the three seconds have passed
-    click(open->cmdContd);
+    click(testing::control<QPushButton>(open, "cmdContd"));
     return platform::Forms::Peek<tarot::frmTarotFront>();
 }
 
@@ -51,7 +52,7 @@ tarot::frmTarot* tarotSetUp()
     tarot::frmTarotFront* front = tarotQuerent();
     if (!front)
         return nullptr;
-    click(front->cmdNext);
+    click(testing::control<QPushButton>(front, "cmdNext"));
     return platform::Forms::Peek<tarot::frmTarot>();
 }
 
@@ -60,13 +61,13 @@ tarot::frmTarotManual* tarotManual()
     tarot::frmTarot* setUp = tarotSetUp();
     if (!setUp)
         return nullptr;
-    click(setUp->cmdManual);
+    click(testing::control<QPushButton>(setUp, "cmdManual"));
     return platform::Forms::Peek<tarot::frmTarotManual>();
 }
 
 runes::frmRunesReadingEntry* runesEntry()
 {
-    click(openMain()->cmdSelectOption[0]);
+    click(testing::control<QPushButton>(openMain(), "cmdSelectOption", 0));
     return platform::Forms::Peek<runes::frmRunesReadingEntry>();
 }
 
@@ -75,13 +76,13 @@ runes::frmRunesReadingSelect* runeSetScreen()
     runes::frmRunesReadingEntry* entry = runesEntry();
     if (!entry)
         return nullptr;
-    click(entry->cmdNext);
+    click(testing::control<QPushButton>(entry, "cmdNext"));
     return platform::Forms::Peek<runes::frmRunesReadingSelect>();
 }
 
 runictarot::frmRunicTarotMain* runicDetails()
 {
-    click(openMain()->cmdSelectOption[2]);
+    click(testing::control<QPushButton>(openMain(), "cmdSelectOption", 2));
     return platform::Forms::Peek<runictarot::frmRunicTarotMain>();
 }
 
@@ -90,9 +91,9 @@ runictarot::frmRunicTarotDisplay* runicReading()
     runictarot::frmRunicTarotMain* details = runicDetails();
     if (!details)
         return nullptr;
-    click(details->txtName);
+    click(testing::control<QLineEdit>(details, "txtName"));
     type(QStringLiteral("ann"));
-    click(details->cmdRunicAstrology);
+    click(testing::control<QPushButton>(details, "cmdRunicAstrology"));
     return platform::Forms::Peek<runictarot::frmRunicTarotDisplay>();
 }
 

@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "ScreenCheck.h"
 
 #include "Seams.h"
@@ -146,8 +147,13 @@ QStringList MainWindowFaults(const shell::frmMDI* mdi)
     const QRect framed = mdi->geometry().marginsAdded(seams().screen->frame);
     if (!available.contains(framed))
         faults << QStringLiteral("main window with its frame %1 outside the screen %2").arg(rect(framed), rect(available));
-    const QWidget* own[] = {mdi->PicCoBrand,         mdi->cmdMdiExit, mdi->cmdSelectOption[0], mdi->cmdSelectOption[1],
-                            mdi->cmdSelectOption[2], mdi->cmdSave,    mdi->cmdPrint};
+    const QWidget* own[] = {testing::control<QWidget>(mdi, "PicCoBrand"),
+                            testing::control<QPushButton>(mdi, "cmdMdiExit"),
+                            testing::control<QPushButton>(mdi, "cmdSelectOption", 0),
+                            testing::control<QPushButton>(mdi, "cmdSelectOption", 1),
+                            testing::control<QPushButton>(mdi, "cmdSelectOption", 2),
+                            testing::control<QPushButton>(mdi, "cmdSave"),
+                            testing::control<QPushButton>(mdi, "cmdPrint")};
     for (const QWidget* w : own)
         if (w->isVisible() && !mdi->rect().contains(in(w, mdi, w->rect())))
             faults << QStringLiteral("%1 at %2 not inside the main window %3")
@@ -155,14 +161,18 @@ QStringList MainWindowFaults(const shell::frmMDI* mdi)
     // With the welcome panel on view and no tool window, nothing lies between it and the bottom strip: no
     // empty band of the work area, no sliver of the reading pane.
     bool toolOnView = false;
-    for (const QMdiSubWindow* window : mdi->mdiArea->subWindowList())
+    for (const QMdiSubWindow* window : testing::control<QMdiArea>(mdi, "mdiArea")->subWindowList())
         toolOnView = toolOnView || window->isVisible();
-    if (mdi->picMain->isVisible() && !toolOnView) {
-        const int gap = in(mdi->PicCoBrand, mdi, mdi->PicCoBrand->rect()).top() -
-                        (in(mdi->picMain, mdi, mdi->picMain->rect()).bottom() + 1);
-        if (mdi->picRight->isVisible())
+    if (testing::control<QWidget>(mdi, "picMain")->isVisible() && !toolOnView) {
+        const int gap =
+            in(testing::control<QWidget>(mdi, "PicCoBrand"), mdi, testing::control<QWidget>(mdi, "PicCoBrand")->rect())
+                .top() -
+            (in(testing::control<QWidget>(mdi, "picMain"), mdi, testing::control<QWidget>(mdi, "picMain")->rect())
+                 .bottom() +
+             1);
+        if (testing::control<QWidget>(mdi, "picRight")->isVisible())
             faults << QStringLiteral("a sliver of the reading pane, %1 px high, below the welcome panel")
-                          .arg(mdi->picRight->height());
+                          .arg(testing::control<QWidget>(mdi, "picRight")->height());
         else if (gap > 0)
             faults << QStringLiteral("an empty band of %1 px below the welcome panel").arg(gap);
     }
@@ -173,7 +183,7 @@ QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* for
 {
     QStringList faults;
     const QWidget* frame = form->frame();
-    const QMdiArea* area = mdi->mdiArea;
+    const QMdiArea* area = testing::control<QMdiArea>(mdi, "mdiArea");
     if (!frame->isVisible())
         return {QStringLiteral("%1 not on view").arg(form->formName())};
     if (!area->isAncestorOf(frame))
@@ -194,15 +204,17 @@ QStringList ToolWindowFaults(const shell::frmMDI* mdi, const platform::Form* for
         return faults;  // the part the area does not show is brought into view by its scroll bars
     faults << QStringLiteral("%1 at %2 beyond what the work area %3 shows or scrolls to %4")
                   .arg(form->formName(), rect(at), rect(viewport->rect()), rect(reach));
-    if (mdi->picRight->isVisible() && global(frame).intersects(global(mdi->picRight)))
+    if (testing::control<QWidget>(mdi, "picRight")->isVisible() &&
+        global(frame).intersects(global(testing::control<QWidget>(mdi, "picRight"))))
         faults << QStringLiteral("%1 at %2 under the reading pane %3")
-                      .arg(form->formName(), rect(global(frame)), rect(global(mdi->picRight)));
+                      .arg(form->formName(), rect(global(frame)),
+                           rect(global(testing::control<QWidget>(mdi, "picRight"))));
     return faults;
 }
 
 QStringList NeedlessScrollBars(const shell::frmMDI* mdi)
 {
-    const QMdiArea* area = mdi->mdiArea;
+    const QMdiArea* area = testing::control<QMdiArea>(mdi, "mdiArea");
     const QRect room(QPoint(0, 0), area->contentsRect().size());
     for (const QMdiSubWindow* window : area->subWindowList())
         if (window->isVisible() && !room.contains(window->geometry()))

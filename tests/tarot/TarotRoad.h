@@ -1,6 +1,7 @@
 #pragma once
 // The tarot tool's road for the tests: the real entry, querent and set-up screens over stand-ins of the
 // other tool windows, reached from the main window's tool switch as the user reaches them.
+#include "FindControl.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -71,7 +72,7 @@ public:
 
     tarot::frmTarotOpen* entry()
     {
-        testing::click(main()->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(main(), "cmdSelectOption", 1));
         return platform::Forms::Peek<tarot::frmTarotOpen>();
     }
 
@@ -81,7 +82,7 @@ public:
         if (!open)
             return nullptr;
         open->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
-        testing::click(open->cmdContd);
+        testing::click(testing::control<QPushButton>(open, "cmdContd"));
         return platform::Forms::Peek<tarot::frmTarotFront>();
     }
 
@@ -90,7 +91,7 @@ public:
         tarot::frmTarotFront* front = querent();
         if (!front)
             return nullptr;
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 
@@ -101,11 +102,11 @@ public:
         tarot::frmTarotFront* front = querent();
         if (!front)
             return nullptr;
-        if (!typeInto(front->txtName, QStringLiteral("Ada Lovelace")) ||
-            !typeInto(front->txtCountry, QStringLiteral("Wales")) ||
-            !typeInto(front->txtQuestion, QStringLiteral("Shall I travel?")))
+        if (!typeInto(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Ada Lovelace")) ||
+            !typeInto(testing::control<QLineEdit>(front, "txtCountry"), QStringLiteral("Wales")) ||
+            !typeInto(testing::control<QPlainTextEdit>(front, "txtQuestion"), QStringLiteral("Shall I travel?")))
             return nullptr;
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 

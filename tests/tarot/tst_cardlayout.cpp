@@ -1,5 +1,6 @@
 // The card-layout window: its load routine and dispatch, every deal in every spread with the pictures
 // where the layout puts them, the turns, the placeholder, the reading written, closing, clearing and menus.
+#include "FindControl.h"
 #include "CardFixture.h"
 #include "TestMain.h"
 #include "UserInput.h"
@@ -213,8 +214,8 @@ private slots:
         const QRect client(0, 0, frmAuto::kClientWidth, frmAuto::kClientHeight);
         int k = 0;  // the reversed list runs in position order
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
-            platform::PictureBox* place = w->p[static_cast<size_t>(i)];
-            QLabel* label = w->lbl[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
+            QLabel* label = testing::control<platform::Label>(w, "lbl", i);
             if (i >= n) {
                 QVERIFY(place->isHidden());
                 continue;
@@ -241,8 +242,9 @@ private slots:
         }
         QCOMPARE(k, static_cast<int>(reversed.size()));
 
-        QCOMPARE(mdi->RTB->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
-        QCOMPARE(mdi->RTB->SelStart(), 0);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
+                 readingOf(name, s.DrawnCards, s.ReversedCards));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(), 0);
         QVERIFY(s.Shown.complete);
         QCOMPARE(s.Shown.spreadName, name);
         QCOMPARE(s.Shown.deckLetter, QStringLiteral("o"));
@@ -295,43 +297,46 @@ private slots:
         QVERIFY(w);
         const tarot::TarotState& s = tarot::State();
         if (card < 0) {
-            QCOMPARE(mdi->RTB->Text(), headerOf(QStringLiteral("One Card")));
-            QVERIFY(w->p[0]->isHidden());
+            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(QStringLiteral("One Card")));
+            QVERIFY(testing::control<platform::PictureBox>(w, "p", 0)->isHidden());
             QVERIFY(!s.Shown.complete);
             QCOMPARE(seams().random->values.size(), 2);
         } else {
             QCOMPARE(s.DrawnCards(0), card);
             QCOMPARE(tarot::IsArrayInitialized(s.ReversedCards), turned);
-            QCOMPARE(seenOn(w->p[0]).facing, turned ? Facing::Reversed : Facing::Upright);
-            QVERIFY(mdi->RTB->Text().contains(turned ? tarot::CardReversedTitle(card) : tarot::CardTitle(card)));
+            QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).facing,
+                     turned ? Facing::Reversed : Facing::Upright);
+            QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")
+                        ->Text()
+                        .contains(turned ? tarot::CardReversedTitle(card) : tarot::CardTitle(card)));
         }
         for (int i = 0; i < frmAuto::kPlaceCount; ++i)
-            QCOMPARE(w->p[static_cast<size_t>(i)]->picture().isNull(), cleared && i < 10);
+            QCOMPARE(testing::control<platform::PictureBox>(w, "p", i)->picture().isNull(), cleared && i < 10);
     }
 
     void loadRoutine()
     {
         handOver(QStringLiteral("Three Cards"), 3, kDeals[0], false, false);
-        mdi->picTop->hide();
+        testing::control<QWidget>(mdi, "picTop")->hide();
         frmAuto* w = freshWindow();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Ostrevan"));
-        QVERIFY(!mdi->picTop->isHidden());
+        QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QCOMPARE(w->Top(), 0.0);
         QCOMPARE(w->Left(), std::max(0.0, (mdi->ScaleWidth() - w->Width()) / 2));
-        QCOMPARE(mdi->RTB->Text(), headerOf(QStringLiteral("Three Cards")));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(QStringLiteral("Three Cards")));
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
-            QLabel* label = w->lbl[static_cast<size_t>(i)];
-            QVERIFY(w->p[static_cast<size_t>(i)]->isHidden());
+            QLabel* label = testing::control<platform::Label>(w, "lbl", i);
+            QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
             QCOMPARE(label->isHidden(), i != 8);
             QVERIFY(!label->isEnabled());
             QCOMPARE(label->text(), QString::number(i + 1));
             QCOMPARE(platform::leftTw(label), i == 6 ? 120.0 : 0.0);
             QCOMPARE(platform::topTw(label), 0.0);
-            QCOMPARE(label->parentWidget(), w->p[static_cast<size_t>(i)]);
+            QCOMPARE(label->parentWidget(), testing::control<platform::PictureBox>(w, "p", i));
         }
         // No card is laid out yet: there is nothing to scroll to.
-        QCOMPARE(w->picClient->size(), QSize(0, 0));
+        QCOMPARE(testing::control<QWidget>(w, "picClient")->size(), QSize(0, 0));
     }
 
     void countThatFitsNoSpreadWritesTheHeaderOnly_data()
@@ -353,11 +358,11 @@ private slots:
             handOver(name, count, kDeals[d]);
             frmAuto* w = freshWindow();
             QVERIFY(w);
-            QCOMPARE(mdi->RTB->Text(), headerOf(name));
-            QVERIFY(!mdi->RTB->Text().contains(QStringLiteral("Death")));
-            QCOMPARE(mdi->RTB->SelStart(), 0);
+            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(name));
+            QVERIFY(!testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(QStringLiteral("Death")));
+            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(), 0);
             QVERIFY(!tarot::State().Shown.complete);
-            for (platform::PictureBox* place : w->p)
+            for (platform::PictureBox* place : testing::controls<platform::PictureBox>(w, "p"))
                 QVERIFY(place->isHidden());
         }
     }
@@ -380,7 +385,7 @@ private slots:
         handOver(QStringLiteral("Celtic Cross"), 10, d);
         frmAuto* w = freshWindow();
         QVERIFY(w);
-        platform::PictureBox* crossing = w->p[1];
+        platform::PictureBox* crossing = testing::control<platform::PictureBox>(w, "p", 1);
         QCOMPARE(crossing->size(), QSize(252, 149));
         QCOMPARE(platform::leftTw(crossing), 2300.0);
         QCOMPARE(platform::topTw(crossing), 4200.0);
@@ -388,12 +393,14 @@ private slots:
         const QImage shown = crossing->shown().toImage();
         QVERIFY(isDark(shown.pixelColor(240, 11)));
         QVERIFY(!isDark(shown.pixelColor(11, 11)));
-        const QObjectList order = w->picClient->children();
-        QVERIFY(order.indexOf(crossing) > order.indexOf(w->p[0]));
+        const QObjectList order = testing::control<QWidget>(w, "picClient")->children();
+        QVERIFY(order.indexOf(crossing) > order.indexOf(testing::control<platform::PictureBox>(w, "p", 0)));
         QVERIFY(!tarot::State().ReversedCards.items().empty() || !d.reversed);
         for (std::int32_t c : tarot::State().ReversedCards.items())
             QVERIFY(c != tarot::State().DrawnCards(1));
-        QVERIFY(mdi->RTB->Text().contains(tarot::CardTitle(tarot::State().DrawnCards(1)) + QStringLiteral("\r\n")));
+        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")
+                    ->Text()
+                    .contains(tarot::CardTitle(tarot::State().DrawnCards(1)) + QStringLiteral("\r\n")));
     }
 
     // A picture that cannot be had leaves the upright placeholder, never another card, and the text
@@ -409,14 +416,16 @@ private slots:
         frmAuto* w = freshWindow();
         QVERIFY(QFile::rename(cardFile(missing) + QStringLiteral(".away"), cardFile(missing)));
         QVERIFY(w);
-        QCOMPARE(seenOn(w->p[0]).facing, Facing::Reversed);
-        QCOMPARE(seenOn(w->p[0]).card, 12);
-        QCOMPARE(w->p[1]->shown().toImage().convertToFormat(QImage::Format_RGB32),
-                 placeholder.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(seenOn(w->p[2]).facing, Facing::Upright);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).facing, Facing::Reversed);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).card, 12);
+        QCOMPARE(
+            testing::control<platform::PictureBox>(w, "p", 1)->shown().toImage().convertToFormat(QImage::Format_RGB32),
+            placeholder.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 2)).facing, Facing::Upright);
         QCOMPARE(tarot::State().ReversedCards.items(), (std::vector<std::int32_t>{12, missing}));
-        QVERIFY(mdi->RTB->Text().contains(tarot::CardReversedTitle(missing)));
-        QVERIFY(mdi->RTB->Text().contains(tarot::CardReversedText(missing)));
+        QVERIFY(
+            testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(missing)));
+        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedText(missing)));
     }
 
     void deckLetterOtherThanTheTwoGivesPlaceholders()
@@ -428,7 +437,8 @@ private slots:
         frmAuto* w = freshWindow();
         QVERIFY(w);
         for (int i = 0; i < 2; ++i)
-            QCOMPARE(w->p[static_cast<size_t>(i)]->shown().toImage().convertToFormat(QImage::Format_RGB32),
+            QCOMPARE(testing::control<platform::PictureBox>(w, "p", i)->shown().toImage().convertToFormat(
+                         QImage::Format_RGB32),
                      placeholder.convertToFormat(QImage::Format_RGB32));
         QVERIFY(tarot::State().Shown.complete);
     }
@@ -441,14 +451,14 @@ private slots:
         QVERIFY(w);
         const QList<std::int32_t> cards = {0, 5, 9, 33, 41, 50, 60, 70, 76, 77};
         QVERIFY(!w->ShowOpenedReading(QStringLiteral("Celtic Cross"), cards.mid(0, 9), {}));
-        QVERIFY(w->p[0]->isHidden());
+        QVERIFY(testing::control<platform::PictureBox>(w, "p", 0)->isHidden());
         QVERIFY(w->ShowOpenedReading(QStringLiteral("Celtic Cross"), cards, {5, 33, 0}));
-        QCOMPARE(seenOn(w->p[0]).facing, Facing::Reversed);
-        QCOMPARE(seenOn(w->p[0]).card, 0);
-        QCOMPARE(seenOn(w->p[1]).facing, Facing::Across);
-        QCOMPARE(seenOn(w->p[1]).card, 5);
-        QCOMPARE(seenOn(w->p[3]).facing, Facing::Reversed);
-        QCOMPARE(seenOn(w->p[2]).facing, Facing::Upright);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).facing, Facing::Reversed);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).card, 0);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 1)).facing, Facing::Across);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 1)).card, 5);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 3)).facing, Facing::Reversed);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 2)).facing, Facing::Upright);
     }
 
     void freshWindowStartsFromHiddenPlaces()
@@ -459,10 +469,12 @@ private slots:
         handOver(QStringLiteral("Three Cards"), 3, kDeals[0]);
         frmAuto* w = freshWindow();
         QVERIFY(w);
-        QVERIFY(mdi->RTB->Text().contains(QStringLiteral("Spread Type - Three Cards")));
-        QVERIFY(!mdi->RTB->Text().contains(QStringLiteral("Romany")));
+        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")
+                    ->Text()
+                    .contains(QStringLiteral("Spread Type - Three Cards")));
+        QVERIFY(!testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(QStringLiteral("Romany")));
         for (int i = 3; i < frmAuto::kPlaceCount; ++i)
-            QVERIFY(w->p[static_cast<size_t>(i)]->isHidden());
+            QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
 
         handOver(QStringLiteral("Celtic Cross"), 10, kDeals[0], false, false);
         w = freshWindow();
@@ -470,7 +482,7 @@ private slots:
         handOver(QStringLiteral("One Card"), 1, kDeals[0]);
         w = freshWindow();
         for (int i = 1; i < 10; ++i)
-            QVERIFY(w->p[static_cast<size_t>(i)]->isHidden());
+            QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
     }
 
     void closingShowsTheWelcomePanelAndKeepsTheText()
@@ -480,13 +492,13 @@ private slots:
         frmAuto* w = freshWindow();
         QVERIFY(w);
         QVERIFY(tarot::State().Shown.complete);
-        const QString text = mdi->RTB->Text();
-        mdi->picMain->hide();
-        QVERIFY(!mdi->picTop->isHidden());
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        testing::control<QWidget>(mdi, "picMain")->hide();
+        QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QVERIFY(testing::clickCloseBox(w->subWindow()));
-        QVERIFY(!mdi->picMain->isHidden());
-        QVERIFY(mdi->picTop->isHidden());
-        QCOMPARE(mdi->RTB->Text(), text);
+        QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picTop")->isHidden());
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
         QVERIFY(!tarot::State().Shown.complete);
     }
 
@@ -497,14 +509,14 @@ private slots:
         frmAuto* w = freshWindow();
         QVERIFY(w);
         QList<QImage> before;
-        for (platform::PictureBox* place : w->p)
+        for (platform::PictureBox* place : testing::controls<platform::PictureBox>(w, "p"))
             before << place->shown().toImage();
         // A routine of the window's load, with no control of its own: called as the load calls it.
         w->Clear_PicBox();
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
-            platform::PictureBox* place = w->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             QVERIFY(!place->isHidden());
-            QVERIFY(!w->lbl[static_cast<size_t>(i)]->isHidden());
+            QVERIFY(!testing::control<platform::Label>(w, "lbl", i)->isHidden());
             if (i < 10)
                 QVERIFY(place->picture().isNull());
             else
@@ -550,11 +562,11 @@ private slots:
         w->mnuMakeMoney_Click();
         QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress("fully-branded")});
         // Start Again and Exit have nothing of their own to do here.
-        const QString text = mdi->RTB->Text();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuStart"))));
         QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(platform::Forms::Peek<frmAuto>() == w);
-        QCOMPARE(mdi->RTB->Text(), text);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
     }
 };
 

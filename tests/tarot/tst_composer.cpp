@@ -1,5 +1,6 @@
 // The reading composer: the runs of a reading exactly as written, the header of every spread, the blocks
 // per position, the reversed test, and the real reading pane's formats, rules and caret.
+#include "FindControl.h"
 #include "TestMain.h"
 
 #include "platform/RichTextBox.h"
@@ -460,17 +461,17 @@ private slots:
         const tarot::CardList cards = listOf({12, 40, 77, 0});
         tarot::CardList reversed = listOf({40});
 
-        mdi->RTB->SetText(QString());
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetText(QString());
         tarot::WriteSpreadHeader(QStringLiteral("Three Cards"));
         tarot::WriteCardReadings(cards, reversed);
-        const QString straight = mdi->RTB->Text();
+        const QString straight = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
 
-        mdi->RTB->SetText(QString());
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetText(QString());
         tarot::WriteSpreadHeader(QStringLiteral("Three Cards"));
-        mdi->RTB->SetSelStart(0);
-        mdi->RTB->SetSelLength(5);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelStart(0);
+        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelLength(5);
         tarot::WriteCardReadings(cards, reversed);
-        QCOMPARE(mdi->RTB->Text(), straight);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), straight);
         QVERIFY(straight.startsWith(BANNER));
         QVERIFY(straight.endsWith(CLOSING + CRLF));
         QVERIFY(straight.contains(tarot::CardTitle(40) + QStringLiteral(" - Reversed")));

@@ -2,6 +2,7 @@
 // backed by the picture's twin of twice the pixels, at the size in points the picture has on any screen;
 // frames and turns keep that density; a picture without a fitting twin (a folder of one's own pictures)
 // shows as it is, at the same size.
+#include "FindControl.h"
 #include "CardFixture.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
@@ -76,9 +77,9 @@ class TestHighDensity : public QObject {
     {
         mdi = road.main();
         tarot::frmTarot* setUp = road.setUpForAda();
-        if (!setUp || !testing::clickEntry(setUp->lstOption, 0))
+        if (!setUp || !testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 0))
             return nullptr;
-        testing::setTicked(setUp->chkRev, true);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), true);
         return setUp;
     }
 
@@ -99,7 +100,7 @@ class TestHighDensity : public QObject {
         const QSize upright(tarot::frmAuto::PlaceholderPicture().deviceIndependentSize().toSize() + QSize(2, 2));
         QCOMPARE(upright, QSize(146, 252));
         for (int i = 0; i < 10; ++i) {
-            platform::PictureBox* place = w->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             const bool across = tarot::IsCrossingCard(0, i);
             const bool turned = !across && std::find(reversed.begin(), reversed.end(), cards[i]) != reversed.end();
             const QString where = QStringLiteral("place %1, card %2").arg(i).arg(cards[i]);
@@ -147,15 +148,16 @@ private slots:
         tarot::frmTarot* setUp = openSetUp();
         QVERIFY(setUp);
         // The spread picture of the set-up screen, in points as on any screen.
-        QCOMPARE(setUp->pctCard->picture().devicePixelRatio(), 2.0);
-        QCOMPARE(setUp->pctCard->picture().deviceIndependentSize(), QSizeF(256, 320));
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().devicePixelRatio(), 2.0);
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().deviceIndependentSize(),
+                 QSizeF(256, 320));
         QList<double> values;
         for (int k = 0; k < 10; ++k)
             values << (7 * k + 3.5) / 78.0;
         for (int k = 0; k < 10; ++k)
             values << (k % 2 ? 0.1 : 0.9);
         script(values);
-        testing::click(setUp->cmdAuto);
+        testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         seams().scheduler->runPending();
         checkDealtCards();
     }
@@ -165,21 +167,21 @@ private slots:
     {
         tarot::frmTarot* setUp = openSetUp();
         QVERIFY(setUp);
-        testing::click(setUp->cmdManual);
+        testing::click(testing::control<QPushButton>(setUp, "cmdManual"));
         frmTarotManual* w = platform::Forms::Peek<frmTarotManual>();
         QVERIFY(w);
-        QCOMPARE(w->picManual->picture().devicePixelRatio(), 2.0);
+        QCOMPARE(testing::control<platform::PictureBox>(w, "picManual")->picture().devicePixelRatio(), 2.0);
         for (int i : {0, 1, 77}) {
-            const QPixmap back = w->p[static_cast<size_t>(i)]->picture();
+            const QPixmap back = testing::control<platform::Clickable>(w, "p", i)->picture();
             QCOMPARE(back.devicePixelRatio(), 2.0);
-            QCOMPARE(back.deviceIndependentSize().toSize(), w->p[static_cast<size_t>(i)]->size());
+            QCOMPARE(back.deviceIndependentSize().toSize(), testing::control<platform::Clickable>(w, "p", i)->size());
         }
         QList<double> values;
         for (int k = 0; k < 10; ++k)
             values << (7 * k + 3.5) / 78.0 << (k % 2 ? 0.2 : 0.1);
         script(values);
         for (int i = 0; i < 10; ++i)
-            testing::click(w->p[static_cast<size_t>(i)]);
+            testing::click(testing::control<platform::Clickable>(w, "p", i));
         seams().scheduler->runPending();
         checkDealtCards();
     }
@@ -207,8 +209,9 @@ private slots:
         // The tarot tool's title and the querent screen's picture, as shown.
         tarot::frmTarotOpen* entry = road.entry();
         QVERIFY(entry);
-        QCOMPARE(entry->Image1->picture().devicePixelRatio(), 2.0);
-        QCOMPARE(entry->Image1->picture().deviceIndependentSize(), QSizeF(500, 334));
+        QCOMPARE(testing::control<platform::PictureBox>(entry, "Image1")->picture().devicePixelRatio(), 2.0);
+        QCOMPARE(testing::control<platform::PictureBox>(entry, "Image1")->picture().deviceIndependentSize(),
+                 QSizeF(500, 334));
     }
 
     // The list of all runes shows each stone at its size in points, from its twin.
@@ -219,7 +222,7 @@ private slots:
         auto* list = platform::Forms::Get<runes::frmRunesReadingAll>();
         QVERIFY(list);
         int pictures = 0;
-        QTextDocument* document = list->RichTextBox1->document();
+        QTextDocument* document = testing::control<platform::RichTextBox>(list, "RichTextBox1")->document();
         for (QTextBlock b = document->begin(); b.isValid(); b = b.next())
             for (auto it = b.begin(); !it.atEnd(); ++it)
                 if (it.fragment().charFormat().isImageFormat()) {
@@ -252,21 +255,21 @@ private slots:
 
         tarot::frmTarot* setUp = openSetUp();
         QVERIFY(setUp);
-        QCOMPARE(setUp->pctCard->picture().devicePixelRatio(), 1.0);
-        QCOMPARE(setUp->pctCard->picture().size(), QSize(40, 50));
-        testing::setTicked(setUp->chkRev, false);
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().devicePixelRatio(), 1.0);
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().size(), QSize(40, 50));
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), false);
         // Cards 3, 4, 5 ... in order.
         QList<double> values;
         for (int k = 0; k < 10; ++k)
             values << (3 + k + 0.5) / 78.0;
         script(values);
-        testing::click(setUp->cmdAuto);
+        testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         seams().scheduler->runPending();
         frmAuto* w = cardLayout();
         QVERIFY(w);
         QCOMPARE(tarot::State().DrawnCards.items().front(), 3);
         for (int i : {0, 2, 3}) {
-            platform::PictureBox* place = w->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             QCOMPARE(place->picture().devicePixelRatio(), 1.0);
             QCOMPARE(place->size(), QSize(146, 252));
             QCOMPARE(fixture.seenOn(place), (testing::Seen{3 + i, testing::Facing::Upright}));

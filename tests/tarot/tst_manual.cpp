@@ -1,6 +1,7 @@
 // The manual reading, reached as the user reaches it: the backs on offer, the prompts after each pick,
 // the last pick's pause with everything held still, the deal onto the card-layout window in the spread's
 // shape, the reading written and shown, and the ways of leaving.
+#include "FindControl.h"
 #include "CardFixture.h"
 #include "ScreenCheck.h"
 #include "TarotRoad.h"
@@ -157,7 +158,8 @@ QList<int> offeredBacks(frmTarotManual* w)
 {
     QList<int> out;
     for (int i = 0; i < frmTarotManual::kBackCount; ++i)
-        if (!w->p[static_cast<size_t>(i)]->isHidden() && w->p[static_cast<size_t>(i)]->isEnabled())
+        if (!testing::control<platform::Clickable>(w, "p", i)->isHidden() &&
+            testing::control<platform::Clickable>(w, "p", i)->isEnabled())
             out << i;
     return out;
 }
@@ -176,9 +178,12 @@ QStringList arrangementFaults(frmTarotManual* w)
             faults << what;
     };
     const QRect inside = w->rect();
-    const QRect banner = placeIn(w, w->Label6), picture = placeIn(w, w->picManual),
-                backs = placeIn(w, w->fraPictures), prompt = placeIn(w, w->txtDisp),
-                exit = placeIn(w, w->cmdCancel), back = placeIn(w, w->cmdBack);
+    const QRect banner = placeIn(w, testing::control<platform::Clickable>(w, "Label6")),
+                picture = placeIn(w, testing::control<platform::PictureBox>(w, "picManual")),
+                backs = placeIn(w, testing::control<QFrame>(w, "fraPictures")),
+                prompt = placeIn(w, testing::control<QPlainTextEdit>(w, "txtDisp")),
+                exit = placeIn(w, testing::control<QPushButton>(w, "cmdCancel")),
+                back = placeIn(w, testing::control<QPushButton>(w, "cmdBack"));
     const QList<std::pair<const char*, QRect>> parts = {{"banner", banner}, {"spread picture", picture},
                                                         {"backs", backs},   {"prompt", prompt},
                                                         {"Exit", exit},     {"Back", back}};
@@ -200,14 +205,16 @@ QStringList arrangementFaults(frmTarotManual* w)
     fault(back.right() < backs.right() - 8 || exit.left() < inside.center().x(),
           QStringLiteral("the buttons are not at the bottom right"));
     // Every back inside the frame, none over another.
-    const QRect well = w->fraPictures->contentsRect();
+    const QRect well = testing::control<QFrame>(w, "fraPictures")->contentsRect();
     for (int i = 0; i < frmTarotManual::kBackCount; ++i) {
-        const QRect r = w->p[static_cast<size_t>(i)]->geometry();
+        const QRect r = testing::control<platform::Clickable>(w, "p", i)->geometry();
         fault(!well.contains(r), QStringLiteral("back %1 %2 outside its frame").arg(i).arg(rectText(r)));
         if (i + 1 < frmTarotManual::kBackCount && (i + 1) % frmTarotManual::kBackColumns != 0)
-            fault(r.intersects(w->p[static_cast<size_t>(i + 1)]->geometry()), QStringLiteral("back %1 overlaps the next").arg(i));
+            fault(r.intersects(testing::control<platform::Clickable>(w, "p", i + 1)->geometry()),
+                  QStringLiteral("back %1 overlaps the next").arg(i));
         if (i + frmTarotManual::kBackColumns < frmTarotManual::kBackCount)
-            fault(r.intersects(w->p[static_cast<size_t>(i + frmTarotManual::kBackColumns)]->geometry()),
+            fault(r.intersects(
+                      testing::control<platform::Clickable>(w, "p", i + frmTarotManual::kBackColumns)->geometry()),
                   QStringLiteral("back %1 overlaps the one below").arg(i));
     }
     return faults;
@@ -218,9 +225,10 @@ QStringList arrangementFaults(frmTarotManual* w)
 QStringList waitingPanelFaults(frmTarotManual* w)
 {
     QStringList faults;
-    const QRect panel = placeIn(w, w->picMessage), picture = placeIn(w, w->picManual),
-                backs = placeIn(w, w->fraPictures);
-    if (!w->picMessage->isVisible())
+    const QRect panel = placeIn(w, testing::control<QFrame>(w, "picMessage")),
+                picture = placeIn(w, testing::control<platform::PictureBox>(w, "picManual")),
+                backs = placeIn(w, testing::control<QFrame>(w, "fraPictures"));
+    if (!testing::control<QFrame>(w, "picMessage")->isVisible())
         faults << QStringLiteral("the waiting panel is not on view");
     if (!w->rect().contains(panel))
         faults << QStringLiteral("the waiting panel %1 is not inside the window").arg(rectText(panel));
@@ -232,8 +240,8 @@ QStringList waitingPanelFaults(frmTarotManual* w)
     if (panel.left() > backs.left() || panel.right() < backs.center().x() || panel.top() <= backs.top() ||
         panel.bottom() >= backs.bottom())
         faults << QStringLiteral("the waiting panel does not lie over a band of the backs");
-    for (QLabel* label : w->picMessage->findChildren<QLabel*>())
-        if (!w->picMessage->rect().contains(label->geometry()))
+    for (QLabel* label : testing::control<QFrame>(w, "picMessage")->findChildren<QLabel*>())
+        if (!testing::control<QFrame>(w, "picMessage")->rect().contains(label->geometry()))
             faults << QStringLiteral("%1 sticks out of the waiting panel").arg(label->objectName());
     return faults;
 }
@@ -264,20 +272,20 @@ class TestManual : public QObject {
         setUp = road.setUpForAda();
         if (!setUp)
             return nullptr;
-        if (!testing::chooseEntry(setUp->cboCards, deck))
+        if (!testing::chooseEntry(testing::control<QComboBox>(setUp, "cboCards"), deck))
             return nullptr;
-        if (!testing::clickEntry(setUp->lstOption, spread))
+        if (!testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), spread))
             return nullptr;
-        testing::setTicked(setUp->chkLA, o.minor);
-        testing::setTicked(setUp->chkHA, o.major);
-        testing::setTicked(setUp->chkRev, o.reversed);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkLA"), o.minor);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkHA"), o.major);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), o.reversed);
         if (beforeManual)
             beforeManual();
         // A window the step above put on view over the set-up screen is minimised first, as a user gets it
         // out of the way.
-        if (!testing::uncover(setUp->cmdManual))
+        if (!testing::uncover(testing::control<QPushButton>(setUp, "cmdManual")))
             return nullptr;
-        testing::click(setUp->cmdManual);
+        testing::click(testing::control<QPushButton>(setUp, "cmdManual"));
         return platform::Forms::Peek<frmTarotManual>();
     }
 
@@ -288,7 +296,7 @@ class TestManual : public QObject {
     {
         const QList<int> offered = offeredBacks(w);
         for (int k = 0; k < count && k < offered.size(); ++k)
-            testing::click(w->p[static_cast<size_t>(offered[k])]);
+            testing::click(testing::control<platform::Clickable>(w, "p", offered[k]));
     }
 
 private slots:
@@ -348,7 +356,7 @@ private slots:
         QCOMPARE(w->ChosenSpreadName, name);
         QCOMPARE(int(w->ChosenSpreadIndex), spread);
         QCOMPARE(offeredBacks(w).size(), o.major ? 22 : o.minor ? 56 : 78);
-        QVERIFY(!w->picManual->picture().isNull());
+        QVERIFY(!testing::control<platform::PictureBox>(w, "picManual")->picture().isNull());
 
         // Each pick but the last records its back and prompts the position the next pick fills.
         const QList<int> offered = offeredBacks(w);
@@ -356,9 +364,9 @@ private slots:
             const std::optional<tarot::PositionText> text = tarot::PositionTextOf(name, k);
             QVERIFY(text);
             QCOMPARE(w->promptText(), tarot::PositionPrompt(*text));
-            testing::click(w->p[static_cast<size_t>(offered[k])]);
-            QVERIFY(w->p[static_cast<size_t>(offered[k])]->isHidden());
-            QVERIFY(!w->p[static_cast<size_t>(offered[k])]->isEnabled());
+            testing::click(testing::control<platform::Clickable>(w, "p", offered[k]));
+            QVERIFY(testing::control<platform::Clickable>(w, "p", offered[k])->isHidden());
+            QVERIFY(!testing::control<platform::Clickable>(w, "p", offered[k])->isEnabled());
             if (k < n - 1) {
                 QCOMPARE(int(w->PickCount), k + 1);
                 QCOMPARE(w->PickedBacks(k), offered[k]);
@@ -369,7 +377,7 @@ private slots:
         const QList<double> values = seams().random->script(static_cast<unsigned>(spread * 10 + option));
         QCOMPARE(w->phase(), frmTarotManual::Phase::Dealing);
         QCOMPARE(int(w->PickCount), n - 1);
-        QVERIFY(w->picMessage->isVisible());
+        QVERIFY(testing::control<QFrame>(w, "picMessage")->isVisible());
         QVERIFY(shell::IsBusy());
         QCOMPARE(seams().scheduler->requestedDelays.count(3000), 1);
         QCOMPARE(seams().random->values.size(), values.size());
@@ -400,14 +408,14 @@ private slots:
         frmAuto* layout = cardLayout();
         QVERIFY(layout);
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
-            platform::PictureBox* place = layout->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(layout, "p", i);
             if (i >= n) {
                 QVERIFY(place->isHidden());
                 continue;
             }
             QVERIFY(!place->isHidden());
-            QVERIFY(!layout->lbl[static_cast<size_t>(i)]->isHidden());
-            QVERIFY(layout->lbl[static_cast<size_t>(i)]->isEnabled());
+            QVERIFY(!testing::control<platform::Label>(layout, "lbl", i)->isHidden());
+            QVERIFY(testing::control<platform::Label>(layout, "lbl", i)->isEnabled());
             QCOMPARE(platform::leftTw(place), double(places[i].x()));
             QCOMPARE(platform::topTw(place), double(places[i].y()));
             const Seen seen = seenOn(place);
@@ -418,21 +426,23 @@ private slots:
         }
 
         // The reading after the header, once; the pane from its top, with the querent's details.
-        QCOMPARE(mdi->RTB->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
-        QCOMPARE(mdi->RTB->SelStart(), 0);
-        QVERIFY(!mdi->picRight->isHidden());
-        QVERIFY(!mdi->picTop->isHidden());
-        QVERIFY(mdi->picMain->isHidden());
-        QCOMPARE(mdi->txtName->text(), QStringLiteral("Ada Lovelace"));
-        QCOMPARE(mdi->txtCountry->text(), QStringLiteral("Wales"));
-        QCOMPARE(mdi->txtQ->text(), QStringLiteral("Shall I travel?"));
-        QCOMPARE(mdi->txtDOB->text(), setUp->txtDOB->text());
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
+                 readingOf(name, s.DrawnCards, s.ReversedCards));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(), 0);
+        QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
+        QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtName")->text(), QStringLiteral("Ada Lovelace"));
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtCountry")->text(), QStringLiteral("Wales"));
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtQ")->text(), QStringLiteral("Shall I travel?"));
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtDOB")->text(),
+                 testing::control<QLineEdit>(setUp, "txtDOB")->text());
 
         // Done: hidden, still loaded, the panel up; nothing held any more; Save has the reading.
         QCOMPARE(platform::Forms::Peek<frmTarotManual>(), w);
         QCOMPARE(w->phase(), frmTarotManual::Phase::Done);
         QVERIFY(!testing::TarotRoad::onView(w));
-        QVERIFY(!w->picMessage->isHidden());
+        QVERIFY(!testing::control<QFrame>(w, "picMessage")->isHidden());
         QVERIFY(!shell::IsBusy());
         QVERIFY(s.Shown.complete);
         QCOMPARE(s.Shown.spreadName, name);
@@ -461,18 +471,19 @@ private slots:
             expected << i;
         QCOMPARE(offeredBacks(w), expected);
         for (int i = offered; i < frmTarotManual::kBackCount; ++i)
-            QVERIFY(w->p[static_cast<size_t>(i)]->isHidden() && !w->p[static_cast<size_t>(i)]->isEnabled());
+            QVERIFY(testing::control<platform::Clickable>(w, "p", i)->isHidden() &&
+                    !testing::control<platform::Clickable>(w, "p", i)->isEnabled());
 
         QList<QRect> before;
-        for (QWidget* back : w->p)
+        for (QWidget* back : testing::controls<platform::Clickable>(w, "p"))
             before << back->geometry();
         // Column 0 (backs 0 and 13) emptied, then more; a picked back cannot be picked again.
         const QList<int> picks = {0, 13, 5, 1, 2, 3};
         for (int i : picks)
-            testing::click(w->p[static_cast<size_t>(i)]);
+            testing::click(testing::control<platform::Clickable>(w, "p", i));
         // Where a picked back lay, a click meets the empty table.
         for (int i : {0, 13})
-            testing::click(w->fraPictures, before[i].center());
+            testing::click(testing::control<QFrame>(w, "fraPictures"), before[i].center());
         // A picked back is off the table: no click reaches it. Its handler's own guard is called directly.
         w->p_Click(0);
         w->p_Click(13);
@@ -485,7 +496,7 @@ private slots:
         const int dy = before[13].y() - before[0].y();
         QVERIFY(dx > 0 && dy > 0);
         for (int i = 0; i < frmTarotManual::kBackCount; ++i) {
-            QCOMPARE(w->p[static_cast<size_t>(i)]->geometry(), before[i]);
+            QCOMPARE(testing::control<platform::Clickable>(w, "p", i)->geometry(), before[i]);
             QCOMPARE(before[i].topLeft(), origin + QPoint((i % 13) * dx, (i / 13) * dy));
         }
         QCOMPARE(offeredBacks(w).size(), offered - picks.size());
@@ -503,17 +514,18 @@ private slots:
         road.log.clear();
 
         const QList<int> left = offeredBacks(w);
-        testing::click(w->p[static_cast<size_t>(left[0])]);
-        testing::click(w->cmdBack);
-        testing::click(w->cmdCancel);
+        testing::click(testing::control<platform::Clickable>(w, "p", left[0]));
+        testing::click(testing::control<QPushButton>(w, "cmdBack"));
+        testing::click(testing::control<QPushButton>(w, "cmdCancel"));
         for (const char* item : {"mnuStart", "mnuExit", "mnuOnline", "mnuDona"})
             QVERIFY2(!testing::chooseMenu(action(w, item)), item);
         QVERIFY(testing::clickCloseBox(w));
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         // The window's input is held while the pause runs: no click, key or menu reaches its handlers, nor
         // its close box. Their own guard, the second line, is reached only by calling them; so is Save's,
         // whose querent bar is hidden while the cards are picked.
-        QVERIFY(mdi->cmdSave->isHidden() || !mdi->picTop->isVisible());
+        QVERIFY(testing::control<QPushButton>(mdi, "cmdSave")->isHidden() ||
+                !testing::control<QWidget>(mdi, "picTop")->isVisible());
         mdi->cmdSave_Click();
         w->p_Click(left[1]);
         w->cmdBack_Click();
@@ -541,8 +553,8 @@ private slots:
             QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, c, g, Qt::LeftButton,
                                                                 Qt::NoButton, Qt::NoModifier));
         };
-        post(w->p[static_cast<size_t>(left[2])]);
-        post(w->cmdCancel);
+        post(testing::control<platform::Clickable>(w, "p", left[2]));
+        post(testing::control<QPushButton>(w, "cmdCancel"));
         seams().scheduler->runPending();
         QCoreApplication::processEvents();
 
@@ -550,7 +562,7 @@ private slots:
         QCOMPARE(s.DrawnCards.UBound(), 2);
         QCOMPARE(seams().random->reseeds, 3);
         const QList<int> cards = listOf(s.DrawnCards);
-        const QString pane = mdi->RTB->Text();
+        const QString pane = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         const qsizetype rest = seams().random->values.size();
 
         // After the deal: the window is done with input. It is hidden, its menus are not in the bar, and
@@ -564,12 +576,12 @@ private slots:
         seams().scheduler->runPending();
         QCOMPARE(platform::Forms::Peek<frmTarotManual>(), w);
         QCOMPARE(listOf(s.DrawnCards), cards);
-        QCOMPARE(mdi->RTB->Text(), pane);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), pane);
         QCOMPARE(seams().random->values.size(), rest);
         QCOMPARE(seams().scheduler->requestedDelays.count(3000), 1);
         QVERIFY(!shell::IsBusy());
         // Only the tool switch takes the finished window away.
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         QVERIFY(!platform::Forms::Peek<frmTarotManual>());
     }
 
@@ -640,10 +652,11 @@ private slots:
         QCOMPARE(listOf(s.DrawnCards), QList<int>{39});
         QCOMPARE(listOf(s.ReversedCards), reversed ? QList<int>{39} : QList<int>{});
         QCOMPARE(seams().random->values.size(), 1);
-        const Seen seen = seenOn(cardLayout()->p[0]);
+        const Seen seen = seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", 0));
         QCOMPARE(seen.card, 39);
         QCOMPARE(seen.facing, reversed ? Facing::Reversed : Facing::Upright);
-        QCOMPARE(mdi->RTB->Text().contains(tarot::CardReversedTitle(39)), reversed);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(39)),
+                 reversed);
     }
 
     void noCoinWithoutReversals()
@@ -677,20 +690,21 @@ private slots:
         script(values);
         seams().scheduler->runPending();
         frmAuto* layout = cardLayout();
-        platform::PictureBox* across = layout->p[1];
+        platform::PictureBox* across = testing::control<platform::PictureBox>(layout, "p", 1);
         QCOMPARE(platform::leftTw(across), 2300.0);
         QCOMPARE(platform::topTw(across), 4200.0);
         QCOMPARE(across->size(), QSize(H + 2, W + 2));
         const Seen seen = seenOn(across);
         QCOMPARE(seen.card, 20);
         QCOMPARE(seen.facing, Facing::Across);
-        QCOMPARE(seenOn(layout->p[0]).facing, Facing::Upright);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).facing, Facing::Upright);
         const bool reversed = coin == 0.5;
         QCOMPARE(listOf(tarot::State().ReversedCards), reversed ? QList<int>{20} : QList<int>{});
-        QCOMPARE(mdi->RTB->Text().contains(tarot::CardReversedTitle(20)), reversed);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(20)),
+                 reversed);
         // Laid over the first card.
         const QList<QObject*> order = across->parent()->children();
-        QVERIFY(order.indexOf(across) > order.indexOf(layout->p[0]));
+        QVERIFY(order.indexOf(across) > order.indexOf(testing::control<platform::PictureBox>(layout, "p", 0)));
     }
 
     // A card picture that cannot be read shows the upright placeholder, never a picture an earlier
@@ -708,10 +722,14 @@ private slots:
         frmAuto* layout = cardLayout();
         const QImage placeholder =
             frmAuto::FramedPicture(frmAuto::PlaceholderPicture()).toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(layout->p[1]->picture().toImage().convertToFormat(QImage::Format_RGB32), placeholder);
-        QCOMPARE(seenOn(layout->p[0]).card, 12);
+        QCOMPARE(testing::control<platform::PictureBox>(layout, "p", 1)
+                     ->picture()
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
+                 placeholder);
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).card, 12);
         QCOMPARE(listOf(tarot::State().ReversedCards), QList<int>{40});
-        QVERIFY(mdi->RTB->Text().contains(tarot::CardReversedTitle(40)));
+        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(40)));
     }
 
     // Each placement method over its spread's positions, in deal order: the place and label at the spot
@@ -754,11 +772,12 @@ private slots:
             placeWith(w, spread, i);
             frmAuto* layout = cardLayout();
             QVERIFY(layout);
-            platform::PictureBox* place = layout->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(layout, "p", i);
             QCOMPARE(platform::leftTw(place), double(places[i].x()));
             QCOMPARE(platform::topTw(place), double(places[i].y()));
             QVERIFY(!place->isHidden() && place->isEnabled());
-            QVERIFY(!layout->lbl[static_cast<size_t>(i)]->isHidden() && layout->lbl[static_cast<size_t>(i)]->isEnabled());
+            QVERIFY(!testing::control<platform::Label>(layout, "lbl", i)->isHidden() &&
+                    testing::control<platform::Label>(layout, "lbl", i)->isEnabled());
 
             const QString after = w->promptText();
             if (typed.contains(spread * 100 + i))
@@ -775,7 +794,8 @@ private slots:
                 break;
             }
             // The box shows the prompt with bare line feeds.
-            QCOMPARE(w->txtDisp->toPlainText(), QString(after).remove(QLatin1Char('\r')));
+            QCOMPARE(testing::control<QPlainTextEdit>(w, "txtDisp")->toPlainText(),
+                     QString(after).remove(QLatin1Char('\r')));
         }
         // The last position of every spread but the Romany writes nothing.
         QCOMPARE(tarot::PlacementPromptKindOf(spread, n - 1),
@@ -784,12 +804,12 @@ private slots:
         // Outside the spread: shown, not moved, no prompt; past the places nothing breaks.
         frmAuto* layout = cardLayout();
         if (n < frmAuto::kPlaceCount) {
-            platform::PictureBox* outside = layout->p[static_cast<size_t>(n)];
+            platform::PictureBox* outside = testing::control<platform::PictureBox>(layout, "p", n);
             const QPoint at = outside->pos();
             const QString prompt = w->promptText();
             placeWith(w, spread, n);
             QCOMPARE(outside->pos(), at);
-            QVERIFY(!outside->isHidden() && !layout->lbl[static_cast<size_t>(n)]->isHidden());
+            QVERIFY(!outside->isHidden() && !testing::control<platform::Label>(layout, "lbl", n)->isHidden());
             QCOMPARE(w->promptText(), prompt);
         }
         placeWith(w, spread, 21);
@@ -819,8 +839,9 @@ private slots:
         const QString first = tarot::PositionPrompt(*tarot::PositionTextOf(QStringLiteral("Celtic Cross"), 0));
         QVERIFY(first.startsWith(QStringLiteral("Card 1: The Covering\r\n")));
         QCOMPARE(w->promptText(), first);
-        QCOMPARE(w->txtDisp->toPlainText(), QString(first).remove(QLatin1Char('\r')));
-        QVERIFY(w->txtDisp->isReadOnly());
+        QCOMPARE(testing::control<QPlainTextEdit>(w, "txtDisp")->toPlainText(),
+                 QString(first).remove(QLatin1Char('\r')));
+        QVERIFY(testing::control<QPlainTextEdit>(w, "txtDisp")->isReadOnly());
 
         w->ShowCardInfo(QStringLiteral("2"));
         const QString third = w->promptText();
@@ -869,7 +890,7 @@ private slots:
             old = qobject_cast<frmAuto*>(platform::Forms::Get(QStringLiteral("frmAuto")));
             old->Show();
             old->ShowOpenedReading(QStringLiteral("Celtic Cross"), {40, 41, 42, 43, 44, 45, 46, 47, 48, 49}, {41});
-            mdi->RTB->SetText(QStringLiteral("the old reading"));
+            testing::control<platform::RichTextBox>(mdi, "RTB")->SetText(QStringLiteral("the old reading"));
         });
         QVERIFY(w);
         QVERIFY(old);
@@ -881,21 +902,21 @@ private slots:
         QCOMPARE(listOf(s.DrawnCards), (QList<int>{0, 1, 2}));
         QCOMPARE(listOf(s.ReversedCards), QList<int>{0});
         QCOMPARE(s.DeckLetter, QStringLiteral("o"));
-        const QString pane = mdi->RTB->Text();
+        const QString pane = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QCOMPARE(pane, readingOf(QStringLiteral("Three Cards"), s.DrawnCards, s.ReversedCards));
         QVERIFY(!pane.contains(QStringLiteral("the old reading")));
         frmAuto* layout = cardLayout();
         QVERIFY(layout);
         QVERIFY(layout != old && (!old || old->isUnloading()));  // the old window went, its unload included
         for (int i = 3; i < frmAuto::kPlaceCount; ++i)
-            QVERIFY(layout->p[static_cast<size_t>(i)]->isHidden());
-        QCOMPARE(seenOn(layout->p[0]).facing, Facing::Reversed);
-        QVERIFY(mdi->picMain->isHidden());
+            QVERIFY(testing::control<platform::PictureBox>(layout, "p", i)->isHidden());
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).facing, Facing::Reversed);
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
 
         // Save writes the reading on show.
         const QString file = folder.path() + QStringLiteral("/manual.slv");
         seams().files->answers.enqueue(file);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QVERIFY(seams().messages->shown.isEmpty());
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -921,26 +942,26 @@ private slots:
             values << (5 + k + 0.5) / 78 << (k % 2 ? 0.5 : 0.0);
         script(values);
         seams().scheduler->runPending();
-        const QString text = mdi->RTB->Text();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QList<Seen> seen;
         for (int i = 0; i < 10; ++i)
-            seen << seenOn(cardLayout()->p[static_cast<size_t>(i)]);
+            seen << seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", i));
 
         const QString first = folder.path() + QStringLiteral("/by-hand.slv");
         const QString second = folder.path() + QStringLiteral("/by-hand-again.slv");
         seams().files->answers.enqueue(first);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
 
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
         seams().files->answers.enqueue(first);
-        testing::click(front->cmdOpen);
+        testing::click(testing::control<QPushButton>(front, "cmdOpen"));
         QVERIFY(seams().messages->shown.isEmpty());
-        QCOMPARE(mdi->RTB->Text(), text);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
         for (int i = 0; i < 10; ++i)
-            QCOMPARE(seenOn(cardLayout()->p[static_cast<size_t>(i)]), seen[i]);
+            QCOMPARE(seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", i)), seen[i]);
         seams().files->answers.enqueue(second);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
 
         QFile a(first), b(second);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
@@ -963,11 +984,13 @@ private slots:
         seams().screen->height = screenHeight;
         pick(w, 1);
         seams().scheduler->runPending();
-        const double bars = platform::heightTw(mdi->picTop) + platform::heightTw(mdi->Picture1) +
-                            platform::heightTw(mdi->PicCoBrand) + platform::heightTw(mdi->Picture6) + 1200;
+        const double bars = platform::heightTw(testing::control<QWidget>(mdi, "picTop")) +
+                            platform::heightTw(testing::control<QWidget>(mdi, "Picture1")) +
+                            platform::heightTw(testing::control<QWidget>(mdi, "PicCoBrand")) +
+                            platform::heightTw(testing::control<QWidget>(mdi, "Picture6")) + 1200;
         const double expected = std::max(0.0, screenHeight - bars);
-        QCOMPARE(platform::heightTw(mdi->RTB), expected);
-        QVERIFY(!mdi->picRight->isHidden());
+        QCOMPARE(platform::heightTw(testing::control<platform::RichTextBox>(mdi, "RTB")), expected);
+        QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
     }
 
     void leaving_data()
@@ -998,9 +1021,10 @@ private slots:
         tarot::frmTarotFront* front = platform::Forms::Peek<tarot::frmTarotFront>();
         QVERIFY(front);
         QCOMPARE(testing::TarotRoad::onView(front), toQuerent);
-        QCOMPARE(front->txtName->text(), QStringLiteral("Ada Lovelace"));
-        QCOMPARE(front->txtQuestion->toPlainText(), QStringLiteral("Shall I travel?"));
-        QCOMPARE(mdi->picMain->isHidden(), toQuerent);
+        QCOMPARE(testing::control<QLineEdit>(front, "txtName")->text(), QStringLiteral("Ada Lovelace"));
+        QCOMPARE(testing::control<QPlainTextEdit>(front, "txtQuestion")->toPlainText(),
+                 QStringLiteral("Shall I travel?"));
+        QCOMPARE(testing::control<QWidget>(mdi, "picMain")->isHidden(), toQuerent);
         tarot::frmTarot* screen = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(screen);
         QVERIFY(!testing::TarotRoad::onView(screen));
@@ -1009,8 +1033,8 @@ private slots:
 
         // A new Manual opens a new window from its load.
         if (toQuerent) {
-            testing::click(front->cmdNext);
-            testing::click(screen->cmdManual);
+            testing::click(testing::control<QPushButton>(front, "cmdNext"));
+            testing::click(testing::control<QPushButton>(screen, "cmdManual"));
             frmTarotManual* again = platform::Forms::Peek<frmTarotManual>();
             QVERIFY(again);
             QCOMPARE(int(again->PickCount), 0);
@@ -1048,9 +1072,10 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         QCOMPARE(testing::ToolWindowFaults(mdi, w), QStringList());
         // It fits whole, no scrolling needed: the work area of a 768-pixel-high screen holds it.
-        const QRect at(w->frame()->mapTo(mdi->mdiArea, QPoint(0, 0)), w->frame()->size());
-        QVERIFY2(mdi->mdiArea->contentsRect().contains(at),
-                 qPrintable(rectText(at) + QStringLiteral(" in ") + rectText(mdi->mdiArea->contentsRect())));
+        const QRect at(w->frame()->mapTo(testing::control<QMdiArea>(mdi, "mdiArea"), QPoint(0, 0)), w->frame()->size());
+        QVERIFY2(testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect().contains(at),
+                 qPrintable(rectText(at) + QStringLiteral(" in ") +
+                            rectText(testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect())));
         QCOMPARE(w->Top(), 0.0);
 
         pick(w, 10);
@@ -1069,17 +1094,21 @@ private slots:
             const int n = tarot::catalogue::SpreadCards(spread);
             for (int k = 0; k < n; ++k) {
                 QApplication::processEvents();
-                QTextCursor end(w->txtDisp->document());
+                QTextCursor end(testing::control<QPlainTextEdit>(w, "txtDisp")->document());
                 end.movePosition(QTextCursor::End);
-                const QRect last = w->txtDisp->cursorRect(end);
-                const QRect first = w->txtDisp->cursorRect(QTextCursor(w->txtDisp->document()));
+                const QRect last = testing::control<QPlainTextEdit>(w, "txtDisp")->cursorRect(end);
+                const QRect first =
+                    testing::control<QPlainTextEdit>(w, "txtDisp")
+                        ->cursorRect(QTextCursor(testing::control<QPlainTextEdit>(w, "txtDisp")->document()));
                 const QString where = QStringLiteral("spread %1, position %2: %3").arg(spread).arg(k).arg(w->promptText());
                 QVERIFY2(!w->promptText().isEmpty(), qPrintable(where));
-                QVERIFY2(first.top() >= 0 && last.bottom() < w->txtDisp->viewport()->height(), qPrintable(where));
+                QVERIFY2(first.top() >= 0 &&
+                             last.bottom() < testing::control<QPlainTextEdit>(w, "txtDisp")->viewport()->height(),
+                         qPrintable(where));
                 if (k + 1 < n)
                     pick(w, 1);
             }
-            testing::click(w->cmdCancel);
+            testing::click(testing::control<QPushButton>(w, "cmdCancel"));
         }
     }
 
@@ -1112,7 +1141,7 @@ private slots:
             QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress(key)});
         }
         seams().shell->opened.clear();
-        testing::click(w->Label6);
+        testing::click(testing::control<platform::Clickable>(w, "Label6"));
         QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress("home-page")});
     }
 };

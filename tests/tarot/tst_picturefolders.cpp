@@ -1,6 +1,7 @@
 // Where the tarot tool finds cards/ and pic/: beside the program, in the installation's data folder
 // reached from the program's folder, or in a data folder of the desktop; and the entry screen's check
 // applied to the folder found.
+#include "FindControl.h"
 #include "TarotRoad.h"
 
 #include "platform/PictureBox.h"
@@ -125,7 +126,7 @@ private slots:
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
         QVERIFY(testing::seams().messages->shown.isEmpty());
-        QCOMPARE(setUp->pctCard->picture().size(), QSize(40, 50));
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().size(), QSize(40, 50));
     }
 };
 

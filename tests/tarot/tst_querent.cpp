@@ -1,5 +1,6 @@
 // The querent screen: its lists and menus, the letters-only rule of the name and country boxes, and Next,
 // Reset and Exit.
+#include "FindControl.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
 
@@ -70,22 +71,25 @@ private slots:
         QCOMPARE(front->windowTitle(), QStringLiteral("Ostrevan"));
         QCOMPARE(front->Left(), (19200 - front->Width()) / 2);
         QCOMPARE(front->Top(), 0.0);
-        QCOMPARE(front->cmbDate->count(), 31);
-        QCOMPARE(front->cmbDate->itemText(30), QStringLiteral("31"));
-        QCOMPARE(front->cmbMonth->count(), 12);
-        QCOMPARE(front->cmbMonth->itemText(8), QStringLiteral("September"));
-        QCOMPARE(front->cmbYear->count(), 151);
-        QCOMPARE(front->cmbYear->itemText(0), QStringLiteral("1900"));
-        QCOMPARE(front->cmbYear->itemText(150), QStringLiteral("2050"));
-        QCOMPARE(front->cmbDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(front->cmbMonth->currentText(), QStringLiteral("January"));
-        QCOMPARE(front->cmbYear->currentText(), QStringLiteral("1980"));
-        for (QComboBox* list : {front->cmbDate, front->cmbMonth, front->cmbYear})
+        QCOMPARE(testing::control<QComboBox>(front, "cmbDate")->count(), 31);
+        QCOMPARE(testing::control<QComboBox>(front, "cmbDate")->itemText(30), QStringLiteral("31"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbMonth")->count(), 12);
+        QCOMPARE(testing::control<QComboBox>(front, "cmbMonth")->itemText(8), QStringLiteral("September"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbYear")->count(), 151);
+        QCOMPARE(testing::control<QComboBox>(front, "cmbYear")->itemText(0), QStringLiteral("1900"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbYear")->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbYear")->currentText(), QStringLiteral("1980"));
+        for (QComboBox* list :
+             {testing::control<QComboBox>(front, "cmbDate"), testing::control<QComboBox>(front, "cmbMonth"),
+              testing::control<QComboBox>(front, "cmbYear")})
             QVERIFY(!list->isEditable());
-        QVERIFY(front->txtName->text().isEmpty());
-        QVERIFY(front->txtCountry->text().isEmpty());
-        QVERIFY(front->txtQuestion->toPlainText().isEmpty());
-        QCOMPARE(front->txtQuestion->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(testing::control<QLineEdit>(front, "txtName")->text().isEmpty());
+        QVERIFY(testing::control<QLineEdit>(front, "txtCountry")->text().isEmpty());
+        QVERIFY(testing::control<QPlainTextEdit>(front, "txtQuestion")->toPlainText().isEmpty());
+        QCOMPARE(testing::control<QPlainTextEdit>(front, "txtQuestion")->verticalScrollBarPolicy(),
+                 Qt::ScrollBarAlwaysOn);
     }
 
     void captionsAndMenus()
@@ -103,8 +107,12 @@ private slots:
                                                           : static_cast<QPushButton*>(w)->text();
             QCOMPARE(text, caption);
         }
-        QVERIFY(front->Label6->text().endsWith(QString::fromLatin1(shell::kSiteAddress)));
-        QVERIFY(front->Label6->text().contains(QString::fromLatin1(shell::kForumHost)));
+        QVERIFY(testing::control<platform::Clickable>(front, "Label6")
+                    ->text()
+                    .endsWith(QString::fromLatin1(shell::kSiteAddress)));
+        QVERIFY(testing::control<platform::Clickable>(front, "Label6")
+                    ->text()
+                    .contains(QString::fromLatin1(shell::kForumHost)));
 
         QCOMPARE(actionNames(front->menuBarActions()),
                  (QStringList{"mnuFile=File", "mnuHelpMenu=Help", "mnuDon=Donate", "mnuMakeMoney=Make &Money Online"}));
@@ -114,7 +122,7 @@ private slots:
                  (QStringList{"mnuHelp=Onine &Help", "mnuOnline=Visit Us &Online", "mnuHelpSep1=-",
                               "mnuUpdate=Check For Software Update", "mnuHelpSep2=-", "mnuSoftware=About &Software"}));
         // The querent screen's menus stand in the main window's bar while it is on view.
-        QCOMPARE(road.main()->menuBar->actions(), front->menuBarActions());
+        QCOMPARE(testing::control<QMenuBar>(road.main(), "menuBar")->actions(), front->menuBarActions());
     }
 
     void pagesOpenFromMenusAndBanner_data()
@@ -135,7 +143,8 @@ private slots:
         QFETCH(QString, page);
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        QCOMPARE(testing::pagesOpenedFrom(front, front->Label6, action), QStringList{page});
+        QCOMPARE(testing::pagesOpenedFrom(front, testing::control<platform::Clickable>(front, "Label6"), action),
+                 QStringList {page});
     }
 
     void aboutBoxFromTheMenu()
@@ -146,7 +155,7 @@ private slots:
         testing::once([] { return platform::Forms::IsLoaded(QStringLiteral("frmAbout")); }, [&] {
             shown = true;
             QVERIFY(platform::Forms::Peek<shell::frmAbout>());
-            testing::click(platform::Forms::Peek<shell::frmAbout>()->cmdOK);
+            testing::click(testing::control<QPushButton>(platform::Forms::Peek<shell::frmAbout>(), "cmdOK"));
         });
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuSoftware"))));
         QVERIFY(shown);
@@ -208,7 +217,8 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("123"));
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        QLineEdit* box = country ? front->txtCountry : front->txtName;
+        QLineEdit* box =
+            country ? testing::control<QLineEdit>(front, "txtCountry") : testing::control<QLineEdit>(front, "txtName");
         // What the box holds before, typed, and the cursor brought back with the arrow key.
         QVERIFY(testing::typeInto(box, before));
         for (qsizetype i = cursor; i < before.size(); ++i)
@@ -216,7 +226,9 @@ private slots:
         QCOMPARE(box->cursorPosition(), cursor);
         QVERIFY(testing::seams().messages->shown.isEmpty());
         // A real box takes the focus away while it is up; the rule gives it back to the box.
-        testing::seams().messages->whileShown = [front] { front->cmdNext->setFocus(); };
+        testing::seams().messages->whileShown = [front] {
+            testing::control<QPushButton>(front, "cmdNext")->setFocus();
+        };
 
         type(box, keys);
 
@@ -252,8 +264,8 @@ private slots:
         QVERIFY(front);
         QInputMethodEvent event(QString(), {});
         event.setCommitString(commit);
-        QApplication::sendEvent(front->txtName, &event);
-        QCOMPARE(front->txtName->text(), after);
+        QApplication::sendEvent(testing::control<QLineEdit>(front, "txtName"), &event);
+        QCOMPARE(testing::control<QLineEdit>(front, "txtName")->text(), after);
         QCOMPARE(testing::seams().messages->shown.size(), messages);
     }
 
@@ -262,11 +274,11 @@ private slots:
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
         QApplication::setActiveWindow(road.main());
-        testing::clickInto(front->txtName);
-        QCOMPARE(testing::focused(), front->txtName);
-        QTest::keyClick(front->txtName, Qt::Key_Tab);
-        QVERIFY(!front->txtName->hasFocus());
-        QVERIFY(front->txtName->text().isEmpty());
+        testing::clickInto(testing::control<QLineEdit>(front, "txtName"));
+        QCOMPARE(testing::focused(), testing::control<QLineEdit>(front, "txtName"));
+        QTest::keyClick(testing::control<QLineEdit>(front, "txtName"), Qt::Key_Tab);
+        QVERIFY(!testing::control<QLineEdit>(front, "txtName")->hasFocus());
+        QVERIFY(testing::control<QLineEdit>(front, "txtName")->text().isEmpty());
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
 
@@ -276,9 +288,9 @@ private slots:
         QVERIFY(front);
         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
         // Ctrl+V is a key the rule refuses; Shift+Insert pastes without a character of its own.
-        testing::clickInto(front->txtName);
+        testing::clickInto(testing::control<QLineEdit>(front, "txtName"));
         QVERIFY(testing::key(Qt::Key_Insert, Qt::ShiftModifier));
-        QCOMPARE(front->txtName->text(), QStringLiteral("12"));
+        QCOMPARE(testing::control<QLineEdit>(front, "txtName")->text(), QStringLiteral("12"));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
 
@@ -286,8 +298,10 @@ private slots:
     {
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        QTest::keyClicks(front->txtQuestion, QStringLiteral("Will I move in 2027?"));
-        QCOMPARE(front->txtQuestion->toPlainText(), QStringLiteral("Will I move in 2027?"));
+        QTest::keyClicks(testing::control<QPlainTextEdit>(front, "txtQuestion"),
+                         QStringLiteral("Will I move in 2027?"));
+        QCOMPARE(testing::control<QPlainTextEdit>(front, "txtQuestion")->toPlainText(),
+                 QStringLiteral("Will I move in 2027?"));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
 
@@ -317,28 +331,28 @@ private slots:
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        QVERIFY(testing::typeInto(front->txtName, name));
-        QVERIFY(testing::typeInto(front->txtCountry, country));
-        QVERIFY(testing::typeInto(front->txtQuestion, question));
-        QVERIFY(testing::chooseEntry(front->cmbDate, day));
-        QVERIFY(testing::chooseEntry(front->cmbMonth, month));
-        QVERIFY(testing::chooseEntry(front->cmbYear, year));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtName"), name));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), country));
+        QVERIFY(testing::typeInto(testing::control<QPlainTextEdit>(front, "txtQuestion"), question));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(front, "cmbDate"), day));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(front, "cmbMonth"), month));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(front, "cmbYear"), year));
         tarot::State().TarotSpreadName = QStringLiteral("X");
 
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
 
         auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(setUp);
         QVERIFY(TarotRoad::onView(setUp));
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));  // the load ran first
-        QCOMPARE(setUp->txtName->text(), name);
-        QCOMPARE(setUp->txtDOB->text(), dob);
-        QCOMPARE(setUp->txtCountry->text(), country);
-        QCOMPARE(setUp->txtQ->toPlainText(), question);
+        QCOMPARE(testing::control<QLineEdit>(setUp, "txtName")->text(), name);
+        QCOMPARE(testing::control<QLineEdit>(setUp, "txtDOB")->text(), dob);
+        QCOMPARE(testing::control<QLineEdit>(setUp, "txtCountry")->text(), country);
+        QCOMPARE(testing::control<QPlainTextEdit>(setUp, "txtQ")->toPlainText(), question);
         QCOMPARE(platform::Forms::Peek<tarot::frmTarotFront>(), front);
         QVERIFY(!TarotRoad::onView(front));
-        QCOMPARE(front->txtName->text(), name);  // its entries stay for Back
-        QVERIFY(mdi->picMain->isHidden());
+        QCOMPARE(testing::control<QLineEdit>(front, "txtName")->text(), name); // its entries stay for Back
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
     }
 
     void menuNextResetAndExitAreTheButtons()
@@ -346,59 +360,59 @@ private slots:
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Ann")));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Ann")));
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuReset"))));
-        QVERIFY(front->txtName->text().isEmpty());
+        QVERIFY(testing::control<QLineEdit>(front, "txtName")->text().isEmpty());
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuNext"))));
         auto* setUp = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(setUp);
         QVERIFY(TarotRoad::onView(setUp));
-        testing::click(setUp->cmdBack);
+        testing::click(testing::control<QPushButton>(setUp, "cmdBack"));
         QVERIFY(TarotRoad::onView(front));
         QVERIFY(testing::chooseMenu(front->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
-        QVERIFY(!mdi->picMain->isHidden());
+        QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isHidden());
     }
 
     void backReloadsTheSetUpScreenButTheManualRoadKeepsIt()
     {
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         tarot::frmTarot* setUp = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(setUp);
-        QVERIFY(testing::chooseEntry(setUp->cboCards, 1));
-        QVERIFY(testing::clickEntry(setUp->lstOption, 5));
-        testing::click(setUp->cmdBack);
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(setUp, "cboCards"), 1));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 5));
+        testing::click(testing::control<QPushButton>(setUp, "cmdBack"));
         QVERIFY(TarotRoad::onView(front));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         setUp = platform::Forms::Peek<tarot::frmTarot>();
-        QCOMPARE(setUp->cboCards->currentIndex(), 0);
-        QCOMPARE(setUp->lstOption->currentRow(), 0);
+        QCOMPARE(testing::control<QComboBox>(setUp, "cboCards")->currentIndex(), 0);
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->currentRow(), 0);
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));
 
-        QVERIFY(testing::chooseEntry(setUp->cboCards, 1));
-        QVERIFY(testing::clickEntry(setUp->lstOption, 5));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(setUp, "cboCards"), 1));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 5));
         // The real manual reading window, whose Back is taken.
         tarot::RegisterTarotForms();
-        testing::click(setUp->cmdManual);
+        testing::click(testing::control<QPushButton>(setUp, "cmdManual"));
         auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
         QVERIFY(manual);
         // The manual reading's Back: the querent screen again, the set-up screen still loaded and hidden.
-        testing::click(manual->cmdBack);
+        testing::click(testing::control<QPushButton>(manual, "cmdBack"));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotManual")));
         QVERIFY(TarotRoad::onView(front));
         QVERIFY(!TarotRoad::onView(setUp));
-        QVERIFY(testing::typeInto(front->txtName, QStringLiteral("Cy")));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Cy")));
         road.log.clear();
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
         QVERIFY(TarotRoad::onView(setUp));
-        QCOMPARE(setUp->cboCards->currentIndex(), 1);
-        QCOMPARE(setUp->lstOption->currentRow(), 5);
-        QCOMPARE(setUp->txtName->text(), QStringLiteral("Cy"));
+        QCOMPARE(testing::control<QComboBox>(setUp, "cboCards")->currentIndex(), 1);
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->currentRow(), 5);
+        QCOMPARE(testing::control<QLineEdit>(setUp, "txtName")->text(), QStringLiteral("Cy"));
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("The Line Spread"));  // no reset
     }
 
@@ -407,21 +421,21 @@ private slots:
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
         QApplication::setActiveWindow(road.main());
-        QTest::keyClicks(front->txtName, QStringLiteral("Ann1"));
-        QVERIFY(testing::typeInto(front->txtCountry, QStringLiteral("Wales")));
-        QVERIFY(testing::typeInto(front->txtQuestion, QStringLiteral("Why?")));
-        QVERIFY(testing::chooseEntry(front->cmbDate, 4));
-        QVERIFY(testing::chooseEntry(front->cmbMonth, 4));
-        QVERIFY(testing::chooseEntry(front->cmbYear, 4));
-        QVERIFY(testing::tabTo(front->cmdCancel));
-        testing::click(front->cmdReset);
-        QVERIFY(front->txtName->text().isEmpty());
-        QVERIFY(front->txtCountry->text().isEmpty());
-        QVERIFY(front->txtQuestion->toPlainText().isEmpty());
-        QCOMPARE(front->cmbDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(front->cmbMonth->currentText(), QStringLiteral("January"));
-        QCOMPARE(front->cmbYear->currentText(), QStringLiteral("1980"));
-        QVERIFY(front->txtName->hasFocus());
+        QTest::keyClicks(testing::control<QLineEdit>(front, "txtName"), QStringLiteral("Ann1"));
+        QVERIFY(testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), QStringLiteral("Wales")));
+        QVERIFY(testing::typeInto(testing::control<QPlainTextEdit>(front, "txtQuestion"), QStringLiteral("Why?")));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(front, "cmbDate"), 4));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(front, "cmbMonth"), 4));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(front, "cmbYear"), 4));
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(front, "cmdCancel")));
+        testing::click(testing::control<QPushButton>(front, "cmdReset"));
+        QVERIFY(testing::control<QLineEdit>(front, "txtName")->text().isEmpty());
+        QVERIFY(testing::control<QLineEdit>(front, "txtCountry")->text().isEmpty());
+        QVERIFY(testing::control<QPlainTextEdit>(front, "txtQuestion")->toPlainText().isEmpty());
+        QCOMPARE(testing::control<QComboBox>(front, "cmbDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(testing::control<QComboBox>(front, "cmbYear")->currentText(), QStringLiteral("1980"));
+        QVERIFY(testing::control<QLineEdit>(front, "txtName")->hasFocus());
     }
 
     void exitUnloadsAndTheWelcomePanelReturns()
@@ -429,10 +443,10 @@ private slots:
         shell::frmMDI* mdi = road.main();
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        QVERIFY(mdi->picMain->isHidden());
-        testing::click(front->cmdCancel);
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
+        testing::click(testing::control<QPushButton>(front, "cmdCancel"));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotFront")));
-        QVERIFY(!mdi->picMain->isHidden());
+        QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isHidden());
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmTarotOpen")));  // hidden, as the tool left it
     }
 
@@ -440,7 +454,7 @@ private slots:
     {
         tarot::frmTarotFront* front = road.querent();
         QVERIFY(front);
-        testing::click(front->cmdOpen);
+        testing::click(testing::control<QPushButton>(front, "cmdOpen"));
         QVERIFY(TarotRoad::onView(front));
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }

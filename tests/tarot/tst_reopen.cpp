@@ -1,5 +1,6 @@
 // Reopening a saved tarot reading from the querent screen: the round trip through Save and Open, what is
 // refused and left untouched, the layouts chosen by the count alone, and how the reopened cards lie.
+#include "FindControl.h"
 #include "CardFixture.h"
 #include "ScreenCheck.h"
 #include "TarotRoad.h"
@@ -122,7 +123,7 @@ struct PlacesView {
         PlacesView v;
         if (!w)
             return v;
-        for (platform::PictureBox* place : w->p) {
+        for (platform::PictureBox* place : testing::controls<platform::PictureBox>(w, "p")) {
             v.shown << !place->isHidden();
             v.spots << QPoint(int(platform::leftTw(place)), int(platform::topTw(place)));
             v.pictures << place->shown().toImage().convertToFormat(QImage::Format_RGB32);
@@ -186,7 +187,7 @@ class TestReopen : public QObject {
     bool save(const QString& file)
     {
         seams().files->answers.enqueue(file);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         return QFile::exists(file);
     }
 
@@ -203,7 +204,7 @@ class TestReopen : public QObject {
     frmAuto* open(const QString& file)
     {
         seams().files->answers.enqueue(file);
-        if (!useQuerentScreen(front->cmdOpen))
+        if (!useQuerentScreen(testing::control<QPushButton>(front, "cmdOpen")))
             return nullptr;
         return platform::Forms::Peek<frmAuto>();
     }
@@ -245,15 +246,20 @@ class TestReopen : public QObject {
     {
         QVERIFY(w);
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
-        QCOMPARE(mdi->RTB->SelStart(), mdi->RTB->TextLength());
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(),
+                 testing::control<platform::RichTextBox>(mdi, "RTB")->TextLength());
         QCOMPARE(w->Top(), 0.0);
         // Centred across the work area, to the nearest pixel.
-        QCOMPARE(w->frame()->x(), std::max(0, qRound((mdi->mdiArea->viewport()->width() - w->frame()->width()) / 2.0)));
+        QCOMPARE(w->frame()->x(), std::max(0, qRound((testing::control<QMdiArea>(mdi, "mdiArea")->viewport()->width() -
+                                                      w->frame()->width()) /
+                                                     2.0)));
         QCOMPARE(w->Height(), mdi->ScaleHeight());
-        QVERIFY(!mdi->picRight->isHidden());
-        QVERIFY(!mdi->picTop->isHidden());
-        QVERIFY(mdi->picMain->isHidden());
-        for (QLineEdit* box : {mdi->txtName, mdi->txtDOB, mdi->txtCountry, mdi->txtQ})
+        QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
+        QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
+        for (QLineEdit* box :
+             {testing::control<QLineEdit>(mdi, "txtName"), testing::control<QLineEdit>(mdi, "txtDOB"),
+              testing::control<QLineEdit>(mdi, "txtCountry"), testing::control<QLineEdit>(mdi, "txtQ")})
             QVERIFY(box->text().isEmpty());
         QVERIFY(testing::TarotRoad::onView(front));
     }
@@ -323,17 +329,17 @@ private slots:
             QVERIFY(!original.reversed.isEmpty());
             QVERIFY(!original.reversed.contains(0));
         }
-        const QString text = mdi->RTB->Text();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QList<Seen> seen;
         for (int i = 0; i < count; ++i)
-            seen << seenOn(dealt->p[static_cast<size_t>(i)]);
+            seen << seenOn(testing::control<platform::PictureBox>(dealt, "p", i));
 
         const QString first = path(QStringLiteral("first.slv"));
         const QString second = path(QStringLiteral("second.slv"));
         QVERIFY(save(first));
         // A different reading on show in between: what is opened must not be what was left on screen.
         QVERIFY(deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5}));
-        mdi->txtName->setText(QStringLiteral("Earlier Querent"));
+        testing::control<QLineEdit>(mdi, "txtName")->setText(QStringLiteral("Earlier Querent"));
 
         QPointer<frmAuto> w = open(first);
         QVERIFY(w);
@@ -344,13 +350,13 @@ private slots:
         QVERIFY(seams().messages->shown.isEmpty());
         checkOpenedWindow(w);
 
-        QCOMPARE(mdi->RTB->Text(), text);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
         for (int i = 0; i < tarot::frmAuto::kPlaceCount; ++i) {
-            platform::PictureBox* place = w->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             QCOMPARE(place->isHidden(), i >= count);
             if (i < count) {
                 QCOMPARE(seenOn(place), seen[i]);
-                QVERIFY(w->lbl[static_cast<size_t>(i)]->isVisibleTo(w));
+                QVERIFY(testing::control<platform::Label>(w, "lbl", i)->isVisibleTo(w));
             }
         }
         const tarot::TarotState& s = tarot::State();
@@ -378,19 +384,20 @@ private slots:
                     QStringLiteral("c 22 "), QStringLiteral("r61"), QStringLiteral("c9")});
         frmAuto* w = openBytes(crafted);
         checkOpenedWindow(w);
-        QCOMPARE(seenOn(w->p[2]), (Seen{0, Facing::Reversed}));
-        QCOMPARE(seenOn(w->p[1]), (Seen{61, Facing::Reversed}));
-        QCOMPARE(seenOn(w->p[0]), (Seen{4, Facing::Upright}));
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 2)), (Seen {0, Facing::Reversed}));
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 1)), (Seen {61, Facing::Reversed}));
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)), (Seen {4, Facing::Upright}));
         QVERIFY(!tarot::State().ManualMode);
         QVERIFY(!tarot::State().ManualChosen);
-        QCOMPARE(mdi->RTB->Text(), readingOf(QStringLiteral("The Line Spread"), cards, {0, 61}));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
+                 readingOf(QStringLiteral("The Line Spread"), cards, {0, 61}));
 
         const QByteArray expected = fileOf(readingLines(QStringLiteral("The Line Spread"), QStringLiteral("m"), cards,
                                                         {0, 61}));
         QVERIFY(save(path(QStringLiteral("after-open.slv"))));
         QCOMPARE(readAll(path(QStringLiteral("after-open.slv"))), expected);
 
-        QVERIFY(useQuerentScreen(front->cmdNext));
+        QVERIFY(useQuerentScreen(testing::control<QPushButton>(front, "cmdNext")));
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));
         QVERIFY(save(path(QStringLiteral("after-next.slv"))));
         QCOMPARE(readAll(path(QStringLiteral("after-next.slv"))), expected);
@@ -473,11 +480,11 @@ private slots:
         } else {
             QVERIFY(tarot::State().DeckLetter.isEmpty());
         }
-        mdi->txtName->setText(QStringLiteral("Earlier Querent"));
+        testing::control<QLineEdit>(mdi, "txtName")->setText(QStringLiteral("Earlier Querent"));
         const StateView state = StateView::now();
         const PlacesView places = PlacesView::of(before);
-        const QString text = mdi->RTB->Text();
-        const QString html = mdi->RTB->toHtml();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString html = testing::control<platform::RichTextBox>(mdi, "RTB")->toHtml();
 
         frmAuto* after = open(file);
         QCOMPARE(seams().messages->shown.size(), 1);
@@ -489,9 +496,9 @@ private slots:
         QCOMPARE(after, before.data());
         QVERIFY(StateView::now() == state);
         QVERIFY(PlacesView::of(after) == places);
-        QCOMPARE(mdi->RTB->Text(), text);
-        QCOMPARE(mdi->RTB->toHtml(), html);
-        QCOMPARE(mdi->txtName->text(), QStringLiteral("Earlier Querent"));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->toHtml(), html);
+        QCOMPARE(testing::control<QLineEdit>(mdi, "txtName")->text(), QStringLiteral("Earlier Querent"));
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
     }
 
@@ -561,12 +568,12 @@ private slots:
     {
         frmAuto* w = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
         QVERIFY(w);
-        QVERIFY(testing::uncover(front->cmdOpen));
+        QVERIFY(testing::uncover(testing::control<QPushButton>(front, "cmdOpen")));
         QVERIFY(w->subWindow()->isMinimized());
         mdi->resize(mdi->width() - 200, mdi->height() - 100);
         QApplication::processEvents();
         QVERIFY(w->subWindow()->isMinimized());
-        QVERIFY(!testing::toolWindowOver(front->cmdOpen));
+        QVERIFY(!testing::toolWindowOver(testing::control<QPushButton>(front, "cmdOpen")));
     }
 
     // Cancel does nothing, and nothing is asked while a deal or its pause runs.
@@ -574,17 +581,17 @@ private slots:
     {
         frmAuto* before = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
         const StateView state = StateView::now();
-        const QString text = mdi->RTB->Text();
-        QVERIFY(useQuerentScreen(front->cmdOpen));
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        QVERIFY(useQuerentScreen(testing::control<QPushButton>(front, "cmdOpen")));
         QCOMPARE(seams().files->requests.size(), 1);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(platform::Forms::Peek<frmAuto>(), before);
         QVERIFY(StateView::now() == state);
-        QCOMPARE(mdi->RTB->Text(), text);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
 
         shell::BusyScope busy;
         seams().files->answers.enqueue(path(QStringLiteral("never.slv")));
-        QVERIFY(useQuerentScreen(front->cmdOpen));
+        QVERIFY(useQuerentScreen(testing::control<QPushButton>(front, "cmdOpen")));
         QCOMPARE(seams().files->requests.size(), 1);
     }
 
@@ -611,14 +618,14 @@ private slots:
         QVERIFY(seams().messages->shown.isEmpty());
         checkOpenedWindow(w);
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
-            platform::PictureBox* place = w->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             QCOMPARE(place->isHidden(), i >= 3);
             if (i < 3) {
                 QCOMPARE(QPoint(int(platform::leftTw(place)), int(platform::topTw(place))), kThreeCardPlaces[i]);
                 QCOMPARE(seenOn(place), (Seen{cards[i], Facing::Upright}));
             }
         }
-        const QString text = mdi->RTB->Text();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QCOMPARE(text, readingOf(spread, cards, {}));
         QVERIFY(text.startsWith(headerOf(spread)));
         for (int i = 0; i < 3; ++i) {
@@ -663,9 +670,9 @@ private slots:
         QVERIFY(seams().messages->shown.isEmpty());
         checkOpenedWindow(w);
         for (int i = 0; i < cards.size(); ++i)
-            QCOMPARE(seenOn(w->p[static_cast<size_t>(i)]), (Seen{cards[i], Facing(facings[i])}));
+            QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", i)), (Seen {cards[i], Facing(facings[i])}));
 
-        const QString text = mdi->RTB->Text();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QCOMPARE(text, readingOf(spread, cards, reversed));
         for (int i = 0; i < cards.size(); ++i) {
             const bool listed = reversed.contains(cards[i]);
@@ -690,9 +697,9 @@ private slots:
         QVERIFY(!s.ReadingOpenedFromFile);
         QVERIFY(!s.Shown.complete);
         QCOMPARE(s.TarotSpreadName, QStringLiteral("Celtic Cross"));
-        QCOMPARE(mdi->RTB->Text(), headerOf(QStringLiteral("Celtic Cross")));
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(QStringLiteral("Celtic Cross")));
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
-            QVERIFY(w->p[static_cast<size_t>(i)]->isHidden());
+            QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
     }
 
     // Every Open lays its reading out in a fresh window: nothing of an earlier, larger layout stays.
@@ -706,10 +713,11 @@ private slots:
         checkOpenedWindow(one);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!celtic);
-        QCOMPARE(seenOn(one->p[0]), (Seen{12, Facing::Upright}));
+        QCOMPARE(seenOn(testing::control<platform::PictureBox>(one, "p", 0)), (Seen {12, Facing::Upright}));
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
-            QVERIFY(one->p[static_cast<size_t>(i)]->isHidden());
-        QCOMPARE(mdi->RTB->Text(), readingOf(QStringLiteral("One Card"), {12}, {}));
+            QVERIFY(testing::control<platform::PictureBox>(one, "p", i)->isHidden());
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
+                 readingOf(QStringLiteral("One Card"), {12}, {}));
     }
 
     // On every real screen, with a window manager's frame: the main window fits before and after a
@@ -752,10 +760,11 @@ private slots:
             QApplication::processEvents();
             QCOMPARE(testing::MainWindowFaults(mdi), QStringList());
             QCOMPARE(testing::ToolWindowFaults(mdi, w), QStringList());
-            QCOMPARE(w->frame()->height(), mdi->mdiArea->contentsRect().height());
-            for (platform::PictureBox* place : w->p)
+            QCOMPARE(w->frame()->height(), testing::control<QMdiArea>(mdi, "mdiArea")->contentsRect().height());
+            for (platform::PictureBox* place : testing::controls<platform::PictureBox>(w, "p"))
                 if (!place->isHidden())
-                    QVERIFY2(w->picClient->rect().contains(place->geometry()), qPrintable(place->objectName()));
+                    QVERIFY2(testing::control<QWidget>(w, "picClient")->rect().contains(place->geometry()),
+                             qPrintable(place->objectName()));
         }
     }
 };

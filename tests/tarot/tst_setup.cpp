@@ -1,6 +1,7 @@
 // The set-up screen: its load and the reset of the reading's state, the spread and deck choice, the
 // arcana options, the spread menu, the hand-over of AutoCast and Manual with the AutoCast pause, and the
 // ways of leaving it.
+#include "FindControl.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
 
@@ -66,16 +67,17 @@ class TestSetUp : public QObject {
         tarot::frmTarotFront* front = road.querent();
         if (!front)
             return nullptr;
-        if (!testing::typeInto(front->txtName, name) || !testing::typeInto(front->txtCountry, country) ||
-            !testing::typeInto(front->txtQuestion, question))
+        if (!testing::typeInto(testing::control<QLineEdit>(front, "txtName"), name) ||
+            !testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), country) ||
+            !testing::typeInto(testing::control<QPlainTextEdit>(front, "txtQuestion"), question))
             return nullptr;
-        if (!testing::chooseEntry(front->cmbDate, 8))
+        if (!testing::chooseEntry(testing::control<QComboBox>(front, "cmbDate"), 8))
             return nullptr;
-        if (!testing::chooseEntry(front->cmbMonth, 2))
+        if (!testing::chooseEntry(testing::control<QComboBox>(front, "cmbMonth"), 2))
             return nullptr;
-        if (!testing::chooseEntry(front->cmbYear, 101))
+        if (!testing::chooseEntry(testing::control<QComboBox>(front, "cmbYear"), 101))
             return nullptr;
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 
@@ -133,29 +135,33 @@ private slots:
         QCOMPARE(s.OpenedReversedCards.UBound(), 0);
         QCOMPARE(s.ReadingSpreadName, QStringLiteral("One Card"));
 
-        QCOMPARE(setUp->cboCards->count(), 2);
-        QCOMPARE(setUp->cboCards->itemText(0), QStringLiteral("Orlund Teague Tarot Deck"));
-        QCOMPARE(setUp->cboCards->itemText(1), QStringLiteral("Marseilles Tarot Deck"));
-        QCOMPARE(setUp->cboCards->currentIndex(), 0);
-        QVERIFY(!setUp->cboCards->isEditable());
+        QCOMPARE(testing::control<QComboBox>(setUp, "cboCards")->count(), 2);
+        QCOMPARE(testing::control<QComboBox>(setUp, "cboCards")->itemText(0),
+                 QStringLiteral("Orlund Teague Tarot Deck"));
+        QCOMPARE(testing::control<QComboBox>(setUp, "cboCards")->itemText(1), QStringLiteral("Marseilles Tarot Deck"));
+        QCOMPARE(testing::control<QComboBox>(setUp, "cboCards")->currentIndex(), 0);
+        QVERIFY(!testing::control<QComboBox>(setUp, "cboCards")->isEditable());
         QStringList spreads;
-        for (int i = 0; i < setUp->lstOption->count(); ++i)
-            spreads << setUp->lstOption->item(i)->text();
+        for (int i = 0; i < testing::control<QListWidget>(setUp, "lstOption")->count(); ++i)
+            spreads << testing::control<QListWidget>(setUp, "lstOption")->item(i)->text();
         QCOMPARE(spreads, tarot::catalogue::SpreadTexts());
-        QCOMPARE(setUp->lstOption->currentRow(), 0);
-        QCOMPARE(setUp->txtDisp->toPlainText(), tarot::catalogue::SpreadDescription(0));
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->currentRow(), 0);
+        QCOMPARE(testing::control<QPlainTextEdit>(setUp, "txtDisp")->toPlainText(),
+                 tarot::catalogue::SpreadDescription(0));
         QCOMPARE(setUp->no, 10);
         QCOMPARE(setUp->MaxCardInSet, std::int16_t(0));
-        QVERIFY(setUp->chkRev->isChecked());
-        QVERIFY(!setUp->chkLA->isChecked());
-        QVERIFY(!setUp->chkHA->isChecked());
-        QVERIFY(setUp->picMessage->isHidden());
+        QVERIFY(testing::control<QCheckBox>(setUp, "chkRev")->isChecked());
+        QVERIFY(!testing::control<QCheckBox>(setUp, "chkLA")->isChecked());
+        QVERIFY(!testing::control<QCheckBox>(setUp, "chkHA")->isChecked());
+        QVERIFY(testing::control<QFrame>(setUp, "picMessage")->isHidden());
         QCOMPARE(setUp->Left(), (19200 - setUp->Width()) / 2);
         QCOMPARE(setUp->Top(), 0.0);
-        for (QWidget* box : std::initializer_list<QWidget*>{setUp->txtName, setUp->txtDOB, setUp->txtCountry})
+        for (QWidget* box : std::initializer_list<QWidget*> {testing::control<QLineEdit>(setUp, "txtName"),
+                                                             testing::control<QLineEdit>(setUp, "txtDOB"),
+                                                             testing::control<QLineEdit>(setUp, "txtCountry")})
             QVERIFY(static_cast<QLineEdit*>(box)->isReadOnly());
-        QVERIFY(setUp->txtQ->isReadOnly());
-        QVERIFY(setUp->txtDisp->isReadOnly());
+        QVERIFY(testing::control<QPlainTextEdit>(setUp, "txtQ")->isReadOnly());
+        QVERIFY(testing::control<QPlainTextEdit>(setUp, "txtDisp")->isReadOnly());
     }
 
     void captionsAndMenus()
@@ -164,25 +170,27 @@ private slots:
         QVERIFY(setUp);
         QCOMPARE(setUp->windowTitle(), QStringLiteral("Ostrevan"));
         const QList<std::pair<QString, QString>> texts = {
-            {setUp->Label4[0]->text(), "Select Deck"},
-            {setUp->Label4[1]->text(), "Select Spread"},
-            {setUp->frmArcane->title(), "Select One Option"},
-            {setUp->chkLA->text(), "Minor Arcana"},
-            {setUp->chkHA->text(), "Major Arcana"},
-            {setUp->Label3->text(), "Allow Reverse Cards"},
-            {setUp->cmdAuto->text(), "AutoCast"},
-            {setUp->cmdManual->text(), "Manual"},
-            {setUp->cmdBack->text(), "Back"},
-            {setUp->cmdCancel->text(), "Exit"},
-            {setUp->Label1->text(), "Please Wait ..."},
-            {setUp->Label2->text(), "Ostrevan is generating the Tarot result...."},
-            {setUp->lblName->text(), "Name"},
-            {setUp->lblDOB->text(), "Date of Birth"},
-            {setUp->lblCountry->text(), "Country"},
-            {setUp->lblQ->text(), "Question"}};
+            {testing::control<platform::Label>(setUp, "Label4", 0)->text(), "Select Deck"},
+            {testing::control<platform::Label>(setUp, "Label4", 1)->text(), "Select Spread"},
+            {testing::control<QGroupBox>(setUp, "frmArcane")->title(), "Select One Option"},
+            {testing::control<QCheckBox>(setUp, "chkLA")->text(), "Minor Arcana"},
+            {testing::control<QCheckBox>(setUp, "chkHA")->text(), "Major Arcana"},
+            {testing::control<platform::Label>(setUp, "Label3")->text(), "Allow Reverse Cards"},
+            {testing::control<QPushButton>(setUp, "cmdAuto")->text(), "AutoCast"},
+            {testing::control<QPushButton>(setUp, "cmdManual")->text(), "Manual"},
+            {testing::control<QPushButton>(setUp, "cmdBack")->text(), "Back"},
+            {testing::control<QPushButton>(setUp, "cmdCancel")->text(), "Exit"},
+            {testing::control<platform::Label>(setUp, "Label1")->text(), "Please Wait ..."},
+            {testing::control<platform::Label>(setUp, "Label2")->text(), "Ostrevan is generating the Tarot result...."},
+            {testing::control<platform::Label>(setUp, "lblName")->text(), "Name"},
+            {testing::control<platform::Label>(setUp, "lblDOB")->text(), "Date of Birth"},
+            {testing::control<platform::Label>(setUp, "lblCountry")->text(), "Country"},
+            {testing::control<platform::Label>(setUp, "lblQ")->text(), "Question"}};
         for (const auto& [shown, expected] : texts)
             QCOMPARE(shown, expected);
-        QVERIFY(setUp->Label6->text().endsWith(QString::fromLatin1(shell::kSiteAddress)));
+        QVERIFY(testing::control<platform::Clickable>(setUp, "Label6")
+                    ->text()
+                    .endsWith(QString::fromLatin1(shell::kSiteAddress)));
 
         QCOMPARE(actionNames(setUp->menuBarActions()),
                  (QStringList{"mnuFile=&File", "mnuHelpMenu=&Help", "mnuDonate=Donate",
@@ -222,7 +230,8 @@ private slots:
         QFETCH(QString, page);
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        QCOMPARE(testing::pagesOpenedFrom(setUp, setUp->Label6, action), QStringList{page});
+        QCOMPARE(testing::pagesOpenedFrom(setUp, testing::control<platform::Clickable>(setUp, "Label6"), action),
+                 QStringList {page});
     }
 
     void showSpreadInfo_data()
@@ -250,14 +259,17 @@ private slots:
             setUp->ShowSpreadInfo(std::int16_t(index));
         QCOMPARE(int(setUp->MaxCardInSet), maxCardInSet);
         QCOMPARE(setUp->no, no);
-        QCOMPARE(setUp->txtDisp->toPlainText(), tarot::catalogue::SpreadDescription(description));
+        QCOMPARE(testing::control<QPlainTextEdit>(setUp, "txtDisp")->toPlainText(),
+                 tarot::catalogue::SpreadDescription(description));
     }
 
     void chakraDescriptionKeepsItsDoubleSpace()
     {
         tarot::frmTarot* setUp = road.setUp();
-        QVERIFY(testing::clickEntry(setUp->lstOption, 6));
-        QVERIFY(setUp->txtDisp->toPlainText().contains(QLatin1String("top.  This spread is very useful")));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 6));
+        QVERIFY(testing::control<QPlainTextEdit>(setUp, "txtDisp")
+                    ->toPlainText()
+                    .contains(QLatin1String("top.  This spread is very useful")));
     }
 
     void spreadPictureFollowsTheChoiceAndMayBeMissing()
@@ -269,14 +281,17 @@ private slots:
         platform::setAppPath(root);
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        QCOMPARE(setUp->pctCard->picture().size(), QSize(40, 50));
-        QVERIFY(testing::clickEntry(setUp->lstOption, 4));
-        QCOMPARE(setUp->pctCard->picture().size(), QSize(60, 70));
-        QVERIFY(testing::clickEntry(setUp->lstOption, 5));
-        QVERIFY(setUp->pctCard->picture().isNull());  // not the wheel's picture left over
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().size(), QSize(40, 50));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 4));
+        QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().size(), QSize(60, 70));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 5));
+        QVERIFY(testing::control<platform::PictureBox>(setUp, "pctCard")
+                    ->picture()
+                    .isNull()); // not the wheel's picture left over
         QCOMPARE(setUp->no, 5);
         QCOMPARE(setUp->MaxCardInSet, std::int16_t(5));
-        QCOMPARE(setUp->txtDisp->toPlainText(), tarot::catalogue::SpreadDescription(5));
+        QCOMPARE(testing::control<QPlainTextEdit>(setUp, "txtDisp")->toPlainText(),
+                 tarot::catalogue::SpreadDescription(5));
         QCOMPARE(tarot::State().TarotSpreadIndex, 5);
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
@@ -291,8 +306,9 @@ private slots:
         QVERIFY(setUp);
         QVERIFY(testing::seams().messages->shown.isEmpty());
         for (int k = 0; k < tarot::catalogue::SpreadCount; ++k) {
-            QVERIFY(testing::clickEntry(setUp->lstOption, k));
-            QVERIFY2(!setUp->pctCard->picture().isNull(), qPrintable(QString::number(k)));
+            QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), k));
+            QVERIFY2(!testing::control<platform::PictureBox>(setUp, "pctCard")->picture().isNull(),
+                     qPrintable(QString::number(k)));
         }
     }
 
@@ -316,10 +332,11 @@ private slots:
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
         for (QChar c : clicks)
-            testing::click(c == QLatin1Char('L') ? setUp->chkLA : setUp->chkHA);
-        QCOMPARE(setUp->chkLA->isChecked(), minor);
-        QCOMPARE(setUp->chkHA->isChecked(), major);
-        QVERIFY(setUp->chkRev->isChecked());
+            testing::click(c == QLatin1Char('L') ? testing::control<QCheckBox>(setUp, "chkLA")
+                                                 : testing::control<QCheckBox>(setUp, "chkHA"));
+        QCOMPARE(testing::control<QCheckBox>(setUp, "chkLA")->isChecked(), minor);
+        QCOMPARE(testing::control<QCheckBox>(setUp, "chkHA")->isChecked(), major);
+        QVERIFY(testing::control<QCheckBox>(setUp, "chkRev")->isChecked());
     }
 
     void spreadMenuSelectsItsEntry_data()
@@ -338,15 +355,16 @@ private slots:
         QFETCH(int, index);
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        QVERIFY(testing::clickEntry(setUp->lstOption, index == 1 ? 2 : 1));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), index == 1 ? 2 : 1));
         QVERIFY(testing::chooseMenu(setUp->findChild<QAction*>(item)));
-        QCOMPARE(setUp->lstOption->currentRow(), index);
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->currentRow(), index);
         QCOMPARE(tarot::State().TarotSpreadIndex, index);
         QCOMPARE(int(setUp->MaxCardInSet), index);
         QCOMPARE(setUp->no, tarot::catalogue::SpreadCards(index));
-        QCOMPARE(setUp->txtDisp->toPlainText(), tarot::catalogue::SpreadDescription(index));
+        QCOMPARE(testing::control<QPlainTextEdit>(setUp, "txtDisp")->toPlainText(),
+                 tarot::catalogue::SpreadDescription(index));
         // What is handed over is the list's text, whatever the menu item's case.
-        testing::click(setUp->cmdManual);
+        testing::click(testing::control<QPushButton>(setUp, "cmdManual"));
         QCOMPARE(tarot::State().TarotSpreadName, tarot::catalogue::SpreadText(index));
     }
 
@@ -389,11 +407,11 @@ private slots:
         shell::frmMDI* mdi = this->road.main();
         tarot::frmTarot* setUp = setUpFor(QStringLiteral("Ann Lee"), QStringLiteral("Wales"), QStringLiteral("Love?"));
         QVERIFY(setUp);
-        QVERIFY(testing::chooseEntry(setUp->cboCards, deck));
-        QVERIFY(testing::clickEntry(setUp->lstOption, spread));
-        testing::setTicked(setUp->chkLA, minor);
-        testing::setTicked(setUp->chkHA, major);
-        testing::setTicked(setUp->chkRev, reverse);
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(setUp, "cboCards"), deck));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), spread));
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkLA"), minor);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkHA"), major);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), reverse);
         // What an opened reading may have left behind.
         tarot::TarotState& s = tarot::State();
         s.DrawnCards.ReDim(9);
@@ -401,9 +419,10 @@ private slots:
         s.DeckLetter = deck == 0 ? QStringLiteral("m") : QStringLiteral("o");
         // An earlier reading still on show.
         platform::Forms::Get(QStringLiteral("frmAuto"))->Show();
-        const QStringList barBefore = {mdi->txtName->text(), mdi->txtDOB->text(), mdi->txtCountry->text(),
-                                       mdi->txtQ->text()};
-        mdi->picRight->hide();
+        const QStringList barBefore = {
+            testing::control<QLineEdit>(mdi, "txtName")->text(), testing::control<QLineEdit>(mdi, "txtDOB")->text(),
+            testing::control<QLineEdit>(mdi, "txtCountry")->text(), testing::control<QLineEdit>(mdi, "txtQ")->text()};
+        testing::control<QWidget>(mdi, "picRight")->hide();
         this->road.log.clear();
         testing::seams().scheduler->requestedDelays.clear();
 
@@ -413,9 +432,9 @@ private slots:
             QVERIFY(testing::clickTitle(setUp));
         const QPointer<tarot::frmTarot> alive = setUp;
         switch (road) {
-        case AutoCastButton: testing::click(setUp->cmdAuto); break;
+        case AutoCastButton: testing::click(testing::control<QPushButton>(setUp, "cmdAuto")); break;
         case AutoCastMenu: QVERIFY(testing::chooseMenu(action(setUp, "mnuCast"))); break;
-        case ManualButton: testing::click(setUp->cmdManual); break;
+        case ManualButton: testing::click(testing::control<QPushButton>(setUp, "cmdManual")); break;
         case ManualMenu: QVERIFY(testing::chooseMenu(action(setUp, "mnuManual"))); break;
         }
 
@@ -436,9 +455,11 @@ private slots:
         QVERIFY(!shell::IsBusy());
 
         QCOMPARE(testing::seams().scheduler->requestedDelays, autoCast && !reverse ? QList<int>{3000} : QList<int>{});
-        QVERIFY(mdi->picMain->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
         QVERIFY(!TarotRoad::onView(platform::Forms::Peek<tarot::frmTarotFront>()));
-        const QStringList bar = {mdi->txtName->text(), mdi->txtDOB->text(), mdi->txtCountry->text(), mdi->txtQ->text()};
+        const QStringList bar = {
+            testing::control<QLineEdit>(mdi, "txtName")->text(), testing::control<QLineEdit>(mdi, "txtDOB")->text(),
+            testing::control<QLineEdit>(mdi, "txtCountry")->text(), testing::control<QLineEdit>(mdi, "txtQ")->text()};
         if (autoCast) {
             QCOMPARE(this->road.log, (QStringList{"unload:frmAuto", "load:frmAuto"}));
             platform::Form* layout = platform::Forms::Peek(QStringLiteral("frmAuto"));
@@ -446,25 +467,26 @@ private slots:
             QVERIFY(TarotRoad::onView(layout));
             QCOMPARE(layout->Left(), 0.0);
             QCOMPARE(layout->Top(), 0.0);
-            QVERIFY(!mdi->picRight->isHidden());
-            QCOMPARE(mdi->RTB->maximumHeight(), platform::px(15360 - (915 + 900 + 735 + 560 + 1200)));
+            QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
+            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->maximumHeight(),
+                     platform::px(15360 - (915 + 900 + 735 + 560 + 1200)));
             QCOMPARE(bar, (QStringList{"Ann Lee", "9 March 2001", "Wales", "Love?"}));
             if (road == AutoCastMenu) {
                 QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
             } else {
                 QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
                 QVERIFY(alive && !TarotRoad::onView(setUp));
-                QVERIFY(!setUp->picMessage->isHidden());  // left up on the hidden screen
+                QVERIFY(!testing::control<QFrame>(setUp, "picMessage")->isHidden()); // left up on the hidden screen
             }
         } else {
             QCOMPARE(this->road.log, QStringList{"load:frmTarotManual"});
             QVERIFY(TarotRoad::onView(platform::Forms::Peek(QStringLiteral("frmTarotManual"))));
-            QVERIFY(mdi->picRight->isHidden());
+            QVERIFY(testing::control<QWidget>(mdi, "picRight")->isHidden());
             QCOMPARE(bar, barBefore);
             // The manual reading reads its spread from the hidden screen.
             QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
             QVERIFY(!TarotRoad::onView(setUp));
-            QVERIFY(setUp->picMessage->isHidden());
+            QVERIFY(testing::control<QFrame>(setUp, "picMessage")->isHidden());
         }
         // Name, count and index describe one spread, on the screen too where it is still there (AutoCast
         // from the menu unloads it; the state above holds what it handed over).
@@ -483,23 +505,25 @@ private slots:
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        testing::setTicked(setUp->chkRev, false);
-        testing::click(setUp->cmdAuto);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), false);
+        testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
 
         QCOMPARE(testing::seams().scheduler->requestedDelays, QList<int>{3000});
         QVERIFY(shell::IsBusy());
-        QVERIFY(!setUp->picMessage->isHidden());
+        QVERIFY(!testing::control<QFrame>(setUp, "picMessage")->isHidden());
         QVERIFY(TarotRoad::onView(setUp));
         QVERIFY(!tarot::State().AutoCastChosen);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
 
         road.log.clear();
-        for (QWidget* w : std::initializer_list<QWidget*>{setUp->cmdManual, setUp->cmdBack, setUp->cmdCancel,
-                                                          setUp->cmdAuto, setUp->chkLA,
-                                                          mdi->cmdSelectOption[0], mdi->cmdSelectOption[1]})
+        for (QWidget* w : std::initializer_list<QWidget*> {
+                 testing::control<QPushButton>(setUp, "cmdManual"), testing::control<QPushButton>(setUp, "cmdBack"),
+                 testing::control<QPushButton>(setUp, "cmdCancel"), testing::control<QPushButton>(setUp, "cmdAuto"),
+                 testing::control<QCheckBox>(setUp, "chkLA"), testing::control<QPushButton>(mdi, "cmdSelectOption", 0),
+                 testing::control<QPushButton>(mdi, "cmdSelectOption", 1)})
             testing::click(w);
-        QTest::keyClick(setUp->lstOption, Qt::Key_Down);
-        QTest::keyClick(setUp->cmdManual, Qt::Key_Space);
+        QTest::keyClick(testing::control<QListWidget>(setUp, "lstOption"), Qt::Key_Down);
+        QTest::keyClick(testing::control<QPushButton>(setUp, "cmdManual"), Qt::Key_Space);
         for (const char* item : {"mnuManual", "mnuCast", "mnuBack", "mnuExit", "mnuTree"})
             QVERIFY2(!testing::chooseMenu(action(setUp, item)), item);
         // The input is held while the pause runs: no click, key or menu reaches the handlers. Their own
@@ -513,8 +537,8 @@ private slots:
         QCOMPARE(testing::seams().scheduler->requestedDelays, QList<int>{3000});
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
         QVERIFY(TarotRoad::onView(setUp));
-        QVERIFY(!setUp->chkLA->isChecked());
-        QCOMPARE(setUp->lstOption->currentRow(), 0);
+        QVERIFY(!testing::control<QCheckBox>(setUp, "chkLA")->isChecked());
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->currentRow(), 0);
         QVERIFY(!tarot::State().ManualChosen);
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("-1"));
 
@@ -524,9 +548,9 @@ private slots:
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("Celtic Cross"));
         QCOMPARE(road.log, QStringList{"load:frmAuto"});
         QVERIFY(!TarotRoad::onView(setUp));
-        QVERIFY(mdi->picMain->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
         // Input reaches the windows again.
-        testing::click(mdi->cmdSelectOption[2]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 2));
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmRunicTarotMain")));
     }
 
@@ -536,12 +560,12 @@ private slots:
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        testing::setTicked(setUp->chkRev, false);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), false);
         QVERIFY(testing::chooseMenu(action(setUp, "mnuCast")));
         QCOMPARE(platform::Forms::Peek<tarot::frmTarot>(), setUp);
         testing::seams().scheduler->runPending();
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
-        QVERIFY(mdi->picMain->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
         QVERIFY(!shell::IsBusy());
         QVERIFY(TarotRoad::onView(platform::Forms::Peek(QStringLiteral("frmAuto"))));
     }
@@ -551,8 +575,8 @@ private slots:
         testing::seams().scheduler->immediate = false;
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        testing::setTicked(setUp->chkRev, false);
-        testing::click(setUp->cmdAuto);
+        testing::setTicked(testing::control<QCheckBox>(setUp, "chkRev"), false);
+        testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         QVERIFY(shell::IsBusy());
         road.log.clear();
         // No input reaches the screen while the pause holds it: an unload then comes from elsewhere in the
@@ -578,16 +602,17 @@ private slots:
         platform::Forms::Unregister(QString::fromLatin1(autoCast ? "frmAuto" : "frmTarotManual"));
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        testing::click(autoCast ? setUp->cmdAuto : setUp->cmdManual);
+        testing::click(autoCast ? testing::control<QPushButton>(setUp, "cmdAuto")
+                                : testing::control<QPushButton>(setUp, "cmdManual"));
         QCOMPARE(tarot::State().AutoCastChosen, autoCast);
         QCOMPARE(tarot::State().ManualChosen, !autoCast);
         QCOMPARE(tarot::State().TarotSpreadName, QStringLiteral("Celtic Cross"));
         QVERIFY(!shell::IsBusy());
         QVERIFY(TarotRoad::onView(setUp));
-        QVERIFY(setUp->picMessage->isHidden());
+        QVERIFY(testing::control<QFrame>(setUp, "picMessage")->isHidden());
         QVERIFY(!setUp->handingOver());
         // The screen still works.
-        testing::click(setUp->cmdCancel);
+        testing::click(testing::control<QPushButton>(setUp, "cmdCancel"));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
     }
 
@@ -597,9 +622,9 @@ private slots:
         shell::frmMDI* mdi = road.main();
         tarot::frmTarot* setUp = road.setUp();
         QVERIFY(setUp);
-        testing::click(setUp->cmdAuto);
+        testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         QCOMPARE(tarot::ReadingPaneHeightTw(), 0.0);
-        QCOMPARE(mdi->RTB->maximumHeight(), 0);
+        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->maximumHeight(), 0);
     }
 
     void leaving_data()
@@ -627,7 +652,7 @@ private slots:
         else
             QVERIFY(testing::chooseMenu(setUp->findChild<QAction*>(way)));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
-        QCOMPARE(!mdi->picMain->isHidden(), welcome);
+        QCOMPARE(!testing::control<QWidget>(mdi, "picMain")->isHidden(), welcome);
         auto* front = platform::Forms::Peek<tarot::frmTarotFront>();
         QCOMPARE(front != nullptr, querentLoaded);
         QCOMPARE(TarotRoad::onView(front), querentOnView);

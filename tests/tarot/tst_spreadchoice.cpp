@@ -1,6 +1,7 @@
 // The spread the user clicks is the spread that is dealt: every spread picked with the mouse on the
 // set-up screen, after another one was picked, through AutoCast and through Manual, down to the saved
 // file. The hand-over refuses a choice whose name, count and index disagree.
+#include "FindControl.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
 
@@ -70,16 +71,16 @@ class TestSpreadChoice : public QObject {
     tarot::frmTarot* reachSetUp()
     {
         mdi = road.main();
-        testing::click(mdi->cmdSelectOption[1]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
         auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
         if (!open)
             return nullptr;
         open->Timer1_Timer();  // the three seconds have passed
-        testing::click(open->cmdContd);
+        testing::click(testing::control<QPushButton>(open, "cmdContd"));
         auto* front = platform::Forms::Peek<tarot::frmTarotFront>();
         if (!front)
             return nullptr;
-        testing::click(front->cmdNext);
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
         return platform::Forms::Peek<tarot::frmTarot>();
     }
 
@@ -126,29 +127,30 @@ private slots:
 
         tarot::frmTarot* setUp = reachSetUp();
         QVERIFY(setUp);
-        QVERIFY(testing::chooseEntry(setUp->cboCards, spread % 2));
-        QVERIFY(testing::clickEntry(setUp->lstOption, before));
-        QVERIFY(testing::clickEntry(setUp->lstOption, spread));
+        QVERIFY(testing::chooseEntry(testing::control<QComboBox>(setUp, "cboCards"), spread % 2));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), before));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), spread));
 
         // What the screen shows is the entry clicked.
-        QCOMPARE(setUp->lstOption->selectedItems().size(), 1);
-        QCOMPARE(setUp->lstOption->selectedItems()[0]->text(), name);
-        QCOMPARE(setUp->txtDisp->toPlainText(), tarot::catalogue::SpreadDescription(spread));
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->selectedItems().size(), 1);
+        QCOMPARE(testing::control<QListWidget>(setUp, "lstOption")->selectedItems()[0]->text(), name);
+        QCOMPARE(testing::control<QPlainTextEdit>(setUp, "txtDisp")->toPlainText(),
+                 tarot::catalogue::SpreadDescription(spread));
         QCOMPARE(setUp->no, n);
         QCOMPARE(int(setUp->MaxCardInSet), spread);
         QCOMPARE(tarot::State().TarotSpreadIndex, spread);
 
         seams().random->script(static_cast<unsigned>(spread * 7 + before));
         if (road == Road::AutoCast) {
-            testing::click(setUp->cmdAuto);
+            testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         } else {
-            testing::click(setUp->cmdManual);
+            testing::click(testing::control<QPushButton>(setUp, "cmdManual"));
             auto* manual = platform::Forms::Peek<frmTarotManual>();
             QVERIFY(manual);
             QCOMPARE(manual->ChosenSpreadName, name);
             QCOMPARE(manual->PickedBacks.UBound(), n - 1);
             for (int k = 0; k < n; ++k)
-                testing::click(manual->p[static_cast<size_t>(k)]);
+                testing::click(testing::control<platform::Clickable>(manual, "p", k));
             seams().scheduler->runPending();
             QCOMPARE(manual->phase(), frmTarotManual::Phase::Done);
         }
@@ -167,17 +169,17 @@ private slots:
         const QList<tarot::CardPlace>& places = tarot::SpreadLayout(spread);
         QCOMPARE(places.size(), n);
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
-            platform::PictureBox* place = layout->p[static_cast<size_t>(i)];
+            platform::PictureBox* place = testing::control<platform::PictureBox>(layout, "p", i);
             QCOMPARE(!place->isHidden(), i < n);
             if (i < n) {
                 QCOMPARE(int(platform::leftTw(place)), places[i].left);
                 QCOMPARE(int(platform::topTw(place)), places[i].top);
-                QVERIFY(!layout->lbl[static_cast<size_t>(i)]->isHidden());
+                QVERIFY(!testing::control<platform::Label>(layout, "lbl", i)->isHidden());
             }
         }
 
         // The pane: the spread's header, then every position's text.
-        const QString text = mdi->RTB->Text();
+        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
         QVERIFY(text.startsWith(headerOf(name)));
         for (int i = 0; i < n; ++i) {
             const std::optional<tarot::PositionText> position = tarot::PositionTextOf(name, i);
@@ -188,7 +190,7 @@ private slots:
         // The saved file: its spread, and one card line per position.
         const QString file = files.filePath(QStringLiteral("%1-%2.slv").arg(int(road)).arg(spread));
         seams().files->answers.enqueue(file);
-        testing::click(mdi->cmdSave);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         const QStringList lines = savedLines(file);
         QVERIFY(!lines.isEmpty());
         QCOMPARE(lines.value(0), QStringLiteral("s") + name);
@@ -202,7 +204,7 @@ private slots:
     {
         tarot::frmTarot* setUp = reachSetUp();
         QVERIFY(setUp);
-        QListWidget* list = setUp->lstOption;
+        QListWidget* list = testing::control<QListWidget>(setUp, "lstOption");
 
         const QRect from = testing::entryOnScreen(list, 1);
         const QRect to = testing::entryOnScreen(list, 3);
@@ -239,16 +241,17 @@ private slots:
         QFETCH(Road, road);
         tarot::frmTarot* setUp = reachSetUp();
         QVERIFY(setUp);
-        QVERIFY(testing::clickEntry(setUp->lstOption, 3));
+        QVERIFY(testing::clickEntry(testing::control<QListWidget>(setUp, "lstOption"), 3));
         setUp->no = 10;  // a count that belongs to another spread
-        testing::click(road == Road::AutoCast ? setUp->cmdAuto : setUp->cmdManual);
+        testing::click(road == Road::AutoCast ? testing::control<QPushButton>(setUp, "cmdAuto")
+                                              : testing::control<QPushButton>(setUp, "cmdManual"));
 
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(seams().messages->shown[0].text, QString::fromLatin1(tarot::frmTarot::kBrokenChoiceMessage));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarotManual")));
         QVERIFY(testing::TarotRoad::onView(setUp));
-        QVERIFY(setUp->picMessage->isHidden());
+        QVERIFY(testing::control<QFrame>(setUp, "picMessage")->isHidden());
         QVERIFY(!tarot::State().AutoCastChosen && !tarot::State().ManualChosen);
         QVERIFY(!setUp->handingOver());
     }

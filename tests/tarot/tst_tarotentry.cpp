@@ -1,5 +1,6 @@
 // The tarot tool's entry screen: the picture folders it requires, the update question before them, the
 // Continue button that comes after three seconds, and the way on to the querent screen.
+#include "FindControl.h"
 #include "TarotRoad.h"
 
 #include "platform/PictureBox.h"
@@ -45,12 +46,12 @@ private slots:
         auto& messages = testing::seams().messages->shown;
 
         if (cards && pic) {
-            testing::click(mdi->cmdSelectOption[1]);
+            testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
             QCOMPARE(messages.size(), 1);  // only the update question
             QVERIFY(!shell::IsQuitting());
             auto* open = platform::Forms::Peek<tarot::frmTarotOpen>();
             QVERIFY(TarotRoad::onView(open));
-            QVERIFY(open->Timer1->isActive());
+            QVERIFY(testing::control<QTimer>(open, "Timer1")->isActive());
             return;
         }
         // The box's answer ends the program from inside the load: nothing after it runs. Called directly:
@@ -89,25 +90,25 @@ private slots:
         QCOMPARE(open->size(), QSize(platform::px(7485), platform::px(5010)));
         QCOMPARE(open->Left(), (19200 - open->Width()) / 2);
         QCOMPARE(open->Top(), 0.0);
-        QCOMPARE(open->cmdContd->text(), QStringLiteral("Continue...."));
-        QCOMPARE(open->cmdContd->geometry(), QRect(392, 304, 97, 25));
-        QCOMPARE(open->Image1->geometry(), QRect(0, 0, 500, 334));
-        QVERIFY(!open->Image1->picture().isNull());
+        QCOMPARE(testing::control<QPushButton>(open, "cmdContd")->text(), QStringLiteral("Continue...."));
+        QCOMPARE(testing::control<QPushButton>(open, "cmdContd")->geometry(), QRect(392, 304, 97, 25));
+        QCOMPARE(testing::control<platform::PictureBox>(open, "Image1")->geometry(), QRect(0, 0, 500, 334));
+        QVERIFY(!testing::control<platform::PictureBox>(open, "Image1")->picture().isNull());
         QVERIFY(testing::seams().messages->shown.isEmpty());
     }
 
     void continueComesWithTheTimer()
     {
         tarot::frmTarotOpen* open = road.entry();
-        QVERIFY(open->cmdContd->isHidden());
-        QVERIFY(!open->cmdContd->isEnabled());
-        QCOMPARE(open->Timer1->interval(), 3000);
-        QVERIFY(!open->Timer1->isSingleShot());
-        QVERIFY(open->Timer1->isActive());
+        QVERIFY(testing::control<QPushButton>(open, "cmdContd")->isHidden());
+        QVERIFY(!testing::control<QPushButton>(open, "cmdContd")->isEnabled());
+        QCOMPARE(testing::control<QTimer>(open, "Timer1")->interval(), 3000);
+        QVERIFY(!testing::control<QTimer>(open, "Timer1")->isSingleShot());
+        QVERIFY(testing::control<QTimer>(open, "Timer1")->isActive());
         for (int tick = 0; tick < 2; ++tick) {
             open->Timer1_Timer();  // three seconds more: a timer, which no input stands for
-            QVERIFY(!open->cmdContd->isHidden());
-            QVERIFY(open->cmdContd->isEnabled());
+            QVERIFY(!testing::control<QPushButton>(open, "cmdContd")->isHidden());
+            QVERIFY(testing::control<QPushButton>(open, "cmdContd")->isEnabled());
         }
     }
 
@@ -117,27 +118,27 @@ private slots:
         tarot::frmTarotOpen* open = road.entry();
         QVERIFY(open);
         open->Timer1_Timer();  // the three seconds have passed: a timer, which no input stands for
-        testing::click(open->cmdContd);
+        testing::click(testing::control<QPushButton>(open, "cmdContd"));
         QVERIFY(TarotRoad::onView(platform::Forms::Peek<tarot::frmTarotFront>()));
         QCOMPARE(platform::Forms::Peek<tarot::frmTarotOpen>(), open);  // hidden, still loaded
         QVERIFY(!TarotRoad::onView(open));
-        QVERIFY(open->Timer1->isActive());
-        QVERIFY(mdi->picMain->isHidden());
+        QVERIFY(testing::control<QTimer>(open, "Timer1")->isActive());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
 
         // No control unloads the hidden entry screen alone (the tool switch and the program's end take it
         // with the rest): its unload is called directly.
         platform::Forms::Unload(open);
-        QVERIFY(!mdi->picMain->isHidden());
+        QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isHidden());
     }
 
     void theToolSwitchClosesTheWholeRoad()
     {
         shell::frmMDI* mdi = road.main();
         QVERIFY(road.setUp());
-        testing::click(mdi->cmdSelectOption[2]);
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 2));
         for (const char* name : {"frmTarotOpen", "frmTarotFront", "frmTarot"})
             QVERIFY2(!platform::Forms::IsLoaded(QString::fromLatin1(name)), name);
-        QVERIFY(mdi->picMain->isHidden());
+        QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
         QVERIFY(platform::Forms::IsLoaded(QStringLiteral("frmRunicTarotMain")));
     }
 };

@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include "platform/Lazy.h"
+
 namespace platform {
 
 namespace {
@@ -20,9 +22,7 @@ std::unique_ptr<IClock>& slot()
 void setClock(std::unique_ptr<IClock> p) { slot() = std::move(p); }
 IClock& clock()
 {
-    if (!slot())
-        slot() = std::make_unique<SystemClock>();
-    return *slot();
+    return lazy(slot(), [] { return std::make_unique<SystemClock>(); });
 }
 
 QDateTime Now() { return clock().now(); }

@@ -1,5 +1,7 @@
 #include "platform/Random.h"
 
+#include "platform/Lazy.h"
+
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -39,9 +41,7 @@ std::unique_ptr<IRandom>& slot()
 void setRandom(std::unique_ptr<IRandom> p) { slot() = std::move(p); }
 IRandom& random()
 {
-    if (!slot())
-        slot() = std::make_unique<SystemRandom>();
-    return *slot();
+    return lazy(slot(), [] { return std::make_unique<SystemRandom>(); });
 }
 
 double Rnd() { return random().next(); }

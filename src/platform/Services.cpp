@@ -1,5 +1,6 @@
 #include "platform/Services.h"
 
+#include "platform/Lazy.h"
 #include "platform/Printing.h"
 
 #include <QApplication>
@@ -326,14 +327,6 @@ Registry& reg()
 {
     static Registry r;
     return r;
-}
-
-template <class T, class Default>
-T& lazy(std::unique_ptr<T>& slot, Default make)
-{
-    if (!slot)
-        slot = make();
-    return *slot;
 }
 
 } // namespace

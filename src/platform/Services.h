@@ -8,7 +8,6 @@
 #include "platform/Random.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QMargins>
 #include <QRect>
 #include <QString>

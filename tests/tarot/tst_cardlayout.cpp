@@ -242,9 +242,8 @@ private slots:
         }
         QCOMPARE(k, static_cast<int>(reversed.size()));
 
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
-                 readingOf(name, s.DrawnCards, s.ReversedCards));
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(), 0);
+        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
+        QCOMPARE(mdi->ReadingPane()->SelStart(), 0);
         QVERIFY(s.Shown.complete);
         QCOMPARE(s.Shown.spreadName, name);
         QCOMPARE(s.Shown.deckLetter, QStringLiteral("o"));
@@ -297,7 +296,7 @@ private slots:
         QVERIFY(w);
         const tarot::TarotState& s = tarot::State();
         if (card < 0) {
-            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(QStringLiteral("One Card")));
+            QCOMPARE(mdi->ReadingPane()->Text(), headerOf(QStringLiteral("One Card")));
             QVERIFY(testing::control<platform::PictureBox>(w, "p", 0)->isHidden());
             QVERIFY(!s.Shown.complete);
             QCOMPARE(seams().random->values.size(), 2);
@@ -306,9 +305,8 @@ private slots:
             QCOMPARE(tarot::IsArrayInitialized(s.ReversedCards), turned);
             QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).facing,
                      turned ? Facing::Reversed : Facing::Upright);
-            QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")
-                        ->Text()
-                        .contains(turned ? tarot::CardReversedTitle(card) : tarot::CardTitle(card)));
+            QVERIFY(
+                mdi->ReadingPane()->Text().contains(turned ? tarot::CardReversedTitle(card) : tarot::CardTitle(card)));
         }
         for (int i = 0; i < frmAuto::kPlaceCount; ++i)
             QCOMPARE(testing::control<platform::PictureBox>(w, "p", i)->picture().isNull(), cleared && i < 10);
@@ -324,7 +322,7 @@ private slots:
         QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QCOMPARE(w->Top(), 0.0);
         QCOMPARE(w->Left(), std::max(0.0, (mdi->ScaleWidth() - w->Width()) / 2));
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(QStringLiteral("Three Cards")));
+        QCOMPARE(mdi->ReadingPane()->Text(), headerOf(QStringLiteral("Three Cards")));
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
             QLabel* label = testing::control<platform::Label>(w, "lbl", i);
             QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
@@ -358,9 +356,9 @@ private slots:
             handOver(name, count, kDeals[d]);
             frmAuto* w = freshWindow();
             QVERIFY(w);
-            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(name));
-            QVERIFY(!testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(QStringLiteral("Death")));
-            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(), 0);
+            QCOMPARE(mdi->ReadingPane()->Text(), headerOf(name));
+            QVERIFY(!mdi->ReadingPane()->Text().contains(QStringLiteral("Death")));
+            QCOMPARE(mdi->ReadingPane()->SelStart(), 0);
             QVERIFY(!tarot::State().Shown.complete);
             for (platform::PictureBox* place : testing::controls<platform::PictureBox>(w, "p"))
                 QVERIFY(place->isHidden());
@@ -398,9 +396,8 @@ private slots:
         QVERIFY(!tarot::State().ReversedCards.items().empty() || !d.reversed);
         for (std::int32_t c : tarot::State().ReversedCards.items())
             QVERIFY(c != tarot::State().DrawnCards(1));
-        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")
-                    ->Text()
-                    .contains(tarot::CardTitle(tarot::State().DrawnCards(1)) + QStringLiteral("\r\n")));
+        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardTitle(tarot::State().DrawnCards(1)) +
+                                                    QStringLiteral("\r\n")));
     }
 
     // A picture that cannot be had leaves the upright placeholder, never another card, and the text
@@ -423,9 +420,8 @@ private slots:
             placeholder.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 2)).facing, Facing::Upright);
         QCOMPARE(tarot::State().ReversedCards.items(), (std::vector<std::int32_t>{12, missing}));
-        QVERIFY(
-            testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(missing)));
-        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedText(missing)));
+        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(missing)));
+        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardReversedText(missing)));
     }
 
     void deckLetterOtherThanTheTwoGivesPlaceholders()
@@ -469,10 +465,8 @@ private slots:
         handOver(QStringLiteral("Three Cards"), 3, kDeals[0]);
         frmAuto* w = freshWindow();
         QVERIFY(w);
-        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")
-                    ->Text()
-                    .contains(QStringLiteral("Spread Type - Three Cards")));
-        QVERIFY(!testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(QStringLiteral("Romany")));
+        QVERIFY(mdi->ReadingPane()->Text().contains(QStringLiteral("Spread Type - Three Cards")));
+        QVERIFY(!mdi->ReadingPane()->Text().contains(QStringLiteral("Romany")));
         for (int i = 3; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
 
@@ -492,13 +486,13 @@ private slots:
         frmAuto* w = freshWindow();
         QVERIFY(w);
         QVERIFY(tarot::State().Shown.complete);
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         testing::control<QWidget>(mdi, "picMain")->hide();
         QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QVERIFY(testing::clickCloseBox(w->subWindow()));
         QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isHidden());
         QVERIFY(testing::control<QWidget>(mdi, "picTop")->isHidden());
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
+        QCOMPARE(mdi->ReadingPane()->Text(), text);
         QVERIFY(!tarot::State().Shown.complete);
     }
 
@@ -562,11 +556,11 @@ private slots:
         w->mnuMakeMoney_Click();
         QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress("fully-branded")});
         // Start Again and Exit have nothing of their own to do here.
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuStart"))));
         QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(platform::Forms::Peek<frmAuto>() == w);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
+        QCOMPARE(mdi->ReadingPane()->Text(), text);
     }
 };
 

@@ -461,17 +461,17 @@ private slots:
         const tarot::CardList cards = listOf({12, 40, 77, 0});
         tarot::CardList reversed = listOf({40});
 
-        testing::control<platform::RichTextBox>(mdi, "RTB")->SetText(QString());
+        mdi->ReadingPane()->SetText(QString());
         tarot::WriteSpreadHeader(QStringLiteral("Three Cards"));
         tarot::WriteCardReadings(cards, reversed);
-        const QString straight = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString straight = mdi->ReadingPane()->Text();
 
-        testing::control<platform::RichTextBox>(mdi, "RTB")->SetText(QString());
+        mdi->ReadingPane()->SetText(QString());
         tarot::WriteSpreadHeader(QStringLiteral("Three Cards"));
-        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelStart(0);
-        testing::control<platform::RichTextBox>(mdi, "RTB")->SetSelLength(5);
+        mdi->ReadingPane()->SetSelStart(0);
+        mdi->ReadingPane()->SetSelLength(5);
         tarot::WriteCardReadings(cards, reversed);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), straight);
+        QCOMPARE(mdi->ReadingPane()->Text(), straight);
         QVERIFY(straight.startsWith(BANNER));
         QVERIFY(straight.endsWith(CLOSING + CRLF));
         QVERIFY(straight.contains(tarot::CardTitle(40) + QStringLiteral(" - Reversed")));

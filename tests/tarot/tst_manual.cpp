@@ -426,9 +426,8 @@ private slots:
         }
 
         // The reading after the header, once; the pane from its top, with the querent's details.
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
-                 readingOf(name, s.DrawnCards, s.ReversedCards));
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(), 0);
+        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
+        QCOMPARE(mdi->ReadingPane()->SelStart(), 0);
         QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
         QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
@@ -562,7 +561,7 @@ private slots:
         QCOMPARE(s.DrawnCards.UBound(), 2);
         QCOMPARE(seams().random->reseeds, 3);
         const QList<int> cards = listOf(s.DrawnCards);
-        const QString pane = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString pane = mdi->ReadingPane()->Text();
         const qsizetype rest = seams().random->values.size();
 
         // After the deal: the window is done with input. It is hidden, its menus are not in the bar, and
@@ -576,7 +575,7 @@ private slots:
         seams().scheduler->runPending();
         QCOMPARE(platform::Forms::Peek<frmTarotManual>(), w);
         QCOMPARE(listOf(s.DrawnCards), cards);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), pane);
+        QCOMPARE(mdi->ReadingPane()->Text(), pane);
         QCOMPARE(seams().random->values.size(), rest);
         QCOMPARE(seams().scheduler->requestedDelays.count(3000), 1);
         QVERIFY(!shell::IsBusy());
@@ -655,8 +654,7 @@ private slots:
         const Seen seen = seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", 0));
         QCOMPARE(seen.card, 39);
         QCOMPARE(seen.facing, reversed ? Facing::Reversed : Facing::Upright);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(39)),
-                 reversed);
+        QCOMPARE(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(39)), reversed);
     }
 
     void noCoinWithoutReversals()
@@ -700,8 +698,7 @@ private slots:
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).facing, Facing::Upright);
         const bool reversed = coin == 0.5;
         QCOMPARE(listOf(tarot::State().ReversedCards), reversed ? QList<int>{20} : QList<int>{});
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(20)),
-                 reversed);
+        QCOMPARE(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(20)), reversed);
         // Laid over the first card.
         const QList<QObject*> order = across->parent()->children();
         QVERIFY(order.indexOf(across) > order.indexOf(testing::control<platform::PictureBox>(layout, "p", 0)));
@@ -729,7 +726,7 @@ private slots:
                  placeholder);
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).card, 12);
         QCOMPARE(listOf(tarot::State().ReversedCards), QList<int>{40});
-        QVERIFY(testing::control<platform::RichTextBox>(mdi, "RTB")->Text().contains(tarot::CardReversedTitle(40)));
+        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(40)));
     }
 
     // Each placement method over its spread's positions, in deal order: the place and label at the spot
@@ -890,7 +887,7 @@ private slots:
             old = qobject_cast<frmAuto*>(platform::Forms::Get(QStringLiteral("frmAuto")));
             old->Show();
             old->ShowOpenedReading(QStringLiteral("Celtic Cross"), {40, 41, 42, 43, 44, 45, 46, 47, 48, 49}, {41});
-            testing::control<platform::RichTextBox>(mdi, "RTB")->SetText(QStringLiteral("the old reading"));
+            mdi->ReadingPane()->SetText(QStringLiteral("the old reading"));
         });
         QVERIFY(w);
         QVERIFY(old);
@@ -902,7 +899,7 @@ private slots:
         QCOMPARE(listOf(s.DrawnCards), (QList<int>{0, 1, 2}));
         QCOMPARE(listOf(s.ReversedCards), QList<int>{0});
         QCOMPARE(s.DeckLetter, QStringLiteral("o"));
-        const QString pane = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString pane = mdi->ReadingPane()->Text();
         QCOMPARE(pane, readingOf(QStringLiteral("Three Cards"), s.DrawnCards, s.ReversedCards));
         QVERIFY(!pane.contains(QStringLiteral("the old reading")));
         frmAuto* layout = cardLayout();
@@ -942,7 +939,7 @@ private slots:
             values << (5 + k + 0.5) / 78 << (k % 2 ? 0.5 : 0.0);
         script(values);
         seams().scheduler->runPending();
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QList<Seen> seen;
         for (int i = 0; i < 10; ++i)
             seen << seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", i));
@@ -957,7 +954,7 @@ private slots:
         seams().files->answers.enqueue(first);
         testing::click(testing::control<QPushButton>(front, "cmdOpen"));
         QVERIFY(seams().messages->shown.isEmpty());
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
+        QCOMPARE(mdi->ReadingPane()->Text(), text);
         for (int i = 0; i < 10; ++i)
             QCOMPARE(seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", i)), seen[i]);
         seams().files->answers.enqueue(second);
@@ -989,7 +986,7 @@ private slots:
                             platform::heightTw(testing::control<QWidget>(mdi, "PicCoBrand")) +
                             platform::heightTw(testing::control<QWidget>(mdi, "Picture6")) + 1200;
         const double expected = std::max(0.0, screenHeight - bars);
-        QCOMPARE(platform::heightTw(testing::control<platform::RichTextBox>(mdi, "RTB")), expected);
+        QCOMPARE(platform::heightTw(mdi->ReadingPane()), expected);
         QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
     }
 

@@ -246,8 +246,7 @@ class TestReopen : public QObject {
     {
         QVERIFY(w);
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->SelStart(),
-                 testing::control<platform::RichTextBox>(mdi, "RTB")->TextLength());
+        QCOMPARE(mdi->ReadingPane()->SelStart(), mdi->ReadingPane()->TextLength());
         QCOMPARE(w->Top(), 0.0);
         // Centred across the work area, to the nearest pixel.
         QCOMPARE(w->frame()->x(), std::max(0, qRound((testing::control<QMdiArea>(mdi, "mdiArea")->viewport()->width() -
@@ -329,7 +328,7 @@ private slots:
             QVERIFY(!original.reversed.isEmpty());
             QVERIFY(!original.reversed.contains(0));
         }
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QList<Seen> seen;
         for (int i = 0; i < count; ++i)
             seen << seenOn(testing::control<platform::PictureBox>(dealt, "p", i));
@@ -350,7 +349,7 @@ private slots:
         QVERIFY(seams().messages->shown.isEmpty());
         checkOpenedWindow(w);
 
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
+        QCOMPARE(mdi->ReadingPane()->Text(), text);
         for (int i = 0; i < tarot::frmAuto::kPlaceCount; ++i) {
             platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             QCOMPARE(place->isHidden(), i >= count);
@@ -389,8 +388,7 @@ private slots:
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)), (Seen {4, Facing::Upright}));
         QVERIFY(!tarot::State().ManualMode);
         QVERIFY(!tarot::State().ManualChosen);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
-                 readingOf(QStringLiteral("The Line Spread"), cards, {0, 61}));
+        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(QStringLiteral("The Line Spread"), cards, {0, 61}));
 
         const QByteArray expected = fileOf(readingLines(QStringLiteral("The Line Spread"), QStringLiteral("m"), cards,
                                                         {0, 61}));
@@ -483,8 +481,8 @@ private slots:
         testing::control<QLineEdit>(mdi, "txtName")->setText(QStringLiteral("Earlier Querent"));
         const StateView state = StateView::now();
         const PlacesView places = PlacesView::of(before);
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
-        const QString html = testing::control<platform::RichTextBox>(mdi, "RTB")->toHtml();
+        const QString text = mdi->ReadingPane()->Text();
+        const QString html = mdi->ReadingPane()->toHtml();
 
         frmAuto* after = open(file);
         QCOMPARE(seams().messages->shown.size(), 1);
@@ -496,8 +494,8 @@ private slots:
         QCOMPARE(after, before.data());
         QVERIFY(StateView::now() == state);
         QVERIFY(PlacesView::of(after) == places);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->toHtml(), html);
+        QCOMPARE(mdi->ReadingPane()->Text(), text);
+        QCOMPARE(mdi->ReadingPane()->toHtml(), html);
         QCOMPARE(testing::control<QLineEdit>(mdi, "txtName")->text(), QStringLiteral("Earlier Querent"));
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
     }
@@ -581,13 +579,13 @@ private slots:
     {
         frmAuto* before = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
         const StateView state = StateView::now();
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QVERIFY(useQuerentScreen(testing::control<QPushButton>(front, "cmdOpen")));
         QCOMPARE(seams().files->requests.size(), 1);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(platform::Forms::Peek<frmAuto>(), before);
         QVERIFY(StateView::now() == state);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), text);
+        QCOMPARE(mdi->ReadingPane()->Text(), text);
 
         shell::BusyScope busy;
         seams().files->answers.enqueue(path(QStringLiteral("never.slv")));
@@ -625,7 +623,7 @@ private slots:
                 QCOMPARE(seenOn(place), (Seen{cards[i], Facing::Upright}));
             }
         }
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QCOMPARE(text, readingOf(spread, cards, {}));
         QVERIFY(text.startsWith(headerOf(spread)));
         for (int i = 0; i < 3; ++i) {
@@ -672,7 +670,7 @@ private slots:
         for (int i = 0; i < cards.size(); ++i)
             QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", i)), (Seen {cards[i], Facing(facings[i])}));
 
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QCOMPARE(text, readingOf(spread, cards, reversed));
         for (int i = 0; i < cards.size(); ++i) {
             const bool listed = reversed.contains(cards[i]);
@@ -697,7 +695,7 @@ private slots:
         QVERIFY(!s.ReadingOpenedFromFile);
         QVERIFY(!s.Shown.complete);
         QCOMPARE(s.TarotSpreadName, QStringLiteral("Celtic Cross"));
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(), headerOf(QStringLiteral("Celtic Cross")));
+        QCOMPARE(mdi->ReadingPane()->Text(), headerOf(QStringLiteral("Celtic Cross")));
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
     }
@@ -716,8 +714,7 @@ private slots:
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(one, "p", 0)), (Seen {12, Facing::Upright}));
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(testing::control<platform::PictureBox>(one, "p", i)->isHidden());
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->Text(),
-                 readingOf(QStringLiteral("One Card"), {12}, {}));
+        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(QStringLiteral("One Card"), {12}, {}));
     }
 
     // On every real screen, with a window manager's frame: the main window fits before and after a

@@ -468,8 +468,7 @@ private slots:
             QCOMPARE(layout->Left(), 0.0);
             QCOMPARE(layout->Top(), 0.0);
             QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
-            QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->maximumHeight(),
-                     platform::px(15360 - (915 + 900 + 735 + 560 + 1200)));
+            QCOMPARE(mdi->ReadingPane()->maximumHeight(), platform::px(15360 - (915 + 900 + 735 + 560 + 1200)));
             QCOMPARE(bar, (QStringList{"Ann Lee", "9 March 2001", "Wales", "Love?"}));
             if (road == AutoCastMenu) {
                 QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
@@ -624,7 +623,7 @@ private slots:
         QVERIFY(setUp);
         testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         QCOMPARE(tarot::ReadingPaneHeightTw(), 0.0);
-        QCOMPARE(testing::control<platform::RichTextBox>(mdi, "RTB")->maximumHeight(), 0);
+        QCOMPARE(mdi->ReadingPane()->maximumHeight(), 0);
     }
 
     void leaving_data()

@@ -179,7 +179,7 @@ private slots:
         }
 
         // The pane: the spread's header, then every position's text.
-        const QString text = testing::control<platform::RichTextBox>(mdi, "RTB")->Text();
+        const QString text = mdi->ReadingPane()->Text();
         QVERIFY(text.startsWith(headerOf(name)));
         for (int i = 0; i < n; ++i) {
             const std::optional<tarot::PositionText> position = tarot::PositionTextOf(name, i);

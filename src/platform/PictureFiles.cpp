@@ -1,5 +1,6 @@
 #include "platform/PictureFiles.h"
 
+#include <QBuffer>
 #include <QCache>
 #include <QCoreApplication>
 #include <QFile>
@@ -32,29 +33,44 @@ QCache<QString, Read>& Lately()
     return cache;
 }
 
-// What a picture file holds now: its header's size, and its picture where `decode`. The file is read
-// whole every time and compared with what it held when last decoded, never trusted by size or time: a
-// picture replaced within one tick of the file system's clock, or copied with its old time, still shows
-// as the new one. Reads only what is a regular file: a pipe or a device never holds the window up.
-Read ReadFile(const QString& path, bool decode)
+// What a picture file holds now: its header's size, and its picture where `decode`, at `density` pixels to
+// the point. The file is read whole every time and compared with what it held when last read, never
+// trusted by size or time: a picture replaced within one tick of the file system's clock, or copied with
+// its old time, still shows as the new one. Reads only what is a regular file: a pipe or a device never
+// holds the window up.
+Read ReadFile(const QString& path, bool decode, int density = 1)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
     Read now {file.readAll()};
-    if (const Read* seen = Lately().object(path); seen && seen->bytes == now.bytes && (seen->decoded || !decode))
+    file.close();
+    const Read* seen = Lately().object(path);
+    const bool again = seen && seen->bytes == now.bytes;
+    if (again && (seen->decoded || !decode))
         return *seen;
-    // The reader gives a twin its density from the "@2x" in the file's name.
-    QImageReader reader(path);
+    // Decoded from the bytes just compared, so what shows is what was checked.
+    QBuffer buffer(&now.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     now.size = reader.size();
     if (decode) {
-        const QImage image = reader.read();
-        now.picture = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+        QImage image = reader.read();
+        image.setDevicePixelRatio(density);
+        now.picture = image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
         now.decoded = true;
     }
-    const qint64 pixels = now.picture.isNull() ? 0 : qint64(now.picture.width()) * now.picture.height();
-    const qint64 bytes = now.bytes.size() + pixels * now.picture.depth() / 8;
-    Lately().insert(path, new Read(now), int(qMax<qint64>(1, bytes / 1024)));
+    // A picture is kept decoded from its second reading on. Most pictures of a deal are met for the first
+    // time and shown once, framed or turned into pictures of their own; keeping each of them decoded would
+    // take fresh memory for every one, which costs the first deal more than decoding them again.
+    Read kept = now;
+    if (!again) {
+        kept.picture = QPixmap();
+        kept.decoded = false;
+    }
+    const qint64 pixels = kept.picture.isNull() ? 0 : qint64(kept.picture.width()) * kept.picture.height();
+    const qint64 bytes = kept.bytes.size() + pixels * kept.picture.depth() / 8;
+    Lately().insert(path, new Read(kept), int(qMax<qint64>(1, bytes / 1024)));
     return now;
 }
 
@@ -67,15 +83,16 @@ int PictureDensity()
 
 QPixmap ReadPicture(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return {};
     if (PictureDensity() > 1) {
-        // A twin that is not the picture at twice its size (left from other pictures) is passed over.
+        // A twin that is not the picture at twice its size (left from other pictures) is passed over; so is
+        // a twin whose picture is missing.
         const QSize size = ReadFile(path, false).size;
-        QPixmap twin = ReadFile(TwinFile(path), true).picture;
-        if (!twin.isNull() && size.isValid() && twin.size() == size * 2) {
-            twin.setDevicePixelRatio(2);
-            return twin;
+        if (size.isValid()) {
+            const QPixmap twin = ReadFile(TwinFile(path), true, 2).picture;
+            if (!twin.isNull() && twin.size() == size * 2)
+                return twin;
         }
     }
     return ReadFile(path, true).picture;

@@ -7,17 +7,24 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
 
 namespace platform {
 
 namespace {
 
-// A picture file as it was last read: its bytes, and what they gave.
+// A picture file as it was read: its bytes, and what they gave.
 struct Read {
+    bool found = false; // a regular file that could be opened
     QByteArray bytes;
     QSize size; // from the header
-    QPixmap picture;
+    QImage picture;
     bool decoded = false;
+    bool again = false; // the same bytes as when read before
+    bool fresh = false; // read anew, not taken from before
 };
 
 // The pictures read lately. Decoding the card pictures is most of what a deal costs, and a deal shows the
@@ -33,46 +40,94 @@ QCache<QString, Read>& Lately()
     return cache;
 }
 
+Read Before(const QString& path)
+{
+    const Read* seen = Lately().object(path);
+    return seen ? *seen : Read {};
+}
+
 // What a picture file holds now: its header's size, and its picture where `decode`, at `density` pixels to
-// the point. The file is read whole every time and compared with what it held when last read, never
+// the point. The file is read whole every time and compared with what it held when read before, never
 // trusted by size or time: a picture replaced within one tick of the file system's clock, or copied with
 // its old time, still shows as the new one. Reads only what is a regular file: a pipe or a device never
-// holds the window up.
-Read ReadFile(const QString& path, bool decode, int density = 1)
+// holds the window up. Touches nothing shared, so it runs on any thread.
+Read ReadFile(const QString& path, const Read& before, bool decode, int density)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
-    Read now {file.readAll()};
+    Read now;
+    now.found = true;
+    now.bytes = file.readAll();
     file.close();
-    const Read* seen = Lately().object(path);
-    const bool again = seen && seen->bytes == now.bytes;
-    if (again && (seen->decoded || !decode))
-        return *seen;
+    now.again = before.found && before.bytes == now.bytes;
+    if (now.again && (before.decoded || !decode)) {
+        Read same = before;
+        same.again = true;
+        same.fresh = false;
+        return same;
+    }
+    now.fresh = true;
     // Decoded from the bytes just compared, so what shows is what was checked.
     QBuffer buffer(&now.bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     now.size = reader.size();
     if (decode) {
-        QImage image = reader.read();
-        image.setDevicePixelRatio(density);
-        now.picture = image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
+        now.picture = reader.read();
+        now.picture.setDevicePixelRatio(density);
         now.decoded = true;
     }
-    // A picture is kept decoded from its second reading on. Most pictures of a deal are met for the first
-    // time and shown once, framed or turned into pictures of their own; keeping each of them decoded would
-    // take fresh memory for every one, which costs the first deal more than decoding them again.
-    Read kept = now;
-    if (!again) {
-        kept.picture = QPixmap();
-        kept.decoded = false;
-    }
-    const qint64 pixels = kept.picture.isNull() ? 0 : qint64(kept.picture.width()) * kept.picture.height();
-    const qint64 bytes = kept.bytes.size() + pixels * kept.picture.depth() / 8;
-    Lately().insert(path, new Read(kept), int(qMax<qint64>(1, bytes / 1024)));
     return now;
 }
+
+// Remembers what a read found. A picture is kept decoded from its second reading on: most pictures of a
+// deal are met for the first time and shown once, framed or turned into pictures of their own, and
+// keeping each of them decoded would take fresh memory for every one, which costs the first deal more
+// than decoding them again.
+void Remember(const QString& path, const Read& read)
+{
+    if (!read.found || !read.fresh)
+        return;
+    auto* kept = new Read(read);
+    if (!read.again) {
+        kept->picture = QImage();
+        kept->decoded = false;
+    }
+    const qint64 bytes = kept->bytes.size() + kept->picture.sizeInBytes();
+    Lately().insert(path, kept, int(qMax<qint64>(1, bytes / 1024)));
+}
+
+// A file's picture as ReadPicture gives it, from what the file and its twin held when read before; what
+// was read on the way is left in base and twin, to be remembered. Touches nothing shared.
+QImage PictureOf(const QString& path, int density, Read& base, Read& twin)
+{
+    if (density > 1) {
+        // A twin that is not the picture at twice its size (left from other pictures) is passed over; so
+        // is a twin whose picture is missing.
+        base = ReadFile(path, base, false, 1);
+        if (base.size.isValid()) {
+            twin = ReadFile(TwinFile(path), twin, true, 2);
+            if (!twin.picture.isNull() && twin.picture.size() == base.size * 2)
+                return twin.picture;
+        }
+    }
+    base = ReadFile(path, base, true, 1);
+    return base.picture;
+}
+
+// One picture of a batch: what was read before, then what was read and made.
+struct Job {
+    QString path;
+    Read base;
+    Read twin;
+    QImage made;
+};
+
+// Helpers a batch starts besides the thread that made it. Four at most: a spread's pictures are read no
+// sooner by more, whose starting costs the first deal more than they save (each new thread's memory is
+// touched for the first time).
+int HelperCount(qsizetype pictures) { return qBound(0, qMin(int(pictures) - 1, QThread::idealThreadCount() - 1), 4); }
 
 } // namespace
 
@@ -83,19 +138,68 @@ int PictureDensity()
 
 QPixmap ReadPicture(const QString& path)
 {
-    if (path.isEmpty())
-        return {};
-    if (PictureDensity() > 1) {
-        // A twin that is not the picture at twice its size (left from other pictures) is passed over; so is
-        // a twin whose picture is missing.
-        const QSize size = ReadFile(path, false).size;
-        if (size.isValid()) {
-            const QPixmap twin = ReadFile(TwinFile(path), true, 2).picture;
-            if (!twin.isNull() && twin.size() == size * 2)
-                return twin;
+    // A batch of one reads on this thread alone.
+    return PictureBatch({path}, {}).take().constFirst();
+}
+
+struct PictureBatch::Work {
+    std::vector<Job> jobs;
+    std::function<QImage(const QImage&)> finish;
+    int density = 1;
+    std::atomic<int> next {0};
+    std::vector<std::thread> helpers;
+
+    // Takes the jobs left one by one until none is.
+    void run()
+    {
+        for (int i = next++; i < int(jobs.size()); i = next++) {
+            Job& job = jobs[size_t(i)];
+            const QImage picture = PictureOf(job.path, density, job.base, job.twin);
+            if (!picture.isNull())
+                job.made = finish ? finish(picture) : picture;
         }
     }
-    return ReadFile(path, true).picture;
+};
+
+PictureBatch::PictureBatch(const QStringList& paths, std::function<QImage(const QImage&)> finish)
+    : work_(std::make_unique<Work>())
+{
+    Work& w = *work_;
+    w.finish = std::move(finish);
+    w.density = PictureDensity();
+    w.jobs.reserve(size_t(paths.size()));
+    for (const QString& path : paths)
+        w.jobs.push_back({path, Before(path), w.density > 1 ? Before(TwinFile(path)) : Read {}, {}});
+    // This thread takes its share when the pictures are wanted. The helpers end with the batch: none
+    // outlives what it reads for.
+    const int helpers = HelperCount(paths.size());
+    w.helpers.reserve(size_t(helpers));
+    for (int i = 0; i < helpers; ++i)
+        w.helpers.emplace_back([&w] { w.run(); });
+}
+
+PictureBatch::~PictureBatch() { wait(); }
+
+void PictureBatch::wait()
+{
+    work_->run();
+    for (std::thread& helper : work_->helpers)
+        helper.join();
+    work_->helpers.clear();
+}
+
+QList<QPixmap> PictureBatch::take()
+{
+    wait();
+    QList<QPixmap> pictures;
+    pictures.reserve(qsizetype(work_->jobs.size()));
+    for (Job& job : work_->jobs) {
+        Remember(job.path, job.base);
+        if (work_->density > 1)
+            Remember(TwinFile(job.path), job.twin);
+        pictures.append(job.made.isNull() ? QPixmap() : QPixmap::fromImage(std::move(job.made)));
+    }
+    return pictures;
 }
 
 } // namespace platform

@@ -50,6 +50,29 @@ QPixmap CardPicture(const QString& deckLetter, int card)
     return platform::ReadPicture(file);
 }
 
+// A picture inside a line of one point, at the picture's density.
+QImage Framed(const QImage& picture)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    QImage framed((picture.deviceIndependentSize().toSize() + QSize(2, 2)) * ratio, QImage::Format_RGB32);
+    framed.setDevicePixelRatio(ratio);
+    framed.fill(QColor(64, 64, 64));
+    QPainter painter(&framed);
+    painter.drawImage(1, 1, picture);
+    return framed;
+}
+
+// The framed pictures of the cards a spread shows, read and framed side by side while the caller goes on.
+platform::PictureBatch StartCardPictures(int spread, const QList<std::int32_t>& cards, const QString& deckLetter)
+{
+    const QString root = PictureRoot();
+    const qsizetype count = std::min({cards.size(), SpreadLayout(spread).size(), qsizetype(frmAuto::kPlaceCount)});
+    QStringList files;
+    for (qsizetype i = 0; i < count; ++i)
+        files << catalogue::CardPictureFile(root, deckLetter, cards[i]);
+    return platform::PictureBatch(files, Framed);
+}
+
 } // namespace
 
 QPixmap frmAuto::PlaceholderPicture()
@@ -63,14 +86,7 @@ QPixmap frmAuto::FramedPicture(const QPixmap& picture)
 {
     if (picture.isNull())
         return {};
-    // A line of one point round the picture, at the picture's density.
-    const qreal ratio = picture.devicePixelRatio();
-    QPixmap framed((picture.deviceIndependentSize().toSize() + QSize(2, 2)) * ratio);
-    framed.setDevicePixelRatio(ratio);
-    framed.fill(QColor(64, 64, 64));
-    QPainter painter(&framed);
-    painter.drawPixmap(1, 1, picture);
-    return framed;
+    return QPixmap::fromImage(Framed(picture.toImage()));
 }
 
 frmAuto::frmAuto() : Form(QString::fromLatin1(kFormName))
@@ -265,9 +281,10 @@ void frmAuto::RunDeal(int dealNumber, int no)
 
     const QList<std::int32_t> cards(dealt.cards.begin(), dealt.cards.end());
     const QList<bool> reversed(dealt.reversed.begin(), dealt.reversed.end());
-    LayOutCards(dealt.spread, cards, reversed, s.DeckLetter);
-
+    // The pictures are read while the reading is written.
+    platform::PictureBatch pictures = StartCardPictures(dealt.spread, cards, s.DeckLetter);
     WriteCardReadings(s.DrawnCards, s.ReversedCards);
+    PlaceCards(dealt.spread, reversed, pictures.take());
     if (pane)
         pane->SetSelStart(0);
 
@@ -281,15 +298,24 @@ void frmAuto::RunDeal(int dealNumber, int no)
 void frmAuto::LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
                           const QString& deckLetter)
 {
-    const qsizetype count = std::min({cards.size(), SpreadLayout(spread).size(), static_cast<qsizetype>(kPlaceCount)});
-    for (qsizetype i = 0; i < count; ++i)
-        LayCard(spread, static_cast<int>(i), cards[i], i < reversed.size() && reversed[i], deckLetter);
+    PlaceCards(spread, reversed, StartCardPictures(spread, cards, deckLetter).take());
+}
+
+void frmAuto::PlaceCards(int spread, const QList<bool>& reversed, const QList<QPixmap>& framed)
+{
+    for (qsizetype i = 0; i < framed.size(); ++i)
+        PlaceCard(spread, static_cast<int>(i), framed[i], i < reversed.size() && reversed[i]);
 }
 
 void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed, const QString& deckLetter)
 {
     if (position < 0 || position >= kPlaceCount)
         return;
+    PlaceCard(spread, position, FramedPicture(CardPicture(deckLetter, card)), reversed);
+}
+
+void frmAuto::PlaceCard(int spread, int position, const QPixmap& framed, bool reversed)
+{
     platform::PictureBox* place = p[static_cast<size_t>(position)];
     QLabel* label = lbl[static_cast<size_t>(position)];
     const QList<CardPlace>& places = SpreadLayout(spread);
@@ -301,8 +327,7 @@ void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed
     label->setEnabled(true);
     label->show();
 
-    const QPixmap picture = CardPicture(deckLetter, card);
-    const QPixmap shown = FramedPicture(picture.isNull() ? PlaceholderPicture() : picture);
+    const QPixmap shown = framed.isNull() ? FramedPicture(PlaceholderPicture()) : framed;
     place->setAutoSize(true);
     if (IsCrossingCard(spread, position)) {
         // Always upright, a quarter turn across the card beneath it, whatever its facing.
@@ -315,7 +340,7 @@ void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed
     place->setAutoRedraw(false);
     place->setPicture(shown);
     // A failed picture stays the upright placeholder: turning it would only look like another card.
-    if (!picture.isNull() && reversed)
+    if (!framed.isNull() && reversed)
         shell::RotatePicture180(*place);
 }
 
@@ -341,7 +366,9 @@ bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int3
     for (std::int32_t card : reversedCards)
         reversedList.Append(card);
 
-    // The text first, then the pictures; the caret stays at the end of what was written.
+    // The text first, then the pictures, read while the text is written; the caret stays at the end of
+    // what was written.
+    platform::PictureBatch pictures = StartCardPictures(spread, cards, s.DeckLetter);
     if (platform::RichTextBox* pane = ReadingPane()) {
         pane->SetText(QString());
         WriteSpreadHeader(spreadName);
@@ -353,7 +380,7 @@ bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int3
     reversed.reserve(cards.size());
     for (std::int32_t card : cards)
         reversed.append(reversedCards.contains(card));
-    LayOutCards(spread, cards, reversed, s.DeckLetter);
+    PlaceCards(spread, reversed, pictures.take());
 
     // What Save writes from now on: the reading as the file held it.
     s.Shown.complete = true;

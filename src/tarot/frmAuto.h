@@ -94,6 +94,10 @@ protected:
 
 private:
     int DesignScrollBar() const;  // the inner scroll bar and its edge, in pixels
+    // Lays out a card whose framed picture is had already (null where the card's picture failed), as
+    // LayCard does; PlaceCards lays framed[i] at position i.
+    void PlaceCard(int spread, int position, const QPixmap& framed, bool reversed);
+    void PlaceCards(int spread, const QList<bool>& reversed, const QList<QPixmap>& framed);
     bool fitting_ = false;
     void RunDeal(int dealNumber, int no);
 };

@@ -71,7 +71,8 @@ Read ReadFile(const QString& path, const Read& before, bool decode, int density)
     // Decoded from the bytes just compared, so what shows is what was checked.
     QBuffer buffer(&now.bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // The name's suffix says which reader to try first, as it does for a reader of the file itself.
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLatin1());
     now.size = reader.size();
     if (decode) {
         now.picture = reader.read();
@@ -127,7 +128,10 @@ struct Job {
 // Helpers a batch starts besides the thread that made it. Four at most: a spread's pictures are read no
 // sooner by more, whose starting costs the first deal more than they save (each new thread's memory is
 // touched for the first time).
-int HelperCount(qsizetype pictures) { return qBound(0, qMin(int(pictures) - 1, QThread::idealThreadCount() - 1), 4); }
+int HelperCount(qsizetype pictures)
+{
+    return pictures < 2 ? 0 : qBound(0, qMin(int(pictures) - 1, QThread::idealThreadCount() - 1), 4);
+}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // AutoCast from the hand-over to the reading on screen: the fresh card-layout window, its header, the
 // deal, the 21 or 10 card pictures with their turns and the written reading, laid out and painted. The pause
 // that follows an upright AutoCast is a timer of the set-up screen and is not part of this.
+#include "FindControl.h"
 #include "TestMain.h"
 
 #include "platform/RichTextBox.h"
@@ -33,7 +34,7 @@ class BenchAutoCast : public QObject {
         s.AutoCastChosen = true;
         platform::Forms::Unload(QString::fromLatin1(tarot::frmAuto::kFormName));
         // The reading's unload shows the welcome panel; the road to the next reading hides it again.
-        mdi->picMain->hide();
+        mdi->ShowWelcomePanel(false);
         tarot::frmAuto* w = platform::Forms::Get<tarot::frmAuto>();
         w->Show();
         w->Move(0, 0);
@@ -54,9 +55,9 @@ private slots:
         mdi->Show();
         // As the tool switch leaves the main window for a tarot reading: the welcome panel hidden, the
         // reading pane on view.
-        mdi->picMain->hide();
-        mdi->RTB->parentWidget()->show();
-        mdi->RTB->show();
+        mdi->ShowWelcomePanel(false);
+        testing::control<QWidget>(mdi, "picRight")->show();
+        mdi->ReadingPane()->show();
         // Painted only where the window system shows the window.
         QVERIFY(QTest::qWaitForWindowExposed(mdi));
         QCoreApplication::sendPostedEvents();

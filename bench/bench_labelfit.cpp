@@ -2,6 +2,7 @@
 // longest of the twelve signs, given to its label on view in the reading window, and a text twelve times
 // as long. The label grows to it before its next painting; each round gives it a text one character
 // different, so each is fitted anew.
+#include "FindControl.h"
 #include "TestMain.h"
 
 #include "platform/Controls.h"
@@ -47,7 +48,7 @@ private slots:
     void longestLabel()
     {
         QFETCH(int, times);
-        platform::Label* label = reading->lblAboutYourTarotCard;
+        platform::Label* label = testing::control<platform::Label>(reading, "lblAboutYourTarotCard");
         const QString text = QStringList(times, longest).join(QLatin1Char(' '));
         const QString other = text + QLatin1Char('.');
         bool flip = false;

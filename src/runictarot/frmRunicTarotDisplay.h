@@ -66,6 +66,12 @@ public:
     void txtAboutYourRuneStoneWithPlanet_MouseMove();
     void txtAboutYourRuneStoneWithPlanet_MouseUp();
 
+private:
+    void buildMenus();
+    void showText(const Reading& reading);
+
+    Reading shown_;
+
     platform::Clickable* Label61 = nullptr;
     QTabWidget* SSTab1 = nullptr;
     QPushButton* cmdPrint = nullptr;
@@ -98,12 +104,6 @@ public:
     platform::Label* lblAboutYourTarotCardWithPlanet = nullptr;
     platform::PictureBox* picTarotCardWithPlanet = nullptr;
     platform::Clickable* Label19 = nullptr;
-
-private:
-    void buildMenus();
-    void showText(const Reading& reading);
-
-    Reading shown_;
 };
 
 } // namespace runictarot

@@ -79,6 +79,30 @@ public:
     // The work area's top-left corner on the screen, in pixels.
     QPoint WorkAreaOnScreen() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildPanels();
+    void buildMenus();
+    void updateMenuBar();
+    // The tool window in front of the others, on view and not minimised; null when there is none.
+    QMdiSubWindow* frontToolWindow() const;
+    void keepTheFocus();
+    void settleLayout();
+    // The welcome panel and the work area share the height between the strips: with no tool window on
+    // view, the work area gives all of it to the welcome panel; with one, the panel gives up its empty
+    // foot. So neither leaves an empty band or a sliver of the reading pane.
+    void shareHeight();
+    void setLinkUnderline(int index, bool on);
+
+    QList<QAction*> ownBarActions_;
+    QList<QAction*> shownBarActions_;
+    std::array<std::optional<platform::ImageList>, 5> stones_;
+
     // Panels.
     QWidget* Picture6 = nullptr;
     QWidget* Picture1 = nullptr;
@@ -114,30 +138,6 @@ public:
     platform::RichTextBox* rtb1 = nullptr;
 
     QMenuBar* menuBar = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void buildPanels();
-    void buildMenus();
-    void updateMenuBar();
-    // The tool window in front of the others, on view and not minimised; null when there is none.
-    QMdiSubWindow* frontToolWindow() const;
-    void keepTheFocus();
-    void settleLayout();
-    // The welcome panel and the work area share the height between the strips: with no tool window on
-    // view, the work area gives all of it to the welcome panel; with one, the panel gives up its empty
-    // foot. So neither leaves an empty band or a sliver of the reading pane.
-    void shareHeight();
-    void setLinkUnderline(int index, bool on);
-
-    QList<QAction*> ownBarActions_;
-    QList<QAction*> shownBarActions_;
-    std::array<std::optional<platform::ImageList>, 5> stones_;
 };
 
 // The first and last line of a printed reading.

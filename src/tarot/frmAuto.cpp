@@ -152,8 +152,8 @@ void frmAuto::Form_Load()
     shell::frmMDI* mdi = shell::MDI();
 
     Show();
-    if (mdi && mdi->picTop)
-        mdi->picTop->show();
+    if (mdi)
+        mdi->ShowQuerentBar(true);
     CentreInWorkArea();
     FitInWorkArea();
 
@@ -208,10 +208,8 @@ void frmAuto::Form_Unload()
 {
     State().Shown = ShownReading();
     if (shell::frmMDI* mdi = shell::MDI()) {
-        if (mdi->picMain)
-            mdi->picMain->show();
-        if (mdi->picTop)
-            mdi->picTop->hide();
+        mdi->ShowWelcomePanel(true);
+        mdi->ShowQuerentBar(false);
     }
 }
 

@@ -81,11 +81,6 @@ public:
     // A card picture as a place shows it: inside a one-pixel border.
     static QPixmap FramedPicture(const QPixmap& picture);
 
-    std::array<platform::PictureBox*, kPlaceCount> p{};
-    std::array<platform::Label*, kPlaceCount> lbl{};
-    QScrollArea* scrClient = nullptr;
-    QWidget* picClient = nullptr;  // the designed inside, in whose twips the places stand
-
     // The card of the last draw of the last deal.
     std::int32_t DrawnCard = 0;
 
@@ -100,6 +95,11 @@ private:
     void PlaceCards(int spread, const QList<bool>& reversed, const QList<QPixmap>& framed);
     bool fitting_ = false;
     void RunDeal(int dealNumber, int no);
+
+    std::array<platform::PictureBox*, kPlaceCount> p {};
+    std::array<platform::Label*, kPlaceCount> lbl {};
+    QScrollArea* scrClient = nullptr;
+    QWidget* picClient = nullptr; // the designed inside, in whose twips the places stand
 };
 
 } // namespace tarot

@@ -503,8 +503,8 @@ private slots:
         auto* screen = static_cast<runes::RunesChoiceForm*>(
             ReachStep(spreadScreen ? frmRunesReadingSpread::kFormName : frmRunesReadingSelect::kFormName));
         QVERIFY(screen);
-        MoveOver(testing::control<platform::Clickable>(
-            screen, "lblInfo", static_cast<size_t>((index + 1) % 5))); // another highlight first, which must go
+        MoveOver(testing::control<platform::Clickable>(screen, "lblInfo",
+                                                       (index + 1) % 5)); // another highlight first, which must go
         if (index == 6)
             MoveOver(screen);
         else

@@ -86,18 +86,23 @@ void RichTextBox::SetSelText(const QString& text)
 {
     QTextCursor c = textCursor();
     const QTextCharFormat format = currentCharFormat();
-    const QStringList lines = toDocumentText(text).split(QLatin1Char('\n'));
-    c.beginEditBlock();
-    c.removeSelectedText();
-    for (int i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            c.insertBlock(c.blockFormat(), format);
-        if (!lines[i].isEmpty())
-            c.insertText(lines[i], format);
-    }
-    c.endEditBlock();
+    InsertText(c, text, format);
     setTextCursor(c);
     setCurrentCharFormat(format);
+}
+
+void RichTextBox::InsertText(QTextCursor& cursor, const QString& crlfText, const QTextCharFormat& format)
+{
+    const QStringList lines = toDocumentText(crlfText).split(QLatin1Char('\n'));
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock(cursor.blockFormat(), format);
+        if (!lines[i].isEmpty())
+            cursor.insertText(lines[i], format);
+    }
+    cursor.endEditBlock();
 }
 
 void RichTextBox::mergeFormat(const QTextCharFormat& format)
@@ -146,11 +151,14 @@ void RichTextBox::SetSelAlignment(int alignment)
 {
     QTextCursor c = textCursor();
     QTextBlockFormat b;
-    b.setAlignment(alignment == AlignCenter  ? Qt::AlignHCenter
-                   : alignment == AlignRight ? Qt::AlignRight
-                                             : Qt::AlignLeft);
+    b.setAlignment(ToQtAlignment(alignment));
     c.mergeBlockFormat(b);
     setTextCursor(c);
+}
+
+Qt::Alignment RichTextBox::ToQtAlignment(int alignment)
+{
+    return alignment == AlignCenter ? Qt::AlignHCenter : alignment == AlignRight ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 QString RichTextBox::SelFontName() const

@@ -37,6 +37,7 @@ public:
     void SetSelUnderline(bool on);
     int SelAlignment() const;
     void SetSelAlignment(int alignment);
+    static Qt::Alignment ToQtAlignment(int alignment);
     QString SelFontName() const;
     void SetSelFontName(const QString& family);
     double SelFontSize() const;
@@ -48,6 +49,10 @@ public:
 
     // Inserts a picture at the caret, replacing the selection; the caret ends after it.
     void InsertPicture(const QImage& picture);
+
+    // Writes text at cursor, replacing its selection, every character and line in format; the cursor ends
+    // after it. The box's own caret is left where it is.
+    static void InsertText(QTextCursor& cursor, const QString& crlfText, const QTextCharFormat& format);
 
     static QString toDocumentText(const QString& crlfText);
     static QString fromDocumentText(const QString& documentText);

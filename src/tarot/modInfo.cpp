@@ -24,20 +24,36 @@ RichTextBoxSink::RichTextBoxSink(platform::RichTextBox* box) : box_(box)
 
 RichTextBoxSink::~RichTextBoxSink()
 {
-    if (!edit_.isNull())
-        edit_.endEditBlock();
+    if (edit_.isNull())
+        return;
+    // The pane's caret ends after the text, in the last run's format, as typing on would continue it.
+    if (written_)
+        box_->setTextCursor(edit_);
+    edit_.endEditBlock();
+}
+
+void RichTextBoxSink::moveToEnd()
+{
+    // A fresh position forgets the format of the run before: the next run starts from the text's own.
+    edit_.setPosition(box_->TextLength());
+    written_ = true;
 }
 
 void RichTextBoxSink::Append(const QString& crlfText, RunStyle style)
 {
     if (!box_)
         return;
-    // The composer's own end cursor: a caret the user moved meanwhile does not redirect the text.
-    box_->SetSelStart(box_->TextLength());
-    const int start = box_->TextLength();
-    box_->SetSelBold(style == RunStyle::Bold);
-    box_->SetSelUnderline(style == RunStyle::Underlined);
-    box_->SetSelText(crlfText);
+    moveToEnd();
+    const int start = edit_.position();
+    QTextCharFormat bold;
+    bold.setFontWeight(style == RunStyle::Bold ? QFont::Bold : QFont::Normal);
+    edit_.mergeCharFormat(bold);
+    QTextCharFormat underlined;
+    underlined.setFontUnderline(style == RunStyle::Underlined);
+    edit_.mergeCharFormat(underlined);
+    const QTextCharFormat format = edit_.charFormat();
+    platform::RichTextBox::InsertText(edit_, crlfText, format);
+    edit_.setCharFormat(format);
     if (style != RunStyle::Underlined)
         return;
     // Set only now that the rule's own line break is in: a block made from a ruled block would draw a
@@ -59,8 +75,10 @@ void RichTextBoxSink::SetAlignment(int alignment)
 {
     if (!box_)
         return;
-    box_->SetSelStart(box_->TextLength());
-    box_->SetSelAlignment(alignment);
+    moveToEnd();
+    QTextBlockFormat aligned;
+    aligned.setAlignment(platform::RichTextBox::ToQtAlignment(alignment));
+    edit_.mergeBlockFormat(aligned);
 }
 
 namespace {

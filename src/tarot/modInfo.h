@@ -13,7 +13,8 @@ class RichTextBox;
 
 namespace tarot {
 
-// Writes into a rich text box through its selection, always at the end of its text. Every rule written
+// Writes into a rich text box through a cursor of its own, always at the end of its text: the box's
+// caret, moved for every piece, would have the box lay out and scroll to each piece as it comes. Every rule written
 // is also drawn as a line across the pane, since a run of underlined blanks alone paints nothing.
 // What one sink writes is one edit of the box: laid out once, when the sink goes, not once for every
 // piece of text (a reading is some hundred pieces, each re-laying out the paragraph it grows).
@@ -27,8 +28,11 @@ public:
     void SetAlignment(int alignment) override;
 
 private:
+    void moveToEnd();
+
     platform::RichTextBox* box_;
     QTextCursor edit_;
+    bool written_ = false;
 };
 
 // Names the reading pane, which the tarot knows only through this: the composition root gives the box of

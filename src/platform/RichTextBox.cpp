@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include <QResizeEvent>
 #include <QScrollBar>
 
 #include "platform/Twips.h"
@@ -16,6 +17,21 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     // Tab and Shift+Tab move on to the next control, as from every box of the program.
     setTabChangesFocus(true);
+}
+
+void RichTextBox::resizeEvent(QResizeEvent* event)
+{
+    // A box resized while hidden is told, when shown, its new size without the old one, and QTextEdit
+    // then lays the whole text out again, even at the width it is already laid out at (a reading written
+    // while its pane was hidden, some tens of thousands of characters). Told the width is the same, it
+    // only sets its scroll bars.
+    if (!event->oldSize().isValid() && lineWrapMode() == WidgetWidth &&
+        document()->pageSize().width() == viewport()->width()) {
+        QResizeEvent sameWidth(event->size(), event->size());
+        QTextEdit::resizeEvent(&sameWidth);
+        return;
+    }
+    QTextEdit::resizeEvent(event);
 }
 
 QString RichTextBox::toDocumentText(const QString& crlfText)

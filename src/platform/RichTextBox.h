@@ -57,6 +57,9 @@ public:
     static QString toDocumentText(const QString& crlfText);
     static QString fromDocumentText(const QString& documentText);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void mergeFormat(const QTextCharFormat& format);
     int pictureSerial_ = 0;

@@ -14,8 +14,9 @@ class RichTextBox;
 namespace tarot {
 
 // Writes into a rich text box through a cursor of its own, always at the end of its text: the box's
-// caret, moved for every piece, would have the box lay out and scroll to each piece as it comes. Every rule written
-// is also drawn as a line across the pane, since a run of underlined blanks alone paints nothing.
+// caret, moved for every piece, would have the box lay out and scroll to each piece as it comes. Every
+// rule written is also drawn as a line across the pane, since a run of underlined blanks alone paints
+// nothing.
 // What one sink writes is one edit of the box: laid out once, when the sink goes, not once for every
 // piece of text (a reading is some hundred pieces, each re-laying out the paragraph it grows).
 class RichTextBoxSink : public ReadingSink {

@@ -42,15 +42,6 @@ constexpr int kLabelHeight = 495;
 constexpr int kLabelSixLeft = 120;
 constexpr int kClearedPlaces = 10;  // the manual reading fills p(0) to p(9)
 
-// The card's own picture, or a null picture when its file is missing, unreadable or not allowed.
-QPixmap CardPicture(const QString& deckLetter, int card)
-{
-    const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
-    if (file.isEmpty())
-        return {};
-    return platform::ReadPicture(file);
-}
-
 // A picture inside a line of one point, at the picture's density.
 QImage Framed(const QImage& picture)
 {
@@ -73,6 +64,7 @@ QImage Framed(const QImage& picture)
 }
 
 // The framed pictures of the cards a spread shows, read and framed side by side while the caller goes on.
+// A card whose file is missing, unreadable or not allowed has a null picture.
 platform::PictureBatch StartCardPictures(int spread, const QList<std::int32_t>& cards, const QString& deckLetter)
 {
     const QString root = PictureRoot();
@@ -303,12 +295,6 @@ void frmAuto::RunDeal(int dealNumber, int no)
     s.Shown.reversed = QList<std::int32_t>(reversedCards.begin(), reversedCards.end());
 }
 
-void frmAuto::LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
-                          const QString& deckLetter)
-{
-    PlaceCards(spread, reversed, StartCardPictures(spread, cards, deckLetter).take());
-}
-
 void frmAuto::PlaceCards(int spread, const QList<bool>& reversed, const QList<QPixmap>& framed)
 {
     for (qsizetype i = 0; i < framed.size(); ++i)
@@ -319,7 +305,8 @@ void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed
 {
     if (position < 0 || position >= kPlaceCount)
         return;
-    PlaceCard(spread, position, FramedPicture(CardPicture(deckLetter, card)), reversed);
+    const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
+    PlaceCard(spread, position, platform::PictureBatch({file}, Framed).take().constFirst(), reversed);
 }
 
 void frmAuto::PlaceCard(int spread, int position, const QPixmap& framed, bool reversed)

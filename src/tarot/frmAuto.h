@@ -54,11 +54,9 @@ public:
     // gives and shown with its label, showing the card's picture of the given deck, upside down where
     // reversed; the crossing card always upright and turned across its neighbour. A picture that cannot
     // be loaded leaves the upright placeholder. A position past the spread's layout shows its place where
-    // it stands; one past the places does nothing. Every reading road lays its cards out through this.
+    // it stands; one past the places does nothing. The manual reading lays its cards through this; the
+    // deals and an opened reading, whose pictures are read side by side, through the same PlaceCard.
     void LayCard(int spread, int position, std::int32_t card, bool reversed, const QString& deckLetter);
-    // Lays cards[i] at position i, reversed where reversed[i] says so, for every position of the spread.
-    void LayOutCards(int spread, const QList<std::int32_t>& cards, const QList<bool>& reversed,
-                     const QString& deckLetter);
 
     // The reading reopened from a file, shown from its own lists (cards and reversed cards, both without
     // their spare slots): its text written afresh with the caret at the end, its cards laid out, and the

@@ -124,6 +124,9 @@ void AppendPieces(QTextEdit* box, const QList<TextPiece>& pieces, const QString&
         f.setFontUnderline(piece.underline);
         if (piece.colour)
             f.setForeground(platform::bgr(*piece.colour));
+        // A rule's blanks draw nothing and look the same unshaped; shaping them cost more than the text.
+        if (piece.rule)
+            f.setFontStyleStrategy(QFont::PreferNoShaping);
         const QStringList lines = platform::RichTextBox::toDocumentText(piece.text).split(QLatin1Char('\n'));
         for (int i = 0; i < lines.size(); ++i) {
             if (i > 0)

@@ -169,6 +169,9 @@ private slots:
                     const RunStyle want = styleAt[pos];
                     QCOMPARE(f.charFormat().fontWeight() >= QFont::Bold, want == RunStyle::Bold);
                     QCOMPARE(f.charFormat().fontUnderline(), want == RunStyle::Underlined);
+                    // Only a rule's blanks go unshaped: the reading's words keep their kerning.
+                    QCOMPARE(bool(f.charFormat().fontStyleStrategy() & QFont::PreferNoShaping),
+                             want == RunStyle::Underlined);
                 }
             }
         }

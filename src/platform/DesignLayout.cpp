@@ -201,9 +201,9 @@ void DesignLayout::Place(QWidget* control, const QRect& design)
     else
         layout->entries_.append(new Entry(control, design));
     layout->invalidate();
-    // Out of view it stands at its design place until its container is laid out on its way onto the
-    // screen; on view, its container is laid out now.
-    if (!control->parentWidget()->isVisible())
+    // Out of view, or while its container is being filled with its layout off, it stands at its design
+    // place until its container is laid out; on view, its container is laid out now.
+    if (!control->parentWidget()->isVisible() || !layout->isEnabled())
         control->setGeometry(design);
     else
         Settle(control);

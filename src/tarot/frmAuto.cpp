@@ -297,8 +297,14 @@ void frmAuto::RunDeal(int dealNumber, int no)
 
 void frmAuto::PlaceCards(int spread, const QList<bool>& reversed, const QList<QPixmap>& framed)
 {
+    // Qt lays a container out again whenever a control on view in it moves or is shown, so every card
+    // would lay out the whole inside three times over. The inside is laid out once, with every card in.
+    QLayout* inside = picClient->layout();
+    inside->setEnabled(false);
     for (qsizetype i = 0; i < framed.size(); ++i)
         PlaceCard(spread, static_cast<int>(i), framed[i], i < reversed.size() && reversed[i]);
+    inside->setEnabled(true);
+    inside->activate();
 }
 
 void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed, const QString& deckLetter)

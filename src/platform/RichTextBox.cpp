@@ -17,6 +17,18 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     // Tab and Shift+Tab move on to the next control, as from every box of the program.
     setTabChangesFocus(true);
+    // A paragraph is drawn from the glyphs its layout found, and Qt drops them once it is laid out: it
+    // then shaped every line again each time it was painted or scrolled into view, a third of painting
+    // a reading. The paragraphs that change keep them; told before they are laid out, so the layout
+    // itself keeps them.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int from, int, int added) {
+        const QTextBlock last = document()->findBlock(from + added);
+        for (QTextBlock b = document()->findBlock(from); b.isValid(); b = b.next()) {
+            b.layout()->setCacheEnabled(true);
+            if (b == last)
+                break;
+        }
+    });
 }
 
 void RichTextBox::resizeEvent(QResizeEvent* event)

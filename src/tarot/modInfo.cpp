@@ -18,7 +18,6 @@ RichTextBoxSink::RichTextBoxSink(platform::RichTextBox* box) : box_(box)
 {
     if (box_) {
         edit_ = QTextCursor(box_->document());
-        start_ = box_->TextLength();
         edit_.beginEditBlock();
     }
 }
@@ -27,14 +26,9 @@ RichTextBoxSink::~RichTextBoxSink()
 {
     if (edit_.isNull())
         return;
-    if (written_) {
-        // A paragraph is drawn from the glyphs its layout found. Kept, they are not found again each
-        // time the paragraph is painted or scrolled into view: that was a third of painting a reading.
-        for (QTextBlock b = box_->document()->findBlock(start_); b.isValid(); b = b.next())
-            b.layout()->setCacheEnabled(true);
-        // The pane's caret ends after the text, in the last run's format, as typing on would continue it.
+    // The pane's caret ends after the text, in the last run's format, as typing on would continue it.
+    if (written_)
         box_->setTextCursor(edit_);
-    }
     edit_.endEditBlock();
 }
 

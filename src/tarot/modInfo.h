@@ -34,7 +34,6 @@ private:
     platform::RichTextBox* box_;
     QTextCursor edit_;
     bool written_ = false;
-    int start_ = 0; // where the text written through this sink begins
 };
 
 // Names the reading pane, which the tarot knows only through this: the composition root gives the box of

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "platform/Style.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    platform::InstallStyle();
     options.process(app);
     if (!app::StartProgram())
         return 0;

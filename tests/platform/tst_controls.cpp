@@ -67,9 +67,6 @@ QPushButton* button(QWidget* parent, QRect at)
                                  platform::tw(at.height())});
 }
 
-// Where a control lies in the window.
-QRect inWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
-
 // Counts the label's paintings, and those that showed its text cut.
 struct PaintWatch : QObject {
     QWidget* window;

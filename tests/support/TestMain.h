@@ -5,6 +5,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Services.h"
+#include "platform/Style.h"
 #include "shell/Quit.h"
 #include "app/Registry.h"
 
@@ -29,6 +30,7 @@ inline void freshProgram()
     {                                                                                                                  \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
         QApplication app(argc, argv);                                                                                  \
+        platform::InstallStyle();                                                                                      \
         QCoreApplication::setOrganizationName(QStringLiteral("Selvanthe"));                                            \
         QCoreApplication::setApplicationName(QStringLiteral("Selvanthe"));                                             \
         app.setQuitOnLastWindowClosed(false);                                                                          \

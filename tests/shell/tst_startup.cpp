@@ -76,14 +76,6 @@ uid_t probeUser()
     return uid;
 }
 
-// Hands a folder to the probe's user, so that it may write there.
-bool giveToProbeUser(const QString& folder)
-{
-    const QByteArray native = QFile::encodeName(folder);
-    return ::chmod(native.constData(), 0755) == 0 &&
-           (::getuid() != 0 || ::chown(native.constData(), probeUser(), probeUser()) == 0);
-}
-
 // Runs the process as the probe's user.
 void runAsProbeUser(QProcess& process)
 {
@@ -96,8 +88,60 @@ void runAsProbeUser(QProcess& process)
     });
 }
 
+// Whether the probe's user may search a folder (or run a program): asked of the system as that user, so
+// every folder above it counts, as it does for the probe itself. A build under a private home (a
+// container's /root is 0700) is out of reach for a user of no standing.
+bool probeUserCanReach(const QString& path)
+{
+    QProcess test;
+    runAsProbeUser(test);
+    test.start(QStringLiteral("/usr/bin/test"), {QStringLiteral("-x"), path});
+    return test.waitForFinished(10000) && test.exitStatus() == QProcess::NormalExit && test.exitCode() == 0;
+}
+
+// Where the folders the probe's user works in are made: the test's own temporary folder where that user
+// can reach it, else the system's.
+QString probeArea()
+{
+    static const QString area = probeUserCanReach(QDir::tempPath()) ? QDir::tempPath() : QStringLiteral("/tmp");
+    return area;
+}
+
+// A folder of the test's own, made where the probe's user can reach it.
+class ProbeFolder : public QTemporaryDir {
+public:
+    ProbeFolder() : QTemporaryDir(probeArea() + QStringLiteral("/tst_startup-XXXXXX")) {}
+};
+
+// A program as the probe's user can start it: where it was built, or else a copy in a folder that user
+// can reach, made once for the run.
+QString probeProgram(const QString& built)
+{
+    if (probeUserCanReach(built))
+        return built;
+    static ProbeFolder copies;
+    const QString copy = copies.filePath(QFileInfo(built).fileName());
+    if (!QFileInfo::exists(copy) &&
+        (!QFile::copy(built, copy) || ::chmod(QFile::encodeName(copies.path()).constData(), 0755) != 0 ||
+         ::chmod(QFile::encodeName(copy).constData(), 0755) != 0))
+        return built;
+    return copy;
+}
+
+// Hands a folder to the probe's user, so that it may write there.
+bool giveToProbeUser(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    return ::chmod(native.constData(), 0755) == 0 &&
+           (::getuid() != 0 || ::chown(native.constData(), probeUser(), probeUser()) == 0);
+}
+
 // Lets the probe's user through a folder the test made (QTemporaryDir makes it for its owner alone).
 bool openToProbeUser(const QString& folder) { return ::chmod(QFile::encodeName(folder).constData(), 0755) == 0; }
+
+// Closes a folder to writing for the probe's user, whoever that is: its owner too, so also where the test
+// runs as an ordinary user, who is the probe's user and owns the folder.
+bool closeToProbeUser(const QString& folder) { return ::chmod(QFile::encodeName(folder).constData(), 0555) == 0; }
 
 // Another copy's guard, in a process of its own run as the probe's user: it asks as the program does and
 // holds what it took until it is ended.
@@ -108,7 +152,7 @@ public:
         process_.setProcessEnvironment(env);
         process_.setWorkingDirectory(startFolder);
         runAsProbeUser(process_);
-        process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lock_probe"), lockPaths);
+        process_.start(probeProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/lock_probe")), lockPaths);
         if (process_.waitForStarted() && process_.waitForReadyRead(20000))
             answer_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
         else
@@ -214,9 +258,8 @@ private slots:
     // a lock and makes nothing there; a second copy runs as well.
     void lockInAFolderTheUserCannotWrite()
     {
-        QTemporaryDir dir;
-        QVERIFY(openToProbeUser(dir.path()));
-        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+        ProbeFolder dir;
+        QVERIFY(closeToProbeUser(dir.path()));
         const QString lock = dir.filePath(QStringLiteral("selvanthe.lock"));
         GuardProbe first(probeEnvironment(dir.path()), dir.path(), {lock});
         GuardProbe second(probeEnvironment(dir.path()), dir.path(), {lock});
@@ -262,8 +305,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(missing));
         const QString lock = QStringLiteral("/tmp/selvanthe-%1.lock").arg(probeUser());
         QVERIFY2(!QFileInfo::exists(lock), qPrintable(lock + " is left from elsewhere"));
-        QTemporaryDir here;
-        QTemporaryDir there;
+        ProbeFolder here;
+        ProbeFolder there;
         QVERIFY(giveToProbeUser(here.path()) && giveToProbeUser(there.path()));
         {
             GuardProbe first(probeEnvironment(missing), here.path());
@@ -291,9 +334,9 @@ private slots:
     void twoCopiesWithAnUnusableRuntimeFolder()
     {
         QFETCH(QString, runtime);
-        QTemporaryDir dir;
+        ProbeFolder dir;
         QVERIFY(openToProbeUser(dir.path()));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("closed")) && openToProbeUser(dir.filePath("closed")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("closed")) && closeToProbeUser(dir.filePath("closed")));
         QFile file(dir.filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
@@ -365,7 +408,7 @@ private slots:
         const QString program = QStringLiteral(SELVANTHE_RUNTIME_DIR "/selvanthe");
         if (!QFileInfo(program).isExecutable())
             QSKIP("the program is not built");
-        QTemporaryDir home;
+        ProbeFolder home;
         QTemporaryDir runtime;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -396,7 +439,7 @@ private slots:
         alone.setProcessEnvironment(env);
         alone.setWorkingDirectory(home.path());
         runAsProbeUser(alone);
-        alone.start(program, {});
+        alone.start(probeProgram(program), {});
         QVERIFY(alone.waitForStarted());
         const QString lockInTmp = QStringLiteral("/tmp/selvanthe-%1.lock").arg(probeUser());
         QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(lockInTmp),

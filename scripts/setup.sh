@@ -5,7 +5,9 @@
 # and only when not run as root.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-dejavu-core poppler-utils)
-lean=()
+# The print scheduler, which the printing tests run as a private one of their own; the printing services
+# it only recommends (network discovery, colour management, USB) have no part in that.
+lean=(cups-daemon)
 bare_from_here=0
 for p in "$@"; do
   if [ "$p" = "--without-recommends" ]; then bare_from_here=1

@@ -41,21 +41,95 @@ constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // The resolution the toolkit's own printer gives a PDF in high resolution.
 constexpr int kPdfResolution = 1200;
 
-// The desktop's print system: the queues Qt lists, and jobs handed to CUPS, whose answer is read.
+// How long the print service is given for each step of a question: far longer than a working service
+// takes, on this machine or across a network, and short enough that one that took the connection and
+// hangs holds the window a moment only. libcups' own connection waits a minute and more at each step,
+// several steps in a row.
+constexpr double kAnswerSeconds = 3.0;
+constexpr int kConnectMilliseconds = 3000;
+
+// One talk with the print service, over a connection of its own on which no wait outlasts the time a
+// question is given. A wait that runs out ends the talk: nothing more is asked of a service that said
+// nothing.
+class ServiceTalk {
+public:
+    ServiceTalk()
+        : http_(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMilliseconds,
+                             nullptr))
+    {
+        if (http_)
+            httpSetTimeout(http_, kAnswerSeconds, &ServiceTalk::waitedTooLong, this);
+    }
+    ~ServiceTalk()
+    {
+        if (http_)
+            httpClose(http_);
+    }
+    ServiceTalk(const ServiceTalk&) = delete;
+    ServiceTalk& operator=(const ServiceTalk&) = delete;
+
+    http_t* http() const { return http_; }
+    ServiceAnswer answer() const
+    {
+        return !http_ ? ServiceAnswer::NotRunning : silent_ ? ServiceAnswer::NoAnswer : ServiceAnswer::Answered;
+    }
+    bool answered() const { return answer() == ServiceAnswer::Answered; }
+
+    // A question of the service's own, whatever it answers: a service that hangs is known after one
+    // wait, where the list of queues would wait once for each of the questions it is made of.
+    bool answersAtAll()
+    {
+        if (!answered())
+            return false;
+        ippDelete(cupsDoRequest(http_, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+        return answered();
+    }
+
+private:
+    static int waitedTooLong(http_t*, void* talk)
+    {
+        static_cast<ServiceTalk*>(talk)->silent_ = true;
+        return 0; // give up the wait
+    }
+
+    http_t* http_;
+    bool silent_ = false;
+};
+
+// The desktop's print system: the queues CUPS lists, and jobs handed to CUPS, whose answer is read. Each
+// question goes over a talk of its own.
 class CupsPrintSystem final : public IPrintSystem {
 public:
-    bool serviceRunning() override
+    PrinterList printers() override
     {
-        http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
-        if (!http)
-            return false;
-        httpClose(http);
-        return true;
+        PrinterList list;
+        ServiceTalk talk;
+        if (!talk.answersAtAll()) {
+            list.service = talk.answer();
+            return list;
+        }
+        // The list as the desktop's own printing gives it: with the user's own default and the
+        // instances named in the user's options, an instance after a slash.
+        cups_dest_t* dests = nullptr;
+        const int count = cupsGetDests2(talk.http(), &dests);
+        if (talk.answered()) {
+            for (int i = 0; i < count; ++i) {
+                QString name = QString::fromLocal8Bit(dests[i].name);
+                if (dests[i].instance)
+                    name += QLatin1Char('/') + QString::fromLocal8Bit(dests[i].instance);
+                list.printers << name;
+                if (dests[i].is_default)
+                    list.defaultPrinter = name;
+            }
+        } else {
+            list.service = talk.answer();
+        }
+        cupsFreeDests(count, dests);
+        return list;
     }
-    QStringList printers() override { return QPrinterInfo::availablePrinterNames(); }
-    QString defaultPrinter() override { return QPrinterInfo::defaultPrinterName(); }
     QPageLayout defaultLayout(const QString& printer) override
     {
+        // Asked only once the service has answered for its queues, a moment before.
         const QPrinter device(QPrinterInfo::printerInfo(printer), QPrinter::HighResolution);
         return device.pageLayout();
     }
@@ -63,17 +137,17 @@ public:
     QueueState queueState(const QString& printer) override
     {
         QueueState state;
-        cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueOf(printer).constData(), nullptr);
-        if (!dest)
-            return state;
+        ServiceTalk talk;
+        cups_dest_t* dest =
+            talk.answered() ? cupsGetNamedDest(talk.http(), queueOf(printer).constData(), nullptr) : nullptr;
         // The list of queues leaves out the queue's own words on its state: they are asked for.
-        const char* uri = cupsGetOption("printer-uri-supported", dest->num_options, dest->options);
-        if (uri) {
+        const char* uri = dest ? cupsGetOption("printer-uri-supported", dest->num_options, dest->options) : nullptr;
+        if (uri && talk.answered()) {
             ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
             ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
             static const char* const names[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs"};
             ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
-            if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+            if (ipp_t* response = cupsDoRequest(talk.http(), request, "/")) {
                 if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
                     state.known = true;
                     if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
@@ -86,23 +160,38 @@ public:
                 ippDelete(response);
             }
         }
-        cupsFreeDests(1, dest);
+        if (dest)
+            cupsFreeDests(1, dest);
+        if (!talk.answered()) {
+            QueueState silent;
+            silent.service = talk.answer();
+            return silent;
+        }
         return state;
     }
 
     PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
                           const QList<QPair<QByteArray, QByteArray>>& options) override
     {
+        PrintJobAnswer answer;
+        ServiceTalk talk;
+        if (!talk.answered()) {
+            answer.service = talk.answer();
+            return answer;
+        }
         const QByteArray queue = queueOf(printer);
         cups_option_t* cupsOptions = nullptr;
         int count = 0;
         for (const auto& [name, value] : options)
             count = cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
-        const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(), QFile::encodeName(pdfFile).constData(),
+        const int job = cupsPrintFile2(talk.http(), queue.constData(), QFile::encodeName(pdfFile).constData(),
                                        title.toUtf8().constData(), count, cupsOptions);
         cupsFreeOptions(count, cupsOptions);
 
-        PrintJobAnswer answer;
+        if (!talk.answered()) {
+            answer.service = talk.answer();
+            return answer;
+        }
         if (job <= 0) {
             answer.reason = QString::fromUtf8(cupsLastErrorString());
             if (answer.reason.isEmpty())
@@ -113,7 +202,7 @@ public:
         answer.jobId = job;
 
         // Taken is not printed: a job the system gave up at once is told.
-        const ipp_jstate_t state = jobState(job);
+        const ipp_jstate_t state = jobState(talk, job);
         if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED) {
             answer.accepted = false;
             answer.reason = QStringLiteral("The print system stopped the job.");
@@ -124,7 +213,7 @@ public:
 private:
     // The state of the one job just handed over, asked of the print system for that job alone: the list
     // of the user's jobs would bring their whole history with it. Zero where the system does not say.
-    static ipp_jstate_t jobState(int job)
+    static ipp_jstate_t jobState(ServiceTalk& talk, int job)
     {
         ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         char jobUri[HTTP_MAX_URI];
@@ -134,7 +223,7 @@ private:
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
         auto state = ipp_jstate_t(0);
-        if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+        if (ipp_t* response = cupsDoRequest(talk.http(), request, "/")) {
             if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
                 if (ipp_attribute_t* a = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
                     state = ipp_jstate_t(ippGetInteger(a, 0));
@@ -148,9 +237,12 @@ private:
     static QByteArray queueOf(const QString& printer) { return printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit(); }
 };
 
-QString printServiceDown()
+// Why no printer could be asked, for a service that did not answer.
+QString unreachable(ServiceAnswer service)
 {
-    return QStringLiteral("The print service of this computer is not running, so no printer can be reached.");
+    return service == ServiceAnswer::NotRunning
+               ? QStringLiteral("The print service of this computer is not running, so no printer can be reached.")
+               : QStringLiteral("The print service of this computer does not answer, so no printer can be reached.");
 }
 
 // A queue's own words as the end of a sentence of ours.
@@ -221,10 +313,24 @@ public:
     }
 };
 
+// Points the toolkit's printing on this thread at no print service while it stands: its questions on
+// printers then fail at once where they would each wait minutes on a service that does not answer. The
+// toolkit has no time limit of its own for them, nor a way to leave the print service out.
+class NoPrintService {
+public:
+    NoPrintService() { cupsSetServer("/nonexistent/selvanthe-no-print-service"); }
+    ~NoPrintService() { cupsSetServer(nullptr); }
+    NoPrintService(const NoPrintService&) = delete;
+    NoPrintService& operator=(const NoPrintService&) = delete;
+};
+
 class DesktopPrintDialog final : public IPrintDialog {
 public:
-    std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection) override
+    std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection, bool askService) override
     {
+        std::optional<NoPrintService> none;
+        if (!askService)
+            none.emplace();
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
         PrinterDialog dialog(&printer, parent);
@@ -353,6 +459,8 @@ IPrintDialog& printDialog()
 
 std::unique_ptr<IPrintDialog> makeDesktopPrintDialog() { return std::make_unique<DesktopPrintDialog>(); }
 
+std::unique_ptr<IPrintSystem> makeDesktopPrintSystem() { return std::make_unique<CupsPrintSystem>(); }
+
 void setPrintSystem(std::unique_ptr<IPrintSystem> system) { systemSlot() = std::move(system); }
 
 IPrintSystem& printSystem()
@@ -391,6 +499,8 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
                 QStringLiteral("The pages could not be made ready for the printer: %1.").arg(whyNot), {}};
     IPrintSystem& system = printSystem();
     const PrintJobAnswer answer = system.submit(target.printerName, pdf, title, jobOptions(target));
+    if (answer.service != ServiceAnswer::Answered)
+        return {PrintOutcome::Failed, unreachable(answer.service), {}};
     const QueueState queue = system.queueState(target.printerName);
     const QString why = inSentence(queue.message);
     if (!answer.accepted) {
@@ -399,8 +509,8 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
                     why.isEmpty() ? QStringLiteral("The printer %1 is not taking jobs.").arg(target.printerName)
                                   : QStringLiteral("The printer %1 is not taking jobs: %2.").arg(target.printerName, why),
                     {}};
-        if (!queue.known && !system.serviceRunning())
-            return {PrintOutcome::Failed, printServiceDown(), {}};
+        if (queue.service != ServiceAnswer::Answered)
+            return {PrintOutcome::Failed, unreachable(queue.service), {}};
         return {PrintOutcome::Failed, answer.reason, {}};
     }
     QString note;
@@ -414,12 +524,13 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
 PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& title)
 {
     IPrintSystem& system = printSystem();
+    const PrinterList list = system.printers();
+    if (list.service != ServiceAnswer::Answered)
+        return {PrintOutcome::NoPrinter, unreachable(list.service), {}};
     PrintTarget target;
-    target.printerName = system.defaultPrinter();
+    target.printerName = list.defaultPrinter;
     if (target.printerName.isEmpty()) {
-        if (!system.serviceRunning())
-            return {PrintOutcome::NoPrinter, printServiceDown(), {}};
-        if (!system.printers().isEmpty())
+        if (!list.printers.isEmpty())
             return {PrintOutcome::NoPrinter,
                     QStringLiteral("No printer is chosen as the default. Choose one in the printer settings of "
                                    "the desktop."),
@@ -434,7 +545,12 @@ PrintResult printTextBox(QWidget* parent, const QTextEdit& box, const QString& t
 {
     const QTextCursor cursor = box.textCursor();
     const bool hasSelection = cursor.hasSelection();
-    const std::optional<PrintChoice> choice = printDialog().choose(parent, hasSelection);
+    const bool reachable = printSystem().printers().service != ServiceAnswer::NoAnswer;
+    if (!reachable)
+        MsgBox(QStringLiteral("The print service of this computer does not answer, so only printing to a file is "
+                              "offered."),
+               MsgIcon::Exclamation);
+    const std::optional<PrintChoice> choice = printDialog().choose(parent, hasSelection, reachable);
     if (!choice)
         return {PrintOutcome::Cancelled, {}, {}};
 

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -29,8 +30,23 @@ struct PrintTarget {
     QList<QPair<QByteArray, QByteArray>> jobOptions;
 };
 
+// Whether the print service could be asked at all.
+enum class ServiceAnswer {
+    Answered, // it answered, whatever it said
+    NotRunning, // nothing took the connection
+    NoAnswer, // it took the connection and said nothing within the time a question is given
+};
+
+// The queues a print can go to, as the print service lists them.
+struct PrinterList {
+    ServiceAnswer service = ServiceAnswer::Answered;
+    QStringList printers; // empty unless the service answered
+    QString defaultPrinter; // empty when none is the default
+};
+
 // What the print system said to a job handed to it.
 struct PrintJobAnswer {
+    ServiceAnswer service = ServiceAnswer::Answered;
     bool accepted = false;
     int jobId = 0;
     QString reason;  // why it was refused, in the print system's words
@@ -38,20 +54,19 @@ struct PrintJobAnswer {
 
 // What a queue says of itself.
 struct QueueState {
-    bool known = false;         // the print system answered
+    ServiceAnswer service = ServiceAnswer::Answered;
+    bool known = false; // the print system answered for this queue
     bool stopped = false;       // jobs wait until the queue is started again
     bool acceptingJobs = true;  // false: the queue refuses new jobs
     QString message;            // the queue's own words on why (its printer-state-message), or empty
 };
 
+// Every question a print system is asked comes back within seconds, whether its service answers or not.
 class IPrintSystem {
 public:
     virtual ~IPrintSystem() = default;
-    // Whether the print service answers at all.
-    virtual bool serviceRunning() = 0;
-    // The queues a print can go to; the default one, or empty when there is none.
-    virtual QStringList printers() = 0;
-    virtual QString defaultPrinter() = 0;
+    // The queues, with the default one, or why the service could not tell them.
+    virtual PrinterList printers() = 0;
     virtual QPageLayout defaultLayout(const QString& printer) = 0;
     virtual QueueState queueState(const QString& printer) = 0;
     // Hands a PDF file to a queue as one job and reports whether the queue took it.
@@ -69,7 +84,9 @@ public:
     virtual ~IPrintDialog() = default;
     // Puts up the printer dialog, printer or not (printing to a PDF file is always offered), page ranges
     // switched off, the selection offered and preset when there is one. Nothing when cancelled.
-    virtual std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection) = 0;
+    // askService false: the print service did not answer, and the dialog lists no printer without
+    // asking it again.
+    virtual std::optional<PrintChoice> choose(QWidget* parent, bool offerSelection, bool askService) = 0;
 };
 
 // Installing replaces the seam for the rest of the process; the defaults are the desktop's own.
@@ -79,6 +96,8 @@ void setPrintDialog(std::unique_ptr<IPrintDialog> dialog);
 IPrintDialog& printDialog();
 // The desktop's printer dialog, for a test that drives the real one.
 std::unique_ptr<IPrintDialog> makeDesktopPrintDialog();
+// The desktop's print system, for a test that puts it before a print service of its own.
+std::unique_ptr<IPrintSystem> makeDesktopPrintSystem();
 
 enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
 struct PrintResult {
@@ -93,12 +112,13 @@ struct PrintResult {
 PrintResult printDocument(const QTextDocument& document, const PrintTarget& target, const QString& title);
 
 // The whole document on the default printer, with no dialog; NoPrinter, with a reason that tells which,
-// when the print service is not running, when printers exist but none is the default, or when there is
-// none at all.
+// when the print service is not running or does not answer, when printers exist but none is the default,
+// or when there is none at all.
 PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& title);
 
 // The printer dialog, printer or not, preset to the box's selection when it has one, then the print of
-// what the user chose: the selection when the range stayed on it, else the whole text.
+// what the user chose: the selection when the range stayed on it, else the whole text. A print service
+// that does not answer is told first, and the dialog then offers printing to a file alone.
 PrintResult printTextBox(QWidget* parent, const QTextEdit& box, const QString& title);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // the clickable links and the copy blocking.
 #include "FindControl.h"
 #include "FullDisk.h"
+#include "PrintServices.h"
 #include "RunicTestSupport.h"
 
 #include "platform/Printing.h"
@@ -42,10 +43,11 @@ namespace {
 
 class FakePrintDialog final : public platform::IPrintDialog {
 public:
-    std::optional<platform::PrintChoice> choose(QWidget*, bool offerSelection) override
+    std::optional<platform::PrintChoice> choose(QWidget*, bool offerSelection, bool askService) override
     {
         ++shown;
         offered = offerSelection;
+        servicesAsked = askService;
         if (!accept)
             return std::nullopt;
         platform::PrintChoice choice;
@@ -62,6 +64,7 @@ public:
     QString printer;       // a queue chosen instead of a file
     int shown = 0;
     bool offered = false;
+    bool servicesAsked = true; // the dialog was to ask the print service for its printers
 };
 FakePrintDialog* g_print = nullptr;
 
@@ -409,20 +412,33 @@ void TestReport::printingToAFileOnAFullDisk()
 // With no printer installed, Print still opens the desktop's own printer dialog: it offers printing to a
 // PDF file and no page range, and the file it writes holds the report. With text selected in the report
 // (dragged over with the mouse), the dialog opens with "Selection" as its range, and the file holds that
-// text alone.
+// text alone. A print service that takes the connection and never answers is told first, and the dialog
+// then comes up at once, with printing to a file alone.
 void TestReport::printingWithoutAPrinterThroughTheRealDialog_data()
 {
     QTest::addColumn<bool>("select");
-    QTest::newRow("whole report") << false;
-    QTest::newRow("selection") << true;
+    QTest::addColumn<bool>("silentService");
+    QTest::newRow("whole report") << false << false;
+    QTest::newRow("selection") << true << false;
+    QTest::newRow("whole report, a print service that does not answer") << false << true;
+    QTest::newRow("selection, a print service that does not answer") << true << true;
 }
 
 void TestReport::printingWithoutAPrinterThroughTheRealDialog()
 {
     QFETCH(bool, select);
-    QVERIFY(testing::seams().print->printers().isEmpty());
-    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+    QFETCH(bool, silentService);
+    QVERIFY(testing::seams().print->printers().printers.isEmpty());
+    std::optional<testing::SilentPrintService> listener;
+    std::optional<testing::PrintServerChosen> chosen;
+    if (silentService) {
+        listener.emplace();
+        QVERIFY(listener->listening());
+        chosen.emplace(listener->server());
+        testing::seams().print->real = platform::makeDesktopPrintSystem();
+    } else if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
         QSKIP("this machine has a printer installed");
+    }
     frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     QVERIFY(report);
     if (select) {
@@ -496,7 +512,13 @@ void TestReport::printingWithoutAPrinterThroughTheRealDialog()
     QVERIFY(!pageRangeOffered);
     QCOMPARE(selectionPreset, select);
     QCOMPARE(printerEntry, QStringLiteral("Print to File (PDF)"));
-    QCOMPARE(messages(), QStringList());
+    if (silentService) {
+        QCOMPARE(messages(), QStringList {"The print service of this computer does not answer, so only printing to a "
+                                          "file is offered."});
+        QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Exclamation);
+    } else {
+        QCOMPARE(messages(), QStringList());
+    }
     QVERIFY(QFile::exists(pdf));
     const QString printed = pdfText(pdf);
     QVERIFY(printed.contains(QStringLiteral("DateOfBirth:-May/7/1990")));

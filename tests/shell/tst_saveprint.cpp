@@ -2,6 +2,7 @@
 #include "FindControl.h"
 #include "FullDisk.h"
 #include "EnvironmentKept.h"
+#include "PrintServices.h"
 #include "TestMain.h"
 #include "Roads.h"
 #include "UserInput.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <optional>
 
 #include <unistd.h>
 
@@ -271,7 +274,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("queues");
         QTest::addColumn<bool>("hasDefault");
-        QTest::addColumn<bool>("running");
+        QTest::addColumn<platform::ServiceAnswer>("service");
         QTest::addColumn<QString>("queueState");  // "", "stopped" or "refusing"
         QTest::addColumn<QString>("queueSays");   // the queue's own words on its state
         QTest::addColumn<QString>("refusal");     // the print system's reason for refusing the job
@@ -283,39 +286,48 @@ private slots:
         const QString sent = QStringLiteral("The reading was sent to the printer. ");
         const int critical = int(platform::MsgIcon::Critical);
         const int information = int(platform::MsgIcon::Information);
-        QTest::newRow("taken") << office << true << true << "" << "" << "" << "" << 0;
-        QTest::newRow("refused") << office << true << true << "" << "" << refused << notPrinted + refused << critical;
+        const auto answered = platform::ServiceAnswer::Answered;
+        const auto notRunning = platform::ServiceAnswer::NotRunning;
+        const QString none;
+        QTest::newRow("taken") << office << true << answered << none << none << none << none << 0;
+        QTest::newRow("refused") << office << true << answered << none << none << refused << notPrinted + refused
+                                 << critical;
         QTest::newRow("queue refuses jobs, with its reason")
-            << office << true << true << "refusing" << "Closed for maintenance." << refused
+            << office << true << answered << "refusing"
+            << "Closed for maintenance." << refused
             << notPrinted + "The printer Office is not taking jobs: Closed for maintenance." << critical;
         QTest::newRow("queue refuses jobs, without a reason")
-            << office << true << true << "refusing" << "" << refused
+            << office << true << answered << "refusing" << none << refused
             << notPrinted + "The printer Office is not taking jobs." << critical;
         QTest::newRow("stopped queue, with its reason")
-            << office << true << true << "stopped" << "Out of paper in tray 2" << ""
+            << office << true << answered << "stopped"
+            << "Out of paper in tray 2" << none
             << sent + "The printer Office is stopped: Out of paper in tray 2. The job waits until the printer is "
                       "started again."
             << information;
         QTest::newRow("stopped queue, without a reason")
-            << office << true << true << "stopped" << "" << ""
-            << sent + "The printer Office is stopped. The job waits until the printer is started again."
-            << information;
-        QTest::newRow("no printer") << QStringList{} << true << true << "" << "" << ""
+            << office << true << answered << "stopped" << none << none
+            << sent + "The printer Office is stopped. The job waits until the printer is started again." << information;
+        QTest::newRow("no printer") << QStringList {} << true << answered << none << none << none
                                     << notPrinted + "No printer is installed." << critical;
         QTest::newRow("printers, none the default")
-            << QStringList{"Office", "Hall"} << false << true << "" << "" << ""
+            << QStringList {"Office", "Hall"} << false << answered << none << none << none
             << notPrinted + "No printer is chosen as the default. Choose one in the printer settings of the desktop."
             << critical;
         QTest::newRow("print service not running")
-            << QStringList{} << true << false << "" << "" << ""
+            << QStringList {} << true << notRunning << none << none << none
             << notPrinted + "The print service of this computer is not running, so no printer can be reached."
+            << critical;
+        QTest::newRow("print service does not answer")
+            << office << true << platform::ServiceAnswer::NoAnswer << none << none << none
+            << notPrinted + "The print service of this computer does not answer, so no printer can be reached."
             << critical;
     }
     void printSystemAnswers()
     {
         QFETCH(QStringList, queues);
         QFETCH(bool, hasDefault);
-        QFETCH(bool, running);
+        QFETCH(platform::ServiceAnswer, service);
         QFETCH(QString, queueState);
         QFETCH(QString, queueSays);
         QFETCH(QString, refusal);
@@ -326,7 +338,7 @@ private slots:
         testing::FakePrintSystem& print = *seams().print;
         print.queues = queues;
         print.hasDefault = hasDefault;
-        print.running = running;
+        print.service = service;
         print.state.stopped = queueState == QLatin1String("stopped");
         print.state.acceptingJobs = queueState != QLatin1String("refusing");
         print.state.message = queueSays;
@@ -341,7 +353,7 @@ private slots:
             QCOMPARE(int(seams().messages->shown[0].icon), icon);
         }
         // The queue is handed the report as one PDF, on the default printer.
-        const bool handed = !queues.isEmpty() && hasDefault;
+        const bool handed = !queues.isEmpty() && hasDefault && service == platform::ServiceAnswer::Answered;
         QCOMPARE(seams().print->jobs.size(), handed ? 1 : 0);
         if (handed) {
             QCOMPARE(seams().print->jobs[0].printer, queues[0]);
@@ -352,6 +364,92 @@ private slots:
             out.close();
             if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
                 QVERIFY(pdfLines(pdf).contains(QStringLiteral("Spread Type - One Card")));
+        }
+    }
+
+    // The desktop's own print system, before print services of the test's own: a listener that takes the
+    // connection and never says a word, and a print scheduler with the queues of each case, which is then
+    // left running, stopped where it stands (it takes connections and answers none), or ended. Print is
+    // back within seconds each time, with what is true of the service; a job is handed over only to the
+    // queue that takes it.
+    void printingThroughTheDesktopsPrintSystem_data()
+    {
+        QTest::addColumn<QString>("service"); // "silent", or the scheduler "running", "hung" or "ended"
+        QTest::addColumn<QList<testing::PrintQueue>>("queues");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("documents"); // the documents the scheduler holds after the Print
+        const QString notPrinted = QStringLiteral("The reading could not be printed. ");
+        const QString silent =
+            notPrinted + "The print service of this computer does not answer, so no printer can be reached.";
+        const testing::PrintQueue office {QStringLiteral("Office"), true, false, true, {}};
+        testing::PrintQueue stopped = office;
+        stopped.stopped = true;
+        stopped.message = QStringLiteral("Out of paper in tray 2.");
+        testing::PrintQueue closed = office;
+        closed.accepting = false;
+        closed.message = QStringLiteral("Closed for maintenance.");
+        testing::PrintQueue closedQuietly = office;
+        closedQuietly.accepting = false;
+        testing::PrintQueue hall {QStringLiteral("Hall"), false, true, true, {}};
+        testing::PrintQueue officeAside = office;
+        officeAside.isDefault = false;
+        using Queues = QList<testing::PrintQueue>;
+        QTest::newRow("a service that never answers") << "silent" << Queues {} << silent << 0;
+        QTest::newRow("no queue") << "running" << Queues {} << notPrinted + "No printer is installed." << 0;
+        QTest::newRow("queues, none the default")
+            << "running" << Queues {officeAside, hall}
+            << notPrinted + "No printer is chosen as the default. Choose one in the printer settings of the desktop."
+            << 0;
+        QTest::newRow("stopped, with its reason")
+            << "running" << Queues {stopped}
+            << "The reading was sent to the printer. The printer Office is stopped: Out of paper in tray 2. The job "
+               "waits until the printer is started again."
+            << 1;
+        QTest::newRow("refusing, with its reason")
+            << "running" << Queues {closed}
+            << notPrinted + "The printer Office is not taking jobs: Closed for maintenance." << 0;
+        QTest::newRow("refusing, without a reason")
+            << "running" << Queues {closedQuietly} << notPrinted + "The printer Office is not taking jobs." << 0;
+        QTest::newRow("scheduler hung") << "hung" << Queues {stopped} << silent << 0;
+        QTest::newRow("scheduler ended")
+            << "ended" << Queues {stopped}
+            << notPrinted + "The print service of this computer is not running, so no printer can be reached." << 0;
+    }
+    void printingThroughTheDesktopsPrintSystem()
+    {
+        QFETCH(QString, service);
+        QFETCH(QList<testing::PrintQueue>, queues);
+        QFETCH(QString, message);
+        QFETCH(int, documents);
+        testing::SilentPrintService listener;
+        std::optional<testing::PrivateScheduler> scheduler;
+        QString server;
+        if (service == QLatin1String("silent")) {
+            QVERIFY(listener.listening());
+            server = listener.server();
+        } else {
+            if (testing::PrivateScheduler::program().isEmpty())
+                QSKIP("the print scheduler (cups-daemon) is not installed");
+            scheduler.emplace(queues);
+            QString whyNot;
+            QVERIFY2(scheduler->start(&whyNot), qPrintable(whyNot));
+            server = scheduler->server();
+            if (service == QLatin1String("hung"))
+                scheduler->hang();
+            else if (service == QLatin1String("ended"))
+                scheduler->end();
+        }
+        const testing::PrintServerChosen chosen(server);
+        seams().print->real = platform::makeDesktopPrintSystem();
+        auto* mdi = openMain();
+        platform::setPrinting(platform::makeDefaultPrinting());
+        mdi->ReadingPane()->SetSelText(QStringLiteral("Spread Type - One Card"));
+        testing::click(testing::control<QPushButton>(mdi, "cmdPrint"));
+        QCOMPARE(seams().messages->shown.size(), 1);
+        QCOMPARE(seams().messages->shown[0].text, message);
+        if (scheduler) {
+            scheduler->end();
+            QCOMPARE(scheduler->documentsHeld(), documents);
         }
     }
 

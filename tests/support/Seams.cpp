@@ -46,14 +46,41 @@ void FakeScheduler::runPending()
             p.fn();
 }
 
-QPageLayout FakePrintSystem::defaultLayout(const QString&)
+platform::PrinterList FakePrintSystem::printers()
 {
+    if (real)
+        return real->printers();
+    platform::PrinterList list;
+    list.service = service;
+    if (service == platform::ServiceAnswer::Answered) {
+        list.printers = queues;
+        if (!queues.isEmpty() && hasDefault)
+            list.defaultPrinter = queues.constFirst();
+    }
+    return list;
+}
+
+QPageLayout FakePrintSystem::defaultLayout(const QString& printer)
+{
+    if (real)
+        return real->defaultLayout(printer);
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+}
+
+platform::QueueState FakePrintSystem::queueState(const QString& printer)
+{
+    if (real)
+        return real->queueState(printer);
+    platform::QueueState unknown;
+    unknown.service = service;
+    return service == platform::ServiceAnswer::Answered && queues.contains(printer) ? state : unknown;
 }
 
 platform::PrintJobAnswer FakePrintSystem::submit(const QString& printer, const QString& pdfFile, const QString& title,
                                                  const QList<QPair<QByteArray, QByteArray>>& options)
 {
+    if (real)
+        return real->submit(printer, pdfFile, title, options);
     QFile file(pdfFile);
     jobs.append({printer, title, pdfFile, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), options});
     platform::PrintJobAnswer answer;

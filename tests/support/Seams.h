@@ -122,14 +122,9 @@ public:
 // The desktop's print system: queues to list, and every job handed over kept as the bytes of its PDF.
 class FakePrintSystem : public platform::IPrintSystem {
 public:
-    bool serviceRunning() override { return running; }
-    QStringList printers() override { return queues; }
-    QString defaultPrinter() override { return queues.isEmpty() || !hasDefault ? QString() : queues.constFirst(); }
+    platform::PrinterList printers() override;
     QPageLayout defaultLayout(const QString&) override;
-    platform::QueueState queueState(const QString& printer) override
-    {
-        return queues.contains(printer) ? state : platform::QueueState{};
-    }
+    platform::QueueState queueState(const QString& printer) override;
     platform::PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
                                     const QList<QPair<QByteArray, QByteArray>>& options) override;
     struct Job {
@@ -139,12 +134,15 @@ public:
         QByteArray pdf;
         QList<QPair<QByteArray, QByteArray>> options;
     };
-    bool running = true;     // false: the print service does not answer, and there are no queues
+    // Not Answered: the print service is not running or does not answer, and there are no queues.
+    platform::ServiceAnswer service = platform::ServiceAnswer::Answered;
     QStringList queues;      // none: no printer is installed
     bool hasDefault = true;  // the first queue is the default one
-    platform::QueueState state{true, false, true, {}};  // what every queue says of itself
+    platform::QueueState state {platform::ServiceAnswer::Answered, true, false, true, {}}; // what every queue says
     QString refusal;         // when set, every job is refused with this reason
     QList<Job> jobs;         // the jobs taken or refused, in order
+    // When set, every question goes to it in place of the fields above (the desktop's own print system).
+    std::unique_ptr<platform::IPrintSystem> real;
 };
 
 struct Seams {

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "platform/Services.h"
 #include "platform/Style.h"
 #include "shell/Startup.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[])
 {
     shell::NameProgram();
+    platform::settleTemporaryFolder();
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Tarot reading, runes reading and runic tarot in one window."));
     options.addHelpOption();

@@ -24,6 +24,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 #include <unistd.h>
 
 namespace platform {
@@ -193,48 +194,51 @@ public:
     explicit LockFileGuard(QStringList paths) : paths_(std::move(paths)) {}
     bool previousInstance() override
     {
-        if (lock_ && lock_->isLocked())
+        if (!held_.empty())
             return false;
-        // The first place where a lock can be made holds it: a later one is only tried when nothing can
-        // be made at the earlier one (a runtime folder that is missing, not writable, or no folder).
+        // A copy started from the desktop has a runtime folder, one started from a su, sudo or cron shell
+        // has none, and each finds the other whichever places it knows: this copy takes every place where
+        // a lock can be made, and gives them all up again when another copy holds any of them.
         for (const QString& path : paths_) {
-            switch (tryAt(path)) {
-            case Answer::Taken: return false;
-            case Answer::Held: return true;
+            auto lock = std::make_unique<QLockFile>(path);
+            switch (tryAt(*lock, path)) {
+            case Answer::Taken: held_.push_back(std::move(lock)); break;
+            case Answer::Held: release(); return true;
             case Answer::Unusable: break;
             }
         }
         // No lock can be made anywhere: that must never keep the user out, so this copy runs without one.
-        lock_.reset();
         return false;
     }
     void release() override
     {
-        if (lock_)
-            lock_->unlock();
+        for (const auto& lock : held_)
+            lock->unlock();
+        held_.clear();
     }
 
 private:
     enum class Answer { Taken, Held, Unusable };
 
-    Answer tryAt(const QString& path)
+    static Answer tryAt(QLockFile& lock, const QString& path)
     {
-        lock_ = std::make_unique<QLockFile>(path);
         // Qt's own age limit would also take over the lock of a copy that runs on this machine and has
         // simply run long: a lock here is taken over only when its holder's process is gone (a copy killed
         // or crashed), which the lock file tells by the process id it keeps.
-        lock_->setStaleLockTime(0);
-        if (lock_->tryLock(100))
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(100))
             return Answer::Taken;
-        if (lock_->error() != QLockFile::LockFailedError)
+        if (lock.error() != QLockFile::LockFailedError)
             return Answer::Unusable;
-        // Something that is no lock file stands at its name: no lock can ever be made there.
+        // Something that is no lock file stands at its name: no lock can ever be made there. Nor is a file
+        // of another user's this user's lock, whatever it holds: in a folder everyone shares, anyone may
+        // leave one under this user's name, and this user can never take it away.
         const QFileInfo file(path);
-        if (file.isSymLink() || !file.isFile())
+        if (file.isSymLink() || !file.isFile() || file.ownerId() != ::geteuid())
             return Answer::Unusable;
         qint64 pid = 0;
         QString host, app;
-        if (lock_->getLockInfo(&pid, &host, &app)) {
+        if (lock.getLockInfo(&pid, &host, &app)) {
             if (host.isEmpty() || host == QSysInfo::machineHostName())
                 return Answer::Held;  // a live copy on this machine holds it: the lock file checked that
             const qint64 age = file.lastModified().secsTo(QDateTime::currentDateTime());
@@ -243,14 +247,14 @@ private:
         }
         // A lock file that names no holder was never finished by its maker, and a holder elsewhere is long
         // gone: nobody holds it.
-        lock_->removeStaleLockFile();
-        if (lock_->tryLock(100))
+        lock.removeStaleLockFile();
+        if (lock.tryLock(100))
             return Answer::Taken;
-        return lock_->error() == QLockFile::LockFailedError ? Answer::Held : Answer::Unusable;
+        return lock.error() == QLockFile::LockFailedError ? Answer::Held : Answer::Unusable;
     }
 
     QStringList paths_;
-    std::unique_ptr<QLockFile> lock_;
+    std::vector<std::unique_ptr<QLockFile>> held_;
 };
 
 class RealExit final : public IProcessExit {
@@ -288,13 +292,26 @@ private:
 QString temporaryFolder()
 {
     // Qt's answer is empty when TMPDIR names a folder that is not there: a file made "in" it would land in
-    // whatever folder the program was started from, and a folder in it at the root.
-    for (const QString& folder : {QDir::tempPath(), QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
+    // whatever folder the program was started from, and a folder in it at the root. A relative TMPDIR
+    // names another folder from each folder the program is started from: Qt's answer for it is refused.
+    const QString asked = qEnvironmentVariable("TMPDIR");
+    const QString qts = asked.isEmpty() || QDir::isAbsolutePath(asked) ? QDir::tempPath() : QString();
+    for (const QString& folder : {qts, QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
         if (!folder.isEmpty() && QFileInfo(folder).isDir() &&
             ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0)
             return folder;
     }
     return QStringLiteral("/tmp");
+}
+
+void settleTemporaryFolder()
+{
+    // Qt asks TMPDIR itself wherever it needs a temporary folder (its runtime folder, when the desktop
+    // gives none, among them): it is given the one found here.
+    const QString folder = temporaryFolder();
+    const QString asked = qEnvironmentVariable("TMPDIR");
+    if (QDir::tempPath() != folder || (!asked.isEmpty() && !QDir::isAbsolutePath(asked)))
+        qputenv("TMPDIR", QFile::encodeName(folder));
 }
 
 QStringList instanceLockPaths()

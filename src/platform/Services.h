@@ -147,14 +147,18 @@ void setAppPath(const QString& path);
 
 // Production implementations, for tests that want the real thing over a temporary file.
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath);
-// The guard over the first of the places where a lock can be made.
+// The guard over every place of these where a lock can be made: another copy holding any keeps this one
+// out.
 std::unique_ptr<IInstanceGuard> makeLockFileGuard(const QStringList& lockPaths);
-// Where the program keeps its single-instance lock, in the order tried: in $XDG_RUNTIME_DIR when that is
-// set, then in the temporary folder.
+// Where the program keeps its single-instance lock: in $XDG_RUNTIME_DIR when that is set, and in the
+// temporary folder.
 QStringList instanceLockPaths();
-// The folder for files of a moment: the system's temporary folder, else /tmp, else /var/tmp, whichever is
-// first a folder this user can write into.
+// The folder for files of a moment: the system's temporary folder (TMPDIR, when it is an absolute path),
+// else /tmp, else /var/tmp, whichever is first a folder this user can write into.
 QString temporaryFolder();
+// Points TMPDIR at that folder where the environment's would not give it, so that Qt's own users of the
+// temporary folder find the same one. Called at start-up, before anything asks.
+void settleTemporaryFolder();
 // The desktop's browser, as the program opens addresses.
 std::unique_ptr<IShell> makeDesktopShell();
 // Prints into a PDF file instead of a printer: what a test reads back.

@@ -11,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    platform::settleTemporaryFolder();
     QCoreApplication app(argc, argv);
     const QStringList paths = QCoreApplication::arguments().mid(1);
     const std::unique_ptr<platform::IInstanceGuard> own =

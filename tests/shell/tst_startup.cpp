@@ -20,12 +20,14 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <csignal>
 #include <sys/stat.h>
 #include <grp.h>
+#include <pwd.h>
 #include <unistd.h>
 
 using testing::seams;
@@ -289,18 +291,29 @@ private slots:
             QCOMPARE(platform::instanceLockPaths(), QStringList{inTmp});
         }
         qunsetenv("XDG_RUNTIME_DIR");
-        for (const char* missing : {"/selvanthe-missing-temporary-folder", "", "relative-and-missing"}) {
-            qputenv("TMPDIR", missing);
+        // A relative one, there or not, names another folder from each folder the program starts in.
+        for (const char* unusable : {"/selvanthe-missing-temporary-folder", "", "relative-and-missing", "."}) {
+            qputenv("TMPDIR", unusable);
             QCOMPARE(platform::instanceLockPaths(), QStringList{"/tmp/" + mine});
             QCOMPARE(platform::temporaryFolder(), QStringLiteral("/tmp"));
+            // Qt's own users of the temporary folder are handed the same one.
+            platform::settleTemporaryFolder();
+            QCOMPARE(QDir::tempPath(), QStringLiteral("/tmp"));
         }
     }
 
-    // With no runtime folder and a TMPDIR that is not there, two copies started from two folders: the
-    // second is told of the first, the lock lies in the system's temporary folder and goes with the first
-    // copy, and neither folder they were started from gets a file.
+    // With no runtime folder and a TMPDIR that is not there, or one that is a relative path, two copies
+    // started from two folders: the second is told of the first, the lock lies in the system's temporary
+    // folder and goes with the first copy, and neither folder they were started from gets a file.
+    void twoCopiesWithoutATemporaryFolder_data()
+    {
+        QTest::addColumn<QString>("tmpdir");
+        QTest::newRow("not there") << "/selvanthe-missing-temporary-folder";
+        QTest::newRow("a relative path") << ".";
+    }
     void twoCopiesWithoutATemporaryFolder()
     {
+        QFETCH(QString, tmpdir);
         const QString missing = QStringLiteral("/selvanthe-missing-temporary-folder");
         QVERIFY(!QFileInfo::exists(missing));
         const QString lock = QStringLiteral("/tmp/selvanthe-%1.lock").arg(probeUser());
@@ -309,10 +322,10 @@ private slots:
         ProbeFolder there;
         QVERIFY(giveToProbeUser(here.path()) && giveToProbeUser(there.path()));
         {
-            GuardProbe first(probeEnvironment(missing), here.path());
+            GuardProbe first(probeEnvironment(tmpdir), here.path());
             QCOMPARE(first.answer(), kRuns);
             QVERIFY(QFileInfo(lock).isFile());
-            GuardProbe second(probeEnvironment(missing), there.path());
+            GuardProbe second(probeEnvironment(tmpdir), there.path());
             QCOMPARE(second.answer(), kAnotherRuns);
             first.end();
             QVERIFY(!QFileInfo::exists(lock));
@@ -320,6 +333,62 @@ private slots:
         QVERIFY(entries(here.path()).isEmpty());
         QVERIFY(entries(there.path()).isEmpty());
         QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // One copy started with a runtime folder (from the desktop's menu) and one without (from a su, sudo
+    // or cron shell), in either order: the second is told of the first, and one that is told leaves
+    // nothing behind.
+    void copiesWithAndWithoutARuntimeFolder_data()
+    {
+        QTest::addColumn<bool>("runtimeFirst");
+        QTest::newRow("with a runtime folder first") << true;
+        QTest::newRow("without a runtime folder first") << false;
+    }
+    void copiesWithAndWithoutARuntimeFolder()
+    {
+        QFETCH(bool, runtimeFirst);
+        ProbeFolder dir;
+        QVERIFY(openToProbeUser(dir.path()));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("runtime")) && giveToProbeUser(dir.filePath("runtime")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")) && giveToProbeUser(dir.filePath("tmp")));
+        const QProcessEnvironment without = probeEnvironment(dir.filePath(QStringLiteral("tmp")));
+        QProcessEnvironment with = without;
+        with.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("runtime")));
+
+        GuardProbe first(runtimeFirst ? with : without, dir.path());
+        QCOMPARE(first.answer(), kRuns);
+        GuardProbe second(runtimeFirst ? without : with, dir.path());
+        QCOMPARE(second.answer(), kAnotherRuns);
+        second.end();
+        if (!runtimeFirst)
+            QVERIFY(entries(dir.filePath(QStringLiteral("runtime"))).isEmpty());
+        // The first still holds the guard for a third copy, from either start.
+        GuardProbe third(runtimeFirst ? without : with, dir.path());
+        QCOMPARE(third.answer(), kAnotherRuns);
+    }
+
+    // A lock file another user left under this user's name in a folder everyone shares (the system's
+    // temporary folder is one): it names a live copy on this machine, yet it is no lock of this user's,
+    // and the copy runs. Only the superuser can leave another user's file there for a test.
+    void lockFileOfAnotherUser()
+    {
+        if (::getuid() != 0)
+            QSKIP("only the superuser can leave a file of another user's for the probe");
+        ProbeFolder dir;
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 01777) == 0);
+        const QString lock = dir.filePath(QStringLiteral("selvanthe-%1.lock").arg(probeUser()));
+        {
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::number(QCoreApplication::applicationPid()) + "\nselvanthe\n" +
+                       QSysInfo::machineHostName().toUtf8() + "\n");
+            QVERIFY(::chmod(QFile::encodeName(lock).constData(), 0644) == 0);
+        }
+        GuardProbe copy(probeEnvironment(dir.path()), dir.path());
+        QCOMPARE(copy.answer(), kRuns);
+        GuardProbe again(probeEnvironment(dir.path()), dir.path());
+        QCOMPARE(again.answer(), kRuns);
+        QCOMPARE(entries(dir.path()), QStringList {QFileInfo(lock).fileName()});
     }
 
     // A runtime folder that cannot hold the lock (not there, not writable for the user, a file in its
@@ -435,19 +504,32 @@ private slots:
         env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         env.insert(QStringLiteral("TMPDIR"), missing);
         QVERIFY(giveToProbeUser(home.path()));
+        // Qt's own runtime folder for the probe's user, as Qt names it, which this start may make.
+        const passwd* account = ::getpwuid(probeUser());
+        const QString qtRuntime =
+            QStringLiteral("/tmp/runtime-") + QString::fromLocal8Bit(account ? account->pw_name : "");
+        const bool hadQtRuntime = QFileInfo::exists(qtRuntime);
         QProcess alone;
         alone.setProcessEnvironment(env);
         alone.setWorkingDirectory(home.path());
         runAsProbeUser(alone);
+        QByteArray said;
+        QObject::connect(&alone, &QProcess::readyReadStandardError, [&] { said += alone.readAllStandardError(); });
         alone.start(probeProgram(program), {});
         QVERIFY(alone.waitForStarted());
         const QString lockInTmp = QStringLiteral("/tmp/selvanthe-%1.lock").arg(probeUser());
-        QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(lockInTmp),
-                                  qPrintable(QString::number(alone.state()) + alone.readAllStandardError()), 20000);
+        QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(lockInTmp), qPrintable(QString::number(alone.state()) + said),
+                                  20000);
         QVERIFY(!alone.waitForFinished(1000));  // still running
         alone.kill();
         alone.waitForFinished();
         QFile::remove(lockInTmp);
+        // Qt's own runtime folder, which it makes in the temporary folder where the desktop gives none, is
+        // looked for in the folder the program found, not at the root.
+        said += alone.readAllStandardError();
+        if (!hadQtRuntime)
+            QDir().rmdir(qtRuntime);
+        QVERIFY2(!said.contains("'/runtime-"), said.constData());
         QVERIFY(!QFileInfo::exists(missing));
         QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("selvanthe-%1.lock").arg(probeUser()))));
     }

@@ -4,7 +4,6 @@
 #include "platform/Printing.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,13 +12,13 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QTextDocument>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
 #include <cstdio>
@@ -89,21 +88,26 @@ public:
     }
 };
 
-void keepOutOfTheLog(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 class DesktopShell final : public IShell {
 public:
     void openUrl(const QString& address) override
     {
-        // When no browser can be started, Qt writes the whole address to the session's log, and the
-        // referral's address holds what the user typed (names and e-mail addresses). Qt has no way to
-        // open an address quietly, so its messages are kept out of the log for the time of the call
-        // (a message another thread writes in that moment goes too), and a plain one stands in for them.
-        const QtMessageHandler before = qInstallMessageHandler(keepOutOfTheLog);
-        const bool opened = QDesktopServices::openUrl(QUrl(address));
-        qInstallMessageHandler(before);
-        if (!opened)
-            qWarning("The web browser could not be started.");
+        // The desktop's opener, else Debian's choice of graphical browser, each started with its output
+        // going nowhere: the program's own is the session's log, and an opener writes there the whole
+        // address (the referral's holds what the user typed: names and e-mail addresses) and, with a text
+        // browser behind it, a screen of terminal codes. Qt's way of opening an address hands the opener
+        // the program's own output, and has no other.
+        for (const QString& opener : {QStringLiteral("xdg-open"), QStringLiteral("x-www-browser")}) {
+            QProcess process;
+            process.setProgram(opener);
+            process.setArguments({address});
+            process.setStandardInputFile(QProcess::nullDevice());
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.setStandardErrorFile(QProcess::nullDevice());
+            if (process.startDetached())
+                return;
+        }
+        MsgBox(QStringLiteral("No web browser could be started to show the page."), MsgIcon::Exclamation);
     }
 };
 

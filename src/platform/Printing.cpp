@@ -96,6 +96,13 @@ private:
     bool silent_ = false;
 };
 
+// What the scheduler writes as a queue's message when it was stopped or closed without a reason: no
+// reason of the queue's own, so none is told.
+bool isSchedulersFiller(const QString& message)
+{
+    return message == QLatin1String("Paused") || message == QLatin1String("Rejecting Jobs");
+}
+
 // The desktop's print system: the queues CUPS lists, and jobs handed to CUPS, whose answer is read. Each
 // question goes over a talk of its own.
 class CupsPrintSystem final : public IPrintSystem {
@@ -156,6 +163,8 @@ public:
                         state.acceptingJobs = ippGetBoolean(a, 0) != 0;
                     if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
                         state.message = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+                    if (isSchedulersFiller(state.message))
+                        state.message.clear();
                 }
                 ippDelete(response);
             }
@@ -243,15 +252,6 @@ QString unreachable(ServiceAnswer service)
     return service == ServiceAnswer::NotRunning
                ? QStringLiteral("The print service of this computer is not running, so no printer can be reached.")
                : QStringLiteral("The print service of this computer does not answer, so no printer can be reached.");
-}
-
-// A queue's own words as the end of a sentence of ours.
-QString inSentence(const QString& words)
-{
-    QString w = words.trimmed();
-    while (w.endsWith(QLatin1Char('.')))
-        w.chop(1);
-    return w;
 }
 
 PrintTarget targetOf(QPrinter& printer)
@@ -480,10 +480,12 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
     QString whyNot;
     if (!target.fileName.isEmpty()) {
         if (!writeWholeFile(target.fileName, pages, &whyNot))
-            return {PrintOutcome::Failed,
-                    QStringLiteral("The file %1 could not be written: %2.")
-                        .arg(QDir::toNativeSeparators(target.fileName), whyNot),
-                    {}};
+            return {
+                PrintOutcome::Failed,
+                SentenceWithReason(
+                    QStringLiteral("The file %1 could not be written").arg(QDir::toNativeSeparators(target.fileName)),
+                    whyNot),
+                {}};
         return {PrintOutcome::Printed, {}, {}};
     }
 
@@ -491,23 +493,25 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
     // handed over here, so that the queue's answer is known. A file cut short is never handed over.
     const QTemporaryDir folder(QDir(temporaryFolder()).filePath(QStringLiteral("selvanthe-print-XXXXXX")));
     if (!folder.isValid())
-        return {PrintOutcome::Failed,
-                QStringLiteral("No temporary file could be made for the print: %1.").arg(folder.errorString()), {}};
+        return {
+            PrintOutcome::Failed,
+            SentenceWithReason(QStringLiteral("No temporary file could be made for the print"), folder.errorString()),
+            {}};
     const QString pdf = folder.filePath(QStringLiteral("print.pdf"));
     if (!writeWholeFile(pdf, pages, &whyNot))
         return {PrintOutcome::Failed,
-                QStringLiteral("The pages could not be made ready for the printer: %1.").arg(whyNot), {}};
+                SentenceWithReason(QStringLiteral("The pages could not be made ready for the printer"), whyNot),
+                {}};
     IPrintSystem& system = printSystem();
     const PrintJobAnswer answer = system.submit(target.printerName, pdf, title, jobOptions(target));
     if (answer.service != ServiceAnswer::Answered)
         return {PrintOutcome::Failed, unreachable(answer.service), {}};
     const QueueState queue = system.queueState(target.printerName);
-    const QString why = inSentence(queue.message);
     if (!answer.accepted) {
         if (queue.known && !queue.acceptingJobs)
             return {PrintOutcome::Failed,
-                    why.isEmpty() ? QStringLiteral("The printer %1 is not taking jobs.").arg(target.printerName)
-                                  : QStringLiteral("The printer %1 is not taking jobs: %2.").arg(target.printerName, why),
+                    SentenceWithReason(QStringLiteral("The printer %1 is not taking jobs").arg(target.printerName),
+                                       queue.message),
                     {}};
         if (queue.service != ServiceAnswer::Answered)
             return {PrintOutcome::Failed, unreachable(queue.service), {}};
@@ -515,8 +519,7 @@ PrintResult printDocument(const QTextDocument& document, const PrintTarget& targ
     }
     QString note;
     if (queue.known && queue.stopped)
-        note = (why.isEmpty() ? QStringLiteral("The printer %1 is stopped.").arg(target.printerName)
-                              : QStringLiteral("The printer %1 is stopped: %2.").arg(target.printerName, why)) +
+        note = SentenceWithReason(QStringLiteral("The printer %1 is stopped").arg(target.printerName), queue.message) +
                QStringLiteral(" The job waits until the printer is started again.");
     return {PrintOutcome::Printed, {}, note};
 }

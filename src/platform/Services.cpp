@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
@@ -146,18 +147,33 @@ private:
     }
 };
 
+// The folder of a user's settings, as Qt finds it for its own settings files: $XDG_CONFIG_HOME (from the
+// home folder when it is relative), else ~/.config.
+QString userSettingsFolder()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        return QDir::homePath() + QStringLiteral("/.config");
+    return QDir::isAbsolutePath(config) ? config : QDir::homePath() + QLatin1Char('/') + config;
+}
+
 class IniSettingsStore final : public ISettingsStore {
 public:
     explicit IniSettingsStore(const QString& filePath) : filePath_(filePath) {}
     QByteArray get(const QString& program, const QString& section, const QByteArray& key) override
     {
-        return settings(program).value(path(section, key)).toString().toLatin1();
+        if (QSettings* stored = settings(program))
+            return stored->value(path(section, key)).toString().toLatin1();
+        return passedOver_.value(path(section, key));
     }
     void set(const QString& program, const QString& section, const QByteArray& key,
              const QByteArray& value) override
     {
         // Latin-1 maps every byte to one character and back, so the encoded bytes are kept exactly.
-        settings(program).setValue(path(section, key), QString::fromLatin1(value));
+        if (QSettings* stored = settings(program))
+            stored->setValue(path(section, key), QString::fromLatin1(value));
+        else
+            passedOver_.insert(path(section, key), value);
     }
     void sync() override
     {
@@ -166,17 +182,24 @@ public:
     }
 
 private:
-    QSettings& settings(const QString& program)
+    // The store over the program's settings file; none when something that is no regular file stands at
+    // its name. Qt would open it and read, and a named pipe there would hold the start before any window
+    // (with the single-instance lock already taken) until something wrote into it: the program runs on
+    // its defaults instead, keeping what it sets for this run alone and never writing over what is there.
+    QSettings* settings(const QString& program)
     {
-        if (!settings_ || program != program_) {
+        if (program != program_ || (!settings_ && !passedOverFile_)) {
             program_ = program;
-            if (filePath_.isEmpty())
-                settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, program,
-                                                        program);
-            else
-                settings_ = std::make_unique<QSettings>(filePath_, QSettings::IniFormat);
+            settings_.reset();
+            passedOver_.clear();
+            const QString file =
+                filePath_.isEmpty() ? QStringLiteral("%1/%2/%2.ini").arg(userSettingsFolder(), program) : filePath_;
+            const QFileInfo info(file);
+            passedOverFile_ = info.exists() && !info.isFile();
+            if (!passedOverFile_)
+                settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
         }
-        return *settings_;
+        return settings_.get();
     }
     static QString path(const QString& section, const QByteArray& key)
     {
@@ -186,6 +209,8 @@ private:
     QString filePath_;
     QString program_;
     std::unique_ptr<QSettings> settings_;
+    bool passedOverFile_ = false;
+    QHash<QString, QByteArray> passedOver_;
 };
 
 // A lock's holder on another machine (a temporary folder shared over the network) cannot be asked whether
@@ -418,6 +443,35 @@ MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, const QS
 }
 
 void ShellOpen(const QString& address) { shell().openUrl(address); }
+
+QString SaveFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    const QString suffix = QLatin1Char('.') + request.defaultSuffix;
+    for (;;) {
+        const QString chosen = fileDialogs().saveFileName(parent, request);
+        if (chosen.isEmpty() || request.defaultSuffix.isEmpty() || chosen.endsWith(suffix))
+            return chosen;
+        // A name that ends in a stop was left where its suffix begins.
+        QString path = chosen;
+        while (path.endsWith(QLatin1Char('.')))
+            path.chop(1);
+        path += suffix;
+        if (!request.overwritePrompt || !QFileInfo::exists(path))
+            return path;
+        const QString question = QStringLiteral("The file %1 already exists. Do you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path));
+        if (MsgBox(question, MsgIcon::Question, MsgButtons::YesNo, request.title) == MsgResult::Yes)
+            return path;
+    }
+}
+
+QString SentenceWithReason(const QString& sentence, const QString& reason)
+{
+    QString why = reason.trimmed();
+    while (why.endsWith(QLatin1Char('.')))
+        why.chop(1);
+    return why.isEmpty() ? sentence + QLatin1Char('.') : sentence + QStringLiteral(": ") + why + QLatin1Char('.');
+}
 double ScreenWidth() { return screenMetrics().widthTwips(); }
 double ScreenHeight() { return screenMetrics().heightTwips(); }
 

@@ -135,6 +135,14 @@ QWidget* windowOnView();
 MsgResult MsgBox(const QString& text, MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok,
                  const QString& title = QString());
 void ShellOpen(const QString& address);
+// The save dialog, then the name it gave with the request's suffix added where the name does not end in
+// it: a file of the program's is opened again by that suffix alone. A name so changed that is a file
+// there already is asked about first, as the dialog asks of the name it gives; No goes back to the
+// dialog. Empty when the user cancelled.
+QString SaveFileName(QWidget* parent, const FileDialogRequest& request);
+// A sentence of the program's that ends in a reason given by the system or a queue: "sentence: reason.",
+// the reason's own stop left out, or "sentence." when there is no reason.
+QString SentenceWithReason(const QString& sentence, const QString& reason);
 double ScreenWidth();   // twips
 double ScreenHeight(); // twips
 

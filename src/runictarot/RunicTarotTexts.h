@@ -25,8 +25,8 @@ inline constexpr const char* kMsgEnterName = "Please Enter Your Name !";
 inline constexpr const char* kMsgCorrectDate = "Please Enter Correct Date Of Birth";
 inline constexpr const char* kMsgCheckFile = "Please Check The File.";
 inline constexpr const char* kMsgNotSaved = "The File Could Not Be Saved.";
-// The file's path, then on a line of its own the system's reason.
-inline constexpr const char* kMsgNotSavedTo = "The File Could Not Be Saved To %1.\n%2";
+// The file's path; the system's reason follows (platform::SentenceWithReason).
+inline constexpr const char* kMsgNotSavedTo = "The File Could Not Be Saved To %1";
 inline constexpr const char* kMsgNameNotStorable = "The Name Contains Characters That Cannot Be Saved.";
 inline constexpr const char* kMsgNotPrinted = "The Report Could Not Be Printed.";
 

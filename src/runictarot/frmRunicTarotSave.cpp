@@ -188,12 +188,12 @@ void frmRunicTarotSave::cmdPrint_Click()
     switch (printed.outcome) {
     case platform::PrintOutcome::NoPrinter:
     case platform::PrintOutcome::Failed:
-        platform::MsgBox(QString::fromLatin1(kMsgNotPrinted) + QLatin1Char('\n') + printed.reason,
+        platform::MsgBox(QString::fromLatin1(kMsgNotPrinted) + QLatin1Char(' ') + printed.reason,
                          platform::MsgIcon::Critical);
         break;
     case platform::PrintOutcome::Printed:
         if (!printed.note.isEmpty())
-            platform::MsgBox(QStringLiteral("The Report Was Sent To The Printer.\n") + printed.note,
+            platform::MsgBox(QStringLiteral("The Report Was Sent To The Printer. ") + printed.note,
                              platform::MsgIcon::Information);
         break;
     case platform::PrintOutcome::Cancelled: break;
@@ -216,11 +216,10 @@ void frmRunicTarotSave::cmdSave_Click()
     request.filter = QStringLiteral("Brannoch (*.brn)");
     request.defaultSuffix = QStringLiteral("brn");
     request.overwritePrompt = true;
-    QString path = platform::fileDialogs().saveFileName(this, request);
+    // Open takes a details file by its suffix alone: a name without it gets it.
+    const QString path = platform::SaveFileName(this, request);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
-        path += QStringLiteral(".brn");
     QString whyNot;
     switch (saveDetailsFile(path, details_, &whyNot)) {
     case SaveResult::Saved: break;
@@ -231,7 +230,8 @@ void frmRunicTarotSave::cmdSave_Click()
         platform::MsgBox(QString::fromLatin1(kMsgNotSaved), platform::MsgIcon::Critical);
         break;
     case SaveResult::WriteFailed:
-        platform::MsgBox(QString::fromLatin1(kMsgNotSavedTo).arg(QDir::toNativeSeparators(path), whyNot),
+        platform::MsgBox(platform::SentenceWithReason(
+                             QString::fromLatin1(kMsgNotSavedTo).arg(QDir::toNativeSeparators(path)), whyNot),
                          platform::MsgIcon::Critical);
         break;
     }

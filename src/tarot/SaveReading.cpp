@@ -5,7 +5,6 @@
 #include "tarot/TarotState.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tarot {
 
@@ -28,16 +27,15 @@ void SaveShownReading(QWidget* dialogParent)
     request.filter = QStringLiteral("Selvanthe (*.slv)");
     request.defaultSuffix = QStringLiteral("slv");
     request.overwritePrompt = true;
-    QString path = platform::fileDialogs().saveFileName(dialogParent, request);
+    // Open takes a reading by its suffix alone: a name without it gets it.
+    const QString path = platform::SaveFileName(dialogParent, request);
     if (path.isEmpty())
         return;
-    // A bare name could never be opened again: it takes the reading's own suffix.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".slv");
     QString whyNot;
     if (!WriteReadingFile(path, *bytes, &whyNot))
-        platform::MsgBox(QStringLiteral("The reading could not be saved to ") + QDir::toNativeSeparators(path) +
-                             QStringLiteral(".\n") + whyNot,
+        platform::MsgBox(platform::SentenceWithReason(QStringLiteral("The reading could not be saved to ") +
+                                                          QDir::toNativeSeparators(path),
+                                                      whyNot),
                          platform::MsgIcon::Critical);
 }
 

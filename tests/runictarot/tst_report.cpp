@@ -169,6 +169,7 @@ private slots:
     void printingToAFileOnAFullDisk();
 
     void saveGivesTheWorkedExample();
+    void saveThenOpenRoundTrip_data();
     void saveThenOpenRoundTrip();
     void saveRefusals_data();
     void saveRefusals();
@@ -329,10 +330,13 @@ void TestReport::printingRefused_data()
     const QString refusal = QStringLiteral("The printer or class is not currently accepting jobs.");
     QTest::newRow("cancel") << false << "" << "report.pdf" << "";
     QTest::newRow("file cannot be written")
-        << true << "" << "no/such/folder/report.pdf"
-        << "The Report Could Not Be Printed.\nThe file %1/no/such/folder/report.pdf could not be written: No such "
+        << true << ""
+        << "no/such/folder/report.pdf"
+        << "The Report Could Not Be Printed. The file %1/no/such/folder/report.pdf could not be written: No such "
            "file or directory.";
-    QTest::newRow("queue refuses the job") << true << "Office" << "" << "The Report Could Not Be Printed.\n" + refusal;
+    QTest::newRow("queue refuses the job") << true << "Office"
+                                           << ""
+                                           << "The Report Could Not Be Printed. " + refusal;
 }
 
 void TestReport::printingRefused()
@@ -373,8 +377,8 @@ void TestReport::printingHeldByAStoppedQueue()
     testing::seams().print->state.stopped = true;
     testing::seams().print->state.message = QStringLiteral("Out of paper in tray 2.");
     testing::click(testing::control<QPushButton>(report, "cmdPrint"));
-    QCOMPARE(messages(), QStringList{"The Report Was Sent To The Printer.\nThe printer Office is stopped: Out of "
-                                     "paper in tray 2. The job waits until the printer is started again."});
+    QCOMPARE(messages(), QStringList {"The Report Was Sent To The Printer. The printer Office is stopped: Out of "
+                                      "paper in tray 2. The job waits until the printer is started again."});
     QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Information);
     QCOMPARE(testing::seams().print->jobs.size(), 1);
 }
@@ -399,8 +403,8 @@ void TestReport::printingToAFileOnAFullDisk()
     QCOMPARE(fileBytes(pdf), earlier);
     QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"report.pdf"});
-    QCOMPARE(messages(), QStringList{"The Report Could Not Be Printed.\nThe file " + pdf +
-                                     " could not be written: " + disk.reason() + "."});
+    QCOMPARE(messages(), QStringList {"The Report Could Not Be Printed. The file " + pdf +
+                                      " could not be written: " + disk.reason() + "."});
 
     // With room, the same print writes the whole report.
     testing::click(testing::control<QPushButton>(report, "cmdPrint"));
@@ -542,13 +546,31 @@ void TestReport::saveGivesTheWorkedExample()
     QVERIFY(!QFile::exists(path));
 }
 
+// A saved file always opens again: a name that does not end in the details file's suffix gets it, also one
+// that ends in a stop or in a suffix of its own, and Open takes the file it names.
+void TestReport::saveThenOpenRoundTrip_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("the suffix typed") << "hans.brn"
+                                      << "hans.brn";
+    QTest::newRow("a name ending in a stop") << "name."
+                                             << "name.brn";
+    QTest::newRow("another suffix") << "x.txt"
+                                    << "x.txt.brn";
+}
+
 void TestReport::saveThenOpenRoundTrip()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
     frmRunicTarotSave* report = openReport(QStringLiteral("HANS"), 29, QStringLiteral("February"), 2000);
     QVERIFY(report);
-    const QString first = QDir(dir.path()).filePath(QStringLiteral("hans.brn"));
-    testing::seams().files->answers.enqueue(first);
+    const QString first = QDir(dir.path()).filePath(written);
+    testing::seams().files->answers.enqueue(QDir(dir.path()).filePath(typed));
     testing::click(testing::control<QPushButton>(report, "cmdSave"));
+    QCOMPARE(messages(), QStringList());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList {written});
     const QString firstText = testing::control<runictarot::GuardedTextBox>(report, "RTB")->toPlainText();
     report->close();
     QVERIFY(platform::Forms::Peek<frmRunicTarotDisplay>());
@@ -584,9 +606,10 @@ void TestReport::saveRefusals_data()
     QTest::newRow("cancel") << "ANN" << "" << "";
     QTest::newRow("a name the file cannot hold") << QStringLiteral("JOS") + QChar(0xC9) << "jose.brn"
                                                  << "The Name Contains Characters That Cannot Be Saved.";
-    QTest::newRow("no such folder") << "ANN" << "no/such/folder/ann.brn"
-                                    << "The File Could Not Be Saved To %1/no/such/folder/ann.brn.\n"
-                                       "No such file or directory";
+    QTest::newRow("no such folder") << "ANN"
+                                    << "no/such/folder/ann.brn"
+                                    << "The File Could Not Be Saved To %1/no/such/folder/ann.brn: No such file or "
+                                       "directory.";
 }
 
 void TestReport::saveRefusals()
@@ -626,7 +649,7 @@ void TestReport::saveIntoReadOnlyFolderKeepsTheOldFile()
     testing::seams().files->answers.enqueue(path);
     testing::click(testing::control<QPushButton>(report, "cmdSave"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(messages(), QStringList{"The File Could Not Be Saved To " + path + ".\nPermission denied"});
+    QCOMPARE(messages(), QStringList {"The File Could Not Be Saved To " + path + ": Permission denied."});
     QCOMPARE(fileBytes(path), QByteArray("earlier"));
 }
 
@@ -658,7 +681,7 @@ void TestReport::saveOnAFullDisk()
     QCOMPARE(QFile::exists(path), !earlier.isEmpty());
     QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              earlier.isEmpty() ? QStringList() : QStringList{"bo.brn"});
-    QCOMPARE(messages(), QStringList{"The File Could Not Be Saved To " + path + ".\n" + disk.reason()});
+    QCOMPARE(messages(), QStringList {"The File Could Not Be Saved To " + path + ": " + disk.reason() + "."});
     QCOMPARE(testing::seams().messages->shown[0].icon, platform::MsgIcon::Critical);
 
     testing::seams().files->answers.enqueue(path);

@@ -140,13 +140,6 @@ private slots:
         testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
         QVERIFY(seams().messages->shown.isEmpty());
 
-        seams().files->answers.enqueue(dir.filePath(QStringLiteral("bare")));
-        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("bare.slv"))));
-        seams().files->answers.enqueue(dir.filePath(QStringLiteral("x.txt")));
-        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("x.txt"))));
-
         // A name the file cannot take (a folder stands there): a critical message, what stood there
         // untouched, and no half-written file left behind.
         QTemporaryDir target;
@@ -159,6 +152,72 @@ private slots:
         QVERIFY(QFileInfo(taken).isDir());
         QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{"taken.slv"});
+    }
+
+    // A saved reading always opens again: a name that does not end in the reading's suffix gets it, also
+    // one that ends in a stop or in a suffix of its own. A name so changed that is a file there already is
+    // asked about first: Yes replaces it, No goes back to the dialog (cancelled here) and keeps it.
+    void saveGivesTheNameTheSuffixOpenNeeds_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("there"); // a file stands at the written name before
+        QTest::addColumn<int>("answer"); // to the question on replacing it
+        const int none = -1;
+        const int yes = int(platform::MsgResult::Yes);
+        const int no = int(platform::MsgResult::No);
+        QTest::newRow("a bare name") << "bare"
+                                     << "bare.slv" << false << none;
+        QTest::newRow("a name ending in a stop") << "name."
+                                                 << "name.slv" << false << none;
+        QTest::newRow("another suffix") << "x.txt"
+                                        << "x.txt.slv" << false << none;
+        QTest::newRow("the suffix in capitals") << "R.SLV"
+                                                << "R.SLV.slv" << false << none;
+        QTest::newRow("the suffix typed") << "r.slv"
+                                          << "r.slv" << true << none;
+        QTest::newRow("a changed name that is there, replaced") << "y.txt"
+                                                                << "y.txt.slv" << true << yes;
+        QTest::newRow("a changed name that is there, kept") << "y.txt"
+                                                            << "y.txt.slv" << true << no;
+    }
+    void saveGivesTheNameTheSuffixOpenNeeds()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(bool, there);
+        QFETCH(int, answer);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(written);
+        const QByteArray earlier = "an earlier file";
+        if (there) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(earlier), earlier.size());
+        }
+        auto* mdi = openMain();
+        showReading();
+        seams().files->answers.enqueue(folder.filePath(typed));
+        if (answer >= 0)
+            seams().messages->answers.enqueue(platform::MsgResult(answer));
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
+        const bool replaced = answer != int(platform::MsgResult::No);
+        QCOMPARE(readAll(path), replaced ? tarot::ComposeReadingFile(tarot::State().Shown) : earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList {written});
+        if (answer >= 0) {
+            QCOMPARE(seams().messages->shown.size(), 1);
+            QCOMPARE(seams().messages->shown[0].text,
+                     "The file " + path + " already exists. Do you want to replace it?");
+            QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Question);
+            QCOMPARE(seams().messages->shown[0].buttons, platform::MsgButtons::YesNo);
+            // No: the dialog again, which the user cancels.
+            QCOMPARE(seams().files->requests.size(), replaced ? 1 : 2);
+        } else {
+            QVERIFY(seams().messages->shown.isEmpty());
+        }
+        // What was written opens again.
+        QVERIFY(tarot::HasReadingFileSuffix(path));
     }
 
     // A disk that fills while the reading is written: the system's reason is told, the file that stood
@@ -192,7 +251,7 @@ private slots:
                  earlier.isEmpty() ? QStringList() : QStringList{"reading.slv"});
         QCOMPARE(seams().messages->shown.size(), 1);
         QCOMPARE(seams().messages->shown[0].text,
-                 "The reading could not be saved to " + path + ".\n" + disk.reason());
+                 "The reading could not be saved to " + path + ": " + disk.reason() + ".");
         QCOMPARE(seams().messages->shown[0].icon, platform::MsgIcon::Critical);
 
         seams().files->answers.enqueue(path);
@@ -390,6 +449,12 @@ private slots:
         closed.message = QStringLiteral("Closed for maintenance.");
         testing::PrintQueue closedQuietly = office;
         closedQuietly.accepting = false;
+        // What the scheduler itself writes for a queue closed or stopped without a reason.
+        testing::PrintQueue closedByHand = closedQuietly;
+        closedByHand.message = QStringLiteral("Rejecting Jobs");
+        testing::PrintQueue stoppedByHand = office;
+        stoppedByHand.stopped = true;
+        stoppedByHand.message = QStringLiteral("Paused");
         testing::PrintQueue hall {QStringLiteral("Hall"), false, true, true, {}};
         testing::PrintQueue officeAside = office;
         officeAside.isDefault = false;
@@ -410,6 +475,13 @@ private slots:
             << notPrinted + "The printer Office is not taking jobs: Closed for maintenance." << 0;
         QTest::newRow("refusing, without a reason")
             << "running" << Queues {closedQuietly} << notPrinted + "The printer Office is not taking jobs." << 0;
+        QTest::newRow("refusing, closed without a reason")
+            << "running" << Queues {closedByHand} << notPrinted + "The printer Office is not taking jobs." << 0;
+        QTest::newRow("stopped without a reason")
+            << "running" << Queues {stoppedByHand}
+            << "The reading was sent to the printer. The printer Office is stopped. The job waits until the printer "
+               "is started again."
+            << 1;
         QTest::newRow("scheduler hung") << "hung" << Queues {stopped} << silent << 0;
         QTest::newRow("scheduler ended")
             << "ended" << Queues {stopped}

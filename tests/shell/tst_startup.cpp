@@ -24,6 +24,10 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <thread>
 #include <csignal>
 #include <sys/stat.h>
 #include <grp.h>
@@ -532,6 +536,44 @@ private slots:
         QVERIFY2(!said.contains("'/runtime-"), said.constData());
         QVERIFY(!QFileInfo::exists(missing));
         QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("selvanthe-%1.lock").arg(probeUser()))));
+    }
+
+    // A named pipe where the program's settings file should be: the program starts on its defaults, and
+    // never opens it, which would wait for a writer before any window, the single-instance lock already
+    // taken. A writer stands by the whole time, so that an opening is seen (and lets go at once). The
+    // pipe stays as it was.
+    void settingsFileThatIsAPipe()
+    {
+        testing::EnvironmentKept config("XDG_CONFIG_HOME");
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Selvanthe")));
+        const QByteArray pipe = QFile::encodeName(home.filePath(QStringLiteral("Selvanthe/Selvanthe.ini")));
+        QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+        std::atomic<bool> done {false};
+        std::atomic<bool> opened {false};
+        std::thread writer([&] {
+            while (!done) {
+                // Opening a pipe to write without waiting works only while something has it open to read.
+                const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    opened = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
+        platform::setSettingsStore(platform::makeIniSettingsStore(QString()));
+        auto* startup = platform::Forms::Get<shell::frmStartup>();
+        const bool runs = startup && startup->continuesRunning();
+        done = true;
+        writer.join();
+        QVERIFY(runs);
+        QVERIFY(!opened);
+        QVERIFY(shell::MDI() && shell::MDI()->isVisible());
+        QVERIFY(seams().messages->shown.isEmpty()); // a first run, as far as the program knows
+        struct stat st {};
+        QVERIFY(::stat(pipe.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
     }
 
     void onlyCopyRemindsThenOpensTheMainWindow()

@@ -12,8 +12,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$here/build"
-bash "$here/scripts/setup.sh" desktop-file-utils appstream dpkg-dev file --without-recommends lintian devscripts \
-  xvfb x11-utils
+bash "$here/scripts/setup.sh" desktop-file-utils appstream dpkg-dev file lintian devscripts xvfb x11-utils
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -3,6 +3,10 @@
 // under the name the program asks for, and as its twin "<name>@2x.<ext>" in twice the pixels for dense
 // screens.
 //   picturegen <program folder> <resource folder>
+// Or writes one sheet of every court card of both decks, at both densities, for looking them over side by
+// side:
+//   picturegen --court-sheet <file.png>
+#include "Art.h"
 #include "Pictures.h"
 #include "platform/PictureFiles.h"
 #include "tarot/CardTable.h"
@@ -12,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSaveFile>
 #include <QTextStream>
 #include <array>
@@ -66,13 +71,60 @@ QString RectText(const QRect& r)
     return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
+// The court cards in rows by suit, Page, Knight, Queen and King across, one deck beside the other: first
+// the pictures as named, then their twins, each twin pixel for pixel.
+QImage CourtSheet()
+{
+    static const std::array<const char*, 2> deckNames = {"Orlund Teague deck", "Marseilles deck"};
+    constexpr int Gap = 8, Label = 26;
+    const auto block = [&](int scale) {
+        return QSize(2 * 4 * (CardWidth + Gap) * scale + Gap * 3, Label + 4 * (CardHeight + Gap) * scale);
+    };
+    const QSize one = block(1), two = block(2);
+    QImage sheet(std::max(one.width(), two.width()), one.height() + two.height() + Gap, QImage::Format_RGB32);
+    sheet.fill(QColor(96, 96, 100));
+    QPainter p(&sheet);
+    p.setFont(PixelFont(QStringLiteral("DejaVu Sans"), 16, true));
+    p.setPen(Qt::white);
+    int top = 0;
+    for (int scale : {1, 2}) {
+        for (int d = 0; d < 2; ++d) {
+            const int left = Gap + d * (4 * (CardWidth + Gap) * scale + Gap * 2);
+            p.drawText(QRect(left, top, 4 * (CardWidth + Gap) * scale, Label), Qt::AlignLeft | Qt::AlignVCenter,
+                       QStringLiteral("%1, %2x").arg(QLatin1String(deckNames[d])).arg(scale));
+            for (int suit = 0; suit < 4; ++suit)
+                for (int rank = 0; rank < 4; ++rank) {
+                    // The courts are numbered King, Knight, Page, Queen, each rank its four suits.
+                    constexpr std::array<int, 4> firstOfRank = {69, 65, 73, 61};
+                    const int n = firstOfRank[static_cast<size_t>(rank)] + suit;
+                    QImage card =
+                        DrawCardFace(d == 0 ? Deck::Orlund : Deck::Marseilles, n, CardWidth, CardHeight, scale);
+                    card.setDevicePixelRatio(1);
+                    p.drawImage(QPoint(left + rank * (CardWidth + Gap) * scale,
+                                       top + Label + suit * (CardHeight + Gap) * scale),
+                                card);
+                }
+        }
+        top += block(scale).height() + Gap;
+    }
+    p.end();
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArrayView(argv[1]) == "--court-sheet") {
+        const QString path = QString::fromLocal8Bit(argv[2]);
+        Writer w;
+        w.Save(CourtSheet(), path);
+        return w.ok ? 0 : 1;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: picturegen <program folder> <resource folder>\n");
+        std::fprintf(stderr, "usage: picturegen <program folder> <resource folder>\n"
+                             "       picturegen --court-sheet <file.png>\n");
         return 2;
     }
     Writer w{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), {}};
@@ -83,11 +135,12 @@ int main(int argc, char** argv)
     for (const auto& [deck, letter] : {std::pair{Deck::Orlund, 'o'}, std::pair{Deck::Marseilles, 'm'}})
         for (int n = 0; n < tarot::CardCount; ++n) {
             const QString rel = QStringLiteral("cards/%1%2.jpg").arg(QLatin1Char(letter)).arg(n);
-            QPoint robe(-1, -1);
-            w.Folder([&](int s) { return DrawCardFace(deck, n, CardWidth, CardHeight, s, s == 1 ? &robe : nullptr); }, rel,
-                     QStringLiteral("card"), QString::number(n), tarot::CardTitle(n));
-            if (robe.x() >= 0)
-                w.Note(rel, QStringLiteral("robe"), QString::number(n), QStringLiteral("%1,%2").arg(robe.x()).arg(robe.y()));
+            CourtFigure court;
+            w.Folder([&](int s) { return DrawCardFace(deck, n, CardWidth, CardHeight, s, s == 1 ? &court : nullptr); },
+                     rel, QStringLiteral("card"), QString::number(n), tarot::CardTitle(n));
+            if (court.robe.x() >= 0)
+                w.Note(rel, QStringLiteral("robe"), QString::number(n),
+                       QStringLiteral("%1,%2").arg(court.robe.x()).arg(court.robe.y()));
         }
 
     // Spread pictures, with the card rectangles drawn in each.

@@ -12,7 +12,8 @@
 # well. JOBS sets the number of jobs (default: every core).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd -P)"
-bash "$here/scripts/setup.sh" debhelper dpkg-dev
+# dpkg-buildpackage asks for build-essential beside the build dependencies debian/control names.
+bash "$here/scripts/setup.sh" debhelper dpkg-dev build-essential
 export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS-nocheck}"
 out="$here/build-deb"
 src="$out/selvanthe"

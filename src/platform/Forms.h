@@ -4,12 +4,14 @@
 // child windows of the main window's work area; while one is active and visible its own menu bar stands
 // in place of the main window's.
 #include <QList>
+#include <QPoint>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMdiArea;
@@ -78,11 +80,20 @@ protected:
 private:
     friend class Forms;
     friend class WorkAreaKeeper;
+    friend class ToolFrame;
     void attach(QMdiArea* area);
     void fitFrame();
-    // Where it stands in the work area: centred, or where it was put, kept inside the room the area
-    // shows as far as the window fits in it.
-    void keepInWorkArea();
+    // Where it stands in the room the work area shows now: centred, or where it was put, kept inside that
+    // room as far as the window fits in it. One larger than the room covers it; coming on view, it shows
+    // its top left corner there.
+    void keepInWorkArea(bool comingOnView = false);
+    // The user moved its frame: it no longer follows the room, and keeps the place the user gave it.
+    void placedByUser();
+    // Where it was put, counted from the work area's unscrolled corner.
+    void rememberPlace();
+    // The work area's scroll goes back toward its unscrolled corner as far as the windows on view allow,
+    // each kept where the user sees it (a window leaving it not counted).
+    static void settleScroll(QMdiArea* area, const QMdiSubWindow* leaving = nullptr);
 
     QString formName_;
     Kind kind_;
@@ -91,6 +102,7 @@ private:
     QList<QAction*> barActions_;
     double left_ = -1, top_ = -1;  // exact twips of the last placement, if any
     bool centred_ = false;
+    std::optional<QPoint> place_; // where it was put, while it is not centred
 };
 
 class FormsNotifier : public QObject {

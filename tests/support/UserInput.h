@@ -567,6 +567,34 @@ inline bool clickTitleBar(QWidget* window, QStyle::SubControl part)
     return false;
 }
 
+// A tool window dragged by its title to another place, as a user moves it: the button pressed on its
+// caption, the pointer moved there in steps with the button held, and let go. False when the window is not
+// on view or its caption cannot be reached.
+inline bool dragTitle(QWidget* window, QPoint by)
+{
+    QPointer<QMdiSubWindow> sub = toolWindowFrame(window);
+    if (!sub || !sub->isVisible())
+        return false;
+    QApplication::processEvents();
+    const QRect caption = titleBarPart(sub, QStyle::SC_TitleBarLabel);
+    if (caption.isEmpty())
+        return false;
+    const QPoint from = sub->mapToGlobal(caption.center());
+    QPointer<QWindow> top = windowAt(from, sub);
+    if (!top)
+        return false;
+    movePointer(sub, caption.center());
+    QTest::mousePress(top, Qt::LeftButton, {}, top->mapFromGlobal(from));
+    for (int step = 1; step <= 4 && top; ++step) {
+        QTest::mouseMove(top, top->mapFromGlobal(from + by * step / 4));
+        QApplication::processEvents();
+    }
+    if (top)
+        QTest::mouseRelease(top, Qt::LeftButton, {}, top->mapFromGlobal(from + by));
+    QApplication::processEvents();
+    return true;
+}
+
 // The close box in the title bar of a tool window inside the main window, clicked with the mouse.
 inline bool clickCloseBox(QWidget* window) { return clickTitleBar(window, QStyle::SC_TitleBarCloseButton); }
 

@@ -1,0 +1,338 @@
+// The work area off the main road, as a user meets it between the steps: scrolled before a window comes,
+// a window dragged elsewhere, the keyboard's focus on a control the area does not show, the wheel over a
+// list. Each on the small screens, with the frame a window manager puts around the main window.
+#include "FindControl.h"
+#include "ScreenCheck.h"
+#include "TestMain.h"
+#include "Roads.h"
+#include "UserInput.h"
+
+#include "platform/Forms.h"
+#include "runes/RuneTables.h"
+#include "runes/frmRunesReadingEntry.h"
+#include "runictarot/RunicTarotState.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "shell/frmMDI.h"
+#include "tarot/SpreadCatalogue.h"
+#include "tarot/TarotState.h"
+#include "tarot/frmAuto.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotManual.h"
+#include "tarot/frmTarotOpen.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+using testing::seams;
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+QString sizeName(QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); }
+
+} // namespace
+
+class TestWorkArea : public QObject {
+    Q_OBJECT
+    QTemporaryDir files;
+    shell::frmMDI* mdi = nullptr;
+
+    QMdiArea* area() const { return testing::control<QMdiArea>(mdi, "mdiArea"); }
+
+    void start(QSize screen)
+    {
+        testing::freshProgram();
+        tarot::ResetStateForTests();
+        runes::ResetRunesState();
+        runictarot::ResetRunicTarotState();
+        testing::UseScreen(screen);
+        mdi = platform::Forms::Get<shell::frmMDI>();
+        mdi->Show();
+        QApplication::setActiveWindow(mdi);
+        settle();
+    }
+
+    // Where a tool window's frame stands in the part of the work area on view.
+    QRect shown(const platform::Form* form) const
+    {
+        const QWidget* frame = form->frame();
+        return QRect(frame->mapTo(area()->viewport(), QPoint(0, 0)), frame->size());
+    }
+
+    // A window that came on view stands in the room the area shows: at its top, centred across it, or at
+    // its left edge where the room is narrower than the window.
+    QString centredInRoom(const platform::Form* form) const
+    {
+        const QRect at = shown(form);
+        const QSize room = area()->viewport()->size();
+        const int left = at.width() <= room.width() ? (room.width() - at.width()) / 2 : 0;
+        if (std::abs(at.x() - left) <= 1 && at.y() == 0)
+            return {};
+        return QStringLiteral("%1 at (%2,%3) in the %4x%5 the work area shows, not at (%6,0)")
+            .arg(form->formName())
+            .arg(at.x())
+            .arg(at.y())
+            .arg(room.width())
+            .arg(room.height())
+            .arg(left);
+    }
+
+    // Where a control lies outside what a scroll area it lies in shows (the work area among them); empty
+    // where it shows whole.
+    static QString hiddenPart(const QWidget* control)
+    {
+        QString out;
+        for (const QWidget* w = control->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+            const auto* scroll = qobject_cast<const QAbstractScrollArea*>(w);
+            if (!scroll || !scroll->viewport()->isAncestorOf(control))
+                continue;
+            const QRect at(control->mapTo(scroll->viewport(), QPoint(0, 0)), control->size());
+            if (!scroll->viewport()->rect().contains(at))
+                out += QStringLiteral("%1 at (%2,%3 %4x%5) outside the %6x%7 that %8 shows; ")
+                           .arg(control->objectName())
+                           .arg(at.x())
+                           .arg(at.y())
+                           .arg(at.width())
+                           .arg(at.height())
+                           .arg(scroll->viewport()->width())
+                           .arg(scroll->viewport()->height())
+                           .arg(scroll->objectName());
+        }
+        return out;
+    }
+
+    // The tarot's querent screen, through the entry screen, its pause over.
+    tarot::frmTarotFront* querent()
+    {
+        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
+        auto* entry = platform::Forms::Peek<tarot::frmTarotOpen>();
+        if (!entry)
+            return nullptr;
+        entry->Timer1_Timer(); // the three seconds have passed: a timer, which no input stands for
+        testing::click(testing::control<QPushButton>(entry, "cmdContd"));
+        return platform::Forms::Peek<tarot::frmTarotFront>();
+    }
+
+    bool fillQuerent(tarot::frmTarotFront* front)
+    {
+        return testing::typeInto(testing::control<QLineEdit>(front, "txtName"),
+                                 QStringLiteral("Marguerite Delacroix")) &&
+               testing::typeInto(testing::control<QLineEdit>(front, "txtCountry"), QStringLiteral("United Kingdom"));
+    }
+
+    // A reading of the Romany spread, the widest, dealt and saved; the querent screen on view again, to
+    // open it.
+    tarot::frmTarotFront* savedReading()
+    {
+        tarot::frmTarotFront* front = querent();
+        if (!front || !fillQuerent(front))
+            return nullptr;
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
+        auto* setup = platform::Forms::Peek<tarot::frmTarot>();
+        if (!setup || !testing::clickEntry(testing::control<QListWidget>(setup, "lstOption"), 9))
+            return nullptr;
+        seams().random->script(16);
+        testing::click(testing::control<QPushButton>(setup, "cmdAuto"));
+        seams().files->answers.enqueue(savedFile());
+        testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
+        return querent();
+    }
+
+    QString savedFile() const { return files.filePath(QStringLiteral("opened.slv")); }
+
+    // That reading opened again from the querent screen, which stays behind it; the user minimises the
+    // reading to go on.
+    tarot::frmTarotFront* openedReadingMinimised()
+    {
+        tarot::frmTarotFront* front = savedReading();
+        if (!front)
+            return nullptr;
+        seams().files->answers.enqueue(savedFile());
+        testing::click(testing::control<QPushButton>(front, "cmdOpen"));
+        auto* reading = platform::Forms::Peek<tarot::frmAuto>();
+        if (!reading)
+            return nullptr;
+        QPointer<QMdiSubWindow> frame = reading->subWindow();
+        if (!QTest::qWaitFor(
+                [&] {
+                    return frame->isMinimized() ||
+                           (testing::clickTitleBar(frame, QStyle::SC_TitleBarMinButton) && frame->isMinimized());
+                },
+                2000))
+            return nullptr;
+        return front;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(files.isValid()); }
+
+    void cleanup() { seams().scheduler->immediate = true; }
+
+    void smallScreens_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (QSize s : {QSize(1024, 768), QSize(1366, 768)})
+            QTest::newRow(qPrintable(sizeName(s))) << s;
+    }
+
+    // After an Open the user minimises the reading, goes on with Next and scrolls the work area to the
+    // set-up screen's Exit, then chooses Manual and picks the backs: the manual window and then the card
+    // window come on view in the room the area shows, whatever its scroll.
+    void windowsComeOnViewInTheScrolledArea_data() { smallScreens_data(); }
+    void windowsComeOnViewInTheScrolledArea()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        tarot::frmTarotFront* front = openedReadingMinimised();
+        QVERIFY(front);
+        QVERIFY(fillQuerent(front));
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
+        auto* setup = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setup);
+        QCOMPARE(centredInRoom(setup), QString());
+        QPushButton* exit = testing::control<QPushButton>(setup, "cmdCancel");
+        QVERIFY(testing::scrollIntoView(exit, exit->rect().bottomRight()));
+        const QPoint scrolled(area()->horizontalScrollBar()->value(), area()->verticalScrollBar()->value());
+        if (screen.width() == 1024)
+            QVERIFY2(!scrolled.isNull(), "the set-up screen fits the work area: nothing to scroll");
+
+        testing::click(testing::control<QPushButton>(setup, "cmdManual"));
+        auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
+        QVERIFY(manual && manual->isVisible());
+        settle();
+        QCOMPARE(centredInRoom(manual), QString());
+        QCOMPARE(testing::ToolWindowFaults(mdi, manual).join(QLatin1Char('\n')), QString());
+
+        const auto backs = testing::controls<platform::Clickable>(manual, "p");
+        const int count = tarot::catalogue::SpreadCards(tarot::State().TarotSpreadIndex);
+        seams().random->script(17);
+        for (int pick = 0; pick < count; ++pick)
+            QVERIFY(testing::click(backs[pick]));
+        auto* reading = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(reading && reading->isVisible() && !reading->subWindow()->isMinimized());
+        settle();
+        QCOMPARE(shown(reading).topLeft(), QPoint(0, 0));
+        QCOMPARE(testing::ToolWindowFaults(mdi, reading).join(QLatin1Char('\n')), QString());
+    }
+
+    // A window the user dragged elsewhere keeps the place the user gave it when the room the work area
+    // shows changes (a reading opened, the reading pane coming beside it; the main window narrowed). Where
+    // it no longer fits there, it moves only as far as it must to stay on view.
+    void aMovedWindowStaysWhereTheUserPutIt_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("change");
+        for (QSize s : {QSize(1024, 768), QSize(1366, 768)}) {
+            QTest::newRow(qPrintable(sizeName(s) + QStringLiteral(" querent, reading opened")))
+                << s << QStringLiteral("querent") << QStringLiteral("open");
+            for (const char* window : {"querent", "set-up", "manual"})
+                QTest::newRow(qPrintable(sizeName(s) + QStringLiteral(" %1, narrowed").arg(QLatin1String(window))))
+                    << s << QString::fromLatin1(window) << QStringLiteral("narrow");
+        }
+    }
+    void aMovedWindowStaysWhereTheUserPutIt()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, window);
+        QFETCH(QString, change);
+        start(screen);
+        tarot::frmTarotFront* front = change == QLatin1String("open") ? savedReading() : querent();
+        QVERIFY(front && fillQuerent(front));
+        platform::Form* moved = front;
+        if (window != QLatin1String("querent")) {
+            testing::click(testing::control<QPushButton>(front, "cmdNext"));
+            moved = platform::Forms::Peek<tarot::frmTarot>();
+            QVERIFY(moved);
+        }
+        if (window == QLatin1String("manual")) {
+            testing::click(testing::control<QPushButton>(moved, "cmdManual"));
+            moved = platform::Forms::Peek<tarot::frmTarotManual>();
+            QVERIFY(moved);
+        }
+        settle();
+        QCOMPARE(centredInRoom(moved), QString());
+        const QRect before = shown(moved);
+        QVERIFY(testing::dragTitle(moved, QPoint(-30, 20)));
+        settle();
+        const QRect dragged = shown(moved);
+        QVERIFY2(dragged.topLeft() != before.topLeft(), "the drag did not move the window");
+
+        if (change == QLatin1String("open")) {
+            seams().files->answers.enqueue(savedFile());
+            testing::click(testing::control<QPushButton>(front, "cmdOpen"));
+            QVERIFY(platform::Forms::Peek<tarot::frmAuto>());
+            QVERIFY(testing::control<QWidget>(mdi, "picRight")->isVisible());
+        } else {
+            mdi->resize(mdi->width() - 200, mdi->height()); // the user narrows the main window
+        }
+        settle();
+        // Inside the room as far as it fits there, otherwise covering it; nowhere farther from the
+        // user's place than that.
+        const QSize room = area()->viewport()->size();
+        const auto kept = [](int at, int size, int space) {
+            return size <= space ? std::clamp(at, 0, space - size) : std::clamp(at, space - size, 0);
+        };
+        const QPoint wanted(kept(dragged.x(), dragged.width(), room.width()),
+                            kept(dragged.y(), dragged.height(), room.height()));
+        QCOMPARE(shown(moved).topLeft(), wanted);
+    }
+
+    // Tab brings the keyboard's focus to controls the work area does not show (the set-up screen after an
+    // Open, wider and taller than the room left of the reading pane; the manual window): the area scrolls
+    // until the control with the focus shows whole, in it and in every scroll area it lies in.
+    void theAreaScrollsToTheFocus_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("window");
+        for (QSize s : {QSize(1024, 768), QSize(1366, 768)})
+            for (const char* window : {"set-up", "manual"})
+                QTest::newRow(qPrintable(sizeName(s) + QLatin1Char(' ') + QLatin1String(window)))
+                    << s << QString::fromLatin1(window);
+    }
+    void theAreaScrollsToTheFocus()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, window);
+        start(screen);
+        tarot::frmTarotFront* front = openedReadingMinimised();
+        QVERIFY(front && fillQuerent(front));
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
+        platform::Form* tool = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(tool);
+        if (window == QLatin1String("manual")) {
+            testing::click(testing::control<QPushButton>(tool, "cmdManual"));
+            tool = platform::Forms::Peek<tarot::frmTarotManual>();
+            QVERIFY(tool);
+        }
+        settle();
+        for (const char* name : {"cmdCancel", "cmdBack"}) {
+            QPushButton* button = testing::control<QPushButton>(tool, name);
+            QVERIFY(testing::tabTo(button));
+            settle();
+            QCOMPARE(hiddenPart(button), QString());
+        }
+        // And back up with Shift+Tab to the first control.
+        QWidget* first = platform::FirstTabStop(tool);
+        QVERIFY(first);
+        QVERIFY(testing::tabTo(first, true));
+        settle();
+        QCOMPARE(hiddenPart(first), QString());
+    }
+};
+
+SELVANTHE_TEST_MAIN(TestWorkArea)
+#include "tst_workarea.moc"

@@ -118,6 +118,7 @@ frmMDI::~frmMDI()
     // to follow them.
     disconnect(mdiArea, nullptr, this, nullptr);
     disconnect(platform::Forms::notifier(), nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     menuBar = nullptr;
 }
 
@@ -328,6 +329,9 @@ void frmMDI::buildPanels()
     column->addWidget(PicCoBrand);
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        focusPassedOn_ = old && !old->isVisible() && now && now->window() == this ? now : nullptr;
+    });
     connect(platform::Forms::notifier(), &platform::FormsNotifier::changed, this, [this] {
         shareHeight();
         updateMenuBar();
@@ -375,8 +379,9 @@ void frmMDI::keepTheFocus()
     // to the first tool button, so the keyboard never finds nothing to work on.
     if (!isVisible() || isUnloading() || !isActiveWindow())
         return;
-    if (QWidget* now = QApplication::focusWidget(); now && now->isVisible())
+    if (QWidget* now = QApplication::focusWidget(); now && now->isVisible() && now != focusPassedOn_)
         return;
+    focusPassedOn_ = nullptr;
     if (QMdiSubWindow* front = frontToolWindow()) {
         mdiArea->setActiveSubWindow(front);
         if (QWidget* now = QApplication::focusWidget(); !now || !front->isAncestorOf(now))

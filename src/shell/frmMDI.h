@@ -5,6 +5,7 @@
 #include "platform/ImageList.h"
 
 #include <QList>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -138,6 +139,9 @@ private:
     platform::RichTextBox* rtb1 = nullptr;
 
     QMenuBar* menuBar = nullptr;
+    // Where the toolkit passed the focus on when the control that held it was hidden (the reading pane
+    // as its reading closes): not a place the user chose, so the focus may still go to the window in front.
+    QPointer<QWidget> focusPassedOn_;
 };
 
 // The first and last line of a printed reading.

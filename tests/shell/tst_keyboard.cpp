@@ -808,17 +808,25 @@ private slots:
     }
 
     // Ctrl+F4 closes the card-layout window, as it closes the active document window, wherever the
-    // focus is, in it or on the main window's own controls; its File menu stays as it is.
+    // focus is, in it or on the main window's own controls; its File menu stays as it is. The focus then
+    // goes where it goes after Exit (no tool window is left in front: to the first tool button), or stays
+    // on the main window's control that held it; never on to the main window's Exit, where the next Enter
+    // would end the session.
     void ctrlF4ClosesTheCardLayoutWindow_data()
     {
         QTest::addColumn<QString>("focus");
-        QTest::newRow("in it") << "scrClient";
-        QTest::newRow("on the reading pane") << "RTB";
-        QTest::newRow("on a tool button") << "cmdSelectOption(2)";
+        QTest::addColumn<QString>("after");
+        QTest::newRow("in it") << "scrClient"
+                               << "cmdSelectOption(1)";
+        QTest::newRow("on the reading pane") << "RTB"
+                                             << "cmdSelectOption(1)";
+        QTest::newRow("on a tool button") << "cmdSelectOption(2)"
+                                          << "cmdSelectOption(2)";
     }
     void ctrlF4ClosesTheCardLayoutWindow()
     {
         QFETCH(QString, focus);
+        QFETCH(QString, after);
         shell::frmMDI* mdi = openMain();
         tarot::frmTarot* setUp = tarotSetUp();
         QVERIFY(setUp);
@@ -835,7 +843,10 @@ private slots:
         press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
         QVERIFY(testing::control<QWidget>(mdi, "picMain")->isVisible());
-        QVERIFY(testing::focused() && testing::focused()->isVisible());
+        QCOMPARE(nameOf(testing::focused()), after);
+        press(Qt::Key_Return);
+        QVERIFY(mdi->isVisible());
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
     }
 
     // The about box closes with Escape.

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QStyleHints>
 #include <QStyleOptionFocusRect>
@@ -426,9 +427,31 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text
     return dressed(new QLineEdit(text, parent), name, at, look);
 }
 
+namespace {
+
+// A drop-down list takes the wheel only while it has the focus, as on the desktop the design was made for:
+// a list the pointer merely passes over as the user scrolls or reads keeps its value, and the wheel goes on
+// to what lies behind it. The wheel gives it no focus either (the toolkit's lists take the focus from it).
+class DropDown final : public QComboBox {
+public:
+    explicit DropDown(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!hasFocus()) {
+            event->ignore();
+            return;
+        }
+        QComboBox::wheelEvent(event);
+    }
+};
+
+} // namespace
+
 QComboBox* MakeDropDown(QWidget* parent, const QString& name, const TwRect& at, const Look& look)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new DropDown(parent);
     box->setEditable(false);
     return dressed(box, name, at, look);
 }

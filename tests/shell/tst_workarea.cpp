@@ -332,6 +332,51 @@ private slots:
         settle();
         QCOMPARE(hiddenPart(first), QString());
     }
+
+    // The wheel turned over a drop-down list the user has not given the focus leaves its value as it is,
+    // in every window that has one: the querent's birth date, the deck, the runes' and the runic tarot's
+    // dates. Once the list has the focus, each notch moves it by one.
+    void theWheelChangesAListOnlyWithTheFocus_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"querent", "set-up", "runes entry", "runic tarot details"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void theWheelChangesAListOnlyWithTheFocus()
+    {
+        QFETCH(QString, window);
+        start(QSize(1024, 768));
+        platform::Form* tool = nullptr;
+        if (window == QLatin1String("querent"))
+            tool = testing::tarotQuerent();
+        else if (window == QLatin1String("set-up"))
+            tool = testing::tarotSetUp();
+        else if (window == QLatin1String("runes entry"))
+            tool = testing::runesEntry();
+        else
+            tool = testing::runicDetails();
+        QVERIFY(tool);
+        settle();
+        const QList<QComboBox*> lists = tool->findChildren<QComboBox*>();
+        QVERIFY(!lists.isEmpty());
+        for (QComboBox* list : lists) {
+            QVERIFY(list->count() > 1);
+            if (list->hasFocus())
+                QVERIFY(testing::key(Qt::Key_Tab)); // the window opened on it: the user goes on
+            QVERIFY(!list->hasFocus());
+            const int before = list->currentIndex();
+            // Down a notch moves a list to its next entry; the last one goes back instead.
+            const int notch = before + 1 < list->count() ? -1 : 1;
+            QVERIFY(testing::turnWheel(list, notch));
+            QCOMPARE(list->currentIndex(), before);
+            QVERIFY(!list->hasFocus());
+            QVERIFY(testing::tabTo(list));
+            QVERIFY(testing::turnWheel(list, notch));
+            QCOMPARE(list->currentIndex(), before - notch);
+            QVERIFY(testing::turnWheel(list, -notch));
+            QCOMPARE(list->currentIndex(), before);
+        }
+    }
 };
 
 SELVANTHE_TEST_MAIN(TestWorkArea)

@@ -99,8 +99,10 @@ protected:
         QMdiSubWindow::changeEvent(event);
         if (event->type() == QEvent::WindowStateChange) {
             setFocusPolicy(isMinimized() ? Qt::NoFocus : Qt::StrongFocus);
-            if (isMinimized())
+            if (isMinimized() && mdiArea()) {
                 Form::settleScroll(mdiArea());
+                raise();
+            }
         }
     }
 
@@ -270,6 +272,7 @@ void Form::Show()
     if (sub_ && sub_->mdiArea()) {
         sub_->raise();
         sub_->mdiArea()->setActiveSubWindow(sub_);
+        keepMinimisedInFront(sub_->mdiArea());
     }
     else
         activateWindow();
@@ -379,6 +382,13 @@ void Form::settleScroll(QMdiArea* area, const QMdiSubWindow* leaving)
         if (auto* form = qobject_cast<Form*>(sub->widget()); form && form->place_)
             *form->place_ -= moved;
     }
+}
+
+void Form::keepMinimisedInFront(QMdiArea* area)
+{
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub->isMinimized() && sub->isVisible())
+            sub->raise();
 }
 
 void Form::placedByUser()
@@ -504,7 +514,8 @@ QAction* Form::AddBarCommand(const QString& name, const QString& caption, std::f
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    if (kind_ == Kind::TopLevel && !unloading_) {
+    // Closing a window, in its frame or not, unloads it.
+    if (!unloading_) {
         event->ignore();
         Forms::Unload(this);
         return;
@@ -618,6 +629,10 @@ public:
     {
         area->viewport()->installEventFilter(this);
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { showFocus(now); });
+        // After the area has raised the window it activated.
+        connect(
+            area, &QMdiArea::subWindowActivated, this, [area] { Form::keepMinimisedInFront(area); },
+            Qt::QueuedConnection);
     }
     bool eventFilter(QObject*, QEvent* event) override
     {

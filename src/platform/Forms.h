@@ -94,6 +94,9 @@ private:
     // The work area's scroll goes back toward its unscrolled corner as far as the windows on view allow,
     // each kept where the user sees it (a window leaving it not counted).
     static void settleScroll(QMdiArea* area, const QMdiSubWindow* leaving = nullptr);
+    // The work area lays a minimised window along its foot, where another window would cover its title:
+    // it stays in front of the others, within the user's reach.
+    static void keepMinimisedInFront(QMdiArea* area);
 
     QString formName_;
     Kind kind_;

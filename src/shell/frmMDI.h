@@ -85,6 +85,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // From the main window's own controls, Tab and Shift+Tab go into the tool window in front, not into one
+    // that lies behind it.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildPanels();

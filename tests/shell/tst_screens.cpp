@@ -501,7 +501,7 @@ private slots:
                 testing::click(testing::control<QPushButton>(reading, "cmdPrint"));
                 auto* report = platform::Forms::Peek<runictarot::frmRunicTarotSave>();
                 QVERIFY(report);
-                lookAtTopLevel(QStringLiteral("report"), report);
+                look(QStringLiteral("report"), report);
                 report->close();
             }
             testing::click(testing::control<QPushButton>(reading, "cmdBack"));

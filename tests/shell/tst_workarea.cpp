@@ -114,18 +114,6 @@ class TestWorkArea : public QObject {
         return out;
     }
 
-    // The tarot's querent screen, through the entry screen, its pause over.
-    tarot::frmTarotFront* querent()
-    {
-        testing::click(testing::control<QPushButton>(mdi, "cmdSelectOption", 1));
-        auto* entry = platform::Forms::Peek<tarot::frmTarotOpen>();
-        if (!entry)
-            return nullptr;
-        entry->Timer1_Timer(); // the three seconds have passed: a timer, which no input stands for
-        testing::click(testing::control<QPushButton>(entry, "cmdContd"));
-        return platform::Forms::Peek<tarot::frmTarotFront>();
-    }
-
     bool fillQuerent(tarot::frmTarotFront* front)
     {
         return testing::typeInto(testing::control<QLineEdit>(front, "txtName"),
@@ -137,7 +125,7 @@ class TestWorkArea : public QObject {
     // open it.
     tarot::frmTarotFront* savedReading()
     {
-        tarot::frmTarotFront* front = querent();
+        tarot::frmTarotFront* front = testing::tarotQuerent();
         if (!front || !fillQuerent(front))
             return nullptr;
         testing::click(testing::control<QPushButton>(front, "cmdNext"));
@@ -148,7 +136,7 @@ class TestWorkArea : public QObject {
         testing::click(testing::control<QPushButton>(setup, "cmdAuto"));
         seams().files->answers.enqueue(savedFile());
         testing::click(testing::control<QPushButton>(mdi, "cmdSave"));
-        return querent();
+        return testing::tarotQuerent();
     }
 
     QString savedFile() const { return files.filePath(QStringLiteral("opened.slv")); }
@@ -250,7 +238,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, change);
         start(screen);
-        tarot::frmTarotFront* front = change == QLatin1String("open") ? savedReading() : querent();
+        tarot::frmTarotFront* front = change == QLatin1String("open") ? savedReading() : testing::tarotQuerent();
         QVERIFY(front && fillQuerent(front));
         platform::Form* moved = front;
         if (window != QLatin1String("querent")) {
@@ -376,6 +364,67 @@ private slots:
             QVERIFY(testing::turnWheel(list, -notch));
             QCOMPARE(list->currentIndex(), before);
         }
+    }
+
+    // A minimised reading stays within reach: the set-up and manual windows that come on view after it
+    // leave its title clear, and its button there brings it back.
+    void aMinimisedWindowStaysReachable_data() { smallScreens_data(); }
+    void aMinimisedWindowStaysReachable()
+    {
+        QFETCH(QSize, screen);
+        start(screen);
+        tarot::frmTarotFront* front = openedReadingMinimised();
+        QVERIFY(front && fillQuerent(front));
+        auto* reading = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(reading);
+        QMdiSubWindow* minimised = reading->subWindow();
+        const auto titleClear = [&] {
+            const QRect title = testing::titleBarPart(minimised, QStyle::SC_TitleBarLabel) & minimised->rect();
+            const int y = title.center().y();
+            for (const QPoint at : {QPoint(title.left() + 2, y), title.center(), QPoint(title.right() - 2, y)}) {
+                const QWidget* over = area()->viewport()->childAt(minimised->mapTo(area()->viewport(), at));
+                if (!over || (over != minimised && !minimised->isAncestorOf(over)))
+                    return false;
+            }
+            return !title.isEmpty();
+        };
+        testing::click(testing::control<QPushButton>(front, "cmdNext"));
+        auto* setup = platform::Forms::Peek<tarot::frmTarot>();
+        QVERIFY(setup);
+        settle();
+        QVERIFY2(titleClear(), "the set-up screen covers the minimised reading");
+        testing::click(testing::control<QPushButton>(setup, "cmdManual"));
+        QVERIFY(platform::Forms::Peek<tarot::frmTarotManual>());
+        settle();
+        QVERIFY2(titleClear(), "the manual window covers the minimised reading");
+        QVERIFY(testing::clickTitleBar(minimised, QStyle::SC_TitleBarNormalButton));
+        QTRY_VERIFY(!minimised->isMinimized());
+    }
+
+    // On a screen 800 pixels wide the main window fits, with its frame, and keeps its own buttons and the
+    // work area's scroll bars inside; the querent bar's question box stops short of Save.
+    void anEightHundredPixelScreen()
+    {
+        start(QSize(800, 600));
+        QCOMPARE(testing::MainWindowFaults(mdi).join(QLatin1Char('\n')), QString());
+        tarot::frmTarot* setup = testing::tarotSetUp();
+        QVERIFY(setup);
+        seams().random->script(3);
+        QVERIFY(testing::click(testing::control<QPushButton>(setup, "cmdAuto")));
+        auto* reading = platform::Forms::Peek<tarot::frmAuto>();
+        QVERIFY(reading);
+        settle();
+        QCOMPARE(testing::MainWindowFaults(mdi).join(QLatin1Char('\n')), QString());
+        QCOMPARE(testing::ToolWindowFaults(mdi, reading).join(QLatin1Char('\n')), QString());
+        const QRect screen = seams().screen->availablePixels();
+        for (const QScrollBar* bar : {area()->horizontalScrollBar(), area()->verticalScrollBar()})
+            if (bar->isVisible())
+                QVERIFY2(screen.contains(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())),
+                         "a scroll bar off the screen");
+        const QRect question = testing::control<QLineEdit>(mdi, "txtQ")->geometry();
+        const QRect save = testing::control<QPushButton>(mdi, "cmdSave")->geometry();
+        QVERIFY2(question.right() < save.left(), "the question box runs under Save");
+        QVERIFY(question.width() > 0);
     }
 };
 

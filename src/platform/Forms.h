@@ -45,7 +45,8 @@ public:
     // Shows the window and waits, with the rest of the program blocked, until it is unloaded.
     void ShowModal();
 
-    // The outer place and size of the window, in twips; a child's place is within the work area.
+    // The outer place and size of the window, in twips; a child's place is counted in the room the work
+    // area shows, and one put there keeps it, moved only as far as it must to lie inside that room.
     double Left() const;
     double Top() const;
     double Width() const;
@@ -53,9 +54,10 @@ public:
     void SetLeft(double twips);
     void SetTop(double twips);
     void Move(double left, double top);
-    // A child stands at the top of the work area, centred across the room the work area shows, and
-    // follows that room when a panel beside it comes or goes, until it is placed otherwise. Where the
-    // room is narrower than the window, the window stands at its left edge and the area scrolls.
+    // A child stands at the top of the room the work area shows now (its scroll included), centred
+    // across it, and follows that room when a panel beside it comes or goes, until it or the user places
+    // it otherwise. Where the room is narrower than the window, the window stands at its left edge and
+    // the area scrolls.
     void CentreInWorkArea();
     // The inside of the window, in twips, as it was designed.
     void SetClientSizeTw(double width, double height);

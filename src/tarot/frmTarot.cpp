@@ -90,10 +90,7 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
 
     Label4[0] = platform::MakeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Select Deck"),
                                     {120, 1680, 3600, 255});
-    cboCards = new QComboBox(this);
-    cboCards->setObjectName(QStringLiteral("cboCards"));
-    cboCards->setEditable(false);
-    platform::setGeometryTw(cboCards, 120, 1950, 3600, 315);
+    cboCards = platform::MakeDropDown(this, QStringLiteral("cboCards"), {120, 1950, 3600, 315});
 
     Label4[1] = platform::MakeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Select Spread"),
                                     {120, 2400, 3600, 255});

@@ -22,8 +22,10 @@
 #include <QTextFrame>
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <cmath>
+#include <optional>
 
 namespace platform {
 
@@ -41,15 +43,83 @@ constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // The resolution the toolkit's own printer gives a PDF in high resolution.
 constexpr int kPdfResolution = 1200;
 
+QString printServiceDown()
+{
+    return QStringLiteral("The print service of this computer is not running, so no printer can be reached.");
+}
+
+// The functions of the CUPS library the print system calls.
+#define SELVANTHE_CUPS_FUNCTIONS(X)                                                                                    \
+    X(httpConnect2)                                                                                                    \
+    X(httpClose)                                                                                                       \
+    X(httpAssembleURIf)                                                                                                \
+    X(cupsServer)                                                                                                      \
+    X(cupsEncryption)                                                                                                  \
+    X(cupsUser)                                                                                                        \
+    X(ippPort)                                                                                                         \
+    X(cupsGetNamedDest)                                                                                                \
+    X(cupsGetOption)                                                                                                   \
+    X(cupsFreeDests)                                                                                                   \
+    X(cupsDoRequest)                                                                                                   \
+    X(cupsAddOption)                                                                                                   \
+    X(cupsFreeOptions)                                                                                                 \
+    X(cupsPrintFile2)                                                                                                  \
+    X(cupsLastErrorString)                                                                                             \
+    X(ippNewRequest)                                                                                                   \
+    X(ippAddString)                                                                                                    \
+    X(ippAddStrings)                                                                                                   \
+    X(ippDelete)                                                                                                       \
+    X(ippGetStatusCode)                                                                                                \
+    X(ippFindAttribute)                                                                                                \
+    X(ippGetInteger)                                                                                                   \
+    X(ippGetBoolean)                                                                                                   \
+    X(ippGetString)
+
+// The CUPS library, loaded the first time the print system is asked anything. Linked into the program, it
+// and the twenty libraries it brings (encryption, Kerberos, service discovery) were loaded at every start
+// and made every symbol the program and Qt bind slower to find: a tenth of what a start did, for a
+// program most runs of which never print. Null where the library cannot be loaded, as where no print
+// service runs.
+struct CupsLibrary {
+#define SELVANTHE_CUPS_POINTER(name) decltype(&::name) name = nullptr;
+    SELVANTHE_CUPS_FUNCTIONS(SELVANTHE_CUPS_POINTER)
+#undef SELVANTHE_CUPS_POINTER
+
+    static const CupsLibrary* get()
+    {
+        static const std::optional<CupsLibrary> library = []() -> std::optional<CupsLibrary> {
+            // Kept loaded to the end of the process.
+            void* handle = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+            if (!handle)
+                return std::nullopt;
+            CupsLibrary l;
+            bool whole = true;
+#define SELVANTHE_CUPS_RESOLVE(name)                                                                                   \
+    l.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                                \
+    whole = whole && l.name;
+            SELVANTHE_CUPS_FUNCTIONS(SELVANTHE_CUPS_RESOLVE)
+#undef SELVANTHE_CUPS_RESOLVE
+            if (!whole)
+                return std::nullopt;
+            return l;
+        }();
+        return library ? &*library : nullptr;
+    }
+};
+
 // The desktop's print system: the queues Qt lists, and jobs handed to CUPS, whose answer is read.
 class CupsPrintSystem final : public IPrintSystem {
 public:
     bool serviceRunning() override
     {
-        http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+        const CupsLibrary* cups = CupsLibrary::get();
+        if (!cups)
+            return false;
+        http_t* http = cups->httpConnect2(cups->cupsServer(), cups->ippPort(), nullptr, AF_UNSPEC,
+                                          cups->cupsEncryption(), 1, 5000, nullptr);
         if (!http)
             return false;
-        httpClose(http);
+        cups->httpClose(http);
         return true;
     }
     QStringList printers() override { return QPrinterInfo::availablePrinterNames(); }
@@ -63,48 +133,58 @@ public:
     QueueState queueState(const QString& printer) override
     {
         QueueState state;
-        cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueOf(printer).constData(), nullptr);
+        const CupsLibrary* cups = CupsLibrary::get();
+        if (!cups)
+            return state;
+        cups_dest_t* dest = cups->cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueOf(printer).constData(), nullptr);
         if (!dest)
             return state;
         // The list of queues leaves out the queue's own words on its state: they are asked for.
-        const char* uri = cupsGetOption("printer-uri-supported", dest->num_options, dest->options);
+        const char* uri = cups->cupsGetOption("printer-uri-supported", dest->num_options, dest->options);
         if (uri) {
-            ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-            ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+            ipp_t* request = cups->ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+            cups->ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
             static const char* const names[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs"};
-            ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
-            if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
-                if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+            cups->ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
+            if (ipp_t* response = cups->cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+                if (cups->ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
                     state.known = true;
-                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
-                        state.stopped = ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
-                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
-                        state.acceptingJobs = ippGetBoolean(a, 0) != 0;
-                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
-                        state.message = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+                    if (ipp_attribute_t* a = cups->ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
+                        state.stopped = cups->ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
+                    if (ipp_attribute_t* a =
+                            cups->ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+                        state.acceptingJobs = cups->ippGetBoolean(a, 0) != 0;
+                    if (ipp_attribute_t* a = cups->ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
+                        state.message = QString::fromUtf8(cups->ippGetString(a, 0, nullptr)).trimmed();
                 }
-                ippDelete(response);
+                cups->ippDelete(response);
             }
         }
-        cupsFreeDests(1, dest);
+        cups->cupsFreeDests(1, dest);
         return state;
     }
 
     PrintJobAnswer submit(const QString& printer, const QString& pdfFile, const QString& title,
                           const QList<QPair<QByteArray, QByteArray>>& options) override
     {
+        PrintJobAnswer answer;
+        const CupsLibrary* cups = CupsLibrary::get();
+        if (!cups) {
+            answer.reason = printServiceDown();
+            return answer;
+        }
         const QByteArray queue = queueOf(printer);
         cups_option_t* cupsOptions = nullptr;
         int count = 0;
         for (const auto& [name, value] : options)
-            count = cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
-        const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(), QFile::encodeName(pdfFile).constData(),
-                                       title.toUtf8().constData(), count, cupsOptions);
-        cupsFreeOptions(count, cupsOptions);
+            count = cups->cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
+        const int job =
+            cups->cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(), QFile::encodeName(pdfFile).constData(),
+                                 title.toUtf8().constData(), count, cupsOptions);
+        cups->cupsFreeOptions(count, cupsOptions);
 
-        PrintJobAnswer answer;
         if (job <= 0) {
-            answer.reason = QString::fromUtf8(cupsLastErrorString());
+            answer.reason = QString::fromUtf8(cups->cupsLastErrorString());
             if (answer.reason.isEmpty())
                 answer.reason = QStringLiteral("The print system did not take the job.");
             return answer;
@@ -113,7 +193,7 @@ public:
         answer.jobId = job;
 
         // Taken is not printed: a job the system gave up at once is told.
-        const ipp_jstate_t state = jobState(job);
+        const ipp_jstate_t state = jobState(*cups, job);
         if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED) {
             answer.accepted = false;
             answer.reason = QStringLiteral("The print system stopped the job.");
@@ -124,22 +204,22 @@ public:
 private:
     // The state of the one job just handed over, asked of the print system for that job alone: the list
     // of the user's jobs would bring their whole history with it. Zero where the system does not say.
-    static ipp_jstate_t jobState(int job)
+    static ipp_jstate_t jobState(const CupsLibrary& cups, int job)
     {
-        ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ipp_t* request = cups.ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         char jobUri[HTTP_MAX_URI];
-        httpAssembleURIf(HTTP_URI_CODING_ALL, jobUri, sizeof jobUri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d",
-                         job);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+        cups.httpAssembleURIf(HTTP_URI_CODING_ALL, jobUri, sizeof jobUri, "ipp", nullptr, "localhost", cups.ippPort(),
+                              "/jobs/%d", job);
+        cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri);
+        cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cups.cupsUser());
+        cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
         auto state = ipp_jstate_t(0);
-        if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
-            if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
-                if (ipp_attribute_t* a = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
-                    state = ipp_jstate_t(ippGetInteger(a, 0));
+        if (ipp_t* response = cups.cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+            if (cups.ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+                if (ipp_attribute_t* a = cups.ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
+                    state = ipp_jstate_t(cups.ippGetInteger(a, 0));
             }
-            ippDelete(response);
+            cups.ippDelete(response);
         }
         return state;
     }
@@ -147,11 +227,6 @@ private:
     // A queue's name may carry an instance after a slash; the job goes to the queue itself.
     static QByteArray queueOf(const QString& printer) { return printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit(); }
 };
-
-QString printServiceDown()
-{
-    return QStringLiteral("The print service of this computer is not running, so no printer can be reached.");
-}
 
 // A queue's own words as the end of a sentence of ours.
 QString inSentence(const QString& words)

@@ -6,6 +6,7 @@
 #include "runes/RuneTables.h"
 #include "runictarot/DetailsFile.h"
 #include "platform/Controls.h"
+#include "platform/PictureFolders.h"
 #include "runictarot/FormParts.h"
 #include "runictarot/RunicTarotState.h"
 #include "runictarot/RunicTarotTexts.h"
@@ -50,8 +51,8 @@ QStringList picturePaths(const char* stem, int count)
 {
     QStringList out;
     for (int i = 1; i <= count; ++i)
-        out << QStringLiteral(":/pictures/runictarot/%1-%2.jpg").arg(QString::fromLatin1(stem)).arg(i);
-    return out;
+        out << QStringLiteral("runictarot/%1-%2.jpg").arg(QString::fromLatin1(stem)).arg(i);
+    return platform::PictureFiles(out);
 }
 
 QComboBox* dateList(QWidget* parent, const char* name, double l, double w)

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/DesignLayout.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureFolders.h"
 #include "platform/RichTextBox.h"
 #include "platform/ScreenFit.h"
 #include "platform/Services.h"
@@ -153,9 +154,9 @@ void frmMDI::buildPanels()
         double left;
         const char* icon;
     };
-    const ToolButton tools[] = {{1, "Tarot Reading", 975, ":/pictures/icons/tool-tarot.png"},
-                                {0, "Keldamar", 4455, ":/pictures/icons/tool-runes.png"},
-                                {2, "Runic Tarot", 7935, ":/pictures/icons/tool-runic.png"}};
+    const ToolButton tools[] = {{1, "Tarot Reading", 975, "icons/tool-tarot.png"},
+                                {0, "Keldamar", 4455, "icons/tool-runes.png"},
+                                {2, "Runic Tarot", 7935, "icons/tool-runic.png"}};
     for (const ToolButton& t : tools) {
         auto* b = MakeButton(picButtonContainer, QStringLiteral("cmdSelectOption(%1)").arg(t.index),
                              QString::fromLatin1(t.caption), {t.left, 188, 2610, 495}, Verdana(8.25, true));
@@ -163,7 +164,7 @@ void frmMDI::buildPanels()
         cmdSelectOption[static_cast<size_t>(t.index)] = b;
         auto* icon = platform::MakePicture(picButtonContainer, QStringLiteral("picToolIcon(%1)").arg(t.index),
                                            {t.left - 600, 180, 510, 510});
-        icon->setPicture(platform::BuiltInPicture(QString::fromLatin1(t.icon), QSize(32, 32)));
+        icon->setPicture(platform::FolderPicture(QString::fromLatin1(t.icon), QSize(32, 32)));
         picToolIcon[static_cast<size_t>(t.index)] = icon;
     }
 
@@ -270,7 +271,7 @@ void frmMDI::buildPanels()
     picLeft->setFixedWidth(px(3285));
     platform::setWidthTw(picLeft, 3285);
     platform::setBackColor(picLeft, bgr(0x800000));
-    picLeft->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/panels/side-panel.jpg"), QSize(219, 700)));
+    // Its picture is read when the panel is first shown (ShowRunesSidePanel): the runes alone show it.
     Check1 = MakeButton(picLeft, QStringLiteral("Check1"), QStringLiteral("Donate"), {420, 6060, 2565, 585},
                         Verdana(8.25, true));
     Check1->setCheckable(true);
@@ -657,15 +658,20 @@ const platform::ImageList& frmMDI::imlStones(int t)
     if (!slot) {
         QStringList paths;
         for (int n = 1; n <= 25; ++n)
-            paths << QStringLiteral(":/pictures/stones/%1/%2.jpg").arg(QString::fromLatin1(kStoneSets[set])).arg(n);
-        slot.emplace(paths, QSize(113, 151));
+            paths << QStringLiteral("stones/%1/%2.jpg").arg(QString::fromLatin1(kStoneSets[set])).arg(n);
+        slot.emplace(platform::PictureFiles(paths), QSize(113, 151));
     }
     return *slot;
 }
 
 void frmMDI::ShowWelcomePanel(bool shown) { picMain->setVisible(shown); }
 void frmMDI::ShowQuerentBar(bool shown) { picTop->setVisible(shown); }
-void frmMDI::ShowRunesSidePanel(bool shown) { picLeft->setVisible(shown); }
+void frmMDI::ShowRunesSidePanel(bool shown)
+{
+    if (shown && picLeft->picture().isNull())
+        picLeft->setPicture(platform::FolderPicture(QStringLiteral("panels/side-panel.jpg"), QSize(219, 700)));
+    picLeft->setVisible(shown);
+}
 void frmMDI::ShowRunesStepBar(bool shown) { picRunesReadingTop->setVisible(shown); }
 
 void frmMDI::ShowRunesSteps(int from, int to, bool shown)

@@ -10,7 +10,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "tarot/HandOver.h"
-#include "tarot/PictureFolders.h"
+#include "platform/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/TarotScreens.h"
 #include "tarot/TarotState.h"
@@ -284,7 +284,7 @@ void frmTarot::loadSpreadPicture(int index)
 {
     // The description, the count and the hand-over do not depend on the picture: one that cannot be read
     // leaves the place empty rather than showing the previous spread.
-    if (!pctCard->loadPicture(catalogue::SpreadPictureFile(PictureRoot(), index)))
+    if (!pctCard->loadPicture(catalogue::SpreadPictureFile(platform::PictureRoot(), index)))
         pctCard->setPicture(QPixmap());
 }
 

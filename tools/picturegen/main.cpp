@@ -1,7 +1,7 @@
-// Writes every picture of the program: the card and spread folders beside the program, the pictures
-// compiled into it, and a manifest of what each file shows. Each picture but the pointer is written twice:
-// under the name the program asks for, and as its twin "<name>@2x.<ext>" in twice the pixels for dense
-// screens.
+// Writes every picture of the program: the picture folders beside the program (cards/, pic/ and the rest),
+// the few pictures compiled into it (its icon), and a manifest of what each file shows. Each picture but
+// the pointer is written twice: under the name the program asks for, and as its twin "<name>@2x.<ext>" in
+// twice the pixels for dense screens.
 //   picturegen <program folder> <resource folder>
 // Or writes one sheet of every court card of both decks, at both densities, for looking them over side by
 // side:
@@ -27,8 +27,8 @@ using namespace picturegen;
 namespace {
 
 struct Writer {
-    QString folders;   // beside the program
-    QString resources; // compiled in under :/pictures
+    QString folders; // beside the program, installed into its data folder
+    QString resources; // compiled in under :/pictures: what is needed before a data folder is found
     QStringList manifest;
     bool ok = true;
 
@@ -153,22 +153,23 @@ int main(int argc, char** argv)
             w.Note(rel, QStringLiteral("place"), QString::number(i), RectText(rects[i]));
     }
 
-    w.Resource([](int s) { return DrawCardBack(CardWidth, CardHeight, s); }, QStringLiteral("cards/placeholder.jpg"), QStringLiteral("back"),
-               QStringLiteral("0"), QStringLiteral("Placeholder card"));
-    w.Resource([](int s) { return DrawCardBack(32, 54, s); }, QStringLiteral("cards/back.jpg"), QStringLiteral("back"), QStringLiteral("0"),
-               QStringLiteral("Card back"));
-    w.Resource([](int s) { return DrawTitlePicture(s); }, QStringLiteral("tarot/title.jpg"), QStringLiteral("title"), QStringLiteral("0"),
-               QStringLiteral("Tarot title"));
-    w.Resource([](int s) { return DrawFrontPicture(s); }, QStringLiteral("tarot/front.jpg"), QStringLiteral("decoration"),
-               QStringLiteral("0"), QStringLiteral("Querent screen"));
+    w.Folder([](int s) { return DrawCardBack(CardWidth, CardHeight, s); }, QStringLiteral("cards/placeholder.jpg"),
+             QStringLiteral("back"), QStringLiteral("0"), QStringLiteral("Placeholder card"));
+    w.Folder([](int s) { return DrawCardBack(32, 54, s); }, QStringLiteral("cards/back.jpg"), QStringLiteral("back"),
+             QStringLiteral("0"), QStringLiteral("Card back"));
+    w.Folder([](int s) { return DrawTitlePicture(s); }, QStringLiteral("tarot/title.jpg"), QStringLiteral("title"),
+             QStringLiteral("0"), QStringLiteral("Tarot title"));
+    w.Folder([](int s) { return DrawFrontPicture(s); }, QStringLiteral("tarot/front.jpg"), QStringLiteral("decoration"),
+             QStringLiteral("0"), QStringLiteral("Querent screen"));
 
     static const std::array<const char*, RuneSetCount> setFolders = {"gold", "ice", "jade", "spirit", "stone"};
     for (int t = 0; t < RuneSetCount; ++t)
         for (int n = 1; n <= RuneCount; ++n)
-            w.Resource([&](int s) { return DrawStone(t, n, 0xffffffff, s); }, QStringLiteral("stones/%1/%2.jpg").arg(QLatin1String(setFolders[t])).arg(n),
-                       QStringLiteral("stone"), QString::number(n), QString::fromLatin1(Glyph(n).name));
-    w.Resource([](int s) { return DrawBlankPlace(s); }, QStringLiteral("stones/blank-place.jpg"), QStringLiteral("blank"),
-               QStringLiteral("0"), QStringLiteral("Empty place"));
+            w.Folder([&](int s) { return DrawStone(t, n, 0xffffffff, s); },
+                     QStringLiteral("stones/%1/%2.jpg").arg(QLatin1String(setFolders[t])).arg(n),
+                     QStringLiteral("stone"), QString::number(n), QString::fromLatin1(Glyph(n).name));
+    w.Folder([](int s) { return DrawBlankPlace(s); }, QStringLiteral("stones/blank-place.jpg"), QStringLiteral("blank"),
+             QStringLiteral("0"), QStringLiteral("Empty place"));
     for (int n = 1; n <= RuneCount; ++n) {
         const QRect ink = GlyphInkBounds(n);
         w.Note(QStringLiteral("-"), QStringLiteral("glyph"), QString::number(n),
@@ -183,28 +184,28 @@ int main(int argc, char** argv)
         {{8, "Fehu"}, {24, "Uruz"}, {6, "Ehwaz"}, {1, "Algiz"}, {25, "Wunjo"}, {3, "Berkano"}, {23, "Tiwaz"},
          {7, "Eihwaz"}, {20, "Raidho"}, {17, "Nauthiz"}, {10, "Hagalaz"}, {9, "Gebo"}}};
     for (size_t i = 0; i < signStones.size(); ++i)
-        w.Resource([&](int s) { return DrawSignStone(signStones[i].first, s); }, QStringLiteral("runictarot/signstone-%1.jpg").arg(i + 1),
-                   QStringLiteral("stone"), QString::number(signStones[i].first),
-                   QLatin1String(signStones[i].second));
+        w.Folder([&](int s) { return DrawSignStone(signStones[i].first, s); },
+                 QStringLiteral("runictarot/signstone-%1.jpg").arg(i + 1), QStringLiteral("stone"),
+                 QString::number(signStones[i].first), QLatin1String(signStones[i].second));
     static const std::array<std::pair<int, const char*>, 7> planetStones = {
         {{2, "Ansuz"}, {12, "Isa"}, {13, "Jera"}, {16, "Mannaz"}, {19, "Perthro"}, {22, "Thurisaz"}, {BlankStone, "Blank"}}};
     for (size_t i = 0; i < planetStones.size(); ++i)
-        w.Resource([&](int s) { return DrawSignStone(planetStones[i].first, s); }, QStringLiteral("runictarot/planetstone-%1.jpg").arg(i + 1),
-                   QStringLiteral("stone"), QString::number(planetStones[i].first),
-                   QLatin1String(planetStones[i].second));
+        w.Folder([&](int s) { return DrawSignStone(planetStones[i].first, s); },
+                 QStringLiteral("runictarot/planetstone-%1.jpg").arg(i + 1), QStringLiteral("stone"),
+                 QString::number(planetStones[i].first), QLatin1String(planetStones[i].second));
     static const std::array<int, 17> runicCards = {7, 8, 9, 10, 11, 12, 13, 3, 14, 15, 16, 17, 4, 18, 19, 21, 20};
     for (size_t i = 0; i < runicCards.size(); ++i)
-        w.Resource([&](int s) { return DrawCardFace(Deck::Orlund, runicCards[i], RunicCardWidth, CardHeight, s); },
-                   QStringLiteral("runictarot/card-%1.jpg").arg(i + 1), QStringLiteral("card"),
-                   QString::number(runicCards[i]), tarot::CardTitle(runicCards[i]));
+        w.Folder([&](int s) { return DrawCardFace(Deck::Orlund, runicCards[i], RunicCardWidth, CardHeight, s); },
+                 QStringLiteral("runictarot/card-%1.jpg").arg(i + 1), QStringLiteral("card"),
+                 QString::number(runicCards[i]), tarot::CardTitle(runicCards[i]));
 
     static const std::array<const char*, RuneSpreadCount> runeSpreads = {"Cross", "Diamond", "Fork", "Norn", "Single"};
     for (int i = 0; i < RuneSetCount; ++i)
-        w.Resource([&](int s) { return DrawSetChoice(i, s); }, QStringLiteral("runes/set-%1.jpg").arg(i), QStringLiteral("set"),
-                   QString::number(i), RuneSetName(i));
+        w.Folder([&](int s) { return DrawSetChoice(i, s); }, QStringLiteral("runes/set-%1.jpg").arg(i),
+                 QStringLiteral("set"), QString::number(i), RuneSetName(i));
     for (int i = 0; i < RuneSpreadCount; ++i)
-        w.Resource([&](int s) { return DrawRuneSpreadChoice(i, s); }, QStringLiteral("runes/spread-%1.jpg").arg(i), QStringLiteral("runespread"),
-                   QString::number(i), QLatin1String(runeSpreads[i]));
+        w.Folder([&](int s) { return DrawRuneSpreadChoice(i, s); }, QStringLiteral("runes/spread-%1.jpg").arg(i),
+                 QStringLiteral("runespread"), QString::number(i), QLatin1String(runeSpreads[i]));
 
     w.Resource([](int s) { return DrawProgramIcon(32, s); }, QStringLiteral("icons/program.png"), QStringLiteral("icon"), QStringLiteral("32"),
                QStringLiteral("Program"));
@@ -218,21 +219,22 @@ int main(int argc, char** argv)
     static const std::array<const char*, 3> tools = {"tarot", "runes", "runic"};
     static const std::array<const char*, 3> toolNames = {"Tarot Reading", "Keldamar", "Runic Tarot"};
     for (int i = 0; i < 3; ++i)
-        w.Resource([&](int s) { return DrawToolIcon(i, 32, s); }, QStringLiteral("icons/tool-%1.png").arg(QLatin1String(tools[i])),
-                   QStringLiteral("icon"), QStringLiteral("32"), QLatin1String(toolNames[i]));
-    w.Resource([](int s) { return DrawSidePanel(s); }, QStringLiteral("panels/side-panel.jpg"), QStringLiteral("panel"), QStringLiteral("0"),
-               QStringLiteral("Runes side panel"));
+        w.Folder([&](int s) { return DrawToolIcon(i, 32, s); },
+                 QStringLiteral("icons/tool-%1.png").arg(QLatin1String(tools[i])), QStringLiteral("icon"),
+                 QStringLiteral("32"), QLatin1String(toolNames[i]));
+    w.Folder([](int s) { return DrawSidePanel(s); }, QStringLiteral("panels/side-panel.jpg"), QStringLiteral("panel"),
+             QStringLiteral("0"), QStringLiteral("Runes side panel"));
     // The pointer alone has no twin: the window system sizes pointers itself (an X server takes a
     // pointer's picture pixel for pixel and draws its own pointers at its own size), so the hand stays the
     // 32 x 32 picture beside the others.
     QPoint hot;
     const QImage hand = DrawHandCursor(&hot);
-    w.Save(hand, w.resources + QStringLiteral("/cursor/hand.png"));
-    w.Note(QStringLiteral(":/pictures/cursor/hand.png"), QStringLiteral("cursor"),
+    w.Save(hand, w.folders + QStringLiteral("/cursor/hand.png"));
+    w.Note(QStringLiteral("cursor/hand.png"), QStringLiteral("cursor"),
            QStringLiteral("%1,%2").arg(hot.x()).arg(hot.y()), QStringLiteral("Pointing hand"));
 
     const QByteArray text = (w.manifest.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
-    for (const QString& path : {w.resources + QStringLiteral("/manifest.txt"), w.folders + QStringLiteral("/picture-manifest.txt")}) {
+    for (const QString& path : {w.folders + QStringLiteral("/picture-manifest.txt")}) {
         QSaveFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
             std::fprintf(stderr, "picturegen: cannot write %s\n", qPrintable(path));

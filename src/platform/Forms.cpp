@@ -99,9 +99,17 @@ protected:
         QMdiSubWindow::changeEvent(event);
         if (event->type() == QEvent::WindowStateChange) {
             setFocusPolicy(isMinimized() ? Qt::NoFocus : Qt::StrongFocus);
+            const auto* before = static_cast<QWindowStateChangeEvent*>(event);
             if (isMinimized() && mdiArea()) {
                 Form::settleScroll(mdiArea());
                 raise();
+            } else if ((before->oldState() & Qt::WindowMinimized) && mdiArea()) {
+                // Restored where it stood, which the area may have scrolled away meanwhile (to the
+                // minimised window, say): it comes back on view, as a window that comes on view does.
+                Form::settleScroll(mdiArea());
+                if (auto* form = qobject_cast<Form*>(widget()))
+                    form->keepInWorkArea(true);
+                Form::keepMinimisedInFront(mdiArea());
             }
         }
     }
@@ -117,8 +125,9 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        byUser([&] { QMdiSubWindow::mouseReleaseEvent(event); });
+        // Let go before the frame acts on the release, which may restore the window from its title bar.
         held_ = false;
+        byUser([&] { QMdiSubWindow::mouseReleaseEvent(event); });
         keep();
     }
     void keyPressEvent(QKeyEvent* event) override
@@ -386,9 +395,20 @@ void Form::settleScroll(QMdiArea* area, const QMdiSubWindow* leaving)
 
 void Form::keepMinimisedInFront(QMdiArea* area)
 {
+    // The toolkit lays them along the foot of the part on view, where a window reaching down that far
+    // would cover them, or be covered by them kept in front. So they stand below every window on view
+    // that reaches their row, where they cover nothing and the scroll bar reaches them.
+    int lowest = 0;
+    for (const QMdiSubWindow* sub : area->subWindowList())
+        if (sub->isVisible() && !sub->isMinimized())
+            lowest = std::max(lowest, sub->geometry().bottom() + 1);
+    int x = 0;
     for (QMdiSubWindow* sub : area->subWindowList())
-        if (sub->isMinimized() && sub->isVisible())
+        if (sub->isMinimized() && sub->isVisible()) {
+            sub->move(x, std::max(area->viewport()->height() - sub->height(), lowest));
+            x += sub->width();
             sub->raise();
+        }
 }
 
 void Form::placedByUser()

@@ -96,8 +96,9 @@ private:
     // The work area's scroll goes back toward its unscrolled corner as far as the windows on view allow,
     // each kept where the user sees it (a window leaving it not counted).
     static void settleScroll(QMdiArea* area, const QMdiSubWindow* leaving = nullptr);
-    // The work area lays a minimised window along its foot, where another window would cover its title:
-    // it stays in front of the others, within the user's reach.
+    // A minimised window stands along the foot of the part of the work area on view, or below every
+    // window on view that reaches down there, in front of the others: it covers nothing of theirs, and
+    // stays within the user's reach (by the scroll bar, where it lies below the view).
     static void keepMinimisedInFront(QMdiArea* area);
 
     QString formName_;

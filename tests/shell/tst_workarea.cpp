@@ -21,7 +21,9 @@
 #include "tarot/frmTarotManual.h"
 #include "tarot/frmTarotOpen.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -381,6 +383,9 @@ private slots:
         const auto titleClear = [&] {
             const QRect title = testing::titleBarPart(minimised, QStyle::SC_TitleBarLabel) & minimised->rect();
             const int y = title.center().y();
+            // As a user scrolls to it, where it lies below what the area shows.
+            if (!testing::scrollIntoView(minimised, title.center()))
+                return false;
             for (const QPoint at : {QPoint(title.left() + 2, y), title.center(), QPoint(title.right() - 2, y)}) {
                 const QWidget* over = area()->viewport()->childAt(minimised->mapTo(area()->viewport(), at));
                 if (!over || (over != minimised && !minimised->isAncestorOf(over)))
@@ -388,17 +393,40 @@ private slots:
             }
             return !title.isEmpty();
         };
+        // Nor does the minimised reading, kept in front, cover what the window on view offers the user.
+        const auto controlsCovered = [&](const platform::Form* form) {
+            QStringList covered;
+            const QRect bar(minimised->mapTo(area()->viewport(), QPoint(0, 0)), minimised->size());
+            for (const QWidget* w : form->findChildren<QWidget*>()) {
+                const bool control = qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
+                                     qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+                                     qobject_cast<const QListWidget*>(w);
+                if (control && w->isVisibleTo(form) &&
+                    bar.intersects(QRect(w->mapTo(area()->viewport(), QPoint(0, 0)), w->size())))
+                    covered << w->objectName();
+            }
+            return covered.join(QLatin1String(", "));
+        };
         testing::click(testing::control<QPushButton>(front, "cmdNext"));
         auto* setup = platform::Forms::Peek<tarot::frmTarot>();
         QVERIFY(setup);
         settle();
         QVERIFY2(titleClear(), "the set-up screen covers the minimised reading");
+        QCOMPARE(controlsCovered(setup), QString());
         testing::click(testing::control<QPushButton>(setup, "cmdManual"));
-        QVERIFY(platform::Forms::Peek<tarot::frmTarotManual>());
+        auto* manual = platform::Forms::Peek<tarot::frmTarotManual>();
+        QVERIFY(manual);
         settle();
         QVERIFY2(titleClear(), "the manual window covers the minimised reading");
+        QCOMPARE(controlsCovered(manual), QString());
         QVERIFY(testing::clickTitleBar(minimised, QStyle::SC_TitleBarNormalButton));
         QTRY_VERIFY(!minimised->isMinimized());
+        // Restored, it comes back on view, though the area was scrolled to where it lay minimised.
+        settle();
+        QVERIFY2(area()->viewport()->rect().contains(shown(reading).topLeft()),
+                 qPrintable(QStringLiteral("the restored reading's corner stands at %1,%2, off view")
+                                .arg(shown(reading).x())
+                                .arg(shown(reading).y())));
     }
 
     // On a screen 800 pixels wide the main window fits, with its frame, and keeps its own buttons and the

@@ -14,8 +14,8 @@
 # first, then from src/; <...> from src/; with "." and ".." taken out of the path. So neither
 # <tarot/Deal.h> nor "platform/../tarot/Deal.h" in src/platform passes. The dependency files name every
 # header an object was built from, however it was reached, which the reading of the text cannot see
-# (a macro that names a header, a folder added to the include path). That the rules include Qt Core
-# alone is held by the build itself.
+# (a macro that names a header, a folder added to the include path); and that the objects of the rules
+# read no header of Qt but Qt Core's. That the rules call nothing else of Qt is held by the build itself.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd -P)
@@ -62,10 +62,12 @@ resolve() {
     }' <(printf '%s\n' "$sources") -
 }
 
-# Judges lines "where: folder to target" against the layers; prints each that runs against them.
+# Judges lines "where: folder to target" against the layers; prints each that runs against them. A line
+# "where: rules Module header" is an object of the rules built from a header of a Qt module beside Qt Core.
 judge() {
   awk -v allowed_list="$allowed_list" -v what="$1" '
     BEGIN { n = split(allowed_list, rows, "\n"); for (i = 1; i <= n; i++) { split(rows[i], kv, "="); allowed[kv[1]] = " " kv[2] " " } }
+    $2 == "rules" { print $1 " " what " " $4 ", a header of " $3 ": the rules are built on Qt Core alone"; bad = 1; next }
     {
       where = $1; folder = $2; to = $3; target = $4
       if (!(folder in allowed)) { print where " a folder the layers do not know: " folder; bad = 1; next }
@@ -95,6 +97,11 @@ if [ -n "$build" ]; then
                  folder = object; sub(/^src\//, "", folder); sub(/\/.*/, "", folder) }
       {
         for (i = 1; i <= NF; i++) {
+          # The rules are built on Qt Core alone: a header of another module of Qt is against them.
+          if (FILENAME ~ /\/selvanthe_rules\.dir\// && match($i, /\/qt6\/Qt[A-Za-z]+\//)) {
+            module = substr($i, RSTART + 5, RLENGTH - 6)
+            if (module != "QtCore") print object ": rules " module " " $i
+          }
           if (index($i, root "src/") != 1) continue
           target = plain(substr($i, length(root) + 1))
           if (target !~ /^src\//) continue

@@ -66,11 +66,13 @@ for line in "${right[@]}"; do
 done
 
 # A dependency file as gcc writes one: the object, then every file it was built from, as it was found.
+# depfile HEADER [TARGET]: the platform's Twips.cpp of the target (default selvanthe_core) built from it.
 depfile() {
-  local d="$tree/build/CMakeFiles/selvanthe_core.dir/src/platform"
+  local target="${2:-selvanthe_core}"
+  local d="$tree/build/CMakeFiles/$target.dir/src/platform"
   mkdir -p "$d"
-  printf 'CMakeFiles/selvanthe_core.dir/src/platform/Twips.cpp.o: \\\n %s/src/platform/Twips.cpp \\\n %s \\\n /usr/include/stdio.h\n' \
-    "$tree" "$1" > "$d/Twips.cpp.o.d"
+  printf 'CMakeFiles/%s.dir/src/platform/Twips.cpp.o: \\\n %s/src/platform/Twips.cpp \\\n %s \\\n /usr/include/stdio.h\n' \
+    "$target" "$tree" "$1" > "$d/Twips.cpp.o.d"
 }
 fresh
 depfile "$tree/src/platform/Twips.h"
@@ -81,6 +83,17 @@ check "an object built from a header above it" 1 \
   "src/platform/Twips.cpp: was built from src/tarot/Deal.h, against the layers" build
 fresh
 check "a build that is not there" 1 "no dependency files under build" build
+qt=/usr/include/x86_64-linux-gnu/qt6
+fresh
+depfile "$qt/QtCore/qstring.h" selvanthe_rules
+check "a rule built on Qt Core" 0 "as the compiler read them in build" build
+fresh
+depfile "$qt/QtGui/qcolor.h" selvanthe_rules
+check "a rule built from a header of Qt Gui" 1 \
+  "src/platform/Twips.cpp: was built from $qt/QtGui/qcolor.h, a header of QtGui: the rules are built on Qt Core alone" build
+fresh
+depfile "$qt/QtWidgets/qwidget.h"
+check "a window built from a header of Qt Widgets" 0 "as the compiler read them in build" build
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures cases of the layer check failed"

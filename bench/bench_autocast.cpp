@@ -1,66 +1,22 @@
 // AutoCast from the hand-over to the reading on screen: the fresh card-layout window, its header, the
 // deal, the 21 or 10 card pictures with their turns and the written reading, laid out and painted. The pause
 // that follows an upright AutoCast is a timer of the set-up screen and is not part of this.
-#include "FindControl.h"
+#include "AutoCastRoad.h"
 #include "TestMain.h"
-
-#include "platform/RichTextBox.h"
-#include "shell/frmMDI.h"
-#include "tarot/TarotForms.h"
-#include "tarot/TarotState.h"
-#include "tarot/frmAuto.h"
 
 #include <QElapsedTimer>
 
-#include <random>
-
-using testing::seams;
-
 class BenchAutoCast : public QObject {
     Q_OBJECT
-    shell::frmMDI* mdi = nullptr;
-    std::mt19937_64 engine{42};
+    bench::AutoCastRoad road;
 
-    void autoCast(const QString& spread, int count, bool reversed)
-    {
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 400; ++i)
-            seams().random->values.enqueue(uniform(engine));
-        tarot::TarotState& s = tarot::State();
-        s.ResetForSetUp();
-        s.TarotSpreadName = spread;
-        s.SpreadCardCount = count;
-        s.AllowReversed = reversed;
-        s.AutoCastChosen = true;
-        platform::Forms::Unload(QString::fromLatin1(tarot::frmAuto::kFormName));
-        // The reading's unload shows the welcome panel; the road to the next reading hides it again.
-        mdi->ShowWelcomePanel(false);
-        tarot::frmAuto* w = platform::Forms::Get<tarot::frmAuto>();
-        w->Show();
-        w->Move(0, 0);
-        // What the event loop does before the user sees the reading: the layouts settled and what changed
-        // painted. Left to pile up, these events would also make every later deal slower than the one
-        // before.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        seams().random->values.clear();
-    }
+    void autoCast(const QString& spread, int count, bool reversed) { road.autoCast(spread, count, reversed); }
 
 private slots:
     void initTestCase()
     {
         testing::freshProgram();
-        tarot::RegisterTarotForms();
-        mdi = platform::Forms::Get<shell::frmMDI>();
-        mdi->Show();
-        // As the tool switch leaves the main window for a tarot reading: the welcome panel hidden, the
-        // reading pane on view.
-        mdi->ShowWelcomePanel(false);
-        testing::control<QWidget>(mdi, "picRight")->show();
-        mdi->ReadingPane()->show();
-        // Painted only where the window system shows the window.
-        QVERIFY(QTest::qWaitForWindowExposed(mdi));
-        QCoreApplication::sendPostedEvents();
+        QVERIFY(road.open());
     }
 
     // The first deal of the process: the card-layout window built for the first time, its pictures and

@@ -6,9 +6,22 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 base="${1:-HEAD^}"
+# A shallow clone (git clone --depth 1, the default of many hosted CI services) may lack the commit to
+# compare with: fetch as much more history as that takes, from where the clone came from. What cannot be
+# reached fails the check: lines nobody compared are not lines that passed.
+if ! git rev-parse -q --verify "$base^{commit}" >/dev/null && [ "$(git rev-parse --is-shallow-repository)" = true ]; then
+  for depth in 1 10 100; do
+    git fetch -q --deepen=$depth 2>/dev/null || break
+    git rev-parse -q --verify "$base^{commit}" >/dev/null && break
+  done
+fi
 if ! git rev-parse -q --verify "$base^{commit}" >/dev/null; then
-  echo "format not checked: no commit $base to compare with (a clone without history?)"
-  exit 0
+  echo "format not checked: this clone holds no commit $base to compare with."
+  if [ "$(git rev-parse --is-shallow-repository)" = true ]; then
+    echo "It is a shallow clone, and more of its history could not be fetched: clone it whole (or"
+    echo "git fetch --unshallow) and run the check again."
+  fi
+  exit 1
 fi
 out=$(git clang-format --binary clang-format --extensions cpp,h --diff "$base" -- app src tests tools bench 2>&1)
 rc=$?

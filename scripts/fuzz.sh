@@ -3,6 +3,8 @@
 # build-fuzz/), replays every committed crash reproducer, then runs each target on its committed corpus.
 #   bash scripts/fuzz.sh                         every target, 30 seconds each
 #   FUZZ_SECONDS=600 bash scripts/fuzz.sh links  one target, ten minutes
+# JOBS sets the number of build jobs (default: every core); the targets then run side by side, one
+# process each.
 # New inputs go to build-fuzz/corpus/<target>/ (the committed corpus is only read); an input that fails
 # is written to build-fuzz/artifacts/<target>/ and the run fails.
 set -euo pipefail
@@ -12,7 +14,7 @@ bash "$here/scripts/setup.sh" clang libclang-rt-14-dev
 dir="$here/build-fuzz"
 cmake -S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVANTHE_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+cmake --build "$dir" -j"${JOBS:-$(nproc)}"
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

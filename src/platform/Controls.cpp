@@ -11,9 +11,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QStyleHints>
-#include <QStyleOptionFocusRect>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -281,9 +281,8 @@ void Clickable::changeEvent(QEvent* event)
     }
 }
 
-void Clickable::paintEvent(QPaintEvent*)
+void Clickable::paintContent(QPainter& painter) const
 {
-    QPainter painter(this);
     if (!picture_.isNull()) {
         if (stretch_)
             painter.drawPixmap(rect(), picture_);
@@ -294,12 +293,63 @@ void Clickable::paintEvent(QPaintEvent*)
         const int flags = int(align_) | (wrap_ ? Qt::TextWordWrap : 0);
         style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(), QPalette::WindowText);
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
+void Clickable::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintContent(painter);
+    if (hasFocus())
+        paintFocusFrame(painter);
+}
+
+// The style's focus frame is a faint line on some desktops, hard to find on a picture. This one is a
+// dashed frame just inside what the control shows (its picture, or its whole place), each of its pixels
+// black or white, whichever stands out more from the pixel it covers.
+void Clickable::paintFocusFrame(QPainter& painter) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QRect shown = rect();
+    if (!picture_.isNull() && !stretch_)
+        shown &= QRect(QPoint(0, 0), (QSizeF(picture_.size()) / picture_.devicePixelRatio()).toSize());
+    if (shown.width() < 8 || shown.height() < 8)
+        shown = rect();
+    // What lies under the frame: the control's background, where it fills one, else its nearest
+    // container's that does, and what the control paints over it.
+    const QWidget* back = this;
+    while (back->parentWidget() && !back->autoFillBackground())
+        back = back->parentWidget();
+    QImage under((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    under.setDevicePixelRatio(ratio);
+    under.fill(back->palette().color(back->backgroundRole()));
+    {
+        QPainter content(&under);
+        paintContent(content);
     }
+    QImage frame(under.size(), QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(ratio);
+    frame.fill(Qt::transparent);
+    const QRect device((QPointF(shown.topLeft()) * ratio).toPoint(), (QSizeF(shown.size()) * ratio).toSize());
+    const int inset = qRound(ratio); // one point in from the edge
+    const int thick = std::max(2, qRound(2 * ratio)); // two points wide
+    const int dash = qRound(4 * ratio), gap = qRound(2 * ratio);
+    const QRect outer = device.adjusted(inset, inset, -inset, -inset);
+    const QRect inner = outer.adjusted(thick, thick, -thick, -thick);
+    for (int y = outer.top(); y <= outer.bottom(); ++y)
+        for (int x = outer.left(); x <= outer.right(); ++x) {
+            if (inner.contains(x, y))
+                continue;
+            // Along the edge the pixel lies on, in dashes.
+            const bool acrossTop = y < inner.top() || y > inner.bottom();
+            if ((acrossTop ? x - outer.left() : y - outer.top()) % (dash + gap) >= dash)
+                continue;
+            const QColor lies = QColor::fromRgb(under.pixel(x, y));
+            frame.setPixel(
+                x, y,
+                (Contrast(lies, Qt::black) >= Contrast(lies, Qt::white) ? QColor(Qt::black) : QColor(Qt::white))
+                    .rgba());
+        }
+    painter.drawImage(QPoint(0, 0), frame);
 }
 
 void Clickable::keyPressEvent(QKeyEvent* event)
@@ -426,9 +476,31 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text
     return dressed(new QLineEdit(text, parent), name, at, look);
 }
 
+namespace {
+
+// A drop-down list takes the wheel only while it has the focus, as on the desktop the design was made for:
+// a list the pointer merely passes over as the user scrolls or reads keeps its value, and the wheel goes on
+// to what lies behind it. The wheel gives it no focus either (the toolkit's lists take the focus from it).
+class DropDown final : public QComboBox {
+public:
+    explicit DropDown(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!hasFocus()) {
+            event->ignore();
+            return;
+        }
+        QComboBox::wheelEvent(event);
+    }
+};
+
+} // namespace
+
 QComboBox* MakeDropDown(QWidget* parent, const QString& name, const TwRect& at, const Look& look)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new DropDown(parent);
     box->setEditable(false);
     return dressed(box, name, at, look);
 }

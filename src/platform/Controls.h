@@ -14,6 +14,7 @@
 #include <optional>
 
 class QComboBox;
+class QPainter;
 class QFrame;
 class QLineEdit;
 class QPushButton;
@@ -108,6 +109,8 @@ private:
     friend class DesignLayout;
     // Its caption wraps: the layout found one line too long for the room beside it.
     void wrapToFit();
+    void paintContent(QPainter& painter) const;
+    void paintFocusFrame(QPainter& painter) const;
 
     Role role_;
     QPixmap picture_;

@@ -8,10 +8,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -77,17 +81,59 @@ private:
     QPointer<Form> form_;
 };
 
+} // namespace
+
 // The frame of a tool window inside the main window. Tab and Shift+Tab go round the tool window's
 // controls and, past its last (or first) one, on to the main window's own controls instead of round the
 // tool window again, so that the tool buttons and the reading pane stay within reach. A minimised window
-// has no control to stop at: Tab and Shift+Tab pass it by.
+// has no control to stop at: Tab and Shift+Tab pass it by. A move the user makes (the title dragged, or
+// the window menu's Move with the arrow keys) places the window where the user put it.
 class ToolFrame final : public QMdiSubWindow {
+public:
+    // The user holds it with the mouse: nothing else moves it meanwhile.
+    bool held() const { return held_; }
+
 protected:
     void changeEvent(QEvent* event) override
     {
-        if (event->type() == QEvent::WindowStateChange)
-            setFocusPolicy(isMinimized() ? Qt::NoFocus : Qt::StrongFocus);
         QMdiSubWindow::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange) {
+            setFocusPolicy(isMinimized() ? Qt::NoFocus : Qt::StrongFocus);
+            const auto* before = static_cast<QWindowStateChangeEvent*>(event);
+            if (isMinimized() && mdiArea()) {
+                Form::settleScroll(mdiArea());
+                raise();
+            } else if ((before->oldState() & Qt::WindowMinimized) && mdiArea()) {
+                // Restored where it stood, which the area may have scrolled away meanwhile (to the
+                // minimised window, say): it comes back on view, as a window that comes on view does.
+                Form::settleScroll(mdiArea());
+                if (auto* form = qobject_cast<Form*>(widget()))
+                    form->keepInWorkArea(true);
+                Form::keepMinimisedInFront(mdiArea());
+            }
+        }
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        held_ = true;
+        byUser([&] { QMdiSubWindow::mousePressEvent(event); });
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        byUser([&] { QMdiSubWindow::mouseMoveEvent(event); });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        // Let go before the frame acts on the release, which may restore the window from its title bar.
+        held_ = false;
+        byUser([&] { QMdiSubWindow::mouseReleaseEvent(event); });
+        keep();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        byUser([&] { QMdiSubWindow::keyPressEvent(event); });
+        keep();
     }
 
     bool focusNextPrevChild(bool next) override
@@ -111,6 +157,29 @@ protected:
     }
 
 private:
+    // Let go where it sticks out of the room, it comes back only as far as it must to lie inside.
+    void keep()
+    {
+        if (auto* form = qobject_cast<Form*>(widget()); form && movedByUser_)
+            form->keepInWorkArea();
+        movedByUser_ = false;
+    }
+
+    // What the frame does with the user's input; where that moved it, the user placed the window.
+    template <class F>
+    void byUser(F&& handle)
+    {
+        const QPoint before = pos();
+        const Qt::WindowStates state = windowState();
+        QPointer<QMdiSubWindow> self(this);
+        handle();
+        if (self && pos() != before && windowState() == state && !isMinimized() && !isMaximized())
+            if (auto* form = qobject_cast<Form*>(widget())) {
+                form->placedByUser();
+                movedByUser_ = true;
+            }
+    }
+
     QList<QWidget*> chainWithin() const
     {
         QList<QWidget*> out;
@@ -144,9 +213,10 @@ private:
         }
         return nullptr;
     }
-};
 
-} // namespace
+    bool held_ = false;
+    bool movedByUser_ = false;
+};
 
 Form::Form(const QString& formName, Kind kind) : formName_(formName), kind_(kind)
 {
@@ -203,11 +273,15 @@ void Form::Show()
             area->addSubWindow(sub_);
             sub_->move(at);
         }
+    const bool comingOnView = !frame()->isVisible();
     frame()->show();
-    keepInWorkArea();
+    if (comingOnView && place_)
+        rememberPlace(); // where it stood when it went
+    keepInWorkArea(comingOnView);
     if (sub_ && sub_->mdiArea()) {
         sub_->raise();
         sub_->mdiArea()->setActiveSubWindow(sub_);
+        keepMinimisedInFront(sub_->mdiArea());
     }
     else
         activateWindow();
@@ -222,6 +296,7 @@ void Form::Hide()
     // It stays in the main window's keeping meanwhile, and goes with it.
     if (sub_)
         if (QMdiArea* area = sub_->mdiArea()) {
+            settleScroll(area, sub_);
             area->removeSubWindow(sub_);
             sub_->setParent(area->parentWidget(), sub_->windowFlags());
             sub_->hide();
@@ -263,7 +338,8 @@ void Form::SetLeft(double twips)
     left_ = twips;
     centred_ = false;
     frame()->move(px(twips), frame()->y());
-    keepInWorkArea();
+    rememberPlace();
+    keepInWorkArea(true);
 }
 
 void Form::SetTop(double twips)
@@ -271,34 +347,122 @@ void Form::SetTop(double twips)
     top_ = twips;
     centred_ = false;
     frame()->move(frame()->x(), px(twips));
-    keepInWorkArea();
+    rememberPlace();
+    keepInWorkArea(true);
+}
+
+// The work area's scroll range always keeps the area's unscrolled corner in reach, wherever its windows
+// stand. Scrolled away from that corner for a window that has gone (hidden, minimised, unloaded), the area
+// would keep scroll bars the windows still on view do not need, and move them as the range shrinks. So
+// each time a window comes, goes or is minimised, the scroll goes back toward the corner as far as the
+// windows that stay on view allow, each of them kept where the user sees it.
+void Form::settleScroll(QMdiArea* area, const QMdiSubWindow* leaving)
+{
+    if (!area)
+        return;
+    QList<QMdiSubWindow*> staying;
+    QRect shown; // where they stand in the part the area shows
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub != leaving && sub->isVisible() && !sub->isMinimized()) {
+            staying << sub;
+            shown |= sub->geometry();
+        }
+    QScrollBar* across = area->horizontalScrollBar();
+    QScrollBar* down = area->verticalScrollBar();
+    const QPoint scrolled(across->value(), down->value());
+    // How far the scroll may go back: not past the corner, nor past where the windows start.
+    const auto back = [](int scroll, int start) {
+        if (scroll > 0)
+            return std::clamp(start, 0, scroll);
+        if (scroll < 0)
+            return std::clamp(start, scroll, 0);
+        return 0;
+    };
+    const QPoint by = staying.isEmpty() ? scrolled
+                                        : QPoint(back(scrolled.x(), shown.left() + scrolled.x()),
+                                                 back(scrolled.y(), shown.top() + scrolled.y()));
+    if (by.isNull())
+        return;
+    across->setValue(scrolled.x() - by.x());
+    down->setValue(scrolled.y() - by.y());
+    const QPoint moved = scrolled - QPoint(across->value(), down->value());
+    for (QMdiSubWindow* sub : staying) {
+        sub->move(sub->pos() - moved);
+        if (auto* form = qobject_cast<Form*>(sub->widget()); form && form->place_)
+            *form->place_ -= moved;
+    }
+}
+
+void Form::keepMinimisedInFront(QMdiArea* area)
+{
+    // The toolkit lays them along the foot of the part on view, where a window reaching down that far
+    // would cover them, or be covered by them kept in front. So they stand below every window on view
+    // that reaches their row, where they cover nothing and the scroll bar reaches them.
+    int lowest = 0;
+    for (const QMdiSubWindow* sub : area->subWindowList())
+        if (sub->isVisible() && !sub->isMinimized())
+            lowest = std::max(lowest, sub->geometry().bottom() + 1);
+    int x = 0;
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub->isMinimized() && sub->isVisible()) {
+            sub->move(x, std::max(area->viewport()->height() - sub->height(), lowest));
+            x += sub->width();
+            sub->raise();
+        }
+}
+
+void Form::placedByUser()
+{
+    centred_ = false;
+    left_ = top_ = -1;
+    rememberPlace();
+}
+
+void Form::rememberPlace()
+{
+    if (QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr)
+        place_ = sub_->pos() + QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
 }
 
 void Form::CentreInWorkArea()
 {
     centred_ = true;
-    keepInWorkArea();
+    place_.reset();
+    keepInWorkArea(true);
 }
 
-void Form::keepInWorkArea()
+void Form::keepInWorkArea(bool comingOnView)
 {
     QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr;
-    if (!area || sub_->isMinimized() || sub_->isMaximized())
+    if (!area || sub_->isMinimized() || sub_->isMaximized() || static_cast<const ToolFrame*>(sub_)->held())
         return;
-    // The area moves its windows as it scrolls: places are counted from its unscrolled corner.
-    const QPoint scrolled(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+    // Places are counted in the room the area shows now, whatever its scroll: the area moves its windows
+    // as it scrolls, so a window's place in its viewport is where the user sees it.
     const QSize room = area->viewport()->size();
-    const QPoint at = sub_->pos() + scrolled;
-    QPoint to(std::clamp(at.x(), 0, std::max(0, room.width() - sub_->width())),
-              std::clamp(at.y(), 0, std::max(0, room.height() - sub_->height())));
+    // A window put somewhere is kept as near that place as the room allows, whatever the room was
+    // meanwhile; the others from where they stand.
+    const QPoint at = place_ && !centred_
+                          ? *place_ - QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value())
+                          : sub_->pos();
+    // A window larger than the room covers it, the scroll bars reaching the rest: one coming on view shows
+    // its top left corner, one already on view stays as it was scrolled.
+    const auto larger = [comingOnView](int p, int size, int space) {
+        return comingOnView ? 0 : std::clamp(p, space - size, 0);
+    };
+    const auto kept = [&](int p, int size, int space) {
+        return size <= space ? std::clamp(p, 0, space - size) : larger(p, size, space);
+    };
+    QPoint to(kept(at.x(), sub_->width(), room.width()), kept(at.y(), sub_->height(), room.height()));
     if (centred_) {
         // Kept in twips as exact as the design's own placement would give.
-        left_ = std::max(0.0, (tw(room.width()) - tw(sub_->width())) / 2);
-        top_ = 0;
-        to = QPoint(px(left_), 0);
+        const bool fits = sub_->width() <= room.width();
+        left_ = fits ? (tw(room.width()) - tw(sub_->width())) / 2 : -1;
+        top_ = -1;
+        to = QPoint(fits ? px(left_) : larger(at.x(), sub_->width(), room.width()),
+                    sub_->height() <= room.height() ? 0 : larger(at.y(), sub_->height(), room.height()));
     }
-    if (to != at)
-        sub_->move(to - scrolled);
+    if (to != sub_->pos())
+        sub_->move(to);
 }
 
 void Form::Move(double left, double top)
@@ -370,7 +534,8 @@ QAction* Form::AddBarCommand(const QString& name, const QString& caption, std::f
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    if (kind_ == Kind::TopLevel && !unloading_) {
+    // Closing a window, in its frame or not, unloads it.
+    if (!unloading_) {
         event->ignore();
         Forms::Unload(this);
         return;
@@ -450,8 +615,10 @@ void Forms::Unload(Form* form)
         focus->clearFocus();
     frame->hide();
     if (QMdiSubWindow* sub = form->sub_) {
-        if (QMdiArea* area = sub->mdiArea())
+        if (QMdiArea* area = sub->mdiArea()) {
+            Form::settleScroll(area, sub);
             area->removeSubWindow(sub);
+        }
     }
     emit form->unloaded();
     // Deferred, so that an unload started inside one of the window's own handlers returns safely.
@@ -472,10 +639,21 @@ void Forms::SetLoadingBlocked(bool blocked) { state().blocked = blocked; }
 bool Forms::LoadingBlocked() { return state().blocked; }
 
 // Whenever the room the work area shows changes (the main window resized, a panel beside the area shown
-// or hidden, a scroll bar come or gone), each window on view in it takes its place again.
+// or hidden, a scroll bar come or gone), each window on view in it takes its place again. And whenever the
+// keyboard's focus comes to a control the area, or a scroll area inside a tool window, does not show, they
+// scroll until it shows: a keyboard user cannot reach their scroll bars. (A scroll area of the toolkit does
+// that for Tab alone, and the work area not at all.)
 class WorkAreaKeeper : public QObject {
 public:
-    explicit WorkAreaKeeper(QMdiArea* area) : QObject(area), area_(area) { area->viewport()->installEventFilter(this); }
+    explicit WorkAreaKeeper(QMdiArea* area) : QObject(area), area_(area)
+    {
+        area->viewport()->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { showFocus(now); });
+        // After the area has raised the window it activated.
+        connect(
+            area, &QMdiArea::subWindowActivated, this, [area] { Form::keepMinimisedInFront(area); },
+            Qt::QueuedConnection);
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Resize && !keeping_) {
@@ -489,6 +667,37 @@ public:
     }
 
 private:
+    void showFocus(QWidget* now)
+    {
+        // A click gives the focus to what lies under the pointer, on view already: scrolling then would
+        // move the control away from under the pressed button.
+        if (!now || QGuiApplication::mouseButtons() != Qt::NoButton || !area_->viewport()->isAncestorOf(now))
+            return;
+        for (QWidget* w = now->parentWidget(); w && w != area_->viewport(); w = w->parentWidget())
+            if (auto* scroll = qobject_cast<QScrollArea*>(w);
+                scroll && scroll->widget() && scroll->widget()->isAncestorOf(now))
+                scroll->ensureWidgetVisible(now, kMargin, kMargin);
+        const QRect at(now->mapTo(area_->viewport(), QPoint(0, 0)), now->size());
+        const QSize room = area_->viewport()->size();
+        // How far to scroll along one side: none where it shows whole; else until it does. One larger than
+        // the room (a scroll area) moves only where none of it shows, its start first.
+        const auto by = [](int start, int size, int space) {
+            if (size > space)
+                return start >= space || start + size <= 0 ? start : 0;
+            const int margin = std::min((space - size) / 2, kMargin);
+            if (start - margin < 0)
+                return start - margin;
+            if (start + size + margin > space)
+                return start + size + margin - space;
+            return 0;
+        };
+        QScrollBar* across = area_->horizontalScrollBar();
+        QScrollBar* down = area_->verticalScrollBar();
+        across->setValue(across->value() + by(at.x(), at.width(), room.width()));
+        down->setValue(down->value() + by(at.y(), at.height(), room.height()));
+    }
+
+    static constexpr int kMargin = 8; // room for the focus frame and a little of what lies around
     QMdiArea* area_;
     bool keeping_ = false;
 };

@@ -4,12 +4,14 @@
 // child windows of the main window's work area; while one is active and visible its own menu bar stands
 // in place of the main window's.
 #include <QList>
+#include <QPoint>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMdiArea;
@@ -43,7 +45,8 @@ public:
     // Shows the window and waits, with the rest of the program blocked, until it is unloaded.
     void ShowModal();
 
-    // The outer place and size of the window, in twips; a child's place is within the work area.
+    // The outer place and size of the window, in twips; a child's place is counted in the room the work
+    // area shows, and one put there keeps it, moved only as far as it must to lie inside that room.
     double Left() const;
     double Top() const;
     double Width() const;
@@ -51,9 +54,10 @@ public:
     void SetLeft(double twips);
     void SetTop(double twips);
     void Move(double left, double top);
-    // A child stands at the top of the work area, centred across the room the work area shows, and
-    // follows that room when a panel beside it comes or goes, until it is placed otherwise. Where the
-    // room is narrower than the window, the window stands at its left edge and the area scrolls.
+    // A child stands at the top of the room the work area shows now (its scroll included), centred
+    // across it, and follows that room when a panel beside it comes or goes, until it or the user places
+    // it otherwise. Where the room is narrower than the window, the window stands at its left edge and
+    // the area scrolls.
     void CentreInWorkArea();
     // The inside of the window, in twips, as it was designed.
     void SetClientSizeTw(double width, double height);
@@ -78,11 +82,24 @@ protected:
 private:
     friend class Forms;
     friend class WorkAreaKeeper;
+    friend class ToolFrame;
     void attach(QMdiArea* area);
     void fitFrame();
-    // Where it stands in the work area: centred, or where it was put, kept inside the room the area
-    // shows as far as the window fits in it.
-    void keepInWorkArea();
+    // Where it stands in the room the work area shows now: centred, or where it was put, kept inside that
+    // room as far as the window fits in it. One larger than the room covers it; coming on view, it shows
+    // its top left corner there.
+    void keepInWorkArea(bool comingOnView = false);
+    // The user moved its frame: it no longer follows the room, and keeps the place the user gave it.
+    void placedByUser();
+    // Where it was put, counted from the work area's unscrolled corner.
+    void rememberPlace();
+    // The work area's scroll goes back toward its unscrolled corner as far as the windows on view allow,
+    // each kept where the user sees it (a window leaving it not counted).
+    static void settleScroll(QMdiArea* area, const QMdiSubWindow* leaving = nullptr);
+    // A minimised window stands along the foot of the part of the work area on view, or below every
+    // window on view that reaches down there, in front of the others: it covers nothing of theirs, and
+    // stays within the user's reach (by the scroll bar, where it lies below the view).
+    static void keepMinimisedInFront(QMdiArea* area);
 
     QString formName_;
     Kind kind_;
@@ -91,6 +108,7 @@ private:
     QList<QAction*> barActions_;
     double left_ = -1, top_ = -1;  // exact twips of the last placement, if any
     bool centred_ = false;
+    std::optional<QPoint> place_; // where it was put, while it is not centred
 };
 
 class FormsNotifier : public QObject {

@@ -1,14 +1,15 @@
 #include "platform/ImageList.h"
 
 #include "platform/PictureFiles.h"
+#include "platform/PictureFolders.h"
 
 #include <QPainter>
 
 namespace platform {
 
-ImageList::ImageList(const QStringList& resourcePaths, QSize standIn)
+ImageList::ImageList(const QStringList& paths, QSize standIn)
 {
-    for (const QString& path : resourcePaths)
+    for (const QString& path : paths)
         images_.append(BuiltInPicture(path, standIn));
 }
 
@@ -19,9 +20,9 @@ QPixmap ImageList::ListImage(int n) const
     return images_[n - 1];
 }
 
-QPixmap BuiltInPicture(const QString& resourcePath, QSize standIn)
+QPixmap BuiltInPicture(const QString& path, QSize standIn)
 {
-    QPixmap p = ReadPicture(resourcePath);
+    QPixmap p = ReadPicture(path);
     if (!p.isNull() || standIn.isEmpty())
         return p;
     QPixmap s(standIn);
@@ -31,5 +32,7 @@ QPixmap BuiltInPicture(const QString& resourcePath, QSize standIn)
     painter.drawRect(0, 0, s.width() - 1, s.height() - 1);
     return s;
 }
+
+QPixmap FolderPicture(const QString& name, QSize standIn) { return BuiltInPicture(PictureFile(name), standIn); }
 
 } // namespace platform

@@ -27,15 +27,27 @@ struct Read {
     bool fresh = false; // read anew, not taken from before
 };
 
-// The pictures read lately. Decoding the card pictures is most of what a deal costs, and a deal shows the
-// cards of the deals before it again. At most 64 MiB (the whole deck with its twins): the picture read
-// least lately goes first.
+// What the pictures read lately may hold, in KiB, at `density` pixels to the point: what the largest deal
+// shows, 21 card pictures of 144 x 250 points decoded (141 KiB each at one pixel to the point, four times
+// that at two), with the bytes of their files and twins (48 KiB a card at most). That is 4 MiB at one
+// pixel to the point and 12.5 MiB at two: a deal that shows the cards of the one before finds them all
+// decoded, and the memory the pictures keep no longer grows with the number of deals.
+int LatelyBoundKiB(int density)
+{
+    constexpr qint64 kDealPictures = 21;
+    constexpr qint64 kDecodedAtOne = 144 * 250 * 4;
+    constexpr qint64 kFiles = 48 * 1024;
+    return int(kDealPictures * (kDecodedAtOne * density * density + kFiles) / 1024);
+}
+
+// The pictures read lately. Decoding the card pictures is most of what a deal costs, and a deal shows
+// cards of the deals before it again. The picture read least lately goes first.
 QCache<QString, Read>& Lately()
 {
     static QCache<QString, Read> cache = [] {
         // The pictures go with the application's graphics, before the end of the process.
         qAddPostRoutine([] { Lately().clear(); });
-        return QCache<QString, Read>(64 * 1024); // KiB
+        return QCache<QString, Read>(LatelyBoundKiB(PictureDensity()));
     }();
     return cache;
 }

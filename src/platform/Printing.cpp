@@ -22,8 +22,10 @@
 #include <QTextFrame>
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <cmath>
+#include <optional>
 
 namespace platform {
 
@@ -41,6 +43,68 @@ constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // The resolution the toolkit's own printer gives a PDF in high resolution.
 constexpr int kPdfResolution = 1200;
 
+// The functions of the CUPS library the print system calls.
+#define SELVANTHE_CUPS_FUNCTIONS(X)                                                                                    \
+    X(httpConnect2)                                                                                                    \
+    X(httpClose)                                                                                                       \
+    X(httpAssembleURIf)                                                                                                \
+    X(httpSetTimeout)                                                                                                  \
+    X(cupsServer)                                                                                                      \
+    X(cupsSetServer)                                                                                                   \
+    X(cupsGetDests2)                                                                                                   \
+    X(cupsEncryption)                                                                                                  \
+    X(cupsUser)                                                                                                        \
+    X(ippPort)                                                                                                         \
+    X(cupsGetNamedDest)                                                                                                \
+    X(cupsGetOption)                                                                                                   \
+    X(cupsFreeDests)                                                                                                   \
+    X(cupsDoRequest)                                                                                                   \
+    X(cupsAddOption)                                                                                                   \
+    X(cupsFreeOptions)                                                                                                 \
+    X(cupsPrintFile2)                                                                                                  \
+    X(cupsLastErrorString)                                                                                             \
+    X(ippNewRequest)                                                                                                   \
+    X(ippAddString)                                                                                                    \
+    X(ippAddStrings)                                                                                                   \
+    X(ippDelete)                                                                                                       \
+    X(ippGetStatusCode)                                                                                                \
+    X(ippFindAttribute)                                                                                                \
+    X(ippGetInteger)                                                                                                   \
+    X(ippGetBoolean)                                                                                                   \
+    X(ippGetString)
+
+// The CUPS library, loaded the first time the print system is asked anything. Linked into the program, it
+// and the twenty libraries it brings (encryption, Kerberos, service discovery) were loaded at every start
+// and made every symbol the program and Qt bind slower to find: a tenth of what a start did, for a
+// program most runs of which never print. Null where the library cannot be loaded, as where no print
+// service runs.
+struct CupsLibrary {
+#define SELVANTHE_CUPS_POINTER(name) decltype(&::name) name = nullptr;
+    SELVANTHE_CUPS_FUNCTIONS(SELVANTHE_CUPS_POINTER)
+#undef SELVANTHE_CUPS_POINTER
+
+    static const CupsLibrary* get()
+    {
+        static const std::optional<CupsLibrary> library = []() -> std::optional<CupsLibrary> {
+            // Kept loaded to the end of the process.
+            void* handle = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+            if (!handle)
+                return std::nullopt;
+            CupsLibrary l;
+            bool whole = true;
+#define SELVANTHE_CUPS_RESOLVE(name)                                                                                   \
+    l.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                                \
+    whole = whole && l.name;
+            SELVANTHE_CUPS_FUNCTIONS(SELVANTHE_CUPS_RESOLVE)
+#undef SELVANTHE_CUPS_RESOLVE
+            if (!whole)
+                return std::nullopt;
+            return l;
+        }();
+        return library ? &*library : nullptr;
+    }
+};
+
 // How long the print service is given for each step of a question: far longer than a working service
 // takes, on this machine or across a network, and short enough that one that took the connection and
 // hangs holds the window a moment only. libcups' own connection waits a minute and more at each step,
@@ -53,22 +117,27 @@ constexpr int kConnectMilliseconds = 3000;
 // nothing.
 class ServiceTalk {
 public:
+    // No talk at all where the library cannot be loaded: as where no print service runs.
     ServiceTalk()
-        : http_(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMilliseconds,
-                             nullptr))
+        : cups_(CupsLibrary::get()),
+          http_(cups_ ? cups_->httpConnect2(cups_->cupsServer(), cups_->ippPort(), nullptr, AF_UNSPEC,
+                                            cups_->cupsEncryption(), 1, kConnectMilliseconds, nullptr)
+                      : nullptr)
     {
         if (http_)
-            httpSetTimeout(http_, kAnswerSeconds, &ServiceTalk::waitedTooLong, this);
+            cups_->httpSetTimeout(http_, kAnswerSeconds, &ServiceTalk::waitedTooLong, this);
     }
     ~ServiceTalk()
     {
         if (http_)
-            httpClose(http_);
+            cups_->httpClose(http_);
     }
     ServiceTalk(const ServiceTalk&) = delete;
     ServiceTalk& operator=(const ServiceTalk&) = delete;
 
     http_t* http() const { return http_; }
+    // The library, for a talk that answered() (never null then).
+    const CupsLibrary& cups() const { return *cups_; }
     ServiceAnswer answer() const
     {
         return !http_ ? ServiceAnswer::NotRunning : silent_ ? ServiceAnswer::NoAnswer : ServiceAnswer::Answered;
@@ -81,7 +150,7 @@ public:
     {
         if (!answered())
             return false;
-        ippDelete(cupsDoRequest(http_, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+        cups_->ippDelete(cups_->cupsDoRequest(http_, cups_->ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
         return answered();
     }
 
@@ -92,6 +161,7 @@ private:
         return 0; // give up the wait
     }
 
+    const CupsLibrary* cups_;
     http_t* http_;
     bool silent_ = false;
 };
@@ -115,10 +185,11 @@ public:
             list.service = talk.answer();
             return list;
         }
+        const CupsLibrary& cups = talk.cups();
         // The list as the desktop's own printing gives it: with the user's own default and the
         // instances named in the user's options, an instance after a slash.
         cups_dest_t* dests = nullptr;
-        const int count = cupsGetDests2(talk.http(), &dests);
+        const int count = cups.cupsGetDests2(talk.http(), &dests);
         if (talk.answered()) {
             for (int i = 0; i < count; ++i) {
                 QString name = QString::fromLocal8Bit(dests[i].name);
@@ -131,7 +202,7 @@ public:
         } else {
             list.service = talk.answer();
         }
-        cupsFreeDests(count, dests);
+        cups.cupsFreeDests(count, dests);
         return list;
     }
     QPageLayout defaultLayout(const QString& printer) override
@@ -145,32 +216,38 @@ public:
     {
         QueueState state;
         ServiceTalk talk;
-        cups_dest_t* dest =
-            talk.answered() ? cupsGetNamedDest(talk.http(), queueOf(printer).constData(), nullptr) : nullptr;
+        if (!talk.answered()) {
+            state.service = talk.answer();
+            return state;
+        }
+        const CupsLibrary& cups = talk.cups();
+        cups_dest_t* dest = cups.cupsGetNamedDest(talk.http(), queueOf(printer).constData(), nullptr);
         // The list of queues leaves out the queue's own words on its state: they are asked for.
-        const char* uri = dest ? cupsGetOption("printer-uri-supported", dest->num_options, dest->options) : nullptr;
+        const char* uri =
+            dest ? cups.cupsGetOption("printer-uri-supported", dest->num_options, dest->options) : nullptr;
         if (uri && talk.answered()) {
-            ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-            ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+            ipp_t* request = cups.ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+            cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
             static const char* const names[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs"};
-            ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
-            if (ipp_t* response = cupsDoRequest(talk.http(), request, "/")) {
-                if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+            cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
+            if (ipp_t* response = cups.cupsDoRequest(talk.http(), request, "/")) {
+                if (cups.ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
                     state.known = true;
-                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
-                        state.stopped = ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
-                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
-                        state.acceptingJobs = ippGetBoolean(a, 0) != 0;
-                    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
-                        state.message = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+                    if (ipp_attribute_t* a = cups.ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
+                        state.stopped = cups.ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
+                    if (ipp_attribute_t* a =
+                            cups.ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+                        state.acceptingJobs = cups.ippGetBoolean(a, 0) != 0;
+                    if (ipp_attribute_t* a = cups.ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
+                        state.message = QString::fromUtf8(cups.ippGetString(a, 0, nullptr)).trimmed();
                     if (isSchedulersFiller(state.message))
                         state.message.clear();
                 }
-                ippDelete(response);
+                cups.ippDelete(response);
             }
         }
         if (dest)
-            cupsFreeDests(1, dest);
+            cups.cupsFreeDests(1, dest);
         if (!talk.answered()) {
             QueueState silent;
             silent.service = talk.answer();
@@ -188,21 +265,22 @@ public:
             answer.service = talk.answer();
             return answer;
         }
+        const CupsLibrary& cups = talk.cups();
         const QByteArray queue = queueOf(printer);
         cups_option_t* cupsOptions = nullptr;
         int count = 0;
         for (const auto& [name, value] : options)
-            count = cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
-        const int job = cupsPrintFile2(talk.http(), queue.constData(), QFile::encodeName(pdfFile).constData(),
-                                       title.toUtf8().constData(), count, cupsOptions);
-        cupsFreeOptions(count, cupsOptions);
+            count = cups.cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
+        const int job = cups.cupsPrintFile2(talk.http(), queue.constData(), QFile::encodeName(pdfFile).constData(),
+                                            title.toUtf8().constData(), count, cupsOptions);
+        cups.cupsFreeOptions(count, cupsOptions);
 
         if (!talk.answered()) {
             answer.service = talk.answer();
             return answer;
         }
         if (job <= 0) {
-            answer.reason = QString::fromUtf8(cupsLastErrorString());
+            answer.reason = QString::fromUtf8(cups.cupsLastErrorString());
             if (answer.reason.isEmpty())
                 answer.reason = QStringLiteral("The print system did not take the job.");
             return answer;
@@ -224,20 +302,21 @@ private:
     // of the user's jobs would bring their whole history with it. Zero where the system does not say.
     static ipp_jstate_t jobState(ServiceTalk& talk, int job)
     {
-        ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        const CupsLibrary& cups = talk.cups();
+        ipp_t* request = cups.ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         char jobUri[HTTP_MAX_URI];
-        httpAssembleURIf(HTTP_URI_CODING_ALL, jobUri, sizeof jobUri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d",
-                         job);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+        cups.httpAssembleURIf(HTTP_URI_CODING_ALL, jobUri, sizeof jobUri, "ipp", nullptr, "localhost", cups.ippPort(),
+                              "/jobs/%d", job);
+        cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri);
+        cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cups.cupsUser());
+        cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
         auto state = ipp_jstate_t(0);
-        if (ipp_t* response = cupsDoRequest(talk.http(), request, "/")) {
-            if (ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
-                if (ipp_attribute_t* a = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
-                    state = ipp_jstate_t(ippGetInteger(a, 0));
+        if (ipp_t* response = cups.cupsDoRequest(talk.http(), request, "/")) {
+            if (cups.ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+                if (ipp_attribute_t* a = cups.ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
+                    state = ipp_jstate_t(cups.ippGetInteger(a, 0));
             }
-            ippDelete(response);
+            cups.ippDelete(response);
         }
         return state;
     }
@@ -318,10 +397,21 @@ public:
 // toolkit has no time limit of its own for them, nor a way to leave the print service out.
 class NoPrintService {
 public:
-    NoPrintService() { cupsSetServer("/nonexistent/selvanthe-no-print-service"); }
-    ~NoPrintService() { cupsSetServer(nullptr); }
+    NoPrintService() : cups_(CupsLibrary::get())
+    {
+        if (cups_)
+            cups_->cupsSetServer("/nonexistent/selvanthe-no-print-service");
+    }
+    ~NoPrintService()
+    {
+        if (cups_)
+            cups_->cupsSetServer(nullptr);
+    }
     NoPrintService(const NoPrintService&) = delete;
     NoPrintService& operator=(const NoPrintService&) = delete;
+
+private:
+    const CupsLibrary* cups_;
 };
 
 class DesktopPrintDialog final : public IPrintDialog {

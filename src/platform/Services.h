@@ -149,7 +149,7 @@ double ScreenHeight(); // twips
 // The program's title, used as the default title of its message boxes.
 QString AppTitle();
 // The folder of the running program, where the picture folders are looked for first
-// (tarot/PictureFolders.h). A test may point it elsewhere.
+// (platform/PictureFolders.h). A test may point it elsewhere.
 QString AppPath();
 void setAppPath(const QString& path);
 

@@ -10,8 +10,9 @@ namespace platform {
 
 namespace {
 
-// Device pixels along the bar per band: a fill hands its rows to other threads from 96 rows on.
-constexpr int kBandPixels = 48;
+// Device pixels along the bar per band: a fill hands its rows to other threads from 96 rows on. Every band
+// paints the whole bar under its clip, so the bands are as long as stays safely short of that.
+constexpr int kBandPixels = 90;
 
 } // namespace
 

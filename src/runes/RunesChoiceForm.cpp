@@ -71,8 +71,8 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
             frame, QStringLiteral("picCatagory(%1)").arg(cell.index),
             {cell.pictureLeft, cell.pictureTop, kPictureWidth, kPictureHeight}, QString::fromLatin1(cell.caption));
         platform::setBackColor(picture, Qt::white);
-        picture->setPicture(platform::BuiltInPicture(QString::fromLatin1(design.picturePattern).arg(cell.index),
-                                                     QSize(63, 84)));
+        picture->setPicture(
+            platform::FolderPicture(QString::fromLatin1(design.picturePattern).arg(cell.index), QSize(63, 84)));
         connect(picture, &QAbstractButton::clicked, this, [this, n = cell.index] { picCatagory_Click(n); });
         new MouseRelay(picture, [this, n = cell.index] { picCatagory_MouseMove(n); });
         picCatagory[i] = picture;
@@ -89,7 +89,7 @@ RunesChoiceForm::RunesChoiceForm(const QString& formName, const ChoiceScreenDesi
     }
 
     Picture1 = platform::MakePicture(this, QStringLiteral("Picture1"), {7380, 120, 510, 510});
-    Picture1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/cursor/hand.png"), QSize(32, 32)));
+    Picture1->setPicture(platform::FolderPicture(QStringLiteral("cursor/hand.png"), QSize(32, 32)));
     Picture1->hide();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Forms.h"
 #include "platform/ImageList.h"
+#include "platform/PictureFolders.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "shell/frmMDI.h"
@@ -21,7 +22,7 @@ namespace runes {
 
 namespace {
 
-const QString kHandPicture = QStringLiteral(":/pictures/cursor/hand.png");
+const QString kHandPicture = QStringLiteral("cursor/hand.png");
 
 class UserCloseFilter : public QObject {
 public:
@@ -48,9 +49,10 @@ private:
 
 QCursor HandCursor()
 {
-    if (!QFile::exists(kHandPicture))
+    const QString file = platform::PictureFile(kHandPicture);
+    if (!QFile::exists(file))
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(platform::BuiltInPicture(kHandPicture, QSize(32, 32)), 13, 1);
+    return QCursor(platform::BuiltInPicture(file, QSize(32, 32)), 13, 1);
 }
 
 void SetOuterSizeTw(platform::Form* form, double width, double height)

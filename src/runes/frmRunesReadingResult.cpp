@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureFolders.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -31,15 +32,16 @@ namespace {
 
 const QString kResultBanner = QStringLiteral("Talk about your reading in our online forum - visit %1")
                                   .arg(QString::fromLatin1(shell::kSiteDisplayAddress));
-const QString kBlankPlace = QStringLiteral(":/pictures/stones/blank-place.jpg");
+const QString kBlankPlace = QStringLiteral("stones/blank-place.jpg");
 const QString kReadingFont = QStringLiteral("Verdana");
 constexpr double kReadingSize = 10;
 constexpr double kSelectionIndent = 100;  // twips, kept by every paragraph of the reading
 
 QPixmap BlankPlacePicture()
 {
-    if (QFile::exists(kBlankPlace))
-        return platform::ReadPicture(kBlankPlace);
+    const QString file = platform::PictureFile(kBlankPlace);
+    if (QFile::exists(file))
+        return platform::ReadPicture(file);
     QPixmap white(platform::px(PlaceWidth), platform::px(PlaceHeight));
     white.fill(Qt::white);
     return white;

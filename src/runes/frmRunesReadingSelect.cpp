@@ -23,7 +23,7 @@ const ChoiceScreenDesign kSetScreen = {
     270,
     1635,
     9.75,
-    ":/pictures/runes/set-%1.jpg",
+    "runes/set-%1.jpg",
     {{
         {StoneSet, "Stone",
          "These are used for questions related to the real world and somethings which are beyond human control.", 90,

@@ -22,15 +22,15 @@ const ChoiceScreenDesign kSpreadScreen = {
     210,
     1395,
     9,
-    ":/pictures/runes/spread-%1.jpg",
+    "runes/spread-%1.jpg",
     {{
         {SingleSpread, "Single",
          "It provides a precise answer to a conflict or problem. It can give you the general overview for the day or "
          "an answer to a specific question.",
          120, 270, 1200, 240, 2385, 1500},
         {NornSpread, "Norn",
-         "The Norn Spread represents the past (first Norn), the present (second Norn) and future(third Norn).", 90,
-         240, 1200, 360, 2325, 1140},
+         "The Norn Spread represents the past (first Norn), the present (second Norn) and future(third Norn).", 90, 240,
+         1200, 360, 2325, 1140},
         {ForkSpread, "Fork", "This spread is used at a critical decision making point in life.", 60, 270, 1080, 630,
          2445, 660},
         {DiamondSpread, "Diamond", "This spread is used to understand hidden conflict.", 120, 270, 1170, 600, 2145,

@@ -10,8 +10,7 @@ namespace {
 
 const QCursor& handCursor()
 {
-    static const QCursor cursor(platform::BuiltInPicture(QStringLiteral(":/pictures/cursor/hand.png"), QSize(32, 32)),
-                                13, 1);
+    static const QCursor cursor(platform::FolderPicture(QStringLiteral("cursor/hand.png"), QSize(32, 32)), 13, 1);
     return cursor;
 }
 

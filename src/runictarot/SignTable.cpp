@@ -57,11 +57,11 @@ constexpr const char* kCapricornRune =
     "hardship. It speaks of limits and delays that test your resolve. Meet all resistance with patience "
     "and self-reliance; what you truly need and love will show itself, and help will come.";
 constexpr const char* kAquariusRune =
-    "This rune means 'hail' with respect to hailstones. Hail is ice that turns into water, and Aquarius is "
-    "the water bearer's sign: today's hard blow waters tomorrow's growth. So this rune speaks of sudden "
-    "disruption from forces beyond your control, the storm that clears the way for change. Do not fight what "
-    "cannot be stopped. What is broken now makes room for renewal. The storm tests your foundations, "
-    "protecting what is sound and exposing what is weak.";
+    "This rune means 'hail' with respect to hailstones. The old tale begins the world in ice: where frost "
+    "met fire, the rime melted, and from its drops came Ymir, the giant whose body became the earth. Under "
+    "the water bearer's sign, Hagalaz is that first thaw. Your sign looks ahead and loves the "
+    "unconventional, and this stone brings the jolt that frees you from old patterns. Welcome it, keep all "
+    "that proves sound, and pour out what you learn for others.";
 constexpr const char* kVirgoCard =
     "Execution of your decisions are in you own hands. Plans you tend with patience ripen now into real "
     "results, at home and at work. Look after your home, your health and those who depend on you, and let "

@@ -6,6 +6,7 @@
 #include "runes/RuneTables.h"
 #include "runictarot/DetailsFile.h"
 #include "platform/Controls.h"
+#include "platform/PictureFolders.h"
 #include "runictarot/FormParts.h"
 #include "runictarot/RunicTarotState.h"
 #include "runictarot/RunicTarotTexts.h"
@@ -50,8 +51,8 @@ QStringList picturePaths(const char* stem, int count)
 {
     QStringList out;
     for (int i = 1; i <= count; ++i)
-        out << QStringLiteral(":/pictures/runictarot/%1-%2.jpg").arg(QString::fromLatin1(stem)).arg(i);
-    return out;
+        out << QStringLiteral("runictarot/%1-%2.jpg").arg(QString::fromLatin1(stem)).arg(i);
+    return platform::PictureFiles(out);
 }
 
 QComboBox* dateList(QWidget* parent, const char* name, double l, double w)
@@ -192,9 +193,11 @@ private:
             else if (code == 0)
                 refused = true;
         }
-        if (refused)
+        // One paste is told once, whatever it held that the box refuses.
+        const bool fits = taken.isEmpty() || form_->nameBoxHasRoomFor(taken, refused);
+        if (refused && fits)
             platform::MsgBox(QString::fromLatin1(kMsgOnlyAlphabet), platform::MsgIcon::Information);
-        if (!taken.isEmpty() && form_->nameBoxHasRoomFor(taken))
+        if (!taken.isEmpty() && fits)
             insert(taken);
     }
 
@@ -345,8 +348,7 @@ int frmRunicTarotMain::NameRule(char32_t code)
     return 0;
 }
 
-
-bool frmRunicTarotMain::nameBoxHasRoomFor(const QString& typed)
+bool frmRunicTarotMain::nameBoxHasRoomFor(const QString& typed, bool refusedToo)
 {
     qsizetype adds = 0;
     for (QChar c : typed)
@@ -358,7 +360,8 @@ bool frmRunicTarotMain::nameBoxHasRoomFor(const QString& typed)
     if (kept + adds <= txtName->maxLength())
         return true;
     // Told like the key rule tells a refused key: the box would otherwise just stop taking letters.
-    platform::MsgBox(QStringLiteral("Please Enter A Name Of At Most %1 Letters !").arg(MaxNameLength),
+    const QString tooLong = QStringLiteral("Please Enter A Name Of At Most %1 Letters !").arg(MaxNameLength);
+    platform::MsgBox(refusedToo ? QString::fromLatin1(kMsgOnlyAlphabet) + QLatin1Char('\n') + tooLong : tooLong,
                      platform::MsgIcon::Information);
     return false;
 }

@@ -57,8 +57,9 @@ private:
     // The name-key rule for one character: the character the box takes for it, or 0 where it is refused.
     static int NameRule(char32_t code);
     void buildMenus();
-    // Whether the name box has room for what a key types; when it has not, the user is told.
-    bool nameBoxHasRoomFor(const QString& typed);
+    // Whether the name box has room for what a key types or a paste brings; when it has not, the user is
+    // told, in the same message as the refused characters of that paste where it also held some.
+    bool nameBoxHasRoomFor(const QString& typed, bool refusedToo = false);
 
     platform::Clickable* Label61 = nullptr;
     platform::Label* Label7 = nullptr;

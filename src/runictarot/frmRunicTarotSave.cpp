@@ -45,14 +45,8 @@ platform::Clickable* link(QWidget* parent, const char* name, const QString& text
 
 } // namespace
 
-frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
+frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName))
 {
-    // A dialog of the main window, so that it stays in front of it and blocks it while open.
-    if (shell::frmMDI* mdi = shell::MDI())
-        setParent(mdi, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    else
-        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowModality(Qt::WindowModal);
     SetCaption(QString::fromLatin1(kWindowCaption));
     SetClientSizeTw(7665, 7560);
     platform::setBackColor(this, QColor(192, 255, 192));
@@ -83,10 +77,7 @@ frmRunicTarotSave::frmRunicTarotSave() : Form(QString::fromLatin1(kFormName), Ki
 
 void frmRunicTarotSave::Form_Load()
 {
-    double top = 0;
-    if (const shell::frmMDI* mdi = shell::MDI())
-        top = platform::tw(mdi->WorkAreaOnScreen().y());
-    Move((platform::ScreenWidth() - Width()) / 2, top);
+    CentreInWorkArea();
     EnableUrlDetect(RTB);
     composeReport();
 }
@@ -159,8 +150,8 @@ void frmRunicTarotSave::ShowOverReading()
 {
     // The report opens on its text, to be read and scrolled from the keyboard (its caret stays after the
     // last line, where composing it left it).
-    RTB->setFocus(Qt::OtherFocusReason);
     Show();
+    RTB->setFocus(Qt::OtherFocusReason);
 }
 
 void frmRunicTarotSave::keyPressEvent(QKeyEvent* event)

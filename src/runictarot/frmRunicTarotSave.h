@@ -1,7 +1,8 @@
 #pragma once
 // The runic tarot report: the reading of the moment as one formatted text, composed once when the window
-// loads. It prints that text and saves the reading's details to a details file. It is a dialog, modal to
-// the main window, so the reading and the details it was made from stay as they are while it is open.
+// loads. It prints that text and saves the details it was composed from to a details file, whatever is
+// generated after it. It is a tool window inside the main window, as the other windows of the tool are:
+// the reading's request that it be modal is passed over, so the keyboard works wherever the user clicks.
 #include "platform/Forms.h"
 #include "runictarot/DetailsFile.h"
 
@@ -25,7 +26,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // Shows the report in front of the main window, which it blocks until it is closed.
+    // Shows the report in front of the reading, its text taking the focus.
     void ShowOverReading();
 
     void cmdPrint_Click();

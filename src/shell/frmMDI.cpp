@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/DesignLayout.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureFolders.h"
 #include "platform/RichTextBox.h"
 #include "platform/ScreenFit.h"
 #include "platform/Services.h"
@@ -78,6 +79,8 @@ QString bannerText()
 
 const char* const kStoneSets[5] = {"gold", "ice", "jade", "spirit", "stone"};
 
+constexpr double kQuestionWidth = 7485; // the querent bar's question box, as designed
+
 } // namespace
 
 frmMDI* MDI() { return platform::Forms::Peek<frmMDI>(); }
@@ -103,11 +106,9 @@ frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
     for (QWidget* strip : {static_cast<QWidget*>(Picture6), Picture1, picMain, PicCoBrand})
         if (platform::DesignLayout* layout = platform::DesignLayout::of(strip))
             layout->setKeepInside(true);
-    // No narrower than the querent bar's question box with Save and Print beside it, where they stand
-    // from the window's right edge.
-    setMinimumSize(px(platform::leftTw(txtQ) + platform::widthTw(txtQ) + 60 + platform::widthTw(cmdSave) + 100 +
-                      platform::widthTw(cmdPrint) + 300),
-                   px(6000));
+    // No narrower than the tool bar's buttons need, so that the window fits a screen 800 pixels wide;
+    // there the querent bar's question box gives up width to Save and Print beside it.
+    setMinimumSize(px(platform::widthTw(picButtonContainer)), px(6000));
     platform::FitOnScreen(this);
     platform::KeepFrameOnScreenWhenShown(this);
 }
@@ -118,6 +119,7 @@ frmMDI::~frmMDI()
     // to follow them.
     disconnect(mdiArea, nullptr, this, nullptr);
     disconnect(platform::Forms::notifier(), nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     menuBar = nullptr;
 }
 
@@ -152,9 +154,9 @@ void frmMDI::buildPanels()
         double left;
         const char* icon;
     };
-    const ToolButton tools[] = {{1, "Tarot Reading", 975, ":/pictures/icons/tool-tarot.png"},
-                                {0, "Keldamar", 4455, ":/pictures/icons/tool-runes.png"},
-                                {2, "Runic Tarot", 7935, ":/pictures/icons/tool-runic.png"}};
+    const ToolButton tools[] = {{1, "Tarot Reading", 975, "icons/tool-tarot.png"},
+                                {0, "Keldamar", 4455, "icons/tool-runes.png"},
+                                {2, "Runic Tarot", 7935, "icons/tool-runic.png"}};
     for (const ToolButton& t : tools) {
         auto* b = MakeButton(picButtonContainer, QStringLiteral("cmdSelectOption(%1)").arg(t.index),
                              QString::fromLatin1(t.caption), {t.left, 188, 2610, 495}, Verdana(8.25, true));
@@ -162,7 +164,7 @@ void frmMDI::buildPanels()
         cmdSelectOption[static_cast<size_t>(t.index)] = b;
         auto* icon = platform::MakePicture(picButtonContainer, QStringLiteral("picToolIcon(%1)").arg(t.index),
                                            {t.left - 600, 180, 510, 510});
-        icon->setPicture(platform::BuiltInPicture(QString::fromLatin1(t.icon), QSize(32, 32)));
+        icon->setPicture(platform::FolderPicture(QString::fromLatin1(t.icon), QSize(32, 32)));
         picToolIcon[static_cast<size_t>(t.index)] = icon;
     }
 
@@ -195,7 +197,8 @@ void frmMDI::buildPanels()
     txtDOB = MakeTextBox(picTop, QStringLiteral("txtDOB"), QStringLiteral("aa"), {5430, 60, 1935, 285}, Verdana(8.25));
     txtCountry = MakeTextBox(picTop, QStringLiteral("txtCountry"), QStringLiteral("aa"), {8400, 60, 2445, 285},
                              Verdana(8.25));
-    txtQ = MakeTextBox(picTop, QStringLiteral("txtQ"), QStringLiteral("aa"), {1110, 420, 7485, 375}, Verdana(8.25));
+    txtQ = MakeTextBox(picTop, QStringLiteral("txtQ"), QStringLiteral("aa"), {1110, 420, kQuestionWidth, 375},
+                       Verdana(8.25));
     cmdPrint = MakeButton(picTop, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), {11520, 420, 1695, 375},
                           Verdana(8.25));
     cmdSave = MakeButton(picTop, QStringLiteral("cmdSave"), QStringLiteral("&Save"), {9720, 420, 1695, 375},
@@ -268,7 +271,7 @@ void frmMDI::buildPanels()
     picLeft->setFixedWidth(px(3285));
     platform::setWidthTw(picLeft, 3285);
     platform::setBackColor(picLeft, bgr(0x800000));
-    picLeft->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/panels/side-panel.jpg"), QSize(219, 700)));
+    // Its picture is read when the panel is first shown (ShowRunesSidePanel): the runes alone show it.
     Check1 = MakeButton(picLeft, QStringLiteral("Check1"), QStringLiteral("Donate"), {420, 6060, 2565, 585},
                         Verdana(8.25, true));
     Check1->setCheckable(true);
@@ -328,6 +331,9 @@ void frmMDI::buildPanels()
     column->addWidget(PicCoBrand);
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        focusPassedOn_ = old && !old->isVisible() && now && now->window() == this ? now : nullptr;
+    });
     connect(platform::Forms::notifier(), &platform::FormsNotifier::changed, this, [this] {
         shareHeight();
         updateMenuBar();
@@ -375,8 +381,9 @@ void frmMDI::keepTheFocus()
     // to the first tool button, so the keyboard never finds nothing to work on.
     if (!isVisible() || isUnloading() || !isActiveWindow())
         return;
-    if (QWidget* now = QApplication::focusWidget(); now && now->isVisible())
+    if (QWidget* now = QApplication::focusWidget(); now && now->isVisible() && now != focusPassedOn_)
         return;
+    focusPassedOn_ = nullptr;
     if (QMdiSubWindow* front = frontToolWindow()) {
         mdiArea->setActiveSubWindow(front);
         if (QWidget* now = QApplication::focusWidget(); !now || !front->isAncestorOf(now))
@@ -389,6 +396,33 @@ void frmMDI::keepTheFocus()
             button->setFocus(Qt::OtherFocusReason);
             return;
         }
+}
+
+bool frmMDI::focusNextPrevChild(bool next)
+{
+    const auto toolWindowOf = [](QWidget* w) -> QMdiSubWindow* {
+        for (; w && !w->isWindow(); w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+                return sub;
+        return nullptr;
+    };
+    QWidget* from = QApplication::focusWidget();
+    QMdiSubWindow* front = frontToolWindow(); // before the window the focus comes to is brought forward
+    const bool moved = Form::focusNextPrevChild(next);
+    QWidget* to = QApplication::focusWidget();
+    if (!moved || !from || toolWindowOf(from) || !front || !toolWindowOf(to) || toolWindowOf(to) == front)
+        return moved;
+    // The tool window in front, entered at its first stop going forward, at its last going back.
+    QList<QWidget*> stops;
+    QWidget* first = platform::FirstTabStop(front->widget());
+    for (QWidget* w = first; w && (stops.isEmpty() || w != first) && stops.size() < 10000; w = w->nextInFocusChain())
+        if (front->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+            stops << w;
+    if (!stops.isEmpty()) {
+        mdiArea->setActiveSubWindow(front);
+        (next ? stops.first() : stops.last())->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    return true;
 }
 
 void frmMDI::keyPressEvent(QKeyEvent* event)
@@ -481,6 +515,9 @@ void frmMDI::MDIForm_Resize()
     const double width = Width();
     platform::setLeftTw(cmdPrint, width - platform::widthTw(cmdPrint) - 300);
     platform::setLeftTw(cmdSave, platform::leftTw(cmdPrint) - platform::widthTw(cmdSave) - 100);
+    // The question box ends short of Save where the window is narrower than the bar's design.
+    platform::setWidthTw(txtQ,
+                         std::clamp(platform::leftTw(cmdSave) - 60 - platform::leftTw(txtQ), 0.0, kQuestionWidth));
 }
 
 void frmMDI::resizeEvent(QResizeEvent* event)
@@ -621,15 +658,20 @@ const platform::ImageList& frmMDI::imlStones(int t)
     if (!slot) {
         QStringList paths;
         for (int n = 1; n <= 25; ++n)
-            paths << QStringLiteral(":/pictures/stones/%1/%2.jpg").arg(QString::fromLatin1(kStoneSets[set])).arg(n);
-        slot.emplace(paths, QSize(113, 151));
+            paths << QStringLiteral("stones/%1/%2.jpg").arg(QString::fromLatin1(kStoneSets[set])).arg(n);
+        slot.emplace(platform::PictureFiles(paths), QSize(113, 151));
     }
     return *slot;
 }
 
 void frmMDI::ShowWelcomePanel(bool shown) { picMain->setVisible(shown); }
 void frmMDI::ShowQuerentBar(bool shown) { picTop->setVisible(shown); }
-void frmMDI::ShowRunesSidePanel(bool shown) { picLeft->setVisible(shown); }
+void frmMDI::ShowRunesSidePanel(bool shown)
+{
+    if (shown && picLeft->picture().isNull())
+        picLeft->setPicture(platform::FolderPicture(QStringLiteral("panels/side-panel.jpg"), QSize(219, 700)));
+    picLeft->setVisible(shown);
+}
 void frmMDI::ShowRunesStepBar(bool shown) { picRunesReadingTop->setVisible(shown); }
 
 void frmMDI::ShowRunesSteps(int from, int to, bool shown)

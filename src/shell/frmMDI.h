@@ -5,6 +5,7 @@
 #include "platform/ImageList.h"
 
 #include <QList>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -84,6 +85,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // From the main window's own controls, Tab and Shift+Tab go into the tool window in front, not into one
+    // that lies behind it.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildPanels();
@@ -138,6 +142,9 @@ private:
     platform::RichTextBox* rtb1 = nullptr;
 
     QMenuBar* menuBar = nullptr;
+    // Where the toolkit passed the focus on when the control that held it was hidden (the reading pane
+    // as its reading closes): not a place the user chose, so the focus may still go to the window in front.
+    QPointer<QWidget> focusPassedOn_;
 };
 
 // The first and last line of a printed reading.

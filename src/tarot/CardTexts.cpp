@@ -6,7 +6,8 @@
 //
 // A text tells the card's meaning and never describes a picture: the two decks draw each card their own
 // way (the pip cards show only their suit signs, each court its own figure), and one text serves both. The tests
-// refuse the picture words of tests/support/TextChecks.cpp, and tests/tarot/CardTextPins.h pins every
+// refuse the picture words of tests/support/TextChecks.cpp and the stock turns named there (the other
+// reading tacked on, "Perhaps", a court's helper formula), and tests/tarot/CardTextPins.h pins every
 // text to its card by a phrase of its own: a rewritten text takes a new phrase there.
 
 namespace tarot {
@@ -31,8 +32,8 @@ constexpr CardTexts kCardTexts[CardCount] = {
     {"Step back from the crowd for a while. You need quiet to hear your own counsel. The answer you seek is not "
      "outside you; it is found by looking within. Let your inner light guide you, one step at a time. A time of "
      "solitude, study or reflection will leave you wiser. A wise teacher may also appear.",
-     "Solitude has turned into loneliness. You may be cutting yourself off more than is good for you, and turning away "
-     "advice that would help. The opposite can happen too: a life so busy that it leaves no room for the inner work. "
+     "Solitude has turned into loneliness. You may be cutting yourself off more than is good for you, and turning "
+     "away advice that would help. Withdrawal has become a habit, and the silence no longer teaches you anything. "
      "Come back among people. Share what your quiet hours have taught you."},
     // 2 Judgement
     {"A call is reaching you and you should answer it. This is a time of awakening and honest self-review. Look "
@@ -418,7 +419,7 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "your way. Say honestly what you feel, and find your balance again."},
     // 62 King of Pentacles
     {"Wealth, security and business success come within reach. You are practical, patient and reliable, a person "
-     "others can lean on. In money or work, seek out someone who has built success of his own and shares it "
+     "others can lean on. In money or work, seek the advice of someone who has built a fortune of his own and gives "
      "generously. Your discipline turns effort into abundance. Enjoy what you have earned and share it well.",
      "Money has become the measure of everything, and it is hardening you. You hold on to control, refuse advice and "
      "take risks with deals you have not checked. Poor judgment now could cost you dearly. Loosen your grip, value "
@@ -433,7 +434,7 @@ constexpr CardTexts kCardTexts[CardCount] = {
     // 64 King of Wands
     {"A natural leader is called for, and it may be you. Vision, courage and charisma carry others along. Take charge "
      "of your project and make bold decisions. Think of the long road, not only the next step. Backing may come from "
-     "someone who has taken bold risks and won. Success follows when you lead by example.",
+     "someone who has staked everything on a dream and won. Success follows when you lead by example.",
      "You want results at once, and your temper shows when others cannot keep up. Plans made in haste fall apart, and "
      "people follow you out of fear rather than trust. Slow down before you decide. Ask for opinions and listen to "
      "them. Respect that is earned lasts longer than obedience."},
@@ -450,9 +451,9 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "anything forward. Caution has become an excuse for not trying. Pick one task that matters and finish it this "
      "week. Small, real progress will break the rut."},
     // 67 Knight of Swords
-    {"You charge forward with energy and determination. Ambitious, fast action is called for, and you are ready "
-     "to fight for what you believe. Speak your mind clearly. Ideas come fast and so do chances. But beware of "
-     "haste. A moment of thought before you charge saves much trouble.",
+    {"You charge forward with energy and determination. Ambitious, fast action is called for, and you are ready to "
+     "fight for what you believe. Speak your mind clearly. Ideas come quickly and so do chances. But beware of haste. "
+     "A moment of thought before you strike saves much trouble.",
      "Acting without thinking gets you into trouble. Recklessness or aggression causes problems, and hasty words can "
      "wound. You may rush into a battle you cannot win. Someone near you may be rude and pushy. Slow down. Consider "
      "the consequences before you charge off again."},
@@ -464,8 +465,8 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "follow the rush. A restless lover may not stay. Stop scattering your fire. Choose one goal, put your energy into "
      "it and see it through."},
     // 69 Page of Cups
-    {"A message of love or a creative idea arrives, playful and unexpected. Be open to surprise. Your intuition speaks "
-     "to you. Good news may come through a child or a young friend. Let your inner child play and your feelings show.",
+    {"A message of love or a creative idea arrives, playful and unexpected. Be open to surprise. Your intuition "
+     "speaks to you. Good news may come through a child or a young friend. Play a little, and let your feelings show.",
      "Your creative spark has gone quiet. Bad news or a small disappointment hurts more than it should, and you "
      "retreat into sulking or daydreams. Do not brush your feelings aside, and do not let them rule you either. Give "
      "them the care and honesty they deserve."},
@@ -498,11 +499,11 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "first."},
     // 74 Queen of Pentacles
     {"Practical, warm and generous, you create comfort and security for the people around you. Money and household "
-     "thrive under your sensible care. Practical help may come from a woman who runs her home or business with skill. "
+     "thrive under your sensible care. You make a little go a long way, and nothing in your keeping goes to waste. "
      "Trust your common sense and enjoy the simple pleasures of home, garden and good food.",
-     "You may be neglecting your home, your body or yourself. Money worries distract you, or you smother others "
-     "with care. The balance between work and home is lost. Perhaps you measure your worth by what you own. "
-     "Look after your own needs as well."},
+     "You may be neglecting your home, your body or yourself. Money worries distract you, or you smother others with "
+     "care. The balance between work and family is lost, and your worth has come to feel like the sum of what you "
+     "own. Look after your own needs as well."},
     // 75 Queen of Swords
     {"You see clearly and speak honestly. Independence and sharp judgment guide you. Advice from a woman who has known "
      "sorrow will be honest and useful. Do not let others talk you into what you know is wrong. Set firm boundaries "
@@ -512,7 +513,7 @@ constexpr CardTexts kCardTexts[CardCount] = {
      "hurt so that it stops speaking for you. Be fair, and be kind as well as clever."},
     // 76 Queen of Wands
     {"Confidence, warmth and determination shine in you now. Your charisma draws people in, and your good cheer lifts "
-     "them. People follow your lead gladly. Your energy and courage bring success. Show yourself to the world boldly.",
+     "them. Others follow your lead gladly. Your energy and courage bring success. Show yourself to the world boldly.",
      "When you feel overlooked, you push harder for attention, and people pull away. Jealousy flares over small "
      "things. You may also take on every task yourself to prove your worth, until you burn out. Step out of the "
      "spotlight for a while. Your warmth returns when you stop proving yourself."},

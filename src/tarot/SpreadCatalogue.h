@@ -30,7 +30,7 @@ QStringList DeckNames();
 // The prefix of the deck's card pictures: "o" for deck 0, "m" for every other index.
 QString DeckLetterOf(int deckIndex);
 
-// The two picture folders under the folder that holds them (tarot/PictureFolders.h finds it). Both must
+// The two picture folders under the folder that holds them (platform/PictureFolders.h finds it). Both must
 // exist before the tarot tool opens.
 QString CardFolder(const QString& root);
 QString PictureFolder(const QString& root);

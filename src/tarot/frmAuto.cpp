@@ -15,7 +15,7 @@
 #include "shell/modHelp.h"
 #include "shell/modRotate90.h"
 #include "tarot/Deal.h"
-#include "tarot/PictureFolders.h"
+#include "platform/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 #include "tarot/TarotState.h"
@@ -67,7 +67,7 @@ QImage Framed(const QImage& picture)
 // A card whose file is missing, unreadable or not allowed has a null picture.
 platform::PictureBatch StartCardPictures(int spread, const QList<std::int32_t>& cards, const QString& deckLetter)
 {
-    const QString root = PictureRoot();
+    const QString root = platform::PictureRoot();
     const qsizetype count = std::min({cards.size(), SpreadLayout(spread).size(), qsizetype(frmAuto::kPlaceCount)});
     QStringList files;
     for (qsizetype i = 0; i < count; ++i)
@@ -80,7 +80,7 @@ platform::PictureBatch StartCardPictures(int spread, const QList<std::int32_t>& 
 QPixmap frmAuto::PlaceholderPicture()
 {
     static const QPixmap placeholder =
-        platform::BuiltInPicture(QStringLiteral(":/pictures/cards/placeholder.jpg"), QSize(144, 250));
+        platform::FolderPicture(QStringLiteral("cards/placeholder.jpg"), QSize(144, 250));
     return placeholder;
 }
 
@@ -311,7 +311,7 @@ void frmAuto::LayCard(int spread, int position, std::int32_t card, bool reversed
 {
     if (position < 0 || position >= kPlaceCount)
         return;
-    const QString file = catalogue::CardPictureFile(PictureRoot(), deckLetter, card);
+    const QString file = catalogue::CardPictureFile(platform::PictureRoot(), deckLetter, card);
     PlaceCard(spread, position, platform::PictureBatch({file}, Framed).take().constFirst(), reversed);
 }
 

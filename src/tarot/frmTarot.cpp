@@ -10,7 +10,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "tarot/HandOver.h"
-#include "tarot/PictureFolders.h"
+#include "platform/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/TarotScreens.h"
 #include "tarot/TarotState.h"
@@ -90,10 +90,7 @@ frmTarot::frmTarot() : Form(QString::fromLatin1(kFormName))
 
     Label4[0] = platform::MakeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Select Deck"),
                                     {120, 1680, 3600, 255});
-    cboCards = new QComboBox(this);
-    cboCards->setObjectName(QStringLiteral("cboCards"));
-    cboCards->setEditable(false);
-    platform::setGeometryTw(cboCards, 120, 1950, 3600, 315);
+    cboCards = platform::MakeDropDown(this, QStringLiteral("cboCards"), {120, 1950, 3600, 315});
 
     Label4[1] = platform::MakeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Select Spread"),
                                     {120, 2400, 3600, 255});
@@ -287,7 +284,7 @@ void frmTarot::loadSpreadPicture(int index)
 {
     // The description, the count and the hand-over do not depend on the picture: one that cannot be read
     // leaves the place empty rather than showing the previous spread.
-    if (!pctCard->loadPicture(catalogue::SpreadPictureFile(PictureRoot(), index)))
+    if (!pctCard->loadPicture(catalogue::SpreadPictureFile(platform::PictureRoot(), index)))
         pctCard->setPicture(QPixmap());
 }
 

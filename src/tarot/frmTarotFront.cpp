@@ -43,7 +43,7 @@ frmTarotFront::frmTarotFront() : Form(QString::fromLatin1(kFormName))
     Image1 = new platform::PictureBox(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setStretch(true);
-    Image1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/tarot/front.jpg"), QSize(320, 240)));
+    Image1->setPicture(platform::FolderPicture(QStringLiteral("tarot/front.jpg"), QSize(320, 240)));
     platform::setGeometryTw(Image1, 120, 480, 3600, 2700);
 
     lblName = platform::MakeLabel(this, QStringLiteral("lblName"), QStringLiteral("Name"), {3960, 510, 1380, 255});

@@ -14,7 +14,7 @@
 #include "tarot/ManualDeal.h"
 #include "tarot/PlacementPrompts.h"
 #include "tarot/PositionTexts.h"
-#include "tarot/PictureFolders.h"
+#include "platform/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 #include "tarot/TarotScreens.h"
@@ -83,8 +83,8 @@ constexpr const char* kBackIndexProperty = "backIndex";
 // screen has more pixels than points.
 QPixmap BackPicture(bool raised)
 {
-    const QPixmap back = platform::BuiltInPicture(QStringLiteral(":/pictures/cards/back.jpg"),
-                                                  QSize(platform::px(kBackWidth) - 4, platform::px(kBackHeight) - 4));
+    const QPixmap back = platform::FolderPicture(QStringLiteral("cards/back.jpg"),
+                                                 QSize(platform::px(kBackWidth) - 4, platform::px(kBackHeight) - 4));
     const qreal ratio = back.devicePixelRatio();
     const int w = platform::px(kBackWidth), h = platform::px(kBackHeight);
     QPixmap out(QSize(w, h) * ratio);
@@ -240,7 +240,7 @@ void frmTarotManual::Form_Load()
     p[0]->setFocus(Qt::OtherFocusReason);
 
     // A spread picture that cannot be read leaves the place empty.
-    if (!picManual->loadPicture(catalogue::SpreadPictureFile(PictureRoot(), ChosenSpreadIndex)))
+    if (!picManual->loadPicture(catalogue::SpreadPictureFile(platform::PictureRoot(), ChosenSpreadIndex)))
         picManual->setPicture(QPixmap());
 
     PickCount = 0;

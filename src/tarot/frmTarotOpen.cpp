@@ -8,7 +8,7 @@
 #include "shell/Quit.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "tarot/PictureFolders.h"
+#include "platform/PictureFolders.h"
 #include "tarot/TarotScreens.h"
 
 #include <QPushButton>
@@ -28,7 +28,7 @@ frmTarotOpen::frmTarotOpen() : Form(QString::fromLatin1(kFormName))
 
     Image1 = platform::MakePicture(this, QStringLiteral("Image1"), {0, 0, 7500, 5010});
     Image1->setStretch(true);
-    Image1->setPicture(platform::BuiltInPicture(QStringLiteral(":/pictures/tarot/title.jpg"), QSize(500, 334)));
+    Image1->setPicture(platform::FolderPicture(QStringLiteral("tarot/title.jpg"), QSize(500, 334)));
 
     cmdContd = platform::MakeButton(this, QStringLiteral("cmdContd"), QStringLiteral("Continue...."),
                                     {5880, 4560, 1455, 375});
@@ -51,7 +51,7 @@ void frmTarotOpen::Form_Load()
     cmdContd->setEnabled(false);
     // The folder found is checked: beside the program, in the installation's data folder or in a data
     // folder of the desktop; when none holds both, the check fails beside the program.
-    if (!PictureFoldersPresent(PictureRoot())) {
+    if (!platform::PictureFoldersPresent(platform::PictureRoot())) {
         platform::MsgBox(MissingFoldersMessage(), platform::MsgIcon::Information);
         shell::QuitApplication();
         return;

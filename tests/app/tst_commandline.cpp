@@ -2,6 +2,8 @@
 // display and nothing of the desktop in the environment; an option the program does not know is refused.
 #include "TestMain.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -31,6 +33,22 @@ Run runProgram(const QStringList& arguments, const QProcessEnvironment& environm
     return run;
 }
 
+// A terminal's environment with no display: no DISPLAY, no WAYLAND_DISPLAY, no QT_QPA_PLATFORM; only a
+// home and a runtime folder of the test's own, so that nothing is written elsewhere.
+QProcessEnvironment terminalEnvironment(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    environment.insert(QStringLiteral("TMPDIR"), home.path());
+    return environment;
+}
+
+QStringList entries(const QTemporaryDir& folder)
+{
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -48,6 +66,7 @@ private slots:
         QTest::newRow("--version") << QStringList{"--version"} << version;
         QTest::newRow("-v") << QStringList{"-v"} << version;
         QTest::newRow("after an option of the toolkit") << QStringList{"-platform", "xcb", "--version"} << version;
+        QTest::newRow("after an option of the X11 platform") << QStringList {"-display", ":9", "--version"} << version;
         QTest::newRow("--help") << QStringList{"--help"} << usage;
         QTest::newRow("-h") << QStringList{"-h"} << usage;
     }
@@ -68,22 +87,85 @@ private slots:
         }
     }
 
-    // An option the program does not know is told on the error output and ends it before start-up: no
-    // window, no lock taken.
-    void refusesAnUnknownOption()
+    // --help-all lists the toolkit's options beside the program's own, with no display.
+    void listsTheToolkitsOptionsWithoutADisplay()
     {
         QTemporaryDir home;
         QVERIFY(home.isValid());
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-        environment.insert(QStringLiteral("TMPDIR"), home.path());
-        const Run run = runProgram({QStringLiteral("--colour"), QStringLiteral("red")}, environment);
+        const Run run = runProgram({QStringLiteral("--help-all")}, terminalEnvironment(home));
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QVERIFY2(run.out.startsWith(QStringLiteral("Usage: " SELVANTHE_RUNTIME_DIR "/selvanthe [options]\n")),
+                 qPrintable(run.out));
+        for (const char* option :
+             {"-v, --version ", "--platform <platformName[:options]>", "--reverse ", "--qwindowtitle <title>"})
+            QVERIFY2(run.out.contains(QLatin1String(option)), option);
+        QCOMPARE(entries(home), QStringList());
+    }
+
+    // An option the program does not know is told on the error output and ends it before start-up, with
+    // a display or without one: no window, no lock taken. The toolkit's options beside it are not told.
+    void refusesAnUnknownOption_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("display"); // on the offscreen platform, or with none at all
+        QTest::addColumn<QString>("told");
+        const QString colour = QStringLiteral("Selvanthe: Unknown option 'colour'.\n");
+        const QString bogus = QStringLiteral("Selvanthe: Unknown option 'bogus'.\n");
+        QTest::newRow("with a display") << QStringList {"--colour", "red"} << true << colour;
+        QTest::newRow("without a display") << QStringList {"--colour", "red"} << false << colour;
+        QTest::newRow("one dash, no display") << QStringList {"-bogus"} << false << bogus;
+        QTest::newRow("beside the toolkit's options")
+            << QStringList {"-style", "Fusion", "-reverse", "--bogus"} << false << bogus;
+        QTest::newRow("beside the X11 platform's")
+            << QStringList {"-display", ":9", "-name", "x", "--bogus"} << false << bogus;
+        QTest::newRow("-?") << QStringList {"-?"} << false << QStringLiteral("Selvanthe: Unknown option '?'.\n");
+    }
+    void refusesAnUnknownOption()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, display);
+        QFETCH(QString, told);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QProcessEnvironment environment = terminalEnvironment(home);
+        if (display)
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        const Run run = runProgram(arguments, environment);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QString());
-        QVERIFY2(run.err.contains(QLatin1String("Selvanthe: Unknown option 'colour'.")), qPrintable(run.err));
-        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(run.err, told);
+        QCOMPARE(entries(home), QStringList());
+    }
+
+    // A toolkit option of one dash is the toolkit's, never a run of the program's one-letter options
+    // (-reverse holds a v): the program starts, and takes its lock.
+    void startsWithTheToolkitsOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("-reverse") << QStringList {"-reverse"};
+        QTest::newRow("-style Fusion") << QStringList {"-style", "Fusion"};
+        QTest::newRow("--reverse") << QStringList {"--reverse"};
+    }
+    void startsWithTheToolkitsOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QProcessEnvironment environment = terminalEnvironment(home);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(SELVANTHE_RUNTIME_DIR "/selvanthe"), arguments);
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(home.filePath(QStringLiteral("selvanthe.lock"))) ||
+                                     program.state() == QProcess::NotRunning,
+                                 20000);
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QVERIFY2(program.state() == QProcess::Running, qPrintable(output));
+        program.kill();
+        program.waitForFinished();
     }
 };
 

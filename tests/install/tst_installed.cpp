@@ -1,12 +1,12 @@
 // What `cmake --install` lays out, checked in the installation given on the command line:
 //   install_tst_installed <prefix> [Qt Test options]
 // The program alone in the games' folder; its pictures found from there by the program's own search, and
-// from the desktop's data folders; a desktop entry, icons and metainfo that name one another and the
+// from the desktop's data folders, every picture the build drew in its place; a desktop entry, icons and metainfo that name one another and the
 // program as it names itself.
 #include "platform/PictureFiles.h"
+#include "platform/PictureFolders.h"
 #include "shell/Startup.h"
 #include "tarot/CardTable.h"
-#include "tarot/PictureFolders.h"
 #include "tarot/SpreadCatalogue.h"
 
 #include <QDir>
@@ -95,9 +95,9 @@ private slots:
     // it at twice the size.
     void picturesFoundBesideTheProgram()
     {
-        const QString root = tarot::FindPictureRoot(bin(), {});
+        const QString root = platform::FindPictureRoot(bin(), {});
         QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(pictureData()).canonicalFilePath());
-        QVERIFY(tarot::PictureFoldersPresent(root));
+        QVERIFY(platform::PictureFoldersPresent(root));
         QStringList files;
         for (int deck = 0; deck < tarot::catalogue::DeckCount; ++deck)
             for (int n = 0; n < tarot::CardCount; ++n)
@@ -115,12 +115,40 @@ private slots:
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1Char('\n'))));
     }
 
+    // Every other picture the generator drew into the folders beside the built program (its manifest
+    // names them all) is in the data folder too, with its twin; the program's icon alone is compiled in.
+    void everyPictureInItsPlace()
+    {
+        QFile manifest(QStringLiteral(SELVANTHE_RUNTIME_DIR "/picture-manifest.txt"));
+        QVERIFY2(manifest.open(QIODevice::ReadOnly), qPrintable(manifest.fileName()));
+        const QDir root(platform::FindPictureRoot(bin(), {}));
+        QStringList missing;
+        int pictures = 0;
+        for (const QByteArray& line : manifest.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            const QString name = QString::fromUtf8(fields.value(0));
+            if (fields.size() < 2 || name.startsWith(QLatin1Char('#')) || name == QLatin1String("-") ||
+                name.startsWith(QLatin1Char(':')))
+                continue;
+            ++pictures;
+            const QImage picture(root.filePath(name));
+            if (picture.isNull())
+                missing << name;
+            // The pointer alone has no twin.
+            else if (fields.value(1) != "cursor" &&
+                     QImage(platform::TwinFile(root.filePath(name))).size() != picture.size() * 2)
+                missing << platform::TwinFile(name);
+        }
+        QVERIFY(pictures > 300);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+    }
+
     // A program copied elsewhere finds the pictures through the desktop's data folders.
     void picturesFoundInADataFolder()
     {
         QTemporaryDir elsewhere;
         QVERIFY(elsewhere.isValid());
-        const QString root = tarot::FindPictureRoot(
+        const QString root = platform::FindPictureRoot(
             elsewhere.path(), {elsewhere.filePath(QStringLiteral("nothing")), data(QString())});
         QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(pictureData()).canonicalFilePath());
     }

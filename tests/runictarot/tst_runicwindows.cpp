@@ -406,6 +406,9 @@ void TestRunicWindows::nameRoads_data()
     QTest::newRow("menu, refused characters") << "menu" << "b0b" << "BB" << alphabet;
     QTest::newRow("middle button") << "middle" << "eve" << "EVE" << "";
     QTest::newRow("too long") << "shift+insert" << QString(256, QLatin1Char('a')) << "" << tooLong;
+    QTest::newRow("too long, refused characters")
+        << "shift+insert" << QString(250, QLatin1Char('a')) + QStringLiteral("1;2") + QString(6, QLatin1Char('b')) << ""
+        << alphabet + QLatin1Char('\n') + tooLong;
     QTest::newRow("as long as it holds") << "shift+insert" << QString(255, QLatin1Char('a'))
                                          << QString(255, QLatin1Char('A')) << "";
     QTest::newRow("emoji typed") << "type" << QString::fromUtf8("\xF0\x9F\x98\x80") << "" << alphabet;

@@ -401,6 +401,40 @@ void TestSignTable::ownTexts()
             QVERIFY2(!runsElsewhere.contains(run), qPrintable(QStringLiteral("%1: \"%2\"").arg(o.where, run)));
         }
     }
+
+    // Nor does a sign's rune text walk through the runes reading's text of the same stone sentence by
+    // sentence in other words: past its given first sentence, none shares four words of five letters or
+    // more with any one sentence of that text. (The runes reading spells Ehwaz, Eihwaz and Tiwaz with an s.)
+    auto sentences = [](const QString& text) {
+        return text.split(QRegularExpression(QStringLiteral("(?<=[.!?:;])\\s+")), Qt::SkipEmptyParts);
+    };
+    auto longWords = [&](const QString& sentence) {
+        QSet<QString> set;
+        for (const QString& word : words(sentence))
+            if (word.size() >= 5)
+                set << word;
+        return set;
+    };
+    int compared = 0;
+    for (const SignRow& row : signTable()) {
+        if (row.runeText.source != TextRef::Source::Own)
+            continue;
+        QString stoneText;
+        for (int i = 0; i < runes::StoneCount; ++i)
+            if (runes::RuneName(i).chopped(1) == QLatin1StringView(row.runeStone).chopped(1))
+                stoneText = runes::RuneMeaning(i);
+        QVERIFY2(!stoneText.isEmpty(), row.runeStone);
+        ++compared;
+        const QStringList own = sentences(resolveText(row.runeText)).mid(1);
+        for (const QString& sentence : own)
+            for (const QString& their : sentences(stoneText)) {
+                const QSet<QString> shared = longWords(sentence) & longWords(their);
+                QVERIFY2(shared.size() < 4, qPrintable(QStringLiteral("%1 rune: \"%2\" retells %3's \"%4\"")
+                                                           .arg(QLatin1StringView(row.sign), sentence,
+                                                                QLatin1StringView(row.runeStone), their)));
+            }
+    }
+    QCOMPARE(compared, 7);
 }
 
 void TestSignTable::pictureLists()

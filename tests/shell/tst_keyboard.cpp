@@ -38,6 +38,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QListWidget>
@@ -50,6 +51,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <array>
+#include <cmath>
 #include <functional>
 
 using testing::openMain;
@@ -269,7 +272,7 @@ QList<FocusRow> focusRows()
                  (void)QTest::qWaitForWindowActive(report);
              return static_cast<QWidget*>(report);
          },
-         QStringList {"RTB", "cmdSave", "cmdPrint"}},
+         QStringList {"RTB", "cmdSave", "cmdPrint"} + mainStops()},
     };
 }
 
@@ -290,15 +293,22 @@ QChar mnemonicOf(const QString& caption)
 
 // Access keys that more than one control answers at once in the window: its buttons, frames, labels
 // with a partner, tabs and menu bar entries that are on view. Each clash as "key: caption, caption".
+// An access key inside a tool window answers only while the focus is in that window (the toolkit's rule
+// for windows in a work area): the controls of the window's own, and those of each tool window with them.
 QStringList clashesIn(QWidget* window)
 {
-    QMap<QChar, QStringList> byKey;
+    QMap<const QWidget*, QMap<QChar, QStringList>> byPlace; // by tool window; null for the window's own
+    const QWidget* place = nullptr;
     auto note = [&](const QString& caption) {
         const QChar key = mnemonicOf(caption);
         if (!key.isNull())
-            byKey[key] << caption;
+            byPlace[place][key] << caption;
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        place = nullptr;
+        for (const QWidget* up = w; up && up != window && !place; up = up->parentWidget())
+            if (qobject_cast<const QMdiSubWindow*>(up))
+                place = up;
         if (!w->isVisible() || !w->isEnabled())
             continue;
         if (auto* b = qobject_cast<QAbstractButton*>(w))
@@ -316,9 +326,21 @@ QStringList clashesIn(QWidget* window)
                     note(a->text());
     }
     QStringList out;
-    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
-        if (it.value().size() > 1)
-            out << QString(it.key()) + QStringLiteral(": ") + it.value().join(QStringLiteral(", "));
+    const QMap<QChar, QStringList> own = byPlace.value(nullptr);
+    QList<const QWidget*> places = byPlace.keys();
+    if (!places.contains(nullptr))
+        places << nullptr;
+    for (const QWidget* tool : places) {
+        QMap<QChar, QStringList> byKey = own;
+        if (tool)
+            for (auto it = byPlace[tool].cbegin(); it != byPlace[tool].cend(); ++it)
+                byKey[it.key()] += it.value();
+        else if (places.size() > 1)
+            continue; // seen with each tool window
+        for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
+            if (it.value().size() > 1)
+                out << QString(it.key()) + QStringLiteral(": ") + it.value().join(QStringLiteral(", "));
+    }
     return out;
 }
 
@@ -352,6 +374,64 @@ QStringList clashesInMenus(QWidget* window)
 } // namespace
 
 Q_DECLARE_METATYPE(Road)
+
+// The relative luminance of a colour, as the web's accessibility rules define it.
+double luminance(QRgb c)
+{
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double contrastRatio(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What the user sees change on a control as it takes the focus: the pixels that differ, each of which
+// must stand out from what it covers by 3:1 at least, and must run along all four sides. Empty where it does.
+QString weakFocusFrame(const QImage& before, const QImage& after)
+{
+    if (before.size() != after.size() || before.isNull())
+        return QStringLiteral("the two pictures differ in size");
+    const int w = before.width(), h = before.height();
+    int changed = 0, weak = 0;
+    double weakest = 21;
+    std::array<int, 4> sides {}; // pixels changed near the left, top, right, bottom edge
+    const int band = std::max(6, w / 8);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb a = before.pixel(x, y), b = after.pixel(x, y);
+            if (a == b)
+                continue;
+            ++changed;
+            const double ratio = contrastRatio(a, b);
+            weakest = std::min(weakest, ratio);
+            if (ratio < 3)
+                ++weak;
+            sides[0] += x < band;
+            sides[1] += y < band;
+            sides[2] += x >= w - band;
+            sides[3] += y >= h - band;
+        }
+    if (changed == 0)
+        return QStringLiteral("nothing shows the focus");
+    if (weak > 0)
+        return QStringLiteral("%1 of the %2 pixels of the focus frame stand out less than 3:1 (the weakest %3:1)")
+            .arg(weak)
+            .arg(changed)
+            .arg(weakest, 0, 'f', 2);
+    const int length = std::min(w, h) / 4; // along each side, at least a quarter of the shorter one
+    for (int side = 0; side < 4; ++side)
+        if (sides[static_cast<size_t>(side)] < length)
+            return QStringLiteral("the focus frame runs along too little of side %1 (%2 pixels)")
+                .arg(side)
+                .arg(sides[static_cast<size_t>(side)]);
+    return {};
+}
 
 class TestKeyboard : public QObject {
     Q_OBJECT
@@ -808,17 +888,25 @@ private slots:
     }
 
     // Ctrl+F4 closes the card-layout window, as it closes the active document window, wherever the
-    // focus is, in it or on the main window's own controls; its File menu stays as it is.
+    // focus is, in it or on the main window's own controls; its File menu stays as it is. The focus then
+    // goes where it goes after Exit (no tool window is left in front: to the first tool button), or stays
+    // on the main window's control that held it; never on to the main window's Exit, where the next Enter
+    // would end the session.
     void ctrlF4ClosesTheCardLayoutWindow_data()
     {
         QTest::addColumn<QString>("focus");
-        QTest::newRow("in it") << "scrClient";
-        QTest::newRow("on the reading pane") << "RTB";
-        QTest::newRow("on a tool button") << "cmdSelectOption(2)";
+        QTest::addColumn<QString>("after");
+        QTest::newRow("in it") << "scrClient"
+                               << "cmdSelectOption(1)";
+        QTest::newRow("on the reading pane") << "RTB"
+                                             << "cmdSelectOption(1)";
+        QTest::newRow("on a tool button") << "cmdSelectOption(2)"
+                                          << "cmdSelectOption(2)";
     }
     void ctrlF4ClosesTheCardLayoutWindow()
     {
         QFETCH(QString, focus);
+        QFETCH(QString, after);
         shell::frmMDI* mdi = openMain();
         tarot::frmTarot* setUp = tarotSetUp();
         QVERIFY(setUp);
@@ -835,7 +923,47 @@ private slots:
         press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmAuto")));
         QVERIFY(testing::control<QWidget>(mdi, "picMain")->isVisible());
-        QVERIFY(testing::focused() && testing::focused()->isVisible());
+        QCOMPARE(nameOf(testing::focused()), after);
+        press(Qt::Key_Return);
+        QVERIFY(mdi->isVisible());
+        QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmExitScreen")));
+    }
+
+    // The keyboard's focus on a face-down back and on a rune choice is a frame that stands out from what
+    // is around it, as the screen paints it.
+    void focusFramesStandOut_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("face-down back") << "back";
+        QTest::newRow("rune set") << "rune set";
+        QTest::newRow("rune spread") << "rune spread";
+    }
+    void focusFramesStandOut()
+    {
+        QFETCH(QString, place);
+        shell::frmMDI* mdi = openMain();
+        QWidget* control = nullptr;
+        if (place == QLatin1String("back")) {
+            tarot::frmTarotManual* manual = testing::tarotManual();
+            QVERIFY(manual);
+            control = testing::control<platform::Clickable>(manual, "p", 0);
+        } else {
+            runes::frmRunesReadingSelect* set = testing::runeSetScreen();
+            QVERIFY(set);
+            control = testing::control<platform::Clickable>(set, "picCatagory", 2);
+            if (place == QLatin1String("rune spread")) {
+                QVERIFY(testing::click(control));
+                auto* spread = platform::Forms::Peek<runes::frmRunesReadingSpread>();
+                QVERIFY(spread);
+                control = testing::control<platform::Clickable>(spread, "picCatagory", 1);
+            }
+        }
+        // Away from it, then back to it with Tab.
+        QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdMdiExit")));
+        const QImage before = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(testing::tabTo(control));
+        const QImage after = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(weakFocusFrame(before, after), QString());
     }
 
     // The about box closes with Escape.

@@ -80,6 +80,30 @@ const char* const kBritishForms[] = {
     R"(\b(foetus|paediatric|encyclopaedia|mediaeval|anaesthe|haemo|oestrogen|orientated)\w*)",
 };
 
+// The stock turns named when the texts were last read in a row: each stands in for saying what the card
+// or the stone itself means.
+const char* const kStockTurns[] = {
+    // the other reading tacked on: "Beware the opposite trap as well", "The opposite can happen too",
+    // "... is the opposite danger"
+    R"(\bthe opposite\b)",
+    // the card or its reversal spoken of in place of the querent: "The kinder side of this reversal",
+    // "the other face of this card" (a given opening, "This card signifies ...", tells what the card means)
+    R"(\bthis reversal\b)",
+    R"(\bthe (other|kinder|darker|brighter) (face|side) of\b)",
+    // a sentence offering the other reading ("Or ..."), or hedging ("Perhaps ...")
+    R"((^|[.?!] )(or|perhaps)\b)",
+};
+
+// The moulds the court cards' texts fell into, read sixteen in a row.
+const char* const kCourtFormulas[] = {
+    // a helper sketched by one formula: "A kind, wise man may offer help", "A domineering woman may ..."
+    R"(\ban? ([a-z-]+,? )*(man|woman|person|newcomer|professional)\b[^.]* may\b)",
+};
+const char* const kCourtReversalFormulas[] = {
+    // a reversal opening on a pair of faults: "Greed or stubbornness may take over"
+    R"(^([a-z-]+,? ){0,3}or\b)",
+};
+
 // Any case. A pattern that does not compile would let every text pass, so it stops the test at once.
 template <size_t N>
 QList<QRegularExpression> Compile(const char* const (&sources)[N])
@@ -115,6 +139,20 @@ QString PictureWordIn(const QString& text)
 {
     static const QList<QRegularExpression> patterns = Compile(kPictureWords);
     return FirstMatch(patterns, text);
+}
+
+QString StockTurnIn(const QString& text)
+{
+    static const QList<QRegularExpression> patterns = Compile(kStockTurns);
+    return FirstMatch(patterns, text);
+}
+
+QString CourtFormulaIn(const QString& text, bool reversed)
+{
+    static const QList<QRegularExpression> patterns = Compile(kCourtFormulas);
+    static const QList<QRegularExpression> reversal = Compile(kCourtReversalFormulas);
+    const QString found = FirstMatch(patterns, text);
+    return found.isEmpty() && reversed ? FirstMatch(reversal, text) : found;
 }
 
 QList<Interpretation> AllInterpretations()

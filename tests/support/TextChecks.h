@@ -19,6 +19,18 @@ QString PictureWordIn(const QString& text);
 // listed: "realistic", "called" or "surprise" pass.
 QString BritishSpellingIn(const QString& text);
 
+// The stock turns a text was caught leaning on when the texts were last read in a row, each in place of
+// saying what its own card or stone means: the other reading tacked on ("Beware the opposite trap as
+// well", "The opposite can happen too"), the card spoken of in place of the querent ("this reversal",
+// "the other face of this card"), a sentence that opens on "Or" or "Perhaps". Returns the first found in
+// text, or an empty string.
+QString StockTurnIn(const QString& text);
+
+// The moulds the sixteen court cards' texts fell into: a helper sketched by one formula ("A kind, wise
+// man may offer help"), and a reversal that opens on a pair of faults ("Greed or stubbornness may ...").
+// Returns the first found in a court card's text, or an empty string.
+QString CourtFormulaIn(const QString& text, bool reversed);
+
 struct Interpretation {
     QString where; // "The Fool reversed", "rune Isa merkstave", "runic tarot Aries rune"
     QString text;

@@ -188,6 +188,30 @@ inline bool release(QWidget* control, Qt::MouseButton button = Qt::LeftButton, Q
 // The pointer moved over a control with no button down, as the window system reports it.
 inline bool movePointer(QWidget* control, QPoint pos = {}) { return mouseAt(control, QTest::MouseMove, Qt::NoButton, {}, pos); }
 
+// The wheel turned by some notches with the pointer over a place of a control (its middle by default):
+// upward for a positive count, as a mouse reports it, 120 to a notch. The pointer comes there first; the
+// turn is then handed to the top-level window the desktop shows there, which gives it to what lies under
+// the pointer and on to what lies behind while that does not take it, as the window system's turn goes.
+// (The toolkit's test library has no wheel, and the window system's own entry for it is private.) False
+// when no window on view lies there.
+inline bool turnWheel(QWidget* control, int notches, QPoint pos = {})
+{
+    if (!control)
+        return false;
+    if (pos.isNull())
+        pos = control->rect().center();
+    movePointer(control, pos);
+    const QPoint global = control->mapToGlobal(pos);
+    QWindow* window = windowAt(global, control);
+    if (!window)
+        return false;
+    QWheelEvent turn(window->mapFromGlobal(QPointF(global)), QPointF(global), QPoint(), QPoint(0, 120 * notches),
+                     QTestPrivate::qtestMouseButtons, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window, &turn);
+    QApplication::processEvents();
+    return true;
+}
+
 // A left click on a list entry, at its middle. False when the entry cannot be seen.
 inline bool clickEntry(QAbstractItemView* view, int row, Qt::KeyboardModifiers modifiers = {})
 {
@@ -565,6 +589,34 @@ inline bool clickTitleBar(QWidget* window, QStyle::SubControl part)
         return true;
     }
     return false;
+}
+
+// A tool window dragged by its title to another place, as a user moves it: the button pressed on its
+// caption, the pointer moved there in steps with the button held, and let go. False when the window is not
+// on view or its caption cannot be reached.
+inline bool dragTitle(QWidget* window, QPoint by)
+{
+    QPointer<QMdiSubWindow> sub = toolWindowFrame(window);
+    if (!sub || !sub->isVisible())
+        return false;
+    QApplication::processEvents();
+    const QRect caption = titleBarPart(sub, QStyle::SC_TitleBarLabel);
+    if (caption.isEmpty())
+        return false;
+    const QPoint from = sub->mapToGlobal(caption.center());
+    QPointer<QWindow> top = windowAt(from, sub);
+    if (!top)
+        return false;
+    movePointer(sub, caption.center());
+    QTest::mousePress(top, Qt::LeftButton, {}, top->mapFromGlobal(from));
+    for (int step = 1; step <= 4 && top; ++step) {
+        QTest::mouseMove(top, top->mapFromGlobal(from + by * step / 4));
+        QApplication::processEvents();
+    }
+    if (top)
+        QTest::mouseRelease(top, Qt::LeftButton, {}, top->mapFromGlobal(from + by));
+    QApplication::processEvents();
+    return true;
 }
 
 // The close box in the title bar of a tool window inside the main window, clicked with the mouse.

@@ -1,11 +1,12 @@
-// Where the tarot tool finds cards/ and pic/: beside the program, in the installation's data folder
-// reached from the program's folder, or in a data folder of the desktop; and the entry screen's check
-// applied to the folder found.
+// Where the program finds its picture folders, cards/ and pic/ and the others beside them: beside the
+// program, in the installation's data folder reached from the program's folder, or in a data folder of the
+// desktop; the tarot entry screen's check applied to the folder found, and the other pictures read there.
 #include "FindControl.h"
 #include "TarotRoad.h"
 
 #include "platform/PictureBox.h"
-#include "tarot/PictureFolders.h"
+#include "platform/PictureFolders.h"
+#include "shell/frmMDI.h"
 
 #include <QFile>
 
@@ -47,9 +48,9 @@ private slots:
 
     void candidatesInOrder()
     {
-        const QStringList c = tarot::PictureRootCandidates(QStringLiteral("/opt/sv/games"),
-                                                           {QStringLiteral("/home/u/.local/share"), QString(),
-                                                            QStringLiteral("/usr/share")});
+        const QStringList c =
+            platform::PictureRootCandidates(QStringLiteral("/opt/sv/games"), {QStringLiteral("/home/u/.local/share"),
+                                                                              QString(), QStringLiteral("/usr/share")});
         QCOMPARE(c, (QStringList{QStringLiteral("/opt/sv/games"), QStringLiteral("/opt/sv/share/games/selvanthe"),
                                  QStringLiteral("/home/u/.local/share/games/selvanthe"),
                                  QStringLiteral("/usr/share/games/selvanthe")}));
@@ -90,13 +91,13 @@ private slots:
         for (int i = 0; i + 1 < layout.size(); i += 2)
             QVERIFY(tree.make(layout[i], layout[i + 1]));
 
-        const QString root = tarot::FindPictureRoot(tree.programFolder(), tree.dataFolders());
+        const QString root = platform::FindPictureRoot(tree.programFolder(), tree.dataFolders());
         if (found.isEmpty()) {
             QCOMPARE(root, tree.programFolder());
-            QVERIFY(!tarot::PictureFoldersPresent(root));
+            QVERIFY(!platform::PictureFoldersPresent(root));
         } else {
             QCOMPARE(root, tree.path(found));
-            QVERIFY(tarot::PictureFoldersPresent(root));
+            QVERIFY(platform::PictureFoldersPresent(root));
         }
     }
 
@@ -108,7 +109,7 @@ private slots:
         QFile file(tree.path(QStringLiteral("prefix/games/pic")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QCOMPARE(tarot::FindPictureRoot(tree.programFolder(), tree.dataFolders()),
+        QCOMPARE(platform::FindPictureRoot(tree.programFolder(), tree.dataFolders()),
                  tree.path(QStringLiteral("data1/games/selvanthe")));
     }
 
@@ -127,6 +128,32 @@ private slots:
         QVERIFY(setUp);
         QVERIFY(testing::seams().messages->shown.isEmpty());
         QCOMPARE(testing::control<platform::PictureBox>(setUp, "pctCard")->picture().size(), QSize(40, 50));
+    }
+
+    // The other pictures of the program come from the folder found, as the cards do: the main window's
+    // tool buttons show the installation's icons; a picture missing there shows as its plain stand-in, at
+    // the picture's size.
+    void toolPicturesFromTheFolderFound_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("in the installation's data folder") << true;
+        QTest::newRow("missing") << false;
+    }
+    void toolPicturesFromTheFolderFound()
+    {
+        QFETCH(bool, installed);
+        Tree tree;
+        QVERIFY(tree.make(QStringLiteral("prefix/share/games/selvanthe"), QStringLiteral("cards+pic+icons")));
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(QColor(0, 128, 128));
+        if (installed)
+            QVERIFY(icon.save(tree.path(QStringLiteral("prefix/share/games/selvanthe/icons/tool-runes.png")), "PNG"));
+        platform::setAppPath(tree.programFolder());
+
+        shell::frmMDI* mdi = road.main();
+        const QImage shown = testing::control<platform::PictureBox>(mdi, "picToolIcon", 0)->picture().toImage();
+        QCOMPARE(shown.size(), QSize(32, 32));
+        QCOMPARE(shown.pixelColor(16, 16), installed ? QColor(0, 128, 128) : QColor(90, 70, 140));
     }
 };
 

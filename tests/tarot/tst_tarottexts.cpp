@@ -63,8 +63,12 @@ private slots:
     void noTextDescribesAPicture();
     void pictureWordsAreCaught_data();
     void pictureWordsAreCaught();
-    void reversedTextsVaryTheirTurns();
-    void courtTextsVaryTheirOpenings();
+    void noTextLeansOnAStockTurn();
+    void stockTurnsAreCaught_data();
+    void stockTurnsAreCaught();
+    void courtTextsFallIntoNoMould();
+    void courtMouldsAreCaught_data();
+    void courtMouldsAreCaught();
     void noTextUsesBritishSpelling_data() { textForm_data(); }
     void noTextUsesBritishSpelling();
     void britishFormsAreCaught_data();
@@ -323,40 +327,88 @@ void TarotTextsTest::pictureWordsAreCaught()
     QCOMPARE(!testing::PictureWordIn(sentence).isEmpty(), caught);
 }
 
-// Read ten cards in a row and a device used by many reversals shows: an "Or ..." sentence offering the
-// other reading, or a "Perhaps". Each reversal turns its own card in its own way.
-void TarotTextsTest::reversedTextsVaryTheirTurns()
+// Read in a row, the texts showed the devices they leaned on in place of saying what their own card or
+// stone means: each one named then is caught wherever it comes back, in a card's, a rune's or a sign's
+// text.
+void TarotTextsTest::noTextLeansOnAStockTurn()
 {
-    const QRegularExpression orSentence(QStringLiteral("(^|[.?;:] )Or\\b"));
-    const QRegularExpression perhaps(QStringLiteral("\\bPerhaps\\b"));
-    QStringList withOr, withPerhaps;
-    for (int n = 0; n < CardCount; ++n) {
-        if (orSentence.match(CardReversedText(n)).hasMatch())
-            withOr << CardTitle(n);
-        if (perhaps.match(CardReversedText(n)).hasMatch())
-            withPerhaps << CardTitle(n);
+    QStringList found;
+    for (const testing::Interpretation& i : testing::AllInterpretations()) {
+        const QString turn = testing::StockTurnIn(i.text);
+        if (!turn.isEmpty())
+            found << QStringLiteral("%1: \"%2\"").arg(i.where, turn);
     }
-    QVERIFY2(withOr.size() <= 3, qPrintable(withOr.join(", ")));
-    QVERIFY2(withPerhaps.size() <= 3, qPrintable(withPerhaps.join(", ")));
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
 }
 
-// Read the sixteen courts in a row and a formula shows: a helper sketched as "A kind, wise man may
-// ...", or reversals that all open on a pair of faults ("Greed or stubbornness may ...").
-void TarotTextsTest::courtTextsVaryTheirOpenings()
+void TarotTextsTest::stockTurnsAreCaught_data()
 {
-    const QRegularExpression helper(QStringLiteral("\\b[Aa]n? ([a-z-]+,? )*(man|woman|person|newcomer|professional)\\b"
-                                                   "[^.]* may\\b"));
-    const QRegularExpression pairOpening(QStringLiteral("^([A-Za-z-]+,? ){0,3}or\\b"));
-    QStringList withHelper, pairedOpenings;
-    for (int n = 61; n <= 76; ++n) {
-        for (const QString& text : {CardUprightText(n), CardReversedText(n)})
-            if (helper.match(text).hasMatch())
-                withHelper << CardTitle(n);
-        if (pairOpening.match(CardReversedText(n)).hasMatch())
-            pairedOpenings << CardTitle(n);
-    }
-    QVERIFY2(withHelper.size() <= 3, qPrintable(withHelper.join(", ")));
-    QVERIFY2(pairedOpenings.size() <= 3, qPrintable(pairedOpenings.join(", ")));
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<bool>("caught");
+    QTest::newRow("the opposite trap") << "Beware the opposite trap as well: pride that sets you up for a fall."
+                                       << true;
+    QTest::newRow("the opposite too") << "The opposite can happen too: a life so busy that it leaves no room." << true;
+    QTest::newRow("the opposite danger") << "Working so hard that you miss life itself is the opposite danger." << true;
+    QTest::newRow("this reversal") << "The kinder side of this reversal is that you are learning to share." << true;
+    QTest::newRow("this card") << "Restless drifting is the other face of this card." << true;
+    QTest::newRow("the other side of") << "Pride is the other side of your success." << true;
+    QTest::newRow("Or") << "You doubt yourself. Or the praise goes to someone else." << true;
+    QTest::newRow("Or first") << "Or you may simply be tired." << true;
+    QTest::newRow("Perhaps") << "The balance is lost. Perhaps you measure your worth by what you own." << true;
+    QTest::newRow("opposites") << "You blend opposites and find the right measure between them." << false;
+    QTest::newRow("or within") << "You may give too much and be used, or receive help with strings attached." << false;
+    QTest::newRow("perhaps within") << "A transition is under way, perhaps a journey." << false;
+    QTest::newRow("what this card signifies") << "This card signifies a strong personality with willpower." << false;
+}
+
+void TarotTextsTest::stockTurnsAreCaught()
+{
+    QFETCH(QString, sentence);
+    QFETCH(bool, caught);
+    QCOMPARE(!testing::StockTurnIn(sentence).isEmpty(), caught);
+}
+
+// Read the sixteen courts in a row and a mould shows: a helper sketched as "A kind, wise man may ...", or
+// reversals that open on a pair of faults ("Greed or stubbornness may ..."). No court falls into one.
+void TarotTextsTest::courtTextsFallIntoNoMould()
+{
+    QStringList found;
+    for (int n = 61; n <= 76; ++n)
+        for (bool reversed : {false, true}) {
+            const QString mould =
+                testing::CourtFormulaIn(reversed ? CardReversedText(n) : CardUprightText(n), reversed);
+            if (!mould.isEmpty())
+                found << QStringLiteral("%1%2: \"%3\"").arg(CardTitle(n), reversed ? " reversed" : "", mould);
+        }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+}
+
+void TarotTextsTest::courtMouldsAreCaught_data()
+{
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<bool>("reversed");
+    QTest::addColumn<bool>("caught");
+    QTest::newRow("a kind, wise man may")
+        << "A kind, wise man, perhaps a healer or adviser, may offer help." << false << true;
+    QTest::newRow("a woman may") << "Your temper flares. A domineering woman may cause trouble." << true << true;
+    QTest::newRow("an energetic newcomer may") << "An energetic newcomer may bring inspiration." << false << true;
+    QTest::newRow("a wise professional may")
+        << "A wise professional, such as a lawyer, may advise you well." << false << true;
+    QTest::newRow("a pair of faults") << "Greed or stubbornness may take over." << true << true;
+    QTest::newRow("three faults") << "Haste, impatience or anger may cause trouble." << true << true;
+    QTest::newRow("a pair, upright") << "Greed or stubbornness may take over." << false << false;
+    QTest::newRow("help from someone") << "Help may come from an older friend who listens." << false << false;
+    QTest::newRow("a woman who") << "Advice from a woman who has known sorrow will be honest." << false << false;
+    QTest::newRow("an opening of its own")
+        << "Words are running ahead of your thoughts, or so it seems." << true << false;
+}
+
+void TarotTextsTest::courtMouldsAreCaught()
+{
+    QFETCH(QString, sentence);
+    QFETCH(bool, reversed);
+    QFETCH(bool, caught);
+    QCOMPARE(!testing::CourtFormulaIn(sentence, reversed).isEmpty(), caught);
 }
 
 void TarotTextsTest::noTextUsesBritishSpelling()

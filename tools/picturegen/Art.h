@@ -46,8 +46,10 @@ void DrawPip(Art& a, int suit, QPointF c, qreal h);
 // A crown of width w centred on c.
 void Crown(Art& a, QPointF c, qreal w, Role band = Role::Gold);
 
+struct CourtFigure;
 // A court card's figure (rank 11 Page, 12 Knight, 13 Queen, 14 King; suit 0 cups, 1 pentacles, 2 swords,
-// 3 wands) standing on the bottom of art. Returns a point of its robe in the painter's device pixels.
-QPoint DrawCourtFigure(Art& a, int rank, int suit, const QRectF& art);
+// 3 wands) standing on the bottom of art, drawn as figure asks and told of it in the painter's device
+// pixels.
+void DrawCourtFigure(Art& a, int rank, int suit, const QRectF& art, CourtFigure& figure);
 
 } // namespace picturegen

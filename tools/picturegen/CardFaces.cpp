@@ -847,7 +847,7 @@ QString MajorNumeral(Deck deck, int n)
     return ToRoman(v);
 }
 
-QImage DrawCardFace(Deck deck, int n, int w, int h, int scale, QPoint* robe)
+QImage DrawCardFace(Deck deck, int n, int w, int h, int scale, CourtFigure* court)
 {
     QImage img = Canvas(w, h, scale);
     QPainter p(&img);
@@ -884,9 +884,8 @@ QImage DrawCardFace(Deck deck, int n, int w, int h, int scale, QPoint* robe)
                 PaintWoodcutGround(p, a, art);
             p.save();
             p.setClipRect(art);
-            const QPoint robePixel = DrawCourtFigure(a, m.rank, m.suit, art.adjusted(2, 4, -2, -2));
-            if (robe)
-                *robe = robePixel;
+            CourtFigure unasked;
+            DrawCourtFigure(a, m.rank, m.suit, art.adjusted(2, 4, -2, -2), court ? *court : unasked);
             p.restore();
         } else if (m.rank == 1) {
             if (wood) {

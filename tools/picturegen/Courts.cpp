@@ -1,7 +1,10 @@
 // The court cards of both decks: the Page standing, the Knight on his horse, the Queen and the King on
 // their thrones, each with the sign of the suit in hand. A suit keeps its colours through its four
-// courts; within a suit each court holds its sign its own way.
+// courts; within a suit each court holds its sign its own way. Whatever a hand holds is drawn before the
+// hand, so that it lies in the hand; a staff, whose leaves reach wide, stands behind the figure that
+// grips it, so that no leaf crosses a face or a robe.
 #include "Art.h"
+#include "Pictures.h"
 
 #include <QtMath>
 #include <array>
@@ -39,13 +42,24 @@ SuitLook LookOf(const Art& a, int suit)
     case 2:
         return {Role::Red, Role::Silver, Role::Silver, QColor(40, 32, 30),
                 w ? a.colour(Role::Water) : QColor(150, 152, 162), w ? a.colour(Role::Blue) : QColor(70, 70, 80)};
-    default:
-        return {Role::Purple, Role::Red, Role::Gold, QColor(176, 84, 36), w ? a.colour(Role::Wood) : QColor(180, 98, 46),
-                w ? a.colour(Role::Red) : QColor(120, 54, 24)};
+    default: {
+        // The woodcut's dun horse has a black mane, apart from the rider's red sleeve along its neck.
+        const QColor horse = w ? a.colour(Role::Wood) : QColor(180, 98, 46);
+        const QColor mane = w ? a.colour(Role::Dark) : QColor(120, 54, 24);
+        return {Role::Purple, Role::Red, Role::Gold, QColor(176, 84, 36), horse, mane};
+    }
     }
 }
 
 QPointF Pt(qreal x, qreal y) { return {x, y}; }
+
+// One court figure being drawn, in the box's coordinates.
+struct Court {
+    Art& a;
+    int suit;
+    SuitLook look;
+    CourtFigure& told;
+};
 
 // A limb or a rod: a thick stroke in its colour with the ink outline around it.
 void Limb(Art& a, std::initializer_list<QPointF> points, qreal width, const QColor& c)
@@ -95,7 +109,7 @@ void PageCap(Art& a, QPointF top, qreal w, Role colour)
     a.fill(feather, Role::White, 0.6);
 }
 
-void Helm(Art& a, QPointF top, qreal w, Role plume)
+QPainterPath Helm(Art& a, QPointF top, qreal w, Role plume)
 {
     QPainterPath helm;
     helm.moveTo(top.x() - w * 0.42, top.y() + w * 0.62);
@@ -111,32 +125,58 @@ void Helm(Art& a, QPointF top, qreal w, Role plume)
     crest.cubicTo(top.x() + w * 0.7, top.y() - w * 0.3, top.x() + w * 0.3, top.y() - w * 0.2, top.x(),
                   top.y() - w * 0.12);
     a.fill(crest, plume, 0.6);
+    return helm;
 }
 
-// The suit's sign held at c, turned by angle degrees.
-void Sign(Art& a, int suit, QPointF c, qreal h, qreal angle = 0)
+// The suit's sign at c, turned by angle degrees; mirrored, a staff puts out its leaves the other way.
+void Sign(Court& k, QPointF c, qreal h, qreal angle = 0, bool mirrored = false)
 {
+    if (k.told.withoutSign)
+        return;
+    Art& a = k.a;
     a.p.save();
     a.p.translate(c);
     a.p.rotate(angle);
-    DrawPip(a, suit, {0, 0}, h);
+    if (mirrored)
+        a.p.scale(-1, 1);
+    DrawPip(a, k.suit, {0, 0}, h);
     a.p.restore();
 }
 
-// The sign of height h held by a hand at hand, turned by angle degrees: the hand grips the stem of a cup,
-// the rim of a coin, the hilt of a sword, the lower part of a staff.
-void Held(Art& a, int suit, QPointF hand, qreal h, qreal angle = 0)
+// Where the sign of height h stands when a hand at hand grips it, turned by angle degrees: by the stem of
+// a cup, the rim of a coin, the hilt of a sword, the lower part of a staff.
+QPointF GripCentre(int suit, QPointF hand, qreal h, qreal angle = 0)
 {
     const qreal grip = h * (suit <= 1 ? 0.4 : suit == 2 ? 0.33 : 0.2);
     const qreal t = qDegreesToRadians(angle);
-    Sign(a, suit, hand + Pt(grip * qSin(t), -grip * qCos(t)), h, angle);
-    Hand(a, hand);
+    return hand + Pt(grip * qSin(t), -grip * qCos(t));
+}
+
+// The sign gripped by a hand at hand, the hand over it.
+void Held(Court& k, QPointF hand, qreal h, qreal angle = 0)
+{
+    Sign(k, GripCentre(k.suit, hand, h, angle), h, angle);
+    Hand(k.a, hand);
+}
+
+// The face, told as the figure's head.
+void HeadOf(Court& k, QPointF c, qreal r, bool beard)
+{
+    Face(k.a, c, r, k.look.hair, beard);
+    k.told.head = k.a.p.deviceTransform().map(EllipsePath(c, r * 0.8, r));
 }
 
 // ---------- the Page, standing ----------
 
-void Page(Art& a, int suit, const SuitLook& look, QPointF* robe)
+void Page(Court& k)
 {
+    Art& a = k.a;
+    const int suit = k.suit;
+    const SuitLook& look = k.look;
+    // The staff stands planted beside him, behind his arm and his tunic, so that its leaves reach round
+    // him and none crosses him.
+    if (suit == 3)
+        Sign(k, {71, 80}, 84);
     // Legs in hose, shoes on the ground.
     Limb(a, {Pt(45, 92), Pt(44, 119)}, 5.5, a.colour(look.lining));
     Limb(a, {Pt(55, 92), Pt(57, 119)}, 5.5, a.colour(look.lining));
@@ -157,32 +197,31 @@ void Page(Art& a, int suit, const SuitLook& look, QPointF* robe)
     tunic.quadTo(50, 100, 32, 96);
     tunic.cubicTo(34, 84, 36, 66, 40, 52);
     a.fill(tunic, look.robe);
-    *robe = a.p.deviceTransform().map(Pt(50, 88));
+    k.told.robe = a.p.deviceTransform().map(Pt(50, 88)).toPoint();
     a.fill(RectPath(37.5, 73, 25, 3.5), look.trim, 0.6);
     a.fill(PolyPath({Pt(43, 52), Pt(50, 60), Pt(57, 52)}), look.trim, 0.6);
     Hand(a, {away + (signRight ? 3 : -3), 78});
 
-    Face(a, {50, 42}, 8, look.hair, false);
+    HeadOf(k, {50, 42}, 8, false);
     PageCap(a, {50, 34}, 18, look.robe);
 
     switch (suit) {
     case 0: // the cup raised before him
         Limb(a, {Pt(60, 56), Pt(70, 66), Pt(69, 56)}, 5, a.colour(look.robe).darker(112));
-        Held(a, 0, {69, 56}, 22);
+        Held(k, {69, 56}, 22);
         break;
     case 1: // the coin carried before him in both hands
         Limb(a, {Pt(40, 56), Pt(37, 66), Pt(42, 71)}, 5, a.colour(look.robe).darker(112));
         Limb(a, {Pt(60, 56), Pt(63, 66), Pt(58, 71)}, 5, a.colour(look.robe).darker(112));
-        Sign(a, 1, {50, 66}, 22);
+        Sign(k, {50, 66}, 22);
         Hand(a, {42, 71});
         Hand(a, {58, 71});
         break;
     case 2: // the sword held upright, ready
         Limb(a, {Pt(40, 56), Pt(31, 66), Pt(30, 60)}, 5, a.colour(look.robe).darker(112));
-        Held(a, 2, {30, 60}, 52);
+        Held(k, {30, 60}, 52);
         break;
-    default: // the staff planted on the ground beside him
-        Sign(a, 3, {71, 80}, 84);
+    default: // the staff planted on the ground beside him, his hand round it
         Limb(a, {Pt(60, 56), Pt(68, 66), Pt(70, 62)}, 5, a.colour(look.robe).darker(112));
         Hand(a, {70, 62});
         break;
@@ -247,8 +286,11 @@ void Horse(Art& a, const SuitLook& look, const std::array<Leg, 4>& legs)
     a.fill(RectPath(46, 92, 26, 3), look.trim, 0.5);
 }
 
-void Knight(Art& a, int suit, const SuitLook& look, QPointF* robe)
+void Knight(Court& k)
 {
+    Art& a = k.a;
+    const int suit = k.suit;
+    const SuitLook& look = k.look;
     // Each Knight's horse moves its own way: Cups at a walk, Pentacles standing still, Swords at the
     // charge, Wands rearing.
     std::array<Leg, 4> legs; // near fore, far fore, near hind, far hind
@@ -283,11 +325,21 @@ void Knight(Art& a, int suit, const SuitLook& look, QPointF* robe)
         a.p.translate(0, -4); // at the charge, all four hooves off the ground
     }
     Horse(a, look, legs);
-    *robe = a.p.deviceTransform().map(Pt(66, 86)); // the horse's cloth
+    k.told.robe = a.p.deviceTransform().map(Pt(66, 86)).toPoint(); // the horse's cloth
 
-    // The rider: his far arm holds the reins; his near leg hangs in the stirrup.
+    // The staff raised like a lance stands behind the rider: its leaves reach behind his head, not across
+    // his visor.
+    const QPointF staffHand(72, 56);
+    constexpr qreal StaffLength = 52;
+    if (suit == 3)
+        Sign(k, GripCentre(suit, staffHand, StaffLength), StaffLength);
+
+    // The rider: his far hand holds the reins from the bit; his near leg hangs in the stirrup.
     const QColor sleeve = a.colour(look.lining);
-    Limb(a, {Pt(58, 58), Pt(50, 66), Pt(42, 66)}, 4.4, sleeve.darker(115));
+    const QPointF reinHand(42, 66);
+    a.stroke(PolyPath({Pt(16, 72), Pt(29, 71), reinHand}, false), 0.8);
+    Limb(a, {Pt(58, 58), Pt(50, 66), reinHand}, 4.4, sleeve.darker(115));
+    Hand(a, reinHand, 2.8);
     QPainterPath body;
     body.moveTo(52, 52);
     body.lineTo(66, 52);
@@ -299,26 +351,27 @@ void Knight(Art& a, int suit, const SuitLook& look, QPointF* robe)
     a.fill(tabard, look.robe, 0.6);
     Limb(a, {Pt(56, 80), Pt(48, 86), Pt(50, 100)}, 5.5, a.colour(Role::Silver));
     a.fill(RectPath(45.5, 99, 9, 3.5), Role::Dark, 0.5); // the foot in its stirrup
-    Face(a, {59, 44}, 7, look.hair, false);
-    Helm(a, {59, 37}, 16, look.trim == Role::Silver ? Role::Red : look.trim);
+    HeadOf(k, {59, 44}, 7, false);
+    const QPainterPath helm = Helm(a, {59, 37}, 16, look.trim == Role::Silver ? Role::Red : look.trim);
+    k.told.head = k.told.head.united(a.p.deviceTransform().map(helm));
 
     switch (suit) {
     case 0: // offers his cup ahead of him
         Limb(a, {Pt(60, 56), Pt(50, 58), Pt(42, 56)}, 4.4, sleeve);
-        Held(a, 0, {42, 56}, 17);
+        Held(k, {42, 56}, 17);
         break;
     case 1: // studies the coin in his hand
         Limb(a, {Pt(60, 56), Pt(52, 64), Pt(46, 60)}, 4.4, sleeve);
-        Sign(a, 1, {44, 52}, 16);
+        Sign(k, {44, 52}, 16);
         Hand(a, {46, 60}, 2.8);
         break;
-    case 2: // the sword swung high at the charge
-        Limb(a, {Pt(63, 55), Pt(70, 46), Pt(68, 36)}, 4.4, sleeve);
-        Held(a, 2, {68, 36}, 40, -40);
+    case 2: // the sword swung high at the charge, its hilt above the helm
+        Limb(a, {Pt(63, 55), Pt(72, 45), Pt(72, 30)}, 4.4, sleeve);
+        Held(k, {72, 30}, 40, -40);
         break;
-    default: // the staff raised like a lance
-        Limb(a, {Pt(62, 56), Pt(70, 64), Pt(72, 56)}, 4.4, sleeve);
-        Held(a, 3, {72, 56}, 52);
+    default: // the staff raised like a lance, his hand round it
+        Limb(a, {Pt(62, 56), Pt(70, 64), staffHand}, 4.4, sleeve);
+        Hand(a, staffHand);
         break;
     }
     a.p.restore();
@@ -326,28 +379,30 @@ void Knight(Art& a, int suit, const SuitLook& look, QPointF* robe)
 
 // ---------- the Queen and the King, enthroned ----------
 
-void ThroneBehind(Art& a, int suit, bool king)
+void ThroneBehind(Court& k, bool king)
 {
+    Art& a = k.a;
     const Role wood = a.wood ? Role::Yellow : Role::Stone;
+    // The back rises well above the crowned head, and its crest stands clear of the crown.
     QPainterPath back;
     back.moveTo(25, 104);
-    back.lineTo(25, 26);
+    back.lineTo(25, 22);
     if (king) {
-        back.lineTo(50, 12);
+        back.lineTo(50, 8);
     } else {
-        back.quadTo(25, 14, 37, 14);
-        back.lineTo(63, 14);
-        back.quadTo(75, 14, 75, 26);
+        back.quadTo(25, 10, 37, 10);
+        back.lineTo(63, 10);
+        back.quadTo(75, 10, 75, 22);
     }
-    back.lineTo(75, 26);
+    back.lineTo(75, 22);
     back.lineTo(75, 104);
     back.closeSubpath();
     a.fill(back, wood);
-    a.fill(RectPath(29, 24, 42, 76), Role::Dark, 0.6); // the cloth of the back, dark behind every robe
+    a.fill(RectPath(29, 22, 42, 78), Role::Dark, 0.6); // the cloth of the back, dark behind every robe
     // The crest of the throne carries the suit's sign.
-    const QPointF crest(50, king ? 18 : 16);
-    a.fill(EllipsePath(crest, 8.5, 8.5), Role::Gold, 0.8);
-    Sign(a, suit, crest, suit == 1 ? 13 : 14);
+    const QPointF crest(50, 10);
+    a.fill(EllipsePath(crest, 7, 7), Role::Gold, 0.8);
+    Sign(k, crest, k.suit == 1 ? 11 : 12);
     // The seat and its arms.
     a.fill(RectPath(20, 76, 12, 6), wood);
     a.fill(RectPath(68, 76, 12, 6), wood);
@@ -358,10 +413,24 @@ void ThroneBehind(Art& a, int suit, bool king)
     a.fill(RectPath(8, 115, 84, 7), wood);
 }
 
-void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
+void Enthroned(Court& k, bool king)
 {
-    ThroneBehind(a, suit, king);
+    Art& a = k.a;
+    const int suit = k.suit;
+    const SuitLook& look = k.look;
+    ThroneBehind(k, king);
     const QColor sleeve = a.colour(king ? look.lining : look.robe).darker(110);
+    // A staff stands behind the figure that grips it, beside the throne: its leaves reach out past the
+    // figure or behind it, never across the face or the robe. The Queen's, on her left, is turned so that
+    // it leafs away from her.
+    const QPointF kingStaff(69, 66), queenStaffHand(32, 72);
+    constexpr qreal KingStaff = 90, QueenStaff = 60;
+    if (suit == 3) {
+        if (king)
+            Sign(k, kingStaff, KingStaff);
+        else
+            Sign(k, GripCentre(suit, queenStaffHand, QueenStaff), QueenStaff, 0, true);
+    }
     if (king) {
         // The mantle over the shoulders falls to the seat.
         a.fill(PolyPath({Pt(36, 50), Pt(64, 50), Pt(72, 100), Pt(28, 100)}), look.lining);
@@ -388,7 +457,7 @@ void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
     gown.cubicTo(38, 72, 38, 62, 41, 50);
     gown.closeSubpath();
     a.fill(gown, look.robe);
-    *robe = a.p.deviceTransform().map(Pt(50, 98));
+    k.told.robe = a.p.deviceTransform().map(Pt(50, 98)).toPoint();
     a.stroke(PolyPath({Pt(31, 86), Pt(50, 89), Pt(69, 86)}, false), 0.6); // the knees under the robe
     a.fill(RectPath(30, 106, 40, 4), look.trim, 0.6);
     a.fill(RectPath(40, 74, 20, 3.5), look.trim, 0.6);
@@ -396,7 +465,7 @@ void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
     a.fill(EllipsePath({43, 111}, 4.5, 2.2), Role::Dark, 0.5);
     a.fill(EllipsePath({57, 111}, 4.5, 2.2), Role::Dark, 0.5);
 
-    Face(a, {50, 40}, 8, look.hair, king);
+    HeadOf(k, {50, 40}, 8, king);
     Crown(a, {50, 30}, king ? 18 : 14);
 
     // Each holds the sign a way of his or her own.
@@ -406,30 +475,34 @@ void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
     };
     auto upright = [&](qreal x, qreal size, bool left) {
         Limb(a, {Pt(left ? 42 : 58, 53), Pt(left ? 32 : 68, 66), Pt(x, 72)}, 4.6, sleeve);
-        Held(a, suit, {x, 72}, size);
+        Held(k, {x, 72}, size);
     };
     switch (suit) {
     case 0:
-        if (king) { // a cup raised in one hand, a short sceptre in the other
+        if (king) { // a cup raised in one hand, a short sceptre upright in the fist of the other
             Limb(a, {Pt(42, 53), Pt(33, 64), Pt(30, 60)}, 4.6, sleeve);
-            Held(a, 0, {30, 60}, 18);
-            lap({58, 80}, false);
-            a.fill(RectPath(57, 66, 2.4, 18), Role::Gold, 0.5);
-            a.fill(EllipsePath({58.2, 65}, 2.6, 2.6), Role::Gold, 0.5);
+            Held(k, {30, 60}, 18);
+            Limb(a, {Pt(58, 53), Pt(65, 67), Pt(59, 77)}, 4.6, sleeve);
+            a.fill(RectPath(57.8, 62, 2.4, 20), Role::Gold, 0.5);
+            a.fill(EllipsePath({59, 61}, 2.6, 2.6), Role::Gold, 0.5);
+            Hand(a, {59, 77});
         } else { // a great covered cup held in both hands on her lap
             Limb(a, {Pt(42, 53), Pt(37, 66), Pt(43, 78)}, 4.6, sleeve);
             Limb(a, {Pt(58, 53), Pt(63, 66), Pt(57, 78)}, 4.6, sleeve);
-            Sign(a, 0, {50, 70}, 24);
-            a.fill(EllipsePath({50, 60}, 6, 2.4), Role::Gold, 0.5);
-            a.fill(EllipsePath({50, 57.5}, 1.8, 1.8), Role::Gold, 0.5);
+            Sign(k, {50, 70}, 24);
+            if (!k.told.withoutSign) { // its lid
+                a.fill(EllipsePath({50, 60}, 6, 2.4), Role::Gold, 0.5);
+                a.fill(EllipsePath({50, 57.5}, 1.8, 1.8), Role::Gold, 0.5);
+            }
             Hand(a, {43, 78});
             Hand(a, {57, 78});
         }
         break;
     case 1:
-        if (king) { // the coin resting on his knee, a sceptre in the other hand
-            Sign(a, 1, {62, 80}, 18);
-            lap({60, 88}, false);
+        if (king) { // the coin resting on his knee under his hand, a sceptre in the other hand
+            Limb(a, {Pt(58, 53), Pt(63, 66), Pt(60, 88)}, 4.6, sleeve);
+            Sign(k, {62, 80}, 18);
+            Hand(a, {60, 88});
             Limb(a, {Pt(42, 53), Pt(32, 66), Pt(34, 72)}, 4.6, sleeve);
             a.fill(RectPath(32.8, 40, 2.4, 34), Role::Gold, 0.5);
             a.fill(EllipsePath({34, 39}, 3, 3), Role::Gold, 0.5);
@@ -437,7 +510,7 @@ void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
         } else { // the coin held in her lap in both hands
             Limb(a, {Pt(42, 53), Pt(36, 68), Pt(42, 82)}, 4.6, sleeve);
             Limb(a, {Pt(58, 53), Pt(64, 68), Pt(58, 82)}, 4.6, sleeve);
-            Sign(a, 1, {50, 80}, 20);
+            Sign(k, {50, 80}, 20);
             Hand(a, {42, 82});
             Hand(a, {58, 82});
         }
@@ -453,17 +526,18 @@ void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
         }
         break;
     default:
-        if (king) { // the staff grounded beside him
-            Sign(a, 3, {69, 66}, 90);
+        if (king) { // the staff grounded beside him, his hand round it
             Limb(a, {Pt(58, 53), Pt(68, 64), Pt(69, 70)}, 4.6, sleeve);
             Hand(a, {69, 70});
             lap({44, 80}, true);
         } else { // the staff in one hand, a sunflower in the other
-            upright(32, 60, true);
-            lap({58, 80}, false);
+            Limb(a, {Pt(42, 53), Pt(32, 66), queenStaffHand}, 4.6, sleeve);
+            Hand(a, queenStaffHand);
+            Limb(a, {Pt(58, 53), Pt(63, 66), Pt(58, 80)}, 4.6, sleeve);
             a.stroke(PolyPath({Pt(58, 80), Pt(62, 68)}, false), 1.2);
             a.fill(StarPath({63, 66}, 6, 3, 12), Role::Yellow, 0.5);
             a.fill(EllipsePath({63, 66}, 2.4, 2.4), Role::Wood, 0.5);
+            Hand(a, {58, 80}); // round the flower's stem
         }
         break;
     }
@@ -471,22 +545,20 @@ void Enthroned(Art& a, int suit, const SuitLook& look, bool king, QPointF* robe)
 
 } // namespace
 
-QPoint DrawCourtFigure(Art& a, int rank, int suit, const QRectF& art)
+void DrawCourtFigure(Art& a, int rank, int suit, const QRectF& art, CourtFigure& figure)
 {
-    const SuitLook look = LookOf(a, suit);
+    Court k {a, suit, LookOf(a, suit), figure};
     a.p.save();
     const qreal s = std::min(art.width() / 100.0, art.height() / 130.0);
     a.p.translate(art.center().x() - 50 * s, art.bottom() - 130 * s);
     a.p.scale(s, s);
-    QPointF robe;
     switch (static_cast<Rank>(rank)) {
-    case Rank::Page: Page(a, suit, look, &robe); break;
-    case Rank::Knight: Knight(a, suit, look, &robe); break;
-    case Rank::Queen: Enthroned(a, suit, look, false, &robe); break;
-    case Rank::King: Enthroned(a, suit, look, true, &robe); break;
+    case Rank::Page: Page(k); break;
+    case Rank::Knight: Knight(k); break;
+    case Rank::Queen: Enthroned(k, false); break;
+    case Rank::King: Enthroned(k, true); break;
     }
     a.p.restore();
-    return robe.toPoint();
 }
 
 } // namespace picturegen

@@ -5,6 +5,7 @@
 // scale as its device pixel ratio). The generator saves them and the tests read what it saved.
 #include <QImage>
 #include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -26,9 +27,16 @@ constexpr int BlankStone = 4;
 enum class Deck { Orlund, Marseilles }; // letters "o" and "m"
 
 // --- tarot cards ---
-// robe receives, for a court card, a point of the figure's robe in picture pixels.
+// What a court card's figure tells of itself as it is drawn, and how it is drawn. A check of what covers
+// what draws the card once as it is and once without the sign, and compares the two over the head.
+struct CourtFigure {
+    bool withoutSign = false; // in: leave the suit's sign out wherever the card shows it, all else alike
+    QPoint robe {-1, -1}; // out: a point of the figure's robe (the Knight's: his horse's cloth)
+    QPainterPath head; // out: the figure's face, and the Knight's helm over it
+};
+// court, for a court card, is told of its figure; all coordinates are picture pixels.
 QImage DrawCardFace(Deck deck, int cardNumber, int width = CardWidth, int height = CardHeight, int scale = 1,
-                    QPoint* robe = nullptr);
+                    CourtFigure* court = nullptr);
 QString MajorNumeral(Deck deck, int cardNumber); // empty when the card carries none
 QImage DrawCardBack(int width, int height, int scale = 1);
 

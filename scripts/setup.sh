@@ -4,8 +4,7 @@
 # nor the tests need it, and it would be about a third more to download (devscripts alone would bring a
 # whole keyring for one command). Only this installation uses sudo, and only when not run as root.
 set -euo pipefail
-# cups-daemon is the print scheduler the printing tests run as a private one of their own.
-packages=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-dejavu-core poppler-utils cups-daemon "$@")
+packages=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-dejavu-core poppler-utils "$@")
 missing() {
   for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"

@@ -6,7 +6,9 @@
 # not built (bench/ in the README says how).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$here/scripts/setup.sh"
+# cups-daemon is the print scheduler the printing tests start a private copy of, on a port of their own
+# (the desktop's own print service is left as it is); the program itself needs only the CUPS library.
+bash "$here/scripts/setup.sh" cups-daemon
 if [ "${SANITIZE:-0}" = "1" ]; then
   dir=build-sanitize
   bash "$here/scripts/build.sh" "$dir" -DSELVANTHE_SANITIZE=ON -DSELVANTHE_BENCH=OFF

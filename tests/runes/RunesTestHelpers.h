@@ -81,11 +81,7 @@ inline QColor Fore(const QWidget* w) { return w->palette().color(QPalette::Windo
 inline QColor Back(const QWidget* w) { return w->palette().color(QPalette::Window); }
 
 // Script the random numbers one draw of a stone takes: the stone attempts, then the facing.
-inline void Script(std::initializer_list<double> values)
-{
-    for (double v : values)
-        testing::seams().random->values.enqueue(v);
-}
+inline void Script(const QList<double>& values) { testing::seams().random->enqueue(values); }
 
 // The u that draws stone n (1..25).
 inline double StoneU(int n) { return (n - 1) / 25.0 + 0.001; }

@@ -18,6 +18,12 @@ public:
         return values.isEmpty() ? fallback : values.dequeue();
     }
     void reseed() override { ++reseeds; }
+    // These values next, in order, after any still queued.
+    void enqueue(const QList<double>& next)
+    {
+        for (double v : next)
+            values.enqueue(v);
+    }
     // In place of what was scripted: count values spread evenly over [0, 1), the same for the same seed,
     // enough for whatever a road draws. Returns them, for a test that works out what they draw.
     QList<double> script(unsigned seed, int count = 4000);

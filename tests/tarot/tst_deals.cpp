@@ -5,7 +5,6 @@
 #include "tarot/SpreadCatalogue.h"
 #include "tarot/SpreadLayouts.h"
 
-#include <QQueue>
 #include <QtTest>
 
 #include <cmath>
@@ -16,13 +15,6 @@ using tarot::deal::DealResult;
 using tarot::deal::DealRow;
 
 namespace {
-
-void fill(QQueue<double>& queue, std::initializer_list<double> values)
-{
-    queue.clear();
-    for (double v : values)
-        queue.enqueue(v);
-}
 
 // The six deals as the set-up options and the ranges read: (minor, major, reversed), first card, count.
 struct Expected {
@@ -111,7 +103,7 @@ private slots:
         QCOMPARE(tarot::deal::CardFromRandom(x, e.first, e.count), want);
         // The same through a whole deal.
         Script script;
-        fill(script.values, {x});
+        script.enqueue({x});
         const DealResult r = dealWith(deal, 1, QStringLiteral("One Card"), script);
         QCOMPARE(r.cards, std::vector<std::int32_t>{want});
     }
@@ -120,7 +112,7 @@ private slots:
     void repeatsAreDrawnAgain()
     {
         Script script;
-        fill(script.values, {valueFor(5, 0, 78), valueFor(5, 0, 78), valueFor(0, 0, 78), valueFor(77, 0, 78)});
+        script.enqueue({valueFor(5, 0, 78), valueFor(5, 0, 78), valueFor(0, 0, 78), valueFor(77, 0, 78)});
         int reseeds = 0;
         const DealResult r = dealWith(1, 3, QStringLiteral("Three Cards"), script, &reseeds);
         QCOMPARE(r.cards, (std::vector<std::int32_t>{5, 0, 77}));
@@ -170,7 +162,7 @@ private slots:
         QCOMPARE(tarot::deal::CoinReversed(x), reversed);
         for (int deal : {4, 5, 6}) {
             Script script;
-            fill(script.values, {0.3, x});
+            script.enqueue({0.3, x});
             const DealResult r = dealWith(deal, 1, QStringLiteral("One Card"), script);
             QCOMPARE(r.coins, 1);
             QCOMPARE(r.reversed, std::vector<bool>{reversed});
@@ -179,7 +171,7 @@ private slots:
         // The upright deals take no coin, so the value stays for whatever comes next.
         for (int deal : {1, 2, 3}) {
             Script script;
-            fill(script.values, {0.3, x});
+            script.enqueue({0.3, x});
             const DealResult r = dealWith(deal, 1, QStringLiteral("One Card"), script);
             QCOMPARE(r.coins, 0);
             QCOMPARE(script.values.size(), 1);
@@ -341,13 +333,24 @@ private slots:
         }
     }
 
-    // A source stuck on one value cannot hold the program: the draw takes the lowest free cards.
+    // A source stuck on one value cannot hold the program: the first card is the one the value draws, and
+    // each after it the lowest the range has free, from the range's first card on.
+    void stuckSourceStillEnds_data()
+    {
+        QTest::addColumn<double>("stuck");
+        QTest::addColumn<std::vector<std::int32_t>>("cards");
+        QTest::newRow("on the range's first card") << 0.0 << std::vector<std::int32_t> {22, 23, 24};
+        QTest::newRow("inside the range") << valueFor(30, 22, 56) << std::vector<std::int32_t> {30, 22, 23};
+        QTest::newRow("on the range's last card") << valueFor(77, 22, 56) << std::vector<std::int32_t> {77, 22, 23};
+    }
     void stuckSourceStillEnds()
     {
+        QFETCH(double, stuck);
+        QFETCH(std::vector<std::int32_t>, cards);
         Script script;
-        script.fallback = 0.0;
+        script.fallback = stuck;
         const DealResult r = dealWith(2, 3, QStringLiteral("Three Cards"), script);
-        QCOMPARE(r.cards, (std::vector<std::int32_t>{22, 23, 24}));
+        QCOMPARE(r.cards, cards);
     }
 };
 

@@ -58,13 +58,6 @@ double Difference(QImage a, QImage b)
     return sum / (3.0 * a.width() * a.height());
 }
 
-void script(const QList<double>& values)
-{
-    seams().random->values.clear();
-    for (double v : values)
-        seams().random->values.enqueue(v);
-}
-
 } // namespace
 
 class TestHighDensity : public QObject {
@@ -156,7 +149,7 @@ private slots:
             values << (7 * k + 3.5) / 78.0;
         for (int k = 0; k < 10; ++k)
             values << (k % 2 ? 0.1 : 0.9);
-        script(values);
+        seams().random->enqueue(values);
         testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         seams().scheduler->runPending();
         checkDealtCards();
@@ -179,7 +172,7 @@ private slots:
         QList<double> values;
         for (int k = 0; k < 10; ++k)
             values << (7 * k + 3.5) / 78.0 << (k % 2 ? 0.2 : 0.1);
-        script(values);
+        seams().random->enqueue(values);
         for (int i = 0; i < 10; ++i)
             testing::click(testing::control<platform::Clickable>(w, "p", i));
         seams().scheduler->runPending();
@@ -269,7 +262,7 @@ private slots:
         QList<double> values;
         for (int k = 0; k < 10; ++k)
             values << (3 + k + 0.5) / 78.0;
-        script(values);
+        seams().random->enqueue(values);
         testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         seams().scheduler->runPending();
         frmAuto* w = cardLayout();

@@ -14,23 +14,20 @@
 using namespace runictarot;
 
 namespace {
-// A long text as the table must hold it: its length, its opening words, and the constant it is; a text
-// of the runic tarot's own is pinned instead by a phrase that no other text of the program uses.
+// A long text as the table must hold it. A text the runes or tarot readings share is pinned as the very
+// constant of theirs, and by its opening words, which name it to a reader of a failure. A text of the
+// runic tarot's own is pinned by what a fault would change: its opening words (another text in its
+// slot), a phrase no other text of the program uses (two texts swapped), and its closing words (a text
+// cut short, even at the end of a sentence).
 struct Expected {
-    int length;
     const char* opening;
     QString shared;
     const char* phrase = nullptr;
+    const char* closing = nullptr;
 };
-Expected own(int length, const char* opening, const char* phrase) { return {length, opening, {}, phrase}; }
-Expected rune(runes::StoneNumber stone, int length, const char* opening)
-{
-    return {length, opening, runes::UprightMeaningText(stone)};
-}
-Expected card(int number, int length, const char* opening)
-{
-    return {length, opening, tarot::CardUprightText(number)};
-}
+Expected own(const char* opening, const char* phrase, const char* closing) { return {opening, {}, phrase, closing}; }
+Expected rune(runes::StoneNumber stone, const char* opening) { return {opening, runes::UprightMeaningText(stone)}; }
+Expected card(int number, const char* opening) { return {opening, tarot::CardUprightText(number)}; }
 } // namespace
 
 Q_DECLARE_METATYPE(Expected)
@@ -199,76 +196,105 @@ void TestSignTable::reading_data()
     // stone side: rune stone, keywords, alternative names, colour, god, tarot card, planet caption
     row("Aries",
         {"Fehu", "Wealth, Mobility, Fulfillment, Intuition", "Faihu, Foeh, Fe", "Light Red", "Aesir", "Tower", "Mars"},
-        mars, {1, 15, 6, 3},
-        {"fehu", "15Tower.jpg", "thurisaz.jpg", "3Emperor.jpg"},
-        {own(596, "The meaning of the rune is 'cattle' or", "hoarded wealth soon turns stale"), card(19, 209, "There may be a sudden change or disruption"),
-         rune(runes::Thurisaz, 662, "This is also known as the troll or"), card(9, 299, "This is the time to organize yourself and")});
+        mars, {1, 15, 6, 3}, {"fehu", "15Tower.jpg", "thurisaz.jpg", "3Emperor.jpg"},
+        {own("The meaning of the rune is 'cattle' or", "hoarded wealth soon turns stale",
+             "when to guard what you have won."),
+         card(19, "There may be a sudden change or disruption"),
+         rune(runes::Thurisaz, "This is also known as the troll or"),
+         card(9, "This is the time to organize yourself and")});
     row("Taurus",
-        {"Uruz", "Beginnings, Spirituality, Opportunity, Harmony", "Uraz, Uros, Ur", "Dark Green", "Vanir", "High Priestess", "Venus"},
-        venus, {2, 7, 1, 1},
-        {"uruz", "7HighPriestess.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(490, "The rune represents 'aurochs' or wild bison like", "great horned cattle"), card(13, 227, "Your intuition will play a very important part"),
-         rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
+        {"Uruz", "Beginnings, Spirituality, Opportunity, Harmony", "Uraz, Uros, Ur", "Dark Green", "Vanir",
+         "High Priestess", "Venus"},
+        venus, {2, 7, 1, 1}, {"uruz", "7HighPriestess.jpg", "ansuz.jpg", "1Chariot.jpg"},
+        {own("The rune represents 'aurochs' or wild bison like", "great horned cattle",
+             "harmony between body and spirit, so tend to both."),
+         card(13, "Your intuition will play a very important part"),
+         rune(runes::Ansuz, "This rune means 'god' or 'deity'. It shows"),
+         card(7, "You may see success soon. Have a positive")});
     row("Gemini",
-        {"Ehwaz", "Duality, Movement, Partnership, Interaction, Harmony", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol", "White", "Freya,Freyr,Aclis", "Lovers", "Mercury"},
-        mercury, {3, 9, 1, 1},
-        {"ehwaz", "9Lovers.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {rune(runes::Ehwas, 233, "This is the 'horse' rune. It indicates change"), card(14, 261, "This is the time to understand and give"),
-         rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
+        {"Ehwaz", "Duality, Movement, Partnership, Interaction, Harmony", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol",
+         "White", "Freya,Freyr,Aclis", "Lovers", "Mercury"},
+        mercury, {3, 9, 1, 1}, {"ehwaz", "9Lovers.jpg", "ansuz.jpg", "1Chariot.jpg"},
+        {rune(runes::Ehwas, "This is the 'horse' rune. It indicates change"),
+         card(14, "This is the time to understand and give"),
+         rune(runes::Ansuz, "This rune means 'god' or 'deity'. It shows"),
+         card(7, "You may see success soon. Have a positive")});
     row("Cancer",
-        {"Algiz", "Spirit, Protection, Sanctuary, Refuge, Power, Divinity", "Algis, Elhaz, Eolh, Elgr", "Gold", "Valkyrjur", "Moon", "The Moon"},
-        moon, {4, 11, 2, 12},
-        {"algiz", "11Moon.jpg", "isa.jpg", "12Star.jpg"},
-        {rune(runes::Algiz, 299, "This rune means 'defense' and 'protection'. This is"), card(16, 255, "Your intuitiveness is at its peak now. Do"),
-         rune(runes::Isa, 441, "This is the 'ice' rune. It means that"), card(17, 260, "This is a very positive card and signifies")});
+        {"Algiz", "Spirit, Protection, Sanctuary, Refuge, Power, Divinity", "Algis, Elhaz, Eolh, Elgr", "Gold",
+         "Valkyrjur", "Moon", "The Moon"},
+        moon, {4, 11, 2, 12}, {"algiz", "11Moon.jpg", "isa.jpg", "12Star.jpg"},
+        {rune(runes::Algiz, "This rune means 'defense' and 'protection'. This is"),
+         card(16, "Your intuitiveness is at its peak now. Do"),
+         rune(runes::Isa, "This is the 'ice' rune. It means that"),
+         card(17, "This is a very positive card and signifies")});
     row("Leo",
-        {"Wunjo", "Joy, Pleasure, Hope, Fellowship", "Uuinne, Vend, Wynn, Vin", "Yellow", "Freyr,Elves", "Strength", "The Sun"},
-        sun, {5, 13, 3, 14},
-        {"wunjo", "13Strength.jpg", "jera.jpg", "14Sun.jpg"},
-        {rune(runes::Wunjo, 318, "This rune is referred to as the 'wish"), card(4, 308, "You have the courage, determination and will power"),
-         rune(runes::Jera, 315, "This rune means the 'harvest'. In other words"), card(18, 219, "You are enthusiastic and passionate about your work.")});
+        {"Wunjo", "Joy, Pleasure, Hope, Fellowship", "Uuinne, Vend, Wynn, Vin", "Yellow", "Freyr,Elves", "Strength",
+         "The Sun"},
+        sun, {5, 13, 3, 14}, {"wunjo", "13Strength.jpg", "jera.jpg", "14Sun.jpg"},
+        {rune(runes::Wunjo, "This rune is referred to as the 'wish"),
+         card(4, "You have the courage, determination and will power"),
+         rune(runes::Jera, "This rune means the 'harvest'. In other words"),
+         card(18, "You are enthusiastic and passionate about your work.")});
     row("Virgo",
-        {"Berkano", "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry", "Berkana, Bercna, Bjarkan, Beroc", "Dark Green", "Frigg,Nerthus,Hel", "Empress", "Mercury"},
-        mercury, {6, 4, 1, 1},
-        {"berkano", "4Empress.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(276, "This is the 'birch rune'. It signifies growth", "first tree to turn green after winter"), own(242, "Execution of your decisions are in you own", "your creative and caring nature"),
-         rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
+        {"Berkano", "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry",
+         "Berkana, Bercna, Bjarkan, Beroc", "Dark Green", "Frigg,Nerthus,Hel", "Empress", "Mercury"},
+        mercury, {6, 4, 1, 1}, {"berkano", "4Empress.jpg", "ansuz.jpg", "1Chariot.jpg"},
+        {own("This is the 'birch rune'. It signifies growth", "first tree to turn green after winter",
+             "protect it until it is strong."),
+         own("Execution of your decisions are in you own", "your creative and caring nature",
+             "let your creative and caring nature guide you."),
+         rune(runes::Ansuz, "This rune means 'god' or 'deity'. It shows"),
+         card(7, "You may see success soon. Have a positive")});
     row("Libra",
-        {"Tiwaz", "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Tys, Tyr, Tir, Tiw, Ty", "Bright Red", "Tyr,Mani", "Justice", "Venus"},
-        venus, {7, 8, 1, 1},
-        {"tiwaz", "8Justice.jpg", "ansuz.jpg", "1Chariot.jpg"},
-        {own(325, "This is the rune of the 'warrior'. The", "lord of the Thing"), card(3, 228, "You may get involved in legal issues. Seek"),
-         rune(runes::Ansuz, 399, "This rune means 'god' or 'deity'. It shows"), card(7, 243, "You may see success soon. Have a positive")});
+        {"Tiwaz", "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Tys, Tyr, Tir, Tiw, Ty",
+         "Bright Red", "Tyr,Mani", "Justice", "Venus"},
+        venus, {7, 8, 1, 1}, {"tiwaz", "8Justice.jpg", "ansuz.jpg", "1Chariot.jpg"},
+        {own("This is the rune of the 'warrior'. The", "lord of the Thing", "keep your word even if it costs you."),
+         card(3, "You may get involved in legal issues. Seek"),
+         rune(runes::Ansuz, "This rune means 'god' or 'deity'. It shows"),
+         card(7, "You may see success soon. Have a positive")});
     row("Scorpio",
-        {"Eihwaz", "Communication, Death, Regeneration, Knowledge, Dreaming", "Ezck, Yr, Eo", "Dark Blue", "Idhunna,Ullr", "Hanged Man", "Pluto and Mars"},
-        mars, {8, 5, 6, 3},
-        {"eihwaz", "5HangMan.jpg", "thurisaz.jpg", "3Emperor.jpg"},
-        {rune(runes::Eihwas, 343, "This is the 'yew' rune, the wood used"), card(11, 260, "You need to rise above this material world."),
-         rune(runes::Thurisaz, 662, "This is also known as the troll or"), card(9, 299, "This is the time to organize yourself and")});
+        {"Eihwaz", "Communication, Death, Regeneration, Knowledge, Dreaming", "Ezck, Yr, Eo", "Dark Blue",
+         "Idhunna,Ullr", "Hanged Man", "Pluto and Mars"},
+        mars, {8, 5, 6, 3}, {"eihwaz", "5HangMan.jpg", "thurisaz.jpg", "3Emperor.jpg"},
+        {rune(runes::Eihwas, "This is the 'yew' rune, the wood used"),
+         card(11, "You need to rise above this material world."),
+         rune(runes::Thurisaz, "This is also known as the troll or"),
+         card(9, "This is the time to organize yourself and")});
     row("Sagittarius",
-        {"Raidho", "Rhythm, Movement, Travel, Spiritual", "Raidha, Rad, Raid", "Bright Red", "Forseti", "Hierophant", "Jupiter"},
-        jupiter, {9, 6, 4, 10},
-        {"raidho", "6Hierophant.jpg", "mannaz.jpg", "10Magician.jpg"},
-        {own(438, "This rune represents the 'wheel of life'. It", "rune of the rider and the road"), card(12, 204, "You may be more worried about your social"),
-         rune(runes::Mannaz, 306, "This is the 'man' rune, as an individual"), card(15, 253, "This card signifies a strong personality with willpower,")});
+        {"Raidho", "Rhythm, Movement, Travel, Spiritual", "Raidha, Rad, Raid", "Bright Red", "Forseti", "Hierophant",
+         "Jupiter"},
+        jupiter, {9, 6, 4, 10}, {"raidho", "6Hierophant.jpg", "mannaz.jpg", "10Magician.jpg"},
+        {own("This rune represents the 'wheel of life'. It", "rune of the rider and the road",
+             "the road will take you where you need to be."),
+         card(12, "You may be more worried about your social"),
+         rune(runes::Mannaz, "This is the 'man' rune, as an individual"),
+         card(15, "This card signifies a strong personality with willpower,")});
     row("Capricorn",
-        {"Nauthiz", "Need, Help, Resistance, Love", "Noicz, Naud, Naudr, Nied", "Black", "Nornir,Etins", "Devil", "Saturn"},
-        saturn, {10, 2, 5, 16},
-        {"nauthiz", "2Devil.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
-        {own(279, "This is the 'need' rune. It also is", "rune of the need-fire"), card(8, 247, "Your dark side may be trying to take"),
-         rune(runes::Perthro, 368, "This means a sudden dash of luck. It"), card(21, 196, "You may have some special gains. Your destiny")});
+        {"Nauthiz", "Need, Help, Resistance, Love", "Noicz, Naud, Naudr, Nied", "Black", "Nornir,Etins", "Devil",
+         "Saturn"},
+        saturn, {10, 2, 5, 16}, {"nauthiz", "2Devil.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
+        {own("This is the 'need' rune. It also is", "rune of the need-fire",
+             "love will show itself, and help will come."),
+         card(8, "Your dark side may be trying to take"), rune(runes::Perthro, "This means a sudden dash of luck. It"),
+         card(21, "You may have some special gains. Your destiny")});
     row("Aquarius",
-        {"Hagalaz", "Transformation, Change, Evolution, Protection", "Haal, Hagall, Hagl", "Light Blue", "Ymir", "World", "Uranus and Saturn"},
-        saturn, {11, 17, 5, 16},
-        {"hagalaz", "17World.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
-        {own(452, "This rune means 'hail' with respect to hailstones.", "the water bearer's sign"), card(20, 272, "Trust people who mean well. Look at both"),
-         rune(runes::Perthro, 368, "This means a sudden dash of luck. It"), card(21, 196, "You may have some special gains. Your destiny")});
+        {"Hagalaz", "Transformation, Change, Evolution, Protection", "Haal, Hagall, Hagl", "Light Blue", "Ymir",
+         "World", "Uranus and Saturn"},
+        saturn, {11, 17, 5, 16}, {"hagalaz", "17World.jpg", "perthro.jpg", "16WheelOfFortune.jpg"},
+        {own("This rune means 'hail' with respect to hailstones.", "the water bearer's sign",
+             "pour out what you learn for others."),
+         card(20, "Trust people who mean well. Look at both"),
+         rune(runes::Perthro, "This means a sudden dash of luck. It"),
+         card(21, "You may have some special gains. Your destiny")});
     row("Pisces",
-        {"Gebo", "Gift, Exchange, Interaction, Balance", "Geuua, Gipt, Giof, Geofu, Gjof", "Deep Blue", "Odin,Freya", "Lovers", "Neptune and Jupiter"},
-        jupiter, {12, 9, 4, 10},
-        {"gebo", "9Lovers.jpg", "mannaz.jpg", "10Magician.jpg"},
-        {rune(runes::Gebo, 424, "This is the rune of 'exchange'. This is"), card(14, 261, "This is the time to understand and give"),
-         rune(runes::Mannaz, 306, "This is the 'man' rune, as an individual"), card(15, 253, "This card signifies a strong personality with willpower,")});
+        {"Gebo", "Gift, Exchange, Interaction, Balance", "Geuua, Gipt, Giof, Geofu, Gjof", "Deep Blue", "Odin,Freya",
+         "Lovers", "Neptune and Jupiter"},
+        jupiter, {12, 9, 4, 10}, {"gebo", "9Lovers.jpg", "mannaz.jpg", "10Magician.jpg"},
+        {rune(runes::Gebo, "This is the rune of 'exchange'. This is"),
+         card(14, "This is the time to understand and give"),
+         rune(runes::Mannaz, "This is the 'man' rune, as an individual"),
+         card(15, "This card signifies a strong personality with willpower,")});
 }
 
 void TestSignTable::reading()
@@ -304,8 +330,9 @@ void TestSignTable::reading()
         const Expected& e = texts[i];
         if (!e.shared.isNull())
             QCOMPARE(gotTexts[i], e.shared);
-        QCOMPARE(gotTexts[i].size(), e.length);
         QVERIFY2(gotTexts[i].startsWith(QLatin1StringView(e.opening)), qPrintable(gotTexts[i].left(60)));
+        if (e.closing)
+            QVERIFY2(gotTexts[i].endsWith(QLatin1StringView(e.closing)), qPrintable(gotTexts[i].right(60)));
         if (e.phrase) {
             const QString phrase = QString::fromLatin1(e.phrase);
             QVERIFY2(testing::IsPinPhrase(phrase), e.phrase);

@@ -712,6 +712,12 @@ QMdiArea* Forms::MdiArea() { return state().area; }
 
 FormsNotifier* Forms::notifier() { return &state().notifier; }
 
+void Forms::WrongClass(const Form* form, const char* wanted, const char* lookup)
+{
+    qFatal("Forms::%s: the window \"%s\" is a %s, not the %s asked for", lookup, qPrintable(form->formName()),
+           form->metaObject()->className(), wanted);
+}
+
 void Forms::ResetForTests()
 {
     auto& s = state();

@@ -128,10 +128,21 @@ public:
     // The loaded instance, loading it first when needed. Null when no such window exists or while the
     // program is ending.
     static Form* Get(const QString& name);
-    template <class T> static T* Get() { return static_cast<T*>(Get(QString::fromLatin1(T::kFormName))); }
+    // The same, as the class registered under its name. A window of another class registered under that
+    // name stops the program with a message naming the window and both classes: a lookup by name is
+    // checked, never taken on trust.
+    template <class T>
+    static T* Get()
+    {
+        return As<T>(Get(QString::fromLatin1(T::kFormName)), "Get");
+    }
     // The loaded instance, or null; never loads.
     static Form* Peek(const QString& name);
-    template <class T> static T* Peek() { return static_cast<T*>(Peek(QString::fromLatin1(T::kFormName))); }
+    template <class T>
+    static T* Peek()
+    {
+        return As<T>(Peek(QString::fromLatin1(T::kFormName)), "Peek");
+    }
     static bool IsLoaded(const QString& name);
 
     // Runs the unload routine, then takes the window away. Unloading a window that is not loaded, or
@@ -151,9 +162,22 @@ public:
 
     static FormsNotifier* notifier();
 
-    // Takes every window away without running unload routines, and forgets the registrations made
-    // after the given count. Tests use it between cases.
+    // Takes every window away without running their unload routines, and lets windows load again; the
+    // registrations stay. Tests use it between cases.
     static void ResetForTests();
+
+private:
+    template <class T>
+    static T* As(Form* form, const char* lookup)
+    {
+        if (!form)
+            return nullptr;
+        T* typed = qobject_cast<T*>(form);
+        if (!typed)
+            WrongClass(form, T::staticMetaObject.className(), lookup);
+        return typed;
+    }
+    [[noreturn]] static void WrongClass(const Form* form, const char* wanted, const char* lookup);
 };
 
 } // namespace platform

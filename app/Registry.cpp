@@ -2,14 +2,59 @@
 
 #include "runes/RuneTables.h"
 #include "runes/RunesForms.h"
+#include "runes/frmRunesReadingAll.h"
+#include "runes/frmRunesReadingEntry.h"
+#include "runes/frmRunesReadingResult.h"
+#include "runes/frmRunesReadingSelect.h"
+#include "runes/frmRunesReadingSpread.h"
 #include "runictarot/RunicTarotForms.h"
+#include "runictarot/frmRunicTarotDisplay.h"
+#include "runictarot/frmRunicTarotMain.h"
+#include "runictarot/frmRunicTarotSave.h"
 #include "shell/ShellForms.h"
+#include "shell/ToolSwitch.h"
 #include "shell/frmMDI.h"
 #include "tarot/SaveReading.h"
 #include "tarot/TarotForms.h"
+#include "tarot/frmAuto.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/frmTarotManual.h"
+#include "tarot/frmTarotOpen.h"
 #include "tarot/modInfo.h"
 
 namespace app {
+
+namespace {
+
+template <class T>
+QString nameOf()
+{
+    return QString::fromLatin1(T::kFormName);
+}
+
+// The tool windows the tool switch closes, in this order. Two come twice: the runic tarot report's
+// unload shows the reading window again, and the card-layout window is made sure of last.
+QStringList toolWindowUnloadOrder()
+{
+    return {nameOf<runes::frmRunesReadingAll>(),
+            nameOf<runes::frmRunesReadingEntry>(),
+            nameOf<runes::frmRunesReadingResult>(),
+            nameOf<runes::frmRunesReadingSelect>(),
+            nameOf<runes::frmRunesReadingSpread>(),
+            nameOf<runictarot::frmRunicTarotDisplay>(),
+            nameOf<runictarot::frmRunicTarotMain>(),
+            nameOf<runictarot::frmRunicTarotSave>(),
+            nameOf<tarot::frmAuto>(),
+            nameOf<tarot::frmTarot>(),
+            nameOf<tarot::frmTarotFront>(),
+            nameOf<tarot::frmTarotManual>(),
+            nameOf<tarot::frmTarotOpen>(),
+            nameOf<runictarot::frmRunicTarotDisplay>(),
+            nameOf<tarot::frmAuto>()};
+}
+
+} // namespace
 
 void RegisterAllForms()
 {
@@ -25,6 +70,11 @@ void RegisterAllForms()
         return mdi ? mdi->ReadingPane() : nullptr;
     });
     shell::SetReadingSave(tarot::SaveShownReading);
+    // The tool switch closes every tool window and opens the chosen tool's first.
+    shell::SetToolWindowUnloadOrder(toolWindowUnloadOrder());
+    shell::SetToolEntryWindow(shell::Tool::Runes, nameOf<runes::frmRunesReadingEntry>());
+    shell::SetToolEntryWindow(shell::Tool::Tarot, nameOf<tarot::frmTarotOpen>());
+    shell::SetToolEntryWindow(shell::Tool::RunicTarot, nameOf<runictarot::frmRunicTarotMain>());
     // The runes' meanings, which its windows and the reading read, are filled before any window opens.
     runes::InitRunesReading();
 }

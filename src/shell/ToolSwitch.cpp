@@ -9,21 +9,31 @@
 
 #include <QPointer>
 
+#include <array>
+
 namespace shell {
 
-const QStringList& ToolWindowUnloadOrder()
+namespace {
+
+QStringList& unloadOrder()
 {
-    static const QStringList order = {
-        QStringLiteral("frmRunesReadingAll"),    QStringLiteral("frmRunesReadingEntry"),
-        QStringLiteral("frmRunesReadingResult"), QStringLiteral("frmRunesReadingSelect"),
-        QStringLiteral("frmRunesReadingSpread"), QStringLiteral("frmRunicTarotDisplay"),
-        QStringLiteral("frmRunicTarotMain"),     QStringLiteral("frmRunicTarotSave"),
-        QStringLiteral("frmAuto"),               QStringLiteral("frmTarot"),
-        QStringLiteral("frmTarotFront"),         QStringLiteral("frmTarotManual"),
-        QStringLiteral("frmTarotOpen"),          QStringLiteral("frmRunicTarotDisplay"),
-        QStringLiteral("frmAuto")};
+    static QStringList order;
     return order;
 }
+
+QString& entryWindow(Tool tool)
+{
+    static std::array<QString, 3> entries;
+    return entries[static_cast<size_t>(tool)];
+}
+
+} // namespace
+
+void SetToolWindowUnloadOrder(QStringList order) { unloadOrder() = std::move(order); }
+
+void SetToolEntryWindow(Tool tool, const QString& name) { entryWindow(tool) = name; }
+
+const QStringList& ToolWindowUnloadOrder() { return unloadOrder(); }
 
 void UnloadToolWindows()
 {
@@ -44,10 +54,7 @@ void SwitchToTool(Tool tool)
     mdi->ShowRunesSidePanel(false);
     mdi->ShowRunesStepBar(false);
 
-    const char* first = tool == Tool::Runes   ? "frmRunesReadingEntry"
-                        : tool == Tool::Tarot ? "frmTarotOpen"
-                                              : "frmRunicTarotMain";
-    QPointer<platform::Form> window = platform::Forms::Get(QString::fromLatin1(first));
+    QPointer<platform::Form> window = platform::Forms::Get(entryWindow(tool));
     if (!window)
         return;
     window->Show();

@@ -1,14 +1,19 @@
 #pragma once
 // The one operation behind the three tool buttons and the three welcome links: close whatever tool is
 // open, clear the main window's panels and open the chosen tool's first window, always afresh.
+#include <QString>
 #include <QStringList>
 
 namespace shell {
 
 enum class Tool { Runes, Tarot, RunicTarot };
 
-// The tool windows in the order they are unloaded. Two windows come twice: the runic tarot report's
-// unload shows the reading window again, and the card-layout window is made sure of last.
+// The shell knows no tool by name: the composition root hands it the tool windows, in the order they
+// are unloaded, and the window each tool opens with.
+void SetToolWindowUnloadOrder(QStringList order);
+void SetToolEntryWindow(Tool tool, const QString& name);
+
+// The tool windows in the order they are unloaded, as handed over.
 const QStringList& ToolWindowUnloadOrder();
 
 // Unloads every tool window in that order (a window that is not loaded is passed over).

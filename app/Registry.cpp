@@ -65,9 +65,9 @@ void RegisterAllForms()
 
     // The main window and the tarot meet here alone: the tarot writes its reading into the main window's
     // pane, and the main window's Save saves the tarot reading on show.
-    tarot::SetReadingPane([]() -> platform::RichTextBox* {
-        shell::frmMDI* mdi = shell::MDI();
-        return mdi ? mdi->ReadingPane() : nullptr;
+    tarot::SetReadingPane([](const tarot::PaneWrite& write) {
+        if (shell::frmMDI* mdi = shell::MDI())
+            mdi->WriteReading(write);
     });
     shell::SetReadingSave(tarot::SaveShownReading);
     // The tool switch closes every tool window and opens the chosen tool's first.

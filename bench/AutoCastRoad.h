@@ -30,7 +30,7 @@ public:
         mdi_->Show();
         mdi_->ShowWelcomePanel(false);
         testing::control<QWidget>(mdi_, "picRight")->show();
-        mdi_->ReadingPane()->show();
+        testing::control<platform::RichTextBox>(mdi_, "RTB")->show();
         // Painted only where the window system shows the window.
         const bool exposed = QTest::qWaitForWindowExposed(mdi_);
         QCoreApplication::sendPostedEvents();

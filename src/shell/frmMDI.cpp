@@ -700,6 +700,15 @@ void frmMDI::ShowReadingPane()
 
 void frmMDI::HideReadingPane() { picRight->hide(); }
 
+void frmMDI::ShowReadingText(const QString& text) { RTB->SetText(text); }
+
+void frmMDI::PutReadingCursor(ReadingCursor where)
+{
+    RTB->SetSelStart(where == ReadingCursor::Start ? 0 : RTB->TextLength());
+}
+
+void frmMDI::WriteReading(const std::function<void(platform::RichTextBox&)>& write) { write(*RTB); }
+
 void frmMDI::SetQuerentLine(const QString& name, const QString& dateOfBirth, const QString& country,
                             const QString& question)
 {

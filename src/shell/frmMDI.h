@@ -72,8 +72,13 @@ public:
     void HideReadingPane();
     // The height the reading pane is given: the screen's, less the strips, the querent bar and a margin.
     double ReadingPaneHeightTw() const;
-    // Where the tarot writes its reading.
-    platform::RichTextBox* ReadingPane() const { return RTB; }
+    // What a tool shows in the reading pane: a reading's text as given (empty as a reading starts), the
+    // pane's cursor at the start or the end of its text, and what the composer writes (write runs on the
+    // pane; the composition root hands this to the tarot's composer).
+    void ShowReadingText(const QString& text);
+    enum class ReadingCursor { Start, End };
+    void PutReadingCursor(ReadingCursor where);
+    void WriteReading(const std::function<void(platform::RichTextBox&)>& write);
     // The querent bar's four boxes, each showing the start of its text.
     void SetQuerentLine(const QString& name, const QString& dateOfBirth, const QString& country,
                         const QString& question);

@@ -5,7 +5,6 @@
 #include "platform/ImageList.h"
 #include "platform/PictureFiles.h"
 #include "platform/PictureBox.h"
-#include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/HelpMenu.h"
@@ -161,8 +160,8 @@ void frmAuto::Form_Load()
 
     // A new reading starts: nothing is on show until it has been laid out.
     s.Shown = ShownReading();
-    if (platform::RichTextBox* pane = ReadingPane())
-        pane->SetText(QString());
+    if (mdi)
+        mdi->ShowReadingText(QString());
     WriteSpreadHeader(s.TarotSpreadName);
 
     const deal::DealRow* row = deal::DealFor(s.MinorArcanaOnly, s.MajorArcanaOnly, s.AllowReversed);
@@ -235,10 +234,10 @@ void frmAuto::DONE1(int no)
     // Nothing fits: the header stands alone and nothing is on show to save.
     s.TarotSpreadName = s.OpenedSpreadName;
     s.Shown = ShownReading();
-    if (platform::RichTextBox* pane = ReadingPane()) {
-        pane->SetText(QString());
+    if (shell::frmMDI* mdi = shell::MDI()) {
+        mdi->ShowReadingText(QString());
         WriteSpreadHeader(s.OpenedSpreadName);
-        pane->SetSelStart(pane->TextLength());
+        mdi->PutReadingCursor(shell::frmMDI::ReadingCursor::End);
     }
 }
 
@@ -261,13 +260,13 @@ void frmAuto::RunDeal(int dealNumber, int no)
     const deal::DealResult dealt = deal::Deal(
         *row, no, s.TarotSpreadName, s.MinorArcanaOnly, s.MajorArcanaOnly, s.AllowReversed,
         [] { return platform::Rnd(); }, [] { platform::Randomize(); });
-    platform::RichTextBox* pane = ReadingPane();
+    shell::frmMDI* mdi = shell::MDI();
     if (dealt.spread < 0) {
         // Nothing fits: the header stays alone, with no cards and nothing on show to save.
         s.DrawnCards.Erase();
         s.Shown = ShownReading();
-        if (pane)
-            pane->SetSelStart(0);
+        if (mdi)
+            mdi->PutReadingCursor(shell::frmMDI::ReadingCursor::Start);
         return;
     }
 
@@ -285,8 +284,8 @@ void frmAuto::RunDeal(int dealNumber, int no)
     platform::PictureBatch pictures = StartCardPictures(dealt.spread, cards, s.DeckLetter);
     WriteCardReadings(s.DrawnCards, s.ReversedCards);
     PlaceCards(dealt.spread, reversed, pictures.take());
-    if (pane)
-        pane->SetSelStart(0);
+    if (mdi)
+        mdi->PutReadingCursor(shell::frmMDI::ReadingCursor::Start);
 
     s.Shown.complete = true;
     s.Shown.spreadName = s.TarotSpreadName;
@@ -370,11 +369,11 @@ bool frmAuto::ShowOpenedReading(const QString& spreadName, const QList<std::int3
     // The text first, then the pictures, read while the text is written; the caret stays at the end of
     // what was written.
     platform::PictureBatch pictures = StartCardPictures(spread, cards, s.DeckLetter);
-    if (platform::RichTextBox* pane = ReadingPane()) {
-        pane->SetText(QString());
+    if (shell::frmMDI* mdi = shell::MDI()) {
+        mdi->ShowReadingText(QString());
         WriteSpreadHeader(spreadName);
         WriteCardReadings(cardList, reversedList);
-        pane->SetSelStart(pane->TextLength());
+        mdi->PutReadingCursor(shell::frmMDI::ReadingCursor::End);
     }
 
     QList<bool> reversed;

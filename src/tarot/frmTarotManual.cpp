@@ -3,7 +3,6 @@
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/PictureBox.h"
-#include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/frmAbout.h"
@@ -450,8 +449,8 @@ void frmTarotManual::dealAfterPause()
             const QuerentDetails querent = setUp->Querent();
             CopyQuerentBar(querent.name, querent.dateOfBirth, querent.country, querent.question);
         }
-        if (platform::RichTextBox* pane = ReadingPane())
-            pane->SetSelStart(0);
+        if (mdi)
+            mdi->PutReadingCursor(shell::frmMDI::ReadingCursor::Start);
 
         // What Save writes: this reading exactly as it is on show.
         const std::vector<std::int32_t>& cards = s.DrawnCards.items();

@@ -90,36 +90,36 @@ void RichTextBoxSink::SetAlignment(int alignment)
 
 namespace {
 
-std::function<platform::RichTextBox*()> readingPane;
+std::function<void(const PaneWrite&)> paneWriter;
+
+// What the composer writes into the reading pane: one sink, one edit of the box.
+template <class Write>
+void intoPane(const Write& write)
+{
+    if (paneWriter)
+        paneWriter([&](platform::RichTextBox& pane) {
+            RichTextBoxSink sink(&pane);
+            write(sink);
+        });
+}
 
 } // namespace
 
-void SetReadingPane(std::function<platform::RichTextBox*()> pane) { readingPane = std::move(pane); }
-
-platform::RichTextBox* ReadingPane() { return readingPane ? readingPane() : nullptr; }
+void SetReadingPane(std::function<void(const PaneWrite&)> writer) { paneWriter = std::move(writer); }
 
 void WriteSpreadHeader(const QString& spreadName)
 {
-    if (platform::RichTextBox* pane = ReadingPane()) {
-        RichTextBoxSink sink(pane);
-        WriteSpreadHeader(sink, spreadName);
-    }
+    intoPane([&](ReadingSink& sink) { WriteSpreadHeader(sink, spreadName); });
 }
 
 void WritePositionMeaning(int position)
 {
-    if (platform::RichTextBox* pane = ReadingPane()) {
-        RichTextBoxSink sink(pane);
-        WritePositionMeaning(sink, position);
-    }
+    intoPane([&](ReadingSink& sink) { WritePositionMeaning(sink, position); });
 }
 
 void WriteCardReadings(const CardList& cards, const CardList& reversed)
 {
-    if (platform::RichTextBox* pane = ReadingPane()) {
-        RichTextBoxSink sink(pane);
-        WriteCardReadings(sink, cards, reversed);
-    }
+    intoPane([&](ReadingSink& sink) { WriteCardReadings(sink, cards, reversed); });
 }
 
 } // namespace tarot

@@ -36,11 +36,10 @@ private:
     bool written_ = false;
 };
 
-// Names the reading pane, which the tarot knows only through this: the composition root gives the box of
-// the main window, or null while there is none.
-void SetReadingPane(std::function<platform::RichTextBox*()> pane);
-// The reading pane now; null when there is none.
-platform::RichTextBox* ReadingPane();
+// Names the reading pane, which the composer knows only through this: the composition root gives a
+// writer that runs what it is handed on the main window's pane, and nothing while there is none.
+using PaneWrite = std::function<void(platform::RichTextBox&)>;
+void SetReadingPane(std::function<void(const PaneWrite&)> writer);
 
 // The composer's texts, into the reading pane (nothing when there is none).
 void WriteSpreadHeader(const QString& spreadName);

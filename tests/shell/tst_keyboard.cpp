@@ -779,9 +779,10 @@ private slots:
         QCOMPARE(testing::control<QLineEdit>(mdi, "txtDOB")->text(), QStringLiteral("2 January 1980"));
 
         // The reading pane is reached and scrolled from the keyboard, and Save is pressed with Enter.
-        QVERIFY(testing::tabTo(mdi->ReadingPane()));
+        QVERIFY(testing::tabTo(testing::readingPane()));
         press(Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(mdi->ReadingPane()->textCursor().position(), mdi->ReadingPane()->document()->characterCount() - 1);
+        QCOMPARE(testing::readingPane()->textCursor().position(),
+                 testing::readingPane()->document()->characterCount() - 1);
         const QString file = files.filePath(QStringLiteral("keyboard-%1.slv").arg(spread));
         seams().files->answers.enqueue(file);
         QVERIFY(testing::tabTo(testing::control<QPushButton>(mdi, "cmdSave")));

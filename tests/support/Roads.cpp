@@ -4,6 +4,7 @@
 #include "UserInput.h"
 
 #include "platform/Forms.h"
+#include "platform/RichTextBox.h"
 #include "runes/frmRunesReadingEntry.h"
 #include "runes/frmRunesReadingSelect.h"
 #include "runictarot/frmRunicTarotDisplay.h"
@@ -30,6 +31,8 @@ shell::frmMDI* openMain()
     (void)QTest::qWaitForWindowActive(mdi);
     return mdi;
 }
+
+platform::RichTextBox* readingPane() { return control<platform::RichTextBox>(shell::MDI(), "RTB"); }
 
 tarot::frmTarotOpen* tarotEntry()
 {

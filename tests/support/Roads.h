@@ -1,6 +1,9 @@
 #pragma once
 // The roads a user takes to each window, clicked as a user clicks them, for tests that start there. Each
 // returns the window the road ends in, or null where the road did not get there.
+namespace platform {
+class RichTextBox;
+}
 namespace shell {
 class frmMDI;
 }
@@ -23,6 +26,8 @@ namespace testing {
 
 // The main window, shown and active.
 shell::frmMDI* openMain();
+// The main window's reading pane, found by its name as any control is.
+platform::RichTextBox* readingPane();
 
 // The tarot: its entry screen, the querent screen once the entry's pause is over, the set-up screen,
 // and the manual reading.

@@ -2,6 +2,7 @@
 // where the layout puts them, the turns, the placeholder, the reading written, closing, clearing and menus.
 #include "FindControl.h"
 #include "CardFixture.h"
+#include "Roads.h"
 #include "TestMain.h"
 #include "UserInput.h"
 
@@ -242,8 +243,8 @@ private slots:
         }
         QCOMPARE(k, static_cast<int>(reversed.size()));
 
-        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
-        QCOMPARE(mdi->ReadingPane()->SelStart(), 0);
+        QCOMPARE(testing::readingPane()->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
+        QCOMPARE(testing::readingPane()->SelStart(), 0);
         QVERIFY(s.Shown.complete);
         QCOMPARE(s.Shown.spreadName, name);
         QCOMPARE(s.Shown.deckLetter, QStringLiteral("o"));
@@ -296,7 +297,7 @@ private slots:
         QVERIFY(w);
         const tarot::TarotState& s = tarot::State();
         if (card < 0) {
-            QCOMPARE(mdi->ReadingPane()->Text(), headerOf(QStringLiteral("One Card")));
+            QCOMPARE(testing::readingPane()->Text(), headerOf(QStringLiteral("One Card")));
             QVERIFY(testing::control<platform::PictureBox>(w, "p", 0)->isHidden());
             QVERIFY(!s.Shown.complete);
             QCOMPARE(seams().random->values.size(), 2);
@@ -305,8 +306,8 @@ private slots:
             QCOMPARE(tarot::IsArrayInitialized(s.ReversedCards), turned);
             QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)).facing,
                      turned ? Facing::Reversed : Facing::Upright);
-            QVERIFY(
-                mdi->ReadingPane()->Text().contains(turned ? tarot::CardReversedTitle(card) : tarot::CardTitle(card)));
+            QVERIFY(testing::readingPane()->Text().contains(turned ? tarot::CardReversedTitle(card)
+                                                                   : tarot::CardTitle(card)));
         }
         for (int i = 0; i < frmAuto::kPlaceCount; ++i)
             QCOMPARE(testing::control<platform::PictureBox>(w, "p", i)->picture().isNull(), cleared && i < 10);
@@ -322,7 +323,7 @@ private slots:
         QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QCOMPARE(w->Top(), 0.0);
         QCOMPARE(w->Left(), std::max(0.0, (mdi->ScaleWidth() - w->Width()) / 2));
-        QCOMPARE(mdi->ReadingPane()->Text(), headerOf(QStringLiteral("Three Cards")));
+        QCOMPARE(testing::readingPane()->Text(), headerOf(QStringLiteral("Three Cards")));
         for (int i = 0; i < frmAuto::kPlaceCount; ++i) {
             QLabel* label = testing::control<platform::Label>(w, "lbl", i);
             QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
@@ -356,9 +357,9 @@ private slots:
             handOver(name, count, kDeals[d]);
             frmAuto* w = freshWindow();
             QVERIFY(w);
-            QCOMPARE(mdi->ReadingPane()->Text(), headerOf(name));
-            QVERIFY(!mdi->ReadingPane()->Text().contains(QStringLiteral("Death")));
-            QCOMPARE(mdi->ReadingPane()->SelStart(), 0);
+            QCOMPARE(testing::readingPane()->Text(), headerOf(name));
+            QVERIFY(!testing::readingPane()->Text().contains(QStringLiteral("Death")));
+            QCOMPARE(testing::readingPane()->SelStart(), 0);
             QVERIFY(!tarot::State().Shown.complete);
             for (platform::PictureBox* place : testing::controls<platform::PictureBox>(w, "p"))
                 QVERIFY(place->isHidden());
@@ -396,8 +397,8 @@ private slots:
         QVERIFY(!tarot::State().ReversedCards.items().empty() || !d.reversed);
         for (std::int32_t c : tarot::State().ReversedCards.items())
             QVERIFY(c != tarot::State().DrawnCards(1));
-        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardTitle(tarot::State().DrawnCards(1)) +
-                                                    QStringLiteral("\r\n")));
+        QVERIFY(testing::readingPane()->Text().contains(tarot::CardTitle(tarot::State().DrawnCards(1)) +
+                                                        QStringLiteral("\r\n")));
     }
 
     // A picture that cannot be had leaves the upright placeholder, never another card, and the text
@@ -420,8 +421,8 @@ private slots:
             placeholder.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 2)).facing, Facing::Upright);
         QCOMPARE(tarot::State().ReversedCards.items(), (std::vector<std::int32_t>{12, missing}));
-        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(missing)));
-        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardReversedText(missing)));
+        QVERIFY(testing::readingPane()->Text().contains(tarot::CardReversedTitle(missing)));
+        QVERIFY(testing::readingPane()->Text().contains(tarot::CardReversedText(missing)));
     }
 
     void deckLetterOtherThanTheTwoGivesPlaceholders()
@@ -465,8 +466,8 @@ private slots:
         handOver(QStringLiteral("Three Cards"), 3, kDeals[0]);
         frmAuto* w = freshWindow();
         QVERIFY(w);
-        QVERIFY(mdi->ReadingPane()->Text().contains(QStringLiteral("Spread Type - Three Cards")));
-        QVERIFY(!mdi->ReadingPane()->Text().contains(QStringLiteral("Romany")));
+        QVERIFY(testing::readingPane()->Text().contains(QStringLiteral("Spread Type - Three Cards")));
+        QVERIFY(!testing::readingPane()->Text().contains(QStringLiteral("Romany")));
         for (int i = 3; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
 
@@ -486,13 +487,13 @@ private slots:
         frmAuto* w = freshWindow();
         QVERIFY(w);
         QVERIFY(tarot::State().Shown.complete);
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         testing::control<QWidget>(mdi, "picMain")->hide();
         QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QVERIFY(testing::clickCloseBox(w->subWindow()));
         QVERIFY(!testing::control<QWidget>(mdi, "picMain")->isHidden());
         QVERIFY(testing::control<QWidget>(mdi, "picTop")->isHidden());
-        QCOMPARE(mdi->ReadingPane()->Text(), text);
+        QCOMPARE(testing::readingPane()->Text(), text);
         QVERIFY(!tarot::State().Shown.complete);
     }
 
@@ -556,11 +557,11 @@ private slots:
         w->mnuMakeMoney_Click();
         QCOMPARE(seams().shell->opened, QStringList{shell::PageAddress("fully-branded")});
         // Start Again and Exit have nothing of their own to do here.
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuStart"))));
         QVERIFY(testing::chooseMenu(w->findChild<QAction*>(QStringLiteral("mnuExit"))));
         QVERIFY(platform::Forms::Peek<frmAuto>() == w);
-        QCOMPARE(mdi->ReadingPane()->Text(), text);
+        QCOMPARE(testing::readingPane()->Text(), text);
     }
 };
 

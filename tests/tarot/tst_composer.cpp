@@ -1,6 +1,7 @@
 // The reading composer: the runs of a reading exactly as written, the header of every spread, the blocks
 // per position, the reversed test, and the real reading pane's formats, rules and caret.
 #include "FindControl.h"
+#include "Roads.h"
 #include "TestMain.h"
 
 #include "platform/RichTextBox.h"
@@ -464,17 +465,17 @@ private slots:
         const tarot::CardList cards = listOf({12, 40, 77, 0});
         tarot::CardList reversed = listOf({40});
 
-        mdi->ReadingPane()->SetText(QString());
+        testing::readingPane()->SetText(QString());
         tarot::WriteSpreadHeader(QStringLiteral("Three Cards"));
         tarot::WriteCardReadings(cards, reversed);
-        const QString straight = mdi->ReadingPane()->Text();
+        const QString straight = testing::readingPane()->Text();
 
-        mdi->ReadingPane()->SetText(QString());
+        testing::readingPane()->SetText(QString());
         tarot::WriteSpreadHeader(QStringLiteral("Three Cards"));
-        mdi->ReadingPane()->SetSelStart(0);
-        mdi->ReadingPane()->SetSelLength(5);
+        testing::readingPane()->SetSelStart(0);
+        testing::readingPane()->SetSelLength(5);
         tarot::WriteCardReadings(cards, reversed);
-        QCOMPARE(mdi->ReadingPane()->Text(), straight);
+        QCOMPARE(testing::readingPane()->Text(), straight);
         QVERIFY(straight.startsWith(BANNER));
         QVERIFY(straight.endsWith(CLOSING + CRLF));
         QVERIFY(straight.contains(tarot::CardTitle(40) + QStringLiteral(" - Reversed")));

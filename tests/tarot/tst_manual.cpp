@@ -1,6 +1,7 @@
 // The manual reading, reached as the user reaches it: the backs on offer, the prompts after each pick,
 // the last pick's pause with everything held still, the deal onto the card-layout window in the spread's
 // shape, the reading written and shown, and the ways of leaving.
+#include "Roads.h"
 #include "FindControl.h"
 #include "CardFixture.h"
 #include "ScreenCheck.h"
@@ -142,13 +143,6 @@ QList<int> listOf(const tarot::CardList& l)
 {
     const std::vector<std::int32_t>& items = l.items();
     return QList<int>(items.begin(), items.end());
-}
-
-void script(const QList<double>& values)
-{
-    seams().random->values.clear();
-    for (double v : values)
-        seams().random->values.enqueue(v);
 }
 
 QAction* action(QWidget* form, const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -426,8 +420,8 @@ private slots:
         }
 
         // The reading after the header, once; the pane from its top, with the querent's details.
-        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
-        QCOMPARE(mdi->ReadingPane()->SelStart(), 0);
+        QCOMPARE(testing::readingPane()->Text(), readingOf(name, s.DrawnCards, s.ReversedCards));
+        QCOMPARE(testing::readingPane()->SelStart(), 0);
         QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
         QVERIFY(!testing::control<QWidget>(mdi, "picTop")->isHidden());
         QVERIFY(testing::control<QWidget>(mdi, "picMain")->isHidden());
@@ -561,7 +555,7 @@ private slots:
         QCOMPARE(s.DrawnCards.UBound(), 2);
         QCOMPARE(seams().random->reseeds, 3);
         const QList<int> cards = listOf(s.DrawnCards);
-        const QString pane = mdi->ReadingPane()->Text();
+        const QString pane = testing::readingPane()->Text();
         const qsizetype rest = seams().random->values.size();
 
         // After the deal: the window is done with input. It is hidden, its menus are not in the bar, and
@@ -575,7 +569,7 @@ private slots:
         seams().scheduler->runPending();
         QCOMPARE(platform::Forms::Peek<frmTarotManual>(), w);
         QCOMPARE(listOf(s.DrawnCards), cards);
-        QCOMPARE(mdi->ReadingPane()->Text(), pane);
+        QCOMPARE(testing::readingPane()->Text(), pane);
         QCOMPARE(seams().random->values.size(), rest);
         QCOMPARE(seams().scheduler->requestedDelays.count(3000), 1);
         QVERIFY(!shell::IsBusy());
@@ -590,7 +584,7 @@ private slots:
         QVERIFY(w);
         QVERIFY(w->promptText().startsWith(QStringLiteral("Card 1:  This represents")));
         QVERIFY(!w->promptText().contains(QLatin1Char('\n')));
-        script({0.5});
+        seams().random->enqueue({0.5});
         pick(w, 1);
         QCOMPARE(w->phase(), frmTarotManual::Phase::Dealing);
         seams().scheduler->runPending();
@@ -619,7 +613,7 @@ private slots:
         frmTarotManual* w = openManual(2, kOptions[option].second);
         QVERIFY(w);
         pick(w, 2);
-        script(values);
+        seams().random->enqueue(values);
         seams().scheduler->runPending();
         QCOMPARE(listOf(tarot::State().DrawnCards), cards);
         QVERIFY(seams().random->values.isEmpty());
@@ -644,7 +638,7 @@ private slots:
 
         frmTarotManual* w = openManual(1, {false, false, true});
         QVERIFY(w);
-        script({0.5, x, 0.9});
+        seams().random->enqueue({0.5, x, 0.9});
         pick(w, 1);
         seams().scheduler->runPending();
         const tarot::TarotState& s = tarot::State();
@@ -654,14 +648,14 @@ private slots:
         const Seen seen = seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", 0));
         QCOMPARE(seen.card, 39);
         QCOMPARE(seen.facing, reversed ? Facing::Reversed : Facing::Upright);
-        QCOMPARE(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(39)), reversed);
+        QCOMPARE(testing::readingPane()->Text().contains(tarot::CardReversedTitle(39)), reversed);
     }
 
     void noCoinWithoutReversals()
     {
         frmTarotManual* w = openManual(1, {false, false, false});
         QVERIFY(w);
-        script({0.5, 0.5});
+        seams().random->enqueue({0.5, 0.5});
         pick(w, 1);
         seams().scheduler->runPending();
         QCOMPARE(seams().random->values.size(), 1);
@@ -685,7 +679,7 @@ private slots:
         QList<double> values = {10.5 / 78, 0.0, 20.5 / 78, coin};
         for (int k = 2; k < 10; ++k)
             values << (30.5 + k) / 78 << 0.0;
-        script(values);
+        seams().random->enqueue(values);
         seams().scheduler->runPending();
         frmAuto* layout = cardLayout();
         platform::PictureBox* across = testing::control<platform::PictureBox>(layout, "p", 1);
@@ -698,7 +692,7 @@ private slots:
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).facing, Facing::Upright);
         const bool reversed = coin == 0.5;
         QCOMPARE(listOf(tarot::State().ReversedCards), reversed ? QList<int>{20} : QList<int>{});
-        QCOMPARE(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(20)), reversed);
+        QCOMPARE(testing::readingPane()->Text().contains(tarot::CardReversedTitle(20)), reversed);
         // Laid over the first card.
         const QList<QObject*> order = across->parent()->children();
         QVERIFY(order.indexOf(across) > order.indexOf(testing::control<platform::PictureBox>(layout, "p", 0)));
@@ -713,7 +707,7 @@ private slots:
         frmTarotManual* w = openManual(2, {false, false, true});
         QVERIFY(w);
         pick(w, 2);
-        script({12.5 / 78, 0.0, 40.5 / 78, 0.5});
+        seams().random->enqueue({12.5 / 78, 0.0, 40.5 / 78, 0.5});
         seams().scheduler->runPending();
         QVERIFY(QFile::rename(file + QStringLiteral(".away"), file));
         frmAuto* layout = cardLayout();
@@ -726,7 +720,7 @@ private slots:
                  placeholder);
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(layout, "p", 0)).card, 12);
         QCOMPARE(listOf(tarot::State().ReversedCards), QList<int>{40});
-        QVERIFY(mdi->ReadingPane()->Text().contains(tarot::CardReversedTitle(40)));
+        QVERIFY(testing::readingPane()->Text().contains(tarot::CardReversedTitle(40)));
     }
 
     // Each placement method over its spread's positions, in deal order: the place and label at the spot
@@ -887,19 +881,19 @@ private slots:
             old = qobject_cast<frmAuto*>(platform::Forms::Get(QStringLiteral("frmAuto")));
             old->Show();
             old->ShowOpenedReading(QStringLiteral("Celtic Cross"), {40, 41, 42, 43, 44, 45, 46, 47, 48, 49}, {41});
-            mdi->ReadingPane()->SetText(QStringLiteral("the old reading"));
+            testing::readingPane()->SetText(QStringLiteral("the old reading"));
         });
         QVERIFY(w);
         QVERIFY(old);
         pick(w, 3);
         // Card 0 reversed, then 1 and 2 upright.
-        script({0.0, 0.5, 1.5 / 78, 0.0, 2.5 / 78, 0.0});
+        seams().random->enqueue({0.0, 0.5, 1.5 / 78, 0.0, 2.5 / 78, 0.0});
         seams().scheduler->runPending();
 
         QCOMPARE(listOf(s.DrawnCards), (QList<int>{0, 1, 2}));
         QCOMPARE(listOf(s.ReversedCards), QList<int>{0});
         QCOMPARE(s.DeckLetter, QStringLiteral("o"));
-        const QString pane = mdi->ReadingPane()->Text();
+        const QString pane = testing::readingPane()->Text();
         QCOMPARE(pane, readingOf(QStringLiteral("Three Cards"), s.DrawnCards, s.ReversedCards));
         QVERIFY(!pane.contains(QStringLiteral("the old reading")));
         frmAuto* layout = cardLayout();
@@ -937,9 +931,9 @@ private slots:
         QList<double> values;
         for (int k = 0; k < 10; ++k)
             values << (5 + k + 0.5) / 78 << (k % 2 ? 0.5 : 0.0);
-        script(values);
+        seams().random->enqueue(values);
         seams().scheduler->runPending();
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QList<Seen> seen;
         for (int i = 0; i < 10; ++i)
             seen << seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", i));
@@ -954,7 +948,7 @@ private slots:
         seams().files->answers.enqueue(first);
         testing::click(testing::control<QPushButton>(front, "cmdOpen"));
         QVERIFY(seams().messages->shown.isEmpty());
-        QCOMPARE(mdi->ReadingPane()->Text(), text);
+        QCOMPARE(testing::readingPane()->Text(), text);
         for (int i = 0; i < 10; ++i)
             QCOMPARE(seenOn(testing::control<platform::PictureBox>(cardLayout(), "p", i)), seen[i]);
         seams().files->answers.enqueue(second);
@@ -986,7 +980,7 @@ private slots:
                             platform::heightTw(testing::control<QWidget>(mdi, "PicCoBrand")) +
                             platform::heightTw(testing::control<QWidget>(mdi, "Picture6")) + 1200;
         const double expected = std::max(0.0, screenHeight - bars);
-        QCOMPARE(platform::heightTw(mdi->ReadingPane()), expected);
+        QCOMPARE(platform::heightTw(testing::readingPane()), expected);
         QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
     }
 

@@ -1,5 +1,6 @@
 // Reopening a saved tarot reading from the querent screen: the round trip through Save and Open, what is
 // refused and left untouched, the layouts chosen by the count alone, and how the reopened cards lie.
+#include "Roads.h"
 #include "FindControl.h"
 #include "CardFixture.h"
 #include "ScreenCheck.h"
@@ -174,8 +175,7 @@ class TestReopen : public QObject {
         s.AutoCastChosen = true;
         s.DeckLetter = deck;
         seams().random->values.clear();
-        for (double v : values)
-            seams().random->values.enqueue(v);
+        seams().random->enqueue(values);
         platform::Forms::Unload(QString::fromLatin1(frmAuto::kFormName));
         frmAuto* w = platform::Forms::Get<frmAuto>();
         if (w)
@@ -246,7 +246,7 @@ class TestReopen : public QObject {
     {
         QVERIFY(w);
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
-        QCOMPARE(mdi->ReadingPane()->SelStart(), mdi->ReadingPane()->TextLength());
+        QCOMPARE(testing::readingPane()->SelStart(), testing::readingPane()->TextLength());
         QCOMPARE(w->Top(), 0.0);
         // Centred across the work area, to the nearest pixel.
         QCOMPARE(w->frame()->x(), std::max(0, qRound((testing::control<QMdiArea>(mdi, "mdiArea")->viewport()->width() -
@@ -328,7 +328,7 @@ private slots:
             QVERIFY(!original.reversed.isEmpty());
             QVERIFY(!original.reversed.contains(0));
         }
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QList<Seen> seen;
         for (int i = 0; i < count; ++i)
             seen << seenOn(testing::control<platform::PictureBox>(dealt, "p", i));
@@ -349,7 +349,7 @@ private slots:
         QVERIFY(seams().messages->shown.isEmpty());
         checkOpenedWindow(w);
 
-        QCOMPARE(mdi->ReadingPane()->Text(), text);
+        QCOMPARE(testing::readingPane()->Text(), text);
         for (int i = 0; i < tarot::frmAuto::kPlaceCount; ++i) {
             platform::PictureBox* place = testing::control<platform::PictureBox>(w, "p", i);
             QCOMPARE(place->isHidden(), i >= count);
@@ -388,7 +388,7 @@ private slots:
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", 0)), (Seen {4, Facing::Upright}));
         QVERIFY(!tarot::State().ManualMode);
         QVERIFY(!tarot::State().ManualChosen);
-        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(QStringLiteral("The Line Spread"), cards, {0, 61}));
+        QCOMPARE(testing::readingPane()->Text(), readingOf(QStringLiteral("The Line Spread"), cards, {0, 61}));
 
         const QByteArray expected = fileOf(readingLines(QStringLiteral("The Line Spread"), QStringLiteral("m"), cards,
                                                         {0, 61}));
@@ -481,8 +481,8 @@ private slots:
         testing::control<QLineEdit>(mdi, "txtName")->setText(QStringLiteral("Earlier Querent"));
         const StateView state = StateView::now();
         const PlacesView places = PlacesView::of(before);
-        const QString text = mdi->ReadingPane()->Text();
-        const QString html = mdi->ReadingPane()->toHtml();
+        const QString text = testing::readingPane()->Text();
+        const QString html = testing::readingPane()->toHtml();
 
         frmAuto* after = open(file);
         QCOMPARE(seams().messages->shown.size(), 1);
@@ -494,8 +494,8 @@ private slots:
         QCOMPARE(after, before.data());
         QVERIFY(StateView::now() == state);
         QVERIFY(PlacesView::of(after) == places);
-        QCOMPARE(mdi->ReadingPane()->Text(), text);
-        QCOMPARE(mdi->ReadingPane()->toHtml(), html);
+        QCOMPARE(testing::readingPane()->Text(), text);
+        QCOMPARE(testing::readingPane()->toHtml(), html);
         QCOMPARE(testing::control<QLineEdit>(mdi, "txtName")->text(), QStringLiteral("Earlier Querent"));
         QVERIFY(!tarot::State().ReadingOpenedFromFile);
     }
@@ -579,13 +579,13 @@ private slots:
     {
         frmAuto* before = deal(QStringLiteral("One Card"), 1, 1, QStringLiteral("o"), {0.5});
         const StateView state = StateView::now();
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QVERIFY(useQuerentScreen(testing::control<QPushButton>(front, "cmdOpen")));
         QCOMPARE(seams().files->requests.size(), 1);
         QVERIFY(seams().messages->shown.isEmpty());
         QCOMPARE(platform::Forms::Peek<frmAuto>(), before);
         QVERIFY(StateView::now() == state);
-        QCOMPARE(mdi->ReadingPane()->Text(), text);
+        QCOMPARE(testing::readingPane()->Text(), text);
 
         shell::BusyScope busy;
         seams().files->answers.enqueue(path(QStringLiteral("never.slv")));
@@ -623,7 +623,7 @@ private slots:
                 QCOMPARE(seenOn(place), (Seen{cards[i], Facing::Upright}));
             }
         }
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QCOMPARE(text, readingOf(spread, cards, {}));
         QVERIFY(text.startsWith(headerOf(spread)));
         for (int i = 0; i < 3; ++i) {
@@ -670,7 +670,7 @@ private slots:
         for (int i = 0; i < cards.size(); ++i)
             QCOMPARE(seenOn(testing::control<platform::PictureBox>(w, "p", i)), (Seen {cards[i], Facing(facings[i])}));
 
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QCOMPARE(text, readingOf(spread, cards, reversed));
         for (int i = 0; i < cards.size(); ++i) {
             const bool listed = reversed.contains(cards[i]);
@@ -695,7 +695,7 @@ private slots:
         QVERIFY(!s.ReadingOpenedFromFile);
         QVERIFY(!s.Shown.complete);
         QCOMPARE(s.TarotSpreadName, QStringLiteral("Celtic Cross"));
-        QCOMPARE(mdi->ReadingPane()->Text(), headerOf(QStringLiteral("Celtic Cross")));
+        QCOMPARE(testing::readingPane()->Text(), headerOf(QStringLiteral("Celtic Cross")));
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(testing::control<platform::PictureBox>(w, "p", i)->isHidden());
     }
@@ -714,7 +714,7 @@ private slots:
         QCOMPARE(seenOn(testing::control<platform::PictureBox>(one, "p", 0)), (Seen {12, Facing::Upright}));
         for (int i = 1; i < frmAuto::kPlaceCount; ++i)
             QVERIFY(testing::control<platform::PictureBox>(one, "p", i)->isHidden());
-        QCOMPARE(mdi->ReadingPane()->Text(), readingOf(QStringLiteral("One Card"), {12}, {}));
+        QCOMPARE(testing::readingPane()->Text(), readingOf(QStringLiteral("One Card"), {12}, {}));
     }
 
     // On every real screen, with a window manager's frame: the main window fits before and after a

@@ -1,6 +1,7 @@
 // The set-up screen: its load and the reset of the reading's state, the spread and deck choice, the
 // arcana options, the spread menu, the hand-over of AutoCast and Manual with the AutoCast pause, and the
 // ways of leaving it.
+#include "Roads.h"
 #include "FindControl.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
@@ -468,7 +469,7 @@ private slots:
             QCOMPARE(layout->Left(), 0.0);
             QCOMPARE(layout->Top(), 0.0);
             QVERIFY(!testing::control<QWidget>(mdi, "picRight")->isHidden());
-            QCOMPARE(mdi->ReadingPane()->maximumHeight(), platform::px(15360 - (915 + 900 + 735 + 560 + 1200)));
+            QCOMPARE(testing::readingPane()->maximumHeight(), platform::px(15360 - (915 + 900 + 735 + 560 + 1200)));
             QCOMPARE(bar, (QStringList{"Ann Lee", "9 March 2001", "Wales", "Love?"}));
             if (road == AutoCastMenu) {
                 QVERIFY(!platform::Forms::IsLoaded(QStringLiteral("frmTarot")));
@@ -623,7 +624,7 @@ private slots:
         QVERIFY(setUp);
         testing::click(testing::control<QPushButton>(setUp, "cmdAuto"));
         QCOMPARE(tarot::ReadingPaneHeightTw(), 0.0);
-        QCOMPARE(mdi->ReadingPane()->maximumHeight(), 0);
+        QCOMPARE(testing::readingPane()->maximumHeight(), 0);
     }
 
     void leaving_data()

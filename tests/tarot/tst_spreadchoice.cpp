@@ -1,6 +1,7 @@
 // The spread the user clicks is the spread that is dealt: every spread picked with the mouse on the
 // set-up screen, after another one was picked, through AutoCast and through Manual, down to the saved
 // file. The hand-over refuses a choice whose name, count and index disagree.
+#include "Roads.h"
 #include "FindControl.h"
 #include "TarotRoad.h"
 #include "UserInput.h"
@@ -179,7 +180,7 @@ private slots:
         }
 
         // The pane: the spread's header, then every position's text.
-        const QString text = mdi->ReadingPane()->Text();
+        const QString text = testing::readingPane()->Text();
         QVERIFY(text.startsWith(headerOf(name)));
         for (int i = 0; i < n; ++i) {
             const std::optional<tarot::PositionText> position = tarot::PositionTextOf(name, i);

@@ -6,7 +6,8 @@
 #   src/runes       the runes: its own, the shell's and the platform's
 #   src/shell       the main window and what every tool shares: its own and the platform's
 #   src/platform    the desktop under everything: its own alone
-# So no two folders include each other, and the shell knows no tool.
+# So no two folders include each other, and the shell knows no tool: nor does it, or the platform, name a
+# tool's window in a string.
 #   bash scripts/check-layers.sh            the includes as written in src/
 #   bash scripts/check-layers.sh build      the same, and the headers the compiler read for each object of
 #                                           the build in build/ (its dependency files)
@@ -82,6 +83,17 @@ bad=0
 # Every include line, in both forms.
 (cd "$root" && printf '%s\0' $sources | xargs -0 grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]') |
   sed -E 's/^([^:]*):([0-9]+):[^"<]*(["<])([^">]*)[">].*/\1\t\2\t\3\t\4/' | resolve | judge includes || bad=1
+
+# The shell and the platform know no tool, not even by a window's name: a string that names a tool's
+# window (its kFormName) is against the layers there as an include would be.
+tool_windows=$(cd "$root" && printf '%s\n' $sources | grep -E '^src/(tarot|runes|runictarot)/[^/]*\.h$' | tr '\n' '\0' |
+  xargs -0 sed -n -E 's/.*kFormName[[:space:]]*=[[:space:]]*"([A-Za-z0-9_]+)".*/\1/p' | sort -u)
+for window in $tool_windows; do
+  (cd "$root" && printf '%s\n' $sources | grep -E '^src/(shell|platform)/' | tr '\n' '\0' |
+    xargs -0 grep -n -H -F "\"$window\"") |
+    sed -E "s/^([^:]*):([0-9]+):.*/\1:\2: names the tool window $window: the shell and the platform know no tool/" |
+    grep . && bad=1
+done
 
 if [ -n "$build" ]; then
   # Each object compiled from src/<folder>/ and every header of src/ its dependency file names.

@@ -53,6 +53,16 @@ fresh
 include src/shell/Codec.h '#include <runes/RuneTables.h>'
 check "a tool's header in the shell" 1 "src/shell/Codec.h:1: includes src/runes/RuneTables.h, against the layers"
 
+fresh
+sed -i '1a const char* first = "frmTarotOpen";' "$tree/src/shell/ToolSwitch.cpp"
+check "a tool window's name in the shell" 1 "src/shell/ToolSwitch.cpp:2: names the tool window frmTarotOpen: the shell and the platform know no tool"
+fresh
+sed -i '1a const char* named = "frmRunicTarotSave";' "$tree/src/platform/Forms.cpp"
+check "a tool window's name in the platform" 1 "src/platform/Forms.cpp:2: names the tool window frmRunicTarotSave"
+fresh
+sed -i '1a const char* own = "frmMDI";' "$tree/src/shell/ToolSwitch.cpp"
+check "the shell's own window named in the shell" 0 "layers: every include runs down the layers"
+
 right=(
   '#include <platform/Twips.h>'
   '#include "Deal.h"'

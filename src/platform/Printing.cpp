@@ -657,4 +657,46 @@ PrintResult printTextBox(QWidget* parent, const QTextEdit& box, const QString& t
     return printDocument(*source, choice->target, title);
 }
 
+namespace {
+
+class DefaultPrinter final : public IPrinting {
+public:
+    PrintResult print(const QTextDocument& document) override { return printOnDefaultPrinter(document, AppTitle()); }
+};
+
+class PdfPrinting final : public IPrinting {
+public:
+    explicit PdfPrinting(const QString& path) : path_(path) {}
+    PrintResult print(const QTextDocument& document) override
+    {
+        PrintTarget target;
+        target.fileName = path_;
+        return printDocument(document, target, AppTitle());
+    }
+
+private:
+    QString path_;
+};
+
+std::unique_ptr<IPrinting>& printingSlot()
+{
+    static std::unique_ptr<IPrinting> slot;
+    return slot;
+}
+
+} // namespace
+
+void setPrinting(std::unique_ptr<IPrinting> p) { printingSlot() = std::move(p); }
+
+IPrinting& printing()
+{
+    if (!printingSlot())
+        printingSlot() = std::make_unique<DefaultPrinter>();
+    return *printingSlot();
+}
+
+std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath) { return std::make_unique<PdfPrinting>(pdfPath); }
+
+std::unique_ptr<IPrinting> makeDefaultPrinting() { return std::make_unique<DefaultPrinter>(); }
+
 } // namespace platform

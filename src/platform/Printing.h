@@ -121,4 +121,20 @@ PrintResult printOnDefaultPrinter(const QTextDocument& document, const QString& 
 // that does not answer is told first, and the dialog then offers printing to a file alone.
 PrintResult printTextBox(QWidget* parent, const QTextEdit& box, const QString& title);
 
+// Print without a dialog, as the main window's Print does: a service behind a seam, as the desktop's others.
+class IPrinting {
+public:
+    virtual ~IPrinting() = default;
+    // Prints the document on the default printer, with no dialog: no printer, a failure or a job the
+    // print system refused comes back with its reason for the user.
+    virtual PrintResult print(const QTextDocument& document) = 0;
+};
+// Installing replaces the current implementation for the rest of the process.
+void setPrinting(std::unique_ptr<IPrinting>);
+IPrinting& printing();
+// Prints into a PDF file instead of a printer: what a test reads back.
+std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath);
+// The default printer through the print system, as the program prints.
+std::unique_ptr<IPrinting> makeDefaultPrinting();
+
 } // namespace platform

@@ -1,7 +1,6 @@
 #include "platform/Services.h"
 
 #include "platform/Lazy.h"
-#include "platform/Printing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -297,25 +296,6 @@ public:
     }
 };
 
-class DefaultPrinter final : public IPrinting {
-public:
-    PrintResult print(const QTextDocument& document) override { return printOnDefaultPrinter(document, AppTitle()); }
-};
-
-class PdfPrinting final : public IPrinting {
-public:
-    explicit PdfPrinting(const QString& path) : path_(path) {}
-    PrintResult print(const QTextDocument& document) override
-    {
-        PrintTarget target;
-        target.fileName = path_;
-        return printDocument(document, target, AppTitle());
-    }
-
-private:
-    QString path_;
-};
-
 } // namespace
 
 QString temporaryFolder()
@@ -365,7 +345,6 @@ struct Registry {
     std::unique_ptr<ISettingsStore> settings;
     std::unique_ptr<IProcessExit> exit;
     std::unique_ptr<IInstanceGuard> guard;
-    std::unique_ptr<IPrinting> printing;
     QString appPath;
 };
 
@@ -385,7 +364,6 @@ void setScreenMetrics(std::unique_ptr<IScreenMetrics> p) { reg().screen = std::m
 void setSettingsStore(std::unique_ptr<ISettingsStore> p) { reg().settings = std::move(p); }
 void setProcessExit(std::unique_ptr<IProcessExit> p) { reg().exit = std::move(p); }
 void setInstanceGuard(std::unique_ptr<IInstanceGuard> p) { reg().guard = std::move(p); }
-void setPrinting(std::unique_ptr<IPrinting> p) { reg().printing = std::move(p); }
 
 IMessageBoxes& messageBoxes() { return lazy(reg().messages, [] { return std::make_unique<QtMessageBoxes>(); }); }
 IFileDialogs& fileDialogs() { return lazy(reg().files, [] { return std::make_unique<QtFileDialogs>(); }); }
@@ -408,12 +386,7 @@ IInstanceGuard& instanceGuard()
     return lazy(reg().guard, [] { return std::make_unique<LockFileGuard>(instanceLockPaths()); });
 }
 
-IPrinting& printing() { return lazy(reg().printing, [] { return std::make_unique<DefaultPrinter>(); }); }
-
 std::unique_ptr<IShell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
-
-std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath) { return std::make_unique<PdfPrinting>(pdfPath); }
-std::unique_ptr<IPrinting> makeDefaultPrinting() { return std::make_unique<DefaultPrinter>(); }
 
 std::unique_ptr<ISettingsStore> makeIniSettingsStore(const QString& filePath)
 {

@@ -4,7 +4,6 @@
 // clock, which the rules take alone (platform/Random.h, platform/Clock.h). Each is an interface with one
 // production implementation; a test installs its own once per process.
 #include "platform/Clock.h"
-#include "platform/Printing.h"
 #include "platform/Random.h"
 
 #include <QByteArray>
@@ -17,7 +16,6 @@
 #include <memory>
 
 class QObject;
-class QTextDocument;
 class QWidget;
 
 namespace platform {
@@ -90,14 +88,6 @@ public:
     [[noreturn]] virtual void exit(int code) = 0;
 };
 
-class IPrinting {
-public:
-    virtual ~IPrinting() = default;
-    // Prints the document on the default printer, with no dialog: no printer, a failure or a job the
-    // print system refused comes back with its reason for the user.
-    virtual PrintResult print(const QTextDocument& document) = 0;
-};
-
 class IInstanceGuard {
 public:
     virtual ~IInstanceGuard() = default;
@@ -116,7 +106,6 @@ void setScreenMetrics(std::unique_ptr<IScreenMetrics>);
 void setSettingsStore(std::unique_ptr<ISettingsStore>);
 void setProcessExit(std::unique_ptr<IProcessExit>);
 void setInstanceGuard(std::unique_ptr<IInstanceGuard>);
-void setPrinting(std::unique_ptr<IPrinting>);
 
 IMessageBoxes& messageBoxes();
 IFileDialogs& fileDialogs();
@@ -126,7 +115,6 @@ IScreenMetrics& screenMetrics();
 ISettingsStore& settingsStore();
 IProcessExit& processExit();
 IInstanceGuard& instanceGuard();
-IPrinting& printing();
 
 // The window the user is looking at: the active window, else the top-most visible one, else none.
 QWidget* windowOnView();
@@ -169,9 +157,5 @@ QString temporaryFolder();
 void settleTemporaryFolder();
 // The desktop's browser, as the program opens addresses.
 std::unique_ptr<IShell> makeDesktopShell();
-// Prints into a PDF file instead of a printer: what a test reads back.
-std::unique_ptr<IPrinting> makePdfPrinting(const QString& pdfPath);
-// The default printer through the print system, as the program prints.
-std::unique_ptr<IPrinting> makeDefaultPrinting();
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // The test doubles of the desktop services, installed once per test process.
 #include "FakeRandom.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 
 #include <QDateTime>

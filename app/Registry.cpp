@@ -71,6 +71,7 @@ void RegisterAllForms()
     });
     shell::SetReadingSave(tarot::SaveShownReading);
     // The tool switch closes every tool window and opens the chosen tool's first.
+    shell::SetToolSwitch(shell::RunToolSwitch);
     shell::SetToolWindowUnloadOrder(toolWindowUnloadOrder());
     shell::SetToolEntryWindow(shell::Tool::Runes, nameOf<runes::frmRunesReadingEntry>());
     shell::SetToolEntryWindow(shell::Tool::Tarot, nameOf<tarot::frmTarotOpen>());

@@ -6,13 +6,13 @@
 #include "platform/PictureFolders.h"
 #include "platform/RichTextBox.h"
 #include "platform/ScreenFit.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/HelpMenu.h"
 #include "shell/ListHelpers.h"
 #include "shell/Quit.h"
 #include "shell/Startup.h"
-#include "shell/ToolSwitch.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "shell/Version.h"
@@ -88,10 +88,13 @@ frmMDI* MDI() { return platform::Forms::Peek<frmMDI>(); }
 namespace {
 
 std::function<void(QWidget*)> readingSave;
+std::function<void(int)> toolSwitchRun;
 
 } // namespace
 
 void SetReadingSave(std::function<void(QWidget* dialogParent)> save) { readingSave = std::move(save); }
+
+void SetToolSwitch(std::function<void(int controlIndex)> toolSwitch) { toolSwitchRun = std::move(toolSwitch); }
 
 frmMDI::frmMDI() : Form(QString::fromLatin1(kFormName), Kind::TopLevel)
 {
@@ -547,13 +550,17 @@ void frmMDI::closeEvent(QCloseEvent* event)
     Form::closeEvent(event);
 }
 
-void frmMDI::cmdSelectOption_Click(int index) { RunToolSwitch(index); }
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    if (toolSwitchRun)
+        toolSwitchRun(index);
+}
 
 void frmMDI::lblCaption_Click(int index)
 {
     // The heading, description and sub-heading are not links.
-    if (index >= 3)
-        RunToolSwitch(index);
+    if (index >= 3 && toolSwitchRun)
+        toolSwitchRun(index);
 }
 
 void frmMDI::setLinkUnderline(int index, bool on)

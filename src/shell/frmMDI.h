@@ -161,5 +161,9 @@ frmMDI* MDI();
 // What Save does with the reading the pane shows. The main window knows no tool: the composition root
 // hands it the tarot's Save, which puts its file dialog over the main window given.
 void SetReadingSave(std::function<void(QWidget* dialogParent)> save);
+// What the tool buttons and the welcome links do, by their control index (cmdSelectOption 0..2,
+// lblCaption 3..5): the composition root hands over the tool switch (shell/ToolSwitch.h), which works on
+// the main window.
+void SetToolSwitch(std::function<void(int controlIndex)> toolSwitch);
 
 } // namespace shell

@@ -43,8 +43,6 @@ void settle()
         QApplication::processEvents();
 }
 
-QString sizeName(QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); }
-
 } // namespace
 
 class TestWorkArea : public QObject {
@@ -174,8 +172,8 @@ private slots:
     void smallScreens_data()
     {
         QTest::addColumn<QSize>("screen");
-        for (QSize s : {QSize(1024, 768), QSize(1366, 768)})
-            QTest::newRow(qPrintable(sizeName(s))) << s;
+        for (QSize s : testing::SmallScreenSizes())
+            QTest::newRow(qPrintable(testing::ScreenSizeName(s))) << s;
     }
 
     // After an Open the user minimises the reading, goes on with Next and scrolls the work area to the
@@ -226,11 +224,12 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("change");
-        for (QSize s : {QSize(1024, 768), QSize(1366, 768)}) {
-            QTest::newRow(qPrintable(sizeName(s) + QStringLiteral(" querent, reading opened")))
+        for (QSize s : testing::SmallScreenSizes()) {
+            QTest::newRow(qPrintable(testing::ScreenSizeName(s) + QStringLiteral(" querent, reading opened")))
                 << s << QStringLiteral("querent") << QStringLiteral("open");
             for (const char* window : {"querent", "set-up", "manual"})
-                QTest::newRow(qPrintable(sizeName(s) + QStringLiteral(" %1, narrowed").arg(QLatin1String(window))))
+                QTest::newRow(
+                    qPrintable(testing::ScreenSizeName(s) + QStringLiteral(" %1, narrowed").arg(QLatin1String(window))))
                     << s << QString::fromLatin1(window) << QStringLiteral("narrow");
         }
     }
@@ -288,9 +287,9 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("window");
-        for (QSize s : {QSize(1024, 768), QSize(1366, 768)})
+        for (QSize s : testing::SmallScreenSizes())
             for (const char* window : {"set-up", "manual"})
-                QTest::newRow(qPrintable(sizeName(s) + QLatin1Char(' ') + QLatin1String(window)))
+                QTest::newRow(qPrintable(testing::ScreenSizeName(s) + QLatin1Char(' ') + QLatin1String(window)))
                     << s << QString::fromLatin1(window);
     }
     void theAreaScrollsToTheFocus()
@@ -328,14 +327,18 @@ private slots:
     // dates. Once the list has the focus, each notch moves it by one.
     void theWheelChangesAListOnlyWithTheFocus_data()
     {
+        QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("window");
-        for (const char* window : {"querent", "set-up", "runes entry", "runic tarot details"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+        for (QSize s : testing::SmallScreenSizes())
+            for (const char* window : {"querent", "set-up", "runes entry", "runic tarot details"})
+                QTest::newRow(qPrintable(testing::ScreenSizeName(s) + QLatin1Char(' ') + QLatin1String(window)))
+                    << s << QString::fromLatin1(window);
     }
     void theWheelChangesAListOnlyWithTheFocus()
     {
+        QFETCH(QSize, screen);
         QFETCH(QString, window);
-        start(QSize(1024, 768));
+        start(screen);
         platform::Form* tool = nullptr;
         if (window == QLatin1String("querent"))
             tool = testing::tarotQuerent();

@@ -130,6 +130,10 @@ bool isViewport(const QWidget* w)
 
 QList<QSize> RealScreenSizes() { return {{1024, 768}, {1366, 768}, {1600, 1200}, {1920, 1080}}; }
 
+QList<QSize> SmallScreenSizes() { return RealScreenSizes().mid(0, 2); }
+
+QString ScreenSizeName(QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); }
+
 QMargins WindowManagerFrame() { return QMargins(4, 28, 4, 4); }
 
 void UseScreen(QSize size)

@@ -20,6 +20,10 @@ namespace testing {
 
 // The screens the program must serve, and the frame a window manager puts around a top-level window.
 QList<QSize> RealScreenSizes();
+// The two smallest of them, where a window fills the work area or overflows it.
+QList<QSize> SmallScreenSizes();
+// A screen's size as a table's row names it: 1024x768.
+QString ScreenSizeName(QSize size);
 QMargins WindowManagerFrame();
 
 // Makes the fake screen one of the given size with the window manager's frame. Call it before the main

@@ -895,19 +895,28 @@ private slots:
     // would end the session.
     void ctrlF4ClosesTheCardLayoutWindow_data()
     {
+        QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("after");
-        QTest::newRow("in it") << "scrClient"
-                               << "cmdSelectOption(1)";
-        QTest::newRow("on the reading pane") << "RTB"
-                                             << "cmdSelectOption(1)";
-        QTest::newRow("on a tool button") << "cmdSelectOption(2)"
-                                          << "cmdSelectOption(2)";
+        struct Kind {
+            const char* name;
+            const char* focus;
+            const char* after;
+        };
+        const Kind kinds[] = {{"in it", "scrClient", "cmdSelectOption(1)"},
+                              {"on the reading pane", "RTB", "cmdSelectOption(1)"},
+                              {"on a tool button", "cmdSelectOption(2)", "cmdSelectOption(2)"}};
+        for (QSize s : testing::SmallScreenSizes())
+            for (const Kind& k : kinds)
+                QTest::newRow(qPrintable(testing::ScreenSizeName(s) + QLatin1Char(' ') + QLatin1String(k.name)))
+                    << s << QString::fromLatin1(k.focus) << QString::fromLatin1(k.after);
     }
     void ctrlF4ClosesTheCardLayoutWindow()
     {
+        QFETCH(QSize, screen);
         QFETCH(QString, focus);
         QFETCH(QString, after);
+        testing::UseScreen(screen);
         shell::frmMDI* mdi = openMain();
         tarot::frmTarot* setUp = tarotSetUp();
         QVERIFY(setUp);
@@ -934,14 +943,20 @@ private slots:
     // is around it, as the screen paints it.
     void focusFramesStandOut_data()
     {
+        QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("place");
-        QTest::newRow("face-down back") << "back";
-        QTest::newRow("rune set") << "rune set";
-        QTest::newRow("rune spread") << "rune spread";
+        const std::pair<const char*, const char*> places[] = {
+            {"face-down back", "back"}, {"rune set", "rune set"}, {"rune spread", "rune spread"}};
+        for (QSize s : testing::SmallScreenSizes())
+            for (const auto& [name, place] : places)
+                QTest::newRow(qPrintable(testing::ScreenSizeName(s) + QLatin1Char(' ') + QLatin1String(name)))
+                    << s << QString::fromLatin1(place);
     }
     void focusFramesStandOut()
     {
+        QFETCH(QSize, screen);
         QFETCH(QString, place);
+        testing::UseScreen(screen);
         shell::frmMDI* mdi = openMain();
         QWidget* control = nullptr;
         if (place == QLatin1String("back")) {

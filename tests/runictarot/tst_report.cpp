@@ -4,6 +4,7 @@
 #include "FullDisk.h"
 #include "PrintServices.h"
 #include "RunicTestSupport.h"
+#include "ScreenCheck.h"
 
 #include "platform/Printing.h"
 #include "runictarot/DetailsFile.h"
@@ -158,7 +159,9 @@ private slots:
     }
 
     void reportTextAndFormats();
+    void reportIsAToolWindowOverTheReading_data();
     void reportIsAToolWindowOverTheReading();
+    void keyboardWorksWhereverTheUserClicks_data();
     void keyboardWorksWhereverTheUserClicks();
     void closingAndTheToolSwitch();
 
@@ -244,13 +247,24 @@ void TestReport::reportTextAndFormats()
     QCOMPARE(row, 23);
 }
 
+// On the small screens, where the report and the reading fill the work area.
+void TestReport::reportIsAToolWindowOverTheReading_data()
+{
+    QTest::addColumn<QSize>("screen");
+    for (QSize s : testing::SmallScreenSizes())
+        QTest::newRow(qPrintable(testing::ScreenSizeName(s))) << s;
+}
+
 void TestReport::reportIsAToolWindowOverTheReading()
 {
+    QFETCH(QSize, screen);
+    testing::UseScreen(screen);
     frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     QVERIFY(report->isVisible());
     QCOMPARE(report->windowModality(), Qt::NonModal);
     QVERIFY(report->subWindow());
     QCOMPARE(report->subWindow()->mdiArea(), testing::control<QMdiArea>(shell::MDI(), "mdiArea"));
+    QCOMPARE(testing::ToolWindowFaults(shell::MDI(), report).join(QLatin1Char('\n')), QString());
     QCOMPARE(report->windowTitle(), QStringLiteral("Brannoch"));
     // Asked for again while open, from the reading brought to the front, it keeps its report.
     testing::control<runictarot::GuardedTextBox>(report, "RTB")->SetSelStart(0);
@@ -267,8 +281,12 @@ void TestReport::reportIsAToolWindowOverTheReading()
 
 // With the report open, a click on the main window leaves the keyboard working: Tab goes on from there
 // through the main window's controls into the report, and Escape there closes it.
+void TestReport::keyboardWorksWhereverTheUserClicks_data() { reportIsAToolWindowOverTheReading_data(); }
+
 void TestReport::keyboardWorksWhereverTheUserClicks()
 {
+    QFETCH(QSize, screen);
+    testing::UseScreen(screen);
     frmRunicTarotSave* report = openReport(QStringLiteral("ANN"), 7, QStringLiteral("May"), 1990);
     QVERIFY(report && report->isVisible());
     QPushButton* exit = testing::control<QPushButton>(shell::MDI(), "cmdMdiExit");

@@ -1,6 +1,7 @@
 // The runic tarot's details and reading windows, driven through the main window's tool switch.
 #include "FindControl.h"
 #include "RunicTestSupport.h"
+#include "ScreenCheck.h"
 #include "UserInput.h"
 
 #include "platform/PictureBox.h"
@@ -394,32 +395,44 @@ void TestRunicWindows::nameKeys()
 // and left out; a character the keyboard sends in two code units is refused once.
 void TestRunicWindows::nameRoads_data()
 {
+    QTest::addColumn<QSize>("screen");
     QTest::addColumn<QString>("road");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("message");  // empty: none
     const QString alphabet = QStringLiteral("Please Enter Only Alphabet !");
     const QString tooLong = QStringLiteral("Please Enter A Name Of At Most 255 Letters !");
-    QTest::newRow("shift+insert") << "shift+insert" << "ann lee" << "ANN LEE" << "";
-    QTest::newRow("shift+insert, refused characters") << "shift+insert" << "ann7;" << "ANN" << alphabet;
-    QTest::newRow("menu") << "menu" << "bo" << "BO" << "";
-    QTest::newRow("menu, refused characters") << "menu" << "b0b" << "BB" << alphabet;
-    QTest::newRow("middle button") << "middle" << "eve" << "EVE" << "";
-    QTest::newRow("too long") << "shift+insert" << QString(256, QLatin1Char('a')) << "" << tooLong;
-    QTest::newRow("too long, refused characters")
-        << "shift+insert" << QString(250, QLatin1Char('a')) + QStringLiteral("1;2") + QString(6, QLatin1Char('b')) << ""
-        << alphabet + QLatin1Char('\n') + tooLong;
-    QTest::newRow("as long as it holds") << "shift+insert" << QString(255, QLatin1Char('a'))
-                                         << QString(255, QLatin1Char('A')) << "";
-    QTest::newRow("emoji typed") << "type" << QString::fromUtf8("\xF0\x9F\x98\x80") << "" << alphabet;
+    struct Road {
+        const char* name;
+        QString road, text, after, message;
+    };
+    const Road roads[] = {
+        {"shift+insert", "shift+insert", "ann lee", "ANN LEE", ""},
+        {"shift+insert, refused characters", "shift+insert", "ann7;", "ANN", alphabet},
+        {"menu", "menu", "bo", "BO", ""},
+        {"menu, refused characters", "menu", "b0b", "BB", alphabet},
+        {"middle button", "middle", "eve", "EVE", ""},
+        {"too long", "shift+insert", QString(256, QLatin1Char('a')), "", tooLong},
+        {"too long, refused characters", "shift+insert",
+         QString(250, QLatin1Char('a')) + QStringLiteral("1;2") + QString(6, QLatin1Char('b')), "",
+         alphabet + QLatin1Char('\n') + tooLong},
+        {"as long as it holds", "shift+insert", QString(255, QLatin1Char('a')), QString(255, QLatin1Char('A')), ""},
+        {"emoji typed", "type", QString::fromUtf8("\xF0\x9F\x98\x80"), "", alphabet},
+    };
+    for (QSize s : testing::SmallScreenSizes())
+        for (const Road& r : roads)
+            QTest::newRow(qPrintable(testing::ScreenSizeName(s) + QLatin1Char(' ') + QLatin1String(r.name)))
+                << s << r.road << r.text << r.after << r.message;
 }
 
 void TestRunicWindows::nameRoads()
 {
+    QFETCH(QSize, screen);
     QFETCH(QString, road);
     QFETCH(QString, text);
     QFETCH(QString, after);
     QFETCH(QString, message);
+    testing::UseScreen(screen);
     frmRunicTarotMain* m = openTool();
     QVERIFY(m);
     testing::clickInto(testing::control<QLineEdit>(m, "txtName"));
